@@ -1,0 +1,21 @@
+#pragma once
+// The program's whole state: one instance, owned by the main window and passed
+// by reference to every window and core function.
+
+#include "core/model/algorithm_tables.h"
+#include "core/model/catalogue.h"
+#include "core/model/page_tables.h"
+#include "core/model/schema_tables.h"
+#include "core/model/settings.h"
+
+namespace pelmora {
+
+struct ProjectModel {
+    Settings settings;
+    Catalogue catalogue;
+    SchemaTables schema;
+    AlgorithmTables alg;
+    PageTables pages;
+};
+
+} // namespace pelmora

@@ -1,0 +1,81 @@
+#pragma once
+// The main window: it lives for the whole run, owns the project model and the
+// window registry, and forwards each subsystem's handlers to that subsystem's
+// own object.
+
+#include "core/model/project_model.h"
+#include "project/format_version.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+
+namespace pelmora {
+
+class Config_SCADA : public QMainWindow {
+    Q_OBJECT
+
+public:
+    Config_SCADA();
+    ~Config_SCADA() override;
+
+    ProjectModel &model() { return *model_; }
+
+    // Menu items, named as in the menu tree. Menus are reached through their
+    // menu action, so every item answers isVisible/isEnabled/isChecked alike.
+    QAction *mnuFile, *mnuNEW, *mnuLoad, *mnuSave, *mnu5, *mnuNetlist, *mnu1, *mnuExit;
+    QAction *mnuConfig, *mnuSchema, *MnuSCADA, *mmnu, *mnuNastrojki;
+    QAction *MnuSCADA1, *MnuInsertFonSCADA, *MnuColorFonSCADA, *mnuBlockSCADA, *MnuCoordNetSCADA, *MnuLine,
+        *MnuFigura, *MnuMenuSCADA, *mnuText, *MnuGotoBlockSCADA, *MnuParametrSCADA, *MnuLevelSCADA, *mnuManometr,
+        *MnuSignalSCADA, *MnuTextSignal, *mnuVent, *MnuControl, *MnuJurnSignal, *MnuClockSCADA;
+    QAction *MnuOrvo, *MnuSaveOrvo, *MnuSaveOrvoSCADA, *MnuAllSaveOrvoSCADA;
+    QAction *mnuTesk, *mnuCalculiator, *mnuOSC, *mnuOSC_Orvo;
+    QAction *mnuHelp, *mnuHelp5, *mnuHelp4, *mnuHelp3, *mnuHelp1, *mnuHelp2;
+    QAction *mnuEdit, *mnuCopy, *mnuPaste, *mnuDelete;
+    QMenu *mnuEditMenu; // the page editor's context menu
+
+    QWidget *Client;  // the window's own drawing surface, pixel coordinates
+    QLabel *Logo;
+    std::array<QLabel *, 105> Block_IMAGE{};
+    QLineEdit *Varning_Text;
+
+    // Every menu item, in menu-tree order (for tests and lookups by name).
+    const QList<QAction *> &menuItems() const { return menuItems_; }
+    QAction *menuItem(const QString &name) const;
+
+    // Windows the program opens, by their names; shutdown unloads the ones on its list.
+    void registerWindow(const QString &name, QWidget *window);
+    QWidget *openWindow(const QString &name) const;
+
+    // Handlers.
+    void Form_Load();
+    void Form_Unload();
+    void mnuExit_Click();
+    void mnuHelp1_Click();
+    void mnuHelp2_Click();
+    void mnuHelp3_Click();
+    void mnuHelp4_Click();
+    void mnuHelp5_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void selectVersion(const VersionItem &item);
+    QAction *versionAction(const VersionItem &item) const;
+
+    std::unique_ptr<ProjectModel> model_;
+    QList<QAction *> menuItems_;
+    QHash<QString, QPointer<QWidget>> windows_;
+    bool unloaded_ = false;
+};
+
+} // namespace pelmora

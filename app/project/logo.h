@@ -1,0 +1,7 @@
+#pragma once
+#include <QPixmap>
+
+namespace pelmora {
+// The program's logo, 457 x 179 pixels, drawn for this program.
+QPixmap drawLogo();
+}

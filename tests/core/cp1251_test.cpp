@@ -1,0 +1,42 @@
+#include "core/cp1251.h"
+
+#include <gtest/gtest.h>
+
+using namespace pelmora;
+
+TEST(Cp1251, UkrainianTextRoundTrips)
+{
+    const QString text = QStringLiteral("Сторінка SCADA  - Параметр ЇїЄєІіҐґ №");
+    const QByteArray bytes = cp1251::encode(text);
+    EXPECT_EQ(bytes.size(), text.size());
+    EXPECT_EQ(cp1251::decode(bytes), text);
+}
+
+TEST(Cp1251, KnownBytes)
+{
+    EXPECT_EQ(cp1251::encode(QStringLiteral("А")), QByteArray("\xC0"));
+    EXPECT_EQ(cp1251::encode(QStringLiteral("я")), QByteArray("\xFF"));
+    EXPECT_EQ(cp1251::encode(QStringLiteral("і")), QByteArray("\xB3"));
+    EXPECT_EQ(cp1251::encode(QStringLiteral("№")), QByteArray("\xB9"));
+    EXPECT_EQ(cp1251::decode(QByteArray("\xCF\xF3\xF1\xF2\xEE")), QStringLiteral("Пусто"));
+}
+
+TEST(Cp1251, UnmappableCharactersBecomeQuestionMarks)
+{
+    EXPECT_EQ(cp1251::encode(QStringLiteral("a中b")), QByteArray("a?b"));
+    EXPECT_EQ(cp1251::encode(QString::fromUtf8("x\xF0\x9F\x98\x80y")), QByteArray("x?y")); // one emoji, one '?'
+}
+
+TEST(Cp1251, EveryByteDecodes)
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(static_cast<char>(b));
+    const QString text = cp1251::decode(all);
+    ASSERT_EQ(text.size(), 256);
+    const QByteArray back = cp1251::encode(text);
+    for (int b = 0; b < 256; ++b)
+        if (b != 0x98) { // the one byte the code page leaves undefined
+            EXPECT_EQ(static_cast<unsigned char>(back[b]), b) << b;
+        }
+}
