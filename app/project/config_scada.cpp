@@ -49,9 +49,18 @@ Config_SCADA::Config_SCADA() : model_(std::make_unique<ProjectModel>())
     Varning_Text->hide();
 
     Form_Load();
+    attachSubsystems();
 }
 
 Config_SCADA::~Config_SCADA() = default;
+
+// Creates the subsystem objects that hold their handlers and connects their
+// menu items. One line (or a short block) per subsystem.
+void Config_SCADA::attachSubsystems()
+{
+    // -- subsystem objects --
+    // -- end of subsystem objects --
+}
 
 void Config_SCADA::buildMenus()
 {

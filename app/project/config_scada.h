@@ -64,11 +64,17 @@ public:
     void mnuHelp4_Click();
     void mnuHelp5_Click();
 
+    // Each subsystem's handlers live in an object of that subsystem, owned here.
+    // (Add one member per subsystem object below, and one line in attachSubsystems().)
+    // -- subsystem objects --
+    // -- end of subsystem objects --
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildMenus();
+    void attachSubsystems();
     void selectVersion(const VersionItem &item);
     QAction *versionAction(const VersionItem &item) const;
 
