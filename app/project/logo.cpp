@@ -9,7 +9,7 @@ namespace pelmora {
 QPixmap drawLogo()
 {
     QPixmap pm(457, 179);
-    pm.fill(Qt::white);
+    pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(0, 0, 457, 179);
