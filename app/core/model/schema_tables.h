@@ -11,7 +11,7 @@ namespace pelmora {
 
 struct SchemaTables {
     // Netlist fields of the last netlist read, entries 1..10000.
-    Table<QString, 0, 10000> NetList_Line;
+    Table<QString, 1, 10000> NetList_Line;
 
     Table2<QString, 1, 4, 0, 100> Block_Name;
     Table<std::int32_t, 0, 100> Attr_Start;
@@ -34,6 +34,15 @@ struct SchemaTables {
 
     // ALGORITHM parameter values kept for the project file.
     Table2<QString, 0, 1, 0, 129> ALGORITHM_Block_Line;
+    // ALGORITHM texts (the stored program) read from the project file; the
+    // import copies record 0 into every ALG block.
+    Table2<QString, 0, 1, 0, 9184> ALGORITHM_Parametr;
+    // Text start of the ALG block the import placed last.
+    std::int32_t ALGORITHM_Param_Base = 0;
+
+    // Value column of the attribute line searched last (kept from one search,
+    // and one import, to the next).
+    std::int16_t Attr_Col = 0;
 
     std::int16_t Num_Block_AI = 0; // the last A_I block the import read
 };
