@@ -1,0 +1,115 @@
+#pragma once
+// Packing and unpacking of the packed fields of the page element tables.
+// The element dialogs pack, the page editor, the project opener and the page
+// upload unpack; all of them go through these functions so the layout of the
+// bits lives in one place.
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace pelmora::element {
+
+// --- Signal_Coord_Y, Text_Signal_Coord_Y: top + list number * 1024 ---------
+constexpr int listTopPack(int top, int list) { return top + list * 1024; }
+constexpr int listTop(int packed) { return packed % 1024; }
+constexpr int listNumber(int packed) { return packed / 1024; }
+// The top edge a restored view takes: the low nine bits.
+constexpr int viewTop(int packed) { return packed & 511; }
+
+// --- Signal_Razmer_X / Signal_Razmer_Y: size + part of the shape * 64 -------
+constexpr int signalWidthPack(int width, int shape) { return width + (shape & 3) * 64; }
+constexpr int signalHeightPack(int height, int shape) { return height + (shape / 4) * 64; }
+constexpr int signalSize(int packed) { return packed % 64; }
+constexpr int signalShape(int razmerX, int razmerY) { return (razmerY / 64) * 4 + razmerX / 64; }
+// The width or height a restored view takes: the low six bits.
+constexpr int viewSignalSize(int packed) { return packed & 63; }
+
+// --- Text_Signal_Border_Style: set-point * 128 + frame -------------------------
+constexpr int textSignalBorderPack(int frame, bool setpoint) { return (setpoint ? 128 : 0) + frame; }
+constexpr int textSignalFrame(int packed) { return packed & 127; }
+constexpr bool textSignalSetpoint(int packed) { return (packed & 128) != 0; }
+
+// --- Text_Signal_Num_OUT: list index + 128 in number mode ----------------------
+constexpr int textSignalOutPack(int index, bool numberMode) { return index + (numberMode ? 128 : 0); }
+constexpr int textSignalOutIndex(int packed) { return packed & 127; }
+constexpr bool textSignalNumberMode(int packed) { return (packed & 128) != 0; }
+
+// --- Parametr_Num_OUT: list position, bit 7 for a set-point, and 2 more for a
+// set-point of a block of type 4 ------------------------------------------------
+constexpr int parameterOutPack(int position, bool setpoint, int blockType)
+{
+    return setpoint ? position + 128 + (blockType == 4 ? 2 : 0) : position;
+}
+constexpr bool parameterSetpoint(int packed) { return (packed & 128) != 0; }
+// The list position; for a set-point of a type-4 block the 2 is taken off again.
+constexpr int parameterOutPosition(int packed, int blockType)
+{
+    const int low = packed & 127;
+    return parameterSetpoint(packed) && blockType == 4 ? low - 2 : low;
+}
+
+// --- Level_Type: horizontal * 2 + frame --------------------------------------
+constexpr int levelTypePack(bool horizontal, bool frame) { return (horizontal ? 2 : 0) + (frame ? 1 : 0); }
+constexpr bool levelFrame(int packed) { return (packed & 1) != 0; }
+constexpr bool levelHorizontal(int packed) { return (packed & 2) != 0; }
+
+// --- Transitions ---------------------------------------------------------------
+// Go_Block_Used: 1 single field, 3 double field.
+constexpr int transitionUsedPack(bool doubleField) { return (doubleField ? 1 : 0) * 2 + 1; }
+constexpr bool transitionDouble(int used) { return used / 2 != 0; }
+constexpr int transitionWidth(bool doubleField) { return doubleField ? 100 : 40; }
+
+// Go_Block_Param: lock * 128 + list position, + 2 when the target block has type 4.
+constexpr int transitionParamPack(bool lock, int position, int targetBlockType)
+{
+    return (lock ? 128 : 0) + position + (targetBlockType == 4 ? 2 : 0);
+}
+constexpr bool transitionLock(int param) { return (param & 128) != 0; }
+constexpr int transitionParamPosition(int param, int targetBlockType)
+{
+    return targetBlockType == 4 ? param - 2 : (param & 127);
+}
+
+// What a transition leads to.
+enum class TargetKind { None, Block, Process, Page, GraphGroup, TextSignalling };
+struct Target {
+    TargetKind kind = TargetKind::None;
+    int number = 0; // block 1..99; page, graph group or signalling group from 0
+};
+
+// Go_Block_Target for the dialog's choice: block number B (97 a page, 98 a graph
+// group, 0 text signalling), the "Процес" box and the list position.
+int transitionTargetPack(int block, bool process, int position, int pageCount);
+// The code read back; codes outside the ranges of the page count give None.
+Target transitionTarget(int code, int pageCount);
+// The caption a restored transition view shows ("97", "98", "Тs" or the block
+// number); nullopt where the view keeps the template's caption.
+std::optional<QString> transitionCaption(int code, int pageCount);
+
+// --- Vent_Fon_Bits: the background flag of mechanism slot 1..32 ----------------
+constexpr int ventFonWord(int slot) { return slot <= 16 ? 0 : 1; }
+constexpr int ventFonBit(int slot) { return slot <= 16 ? slot - 1 : slot - 17; }
+constexpr bool ventFonFlag(std::int32_t word, int slot) { return ((static_cast<std::uint32_t>(word) >> ventFonBit(slot)) & 1u) != 0; }
+constexpr std::int32_t ventFonSet(std::int32_t word, int slot, bool set)
+{
+    const std::uint32_t bit = 1u << ventFonBit(slot);
+    const std::uint32_t w = static_cast<std::uint32_t>(word);
+    return static_cast<std::int32_t>(set ? (w | bit) : (w & ~bit));
+}
+
+// --- Numeric parameter view ----------------------------------------------------
+// The placeholder caption of a restored parameter: its slot number written
+// with leading zeros to the width the digit choice selects (0..4 = 2..6
+// characters); nullopt for a choice of 5 or more (the template's caption stays).
+std::optional<QString> parameterPlaceholder(int slot, int digits);
+
+// How a stored font code is shown: 10 bold, 14 regular, 18 as 14 bold,
+// 24 (time format) bold, 25 regular. Other codes keep the template's weight.
+struct ParameterFont {
+    int pointSize;
+    std::optional<bool> bold;
+};
+ParameterFont parameterFont(int fontCode);
+
+} // namespace pelmora::element

@@ -1,0 +1,4 @@
+# The element tables' codec, the project file reader and writer, saving and opening.
+target_sources(${PELMORA_SUITE} PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/project_file_elements_test.cpp
+)
