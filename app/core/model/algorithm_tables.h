@@ -4,6 +4,7 @@
 
 #include "core/table.h"
 
+#include <QString>
 #include <cstdint>
 
 namespace pelmora {
@@ -16,6 +17,13 @@ struct AlgorithmTables {
     std::int32_t Alg_Size = 0;
     std::int32_t Alg_Size_Empty = 0;
     std::int16_t Num_Step = 0;
+
+    // -- project file --
+    // Comments of the ALGORITHM memory cells, 0..Comment_Count (at most 2464).
+    Table<QString, 0, 2464> ALGORITHM_Comment;
+    // Group flags (row 0..2, group 0..499); rows 0 and 1 are saved and restored.
+    Table2<std::uint8_t, 0, 2, 0, 499> Alg_Group_Flag;
+    // -- end of project file --
 };
 
 } // namespace pelmora

@@ -37,6 +37,11 @@ struct SchemaTables {
     // ALGORITHM texts (the stored program) read from the project file; the
     // import copies record 0 into every ALG block.
     Table2<QString, 0, 1, 0, 9184> ALGORITHM_Parametr;
+    // -- project file --
+    // The report record of the first REP block, kept from the project file.
+    std::int16_t Rep_Block_Value = 0;
+    Table<QString, 0, 16> Rep_Block_Text;
+    // -- end of project file --
     // Text start of the ALG block the import placed last.
     std::int32_t ALGORITHM_Param_Base = 0;
 
