@@ -1,4 +1,5 @@
 # The element tables' codec, the project file reader and writer, saving and opening.
 target_sources(${PELMORA_SUITE} PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/project_file_elements_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/project_file_roundtrip_test.cpp
 )
