@@ -1,0 +1,96 @@
+#include "project/project_file_disk.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace pelmora::projectfile {
+namespace {
+
+bool samePlace(const QString &a, const QString &b)
+{
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
+// Copies source over destination; true when the destination holds the file.
+bool copyOver(const QString &source, const QString &destination)
+{
+    if (source.isEmpty() || !QFileInfo(source).isFile())
+        return false;
+    if (samePlace(source, destination))
+        return true;
+    if (QFileInfo::exists(destination) && !QFile::remove(destination))
+        return false;
+    return QFile::copy(source, destination);
+}
+
+} // namespace
+
+SaveResult saveProjectFile(const ProjectModel &m, const QString &path)
+{
+    SaveResult result;
+    const WriteResult w = writeProjectFile(m);
+    if (!w.ok) {
+        result.reason = w.reason;
+        return result;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        result.reason = file.errorString();
+        return result;
+    }
+    if (file.write(w.bytes) != w.bytes.size()) {
+        result.reason = file.errorString();
+        file.cancelWriting();
+        return result;
+    }
+    if (!file.commit()) {
+        result.reason = file.errorString();
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+ReadResult openProjectFile(const QString &path, ProjectModel &staging, const QString &currentDir)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ReadResult r;
+        r.reason = QStringLiteral("файл не відкривається: ") + file.errorString();
+        return r;
+    }
+    const QByteArray bytes = file.readAll();
+    return readProjectFile(bytes, staging, currentDir);
+}
+
+CopyResult copyProjectFiles(const ProjectModel &m, const QString &folder)
+{
+    CopyResult result;
+    const QString &schema = m.settings.Name_Schema;
+    const auto netlistName = backslashName(schema);
+    if (!netlistName || !copyOver(schema, inFolder(folder, *netlistName)))
+        result.failed << schema;
+    const int N = m.settings.Stranica_Count;
+    for (int p = 0; p <= N - 1; ++p) {
+        const QString &name = m.pages.Stranica_Fon_Name(p);
+        if (name.isEmpty())
+            continue;
+        const QString &source = m.pages.Stranica_Fon_Name(N + p);
+        if (!copyOver(source, inFolder(folder, name)))
+            result.failed << (source.isEmpty() ? name : source);
+    }
+    return result;
+}
+
+int algorithmBlockCount(const ProjectModel &m)
+{
+    int count = 0;
+    for (int b = 1; b <= 99; ++b)
+        if (m.schema.Block_Type(b) == type::ALG)
+            ++count;
+    return count;
+}
+
+} // namespace pelmora::projectfile
