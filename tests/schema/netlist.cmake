@@ -1,0 +1,5 @@
+# Netlist reading and the schema import.
+target_sources(${PELMORA_SUITE} PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/netlist_reader_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/schema_import_test.cpp
+)
