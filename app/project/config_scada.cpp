@@ -2,6 +2,7 @@
 
 #include "project/logo.h"
 #include "project/startup.h"
+#include "upload/controller_link.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -59,6 +60,7 @@ Config_SCADA::~Config_SCADA() = default;
 void Config_SCADA::attachSubsystems()
 {
     // -- subsystem objects --
+    link = std::make_unique<ControllerLink>();
     // -- end of subsystem objects --
 }
 

@@ -19,6 +19,8 @@ class QMenu;
 
 namespace pelmora {
 
+class ControllerLink;
+
 class Config_SCADA : public QMainWindow {
     Q_OBJECT
 
@@ -67,6 +69,7 @@ public:
     // Each subsystem's handlers live in an object of that subsystem, owned here.
     // (Add one member per subsystem object below, and one line in attachSubsystems().)
     // -- subsystem objects --
+    std::unique_ptr<ControllerLink> link; // serial port, TCP client and server of every transfer
     // -- end of subsystem objects --
 
 protected:

@@ -4,6 +4,7 @@
 
 #include "core/model/algorithm_tables.h"
 #include "core/model/catalogue.h"
+#include "core/model/link_state.h"
 #include "core/model/page_tables.h"
 #include "core/model/schema_tables.h"
 #include "core/model/settings.h"
@@ -16,6 +17,7 @@ struct ProjectModel {
     SchemaTables schema;
     AlgorithmTables alg;
     PageTables pages;
+    LinkState link; // frame buffer and transfer counters of the controller link
 };
 
 } // namespace pelmora

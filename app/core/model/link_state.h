@@ -1,0 +1,24 @@
+#pragma once
+// State shared by every transfer to the controller: the frame buffer with its
+// checksum, and the counters and flags the uploads hand to each other.
+
+#include <QByteArray>
+#include <cstdint>
+
+namespace pelmora {
+
+struct LinkState {
+    // The frame being built or, after a read, the bytes received. One byte per element.
+    QByteArray Packet_Buffer;
+    // How many leading bytes of Packet_Buffer the checksum covers; set right before Calc_CRC16.
+    std::int16_t CRC16_Len = 0;
+    // Result of Calc_CRC16, 0..0xFFFF.
+    std::int32_t CRC16 = 0;
+
+    // Bad replies in a row during a packet transfer; the schema upload clears it when it starts.
+    std::int16_t Send_Error_Count = 0;
+    // 1 while a range of pages is being written; the progress window's cancel clears it.
+    std::int16_t Save_n_Stranica_Flag = 0;
+};
+
+} // namespace pelmora

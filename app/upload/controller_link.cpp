@@ -1,0 +1,177 @@
+#include "upload/controller_link.h"
+
+namespace pelmora {
+
+const char16_t *const kTcpServerNoUpload =
+    u"Запис у контролер через TCP сервер не виконується. Оберіть у налаштуваннях COM порт або TCP клієнт.";
+
+QString comDevicePath(int comNumber)
+{
+    if (comNumber < 1 || comNumber > 8)
+        return {};
+    const QString named = qEnvironmentVariable(qPrintable(QStringLiteral("PELMORA_COM%1").arg(comNumber)));
+    if (!named.isEmpty())
+        return named;
+    return QStringLiteral("/dev/ttyS%1").arg(comNumber - 1);
+}
+
+UploadLink uploadLinkFor(int linkKind)
+{
+    if (linkKind >= 1 && linkKind <= 8)
+        return UploadLink::Serial;
+    if (linkKind == 9)
+        return UploadLink::TcpClient;
+    if (linkKind == 10)
+        return UploadLink::TcpServer;
+    return UploadLink::NoPort;
+}
+
+ControllerLink::ControllerLink(QObject *parent) : QObject(parent)
+{
+    connect(&serial_, &QSerialPort::readyRead, this, &ControllerLink::bytesArrived);
+    connect(&client_, &QTcpSocket::readyRead, this, &ControllerLink::bytesArrived);
+    connect(&serial_, &QSerialPort::errorOccurred, this, &ControllerLink::serialErrorOccurred);
+}
+
+ControllerLink::~ControllerLink()
+{
+    closeSerial();
+    client_.abort();
+    server_.close();
+}
+
+bool ControllerLink::serialIsOpen() const
+{
+    return serial_.isOpen();
+}
+
+QString ControllerLink::serialDevice() const
+{
+    return serialIsOpen() ? serial_.portName() : QString();
+}
+
+bool ControllerLink::openSerialOnDemand(int comNumber)
+{
+    if (serialIsOpen())
+        return true;
+    const QString device = comDevicePath(comNumber);
+    if (device.isEmpty()) {
+        serialError_ = QStringLiteral("COM%1 names no serial device").arg(comNumber);
+        return false;
+    }
+    serial_.setPortName(device);
+    serial_.setBaudRate(QSerialPort::Baud115200);
+    serial_.setDataBits(QSerialPort::Data8);
+    serial_.setParity(QSerialPort::NoParity);
+    serial_.setStopBits(QSerialPort::OneStop);
+    serial_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!serial_.open(QIODevice::ReadWrite)) {
+        serialError_ = device + QStringLiteral(": ") + serial_.errorString();
+        serial_.clearError();
+        return false;
+    }
+    serialError_.clear();
+    openNumber_ = comNumber;
+    return true;
+}
+
+void ControllerLink::closeSerial()
+{
+    if (serial_.isOpen())
+        serial_.close();
+    openNumber_ = 0;
+}
+
+void ControllerLink::serialErrorOccurred(QSerialPort::SerialPortError error)
+{
+    // A device that went away cannot be used again: close it, so that the next
+    // transfer opens it afresh instead of writing into a dead handle.
+    if (error == QSerialPort::ResourceError && serial_.isOpen()) {
+        serialError_ = serial_.errorString();
+        closeSerial();
+    }
+}
+
+void ControllerLink::connectClient(const QString &host, quint16 port)
+{
+    client_.abort();
+    client_.connectToHost(host, port);
+}
+
+void ControllerLink::closeClient()
+{
+    client_.abort();
+}
+
+bool ControllerLink::clientConnected() const
+{
+    return client_.state() == QAbstractSocket::ConnectedState;
+}
+
+void ControllerLink::closeServer()
+{
+    if (server_.isListening())
+        server_.close();
+}
+
+bool ControllerLink::send(int linkKind, const QByteArray &bytes)
+{
+    if (transferOverTcp(linkKind)) {
+        if (!clientConnected())
+            return false;
+        return client_.write(bytes) == bytes.size();
+    }
+    if (!serialIsOpen())
+        return false;
+    return serial_.write(bytes) == bytes.size();
+}
+
+std::optional<QByteArray> ControllerLink::read(int linkKind)
+{
+    if (transferOverTcp(linkKind)) {
+        // Bytes that arrived before the connection broke are still read.
+        if (!clientConnected() && client_.bytesAvailable() == 0)
+            return std::nullopt;
+        if (clientConnected())
+            client_.waitForReadyRead(0);
+        return client_.readAll();
+    }
+    if (!serialIsOpen())
+        return std::nullopt;
+    // Take what the device has received as well as what is already buffered,
+    // so that the receive buffer is empty afterwards and nothing is thrown away.
+    serial_.waitForReadyRead(0);
+    return serial_.readAll();
+}
+
+void ControllerLink::discardInput(int linkKind)
+{
+    if (transferOverTcp(linkKind)) {
+        if (clientConnected())
+            client_.waitForReadyRead(0);
+        if (client_.isOpen())
+            client_.readAll();
+        return;
+    }
+    if (serialIsOpen()) {
+        serial_.waitForReadyRead(0);
+        serial_.readAll();
+        serial_.clear(QSerialPort::Input);
+    }
+}
+
+qint64 ControllerLink::bytesAvailable(int linkKind) const
+{
+    if (transferOverTcp(linkKind))
+        return client_.bytesAvailable();
+    return serialIsOpen() ? serial_.bytesAvailable() : 0;
+}
+
+qint64 ControllerLink::bytesToWrite(int linkKind) const
+{
+    if (transferOverTcp(linkKind))
+        return client_.bytesToWrite();
+    return serialIsOpen() ? serial_.bytesToWrite() : 0;
+}
+
+} // namespace pelmora

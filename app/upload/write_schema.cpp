@@ -1,0 +1,108 @@
+#include "upload/write_schema.h"
+
+#include "project/config_scada.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace pelmora {
+
+namespace {
+
+const QString kName = QStringLiteral("Write_SCHEMA");
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int y, int w)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(x, y, w, 17);
+    return l;
+}
+
+} // namespace
+
+Write_SCHEMA::Write_SCHEMA(Config_SCADA &main) : QWidget(nullptr), main_(main)
+{
+    setObjectName(kName);
+    setWindowTitle(QStringLiteral("Запис схеми в Orvo"));
+    setFixedSize(297, 121);
+
+    Label1 = label(this, "Label1", QStringLiteral("Пакет:"), 8, 8, 72);
+    Num_Paket_SCADA = label(this, "Num_Paket_SCADA", QStringLiteral("0"), 80, 8, 56);
+    Label2 = label(this, "Label2", QStringLiteral("Сторінка:"), 152, 8, 72);
+    Numb_Sheet_SCADA = label(this, "Numb_Sheet_SCADA", QStringLiteral("0"), 224, 8, 56);
+    Label3 = label(this, "Label3", QStringLiteral("Помилки:"), 8, 32, 72);
+    Err_Write_Scada = label(this, "Err_Write_Scada", QStringLiteral("0"), 80, 32, 56);
+    Label4 = label(this, "Label4", QStringLiteral("T ms:"), 152, 32, 72);
+    T_msec = label(this, "T_msec", QStringLiteral("300"), 224, 32, 56);
+
+    Write_SCHEMA_ProgressBar = new QProgressBar(this);
+    Write_SCHEMA_ProgressBar->setObjectName(QStringLiteral("Write_SCHEMA_ProgressBar"));
+    Write_SCHEMA_ProgressBar->setRange(0, 10);
+    Write_SCHEMA_ProgressBar->setValue(0);
+    Write_SCHEMA_ProgressBar->setTextVisible(false);
+    Write_SCHEMA_ProgressBar->setGeometry(8, 58, 281, 20);
+
+    Command1 = new QPushButton(QStringLiteral("Відміна"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(104, 86, 89, 27);
+    connect(Command1, &QPushButton::clicked, this, &Write_SCHEMA::Command1_Click);
+
+    // A window left loaded when the main window goes away goes with it.
+    connect(&main, &QObject::destroyed, this, [this] {
+        unloaded_ = true;
+        deleteLater();
+    });
+}
+
+Write_SCHEMA &Write_SCHEMA::load(Config_SCADA &main)
+{
+    if (Write_SCHEMA *w = loaded(main))
+        return *w;
+    auto *w = new Write_SCHEMA(main);
+    main.registerWindow(kName, w);
+    return *w;
+}
+
+Write_SCHEMA *Write_SCHEMA::loaded(Config_SCADA &main)
+{
+    auto *w = qobject_cast<Write_SCHEMA *>(main.openWindow(kName));
+    return w && !w->unloaded_ ? w : nullptr;
+}
+
+void Write_SCHEMA::unload(Config_SCADA &main)
+{
+    if (Write_SCHEMA *w = loaded(main))
+        w->Form_Unload();
+}
+
+void Write_SCHEMA::Command1_Click()
+{
+    if (QWidget *settings = main_.openWindow(QStringLiteral("Config_Project")))
+        settings->setEnabled(true);
+    main_.model().link.Save_n_Stranica_Flag = 0;
+    Form_Unload();
+}
+
+void Write_SCHEMA::Form_Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    main_.setEnabled(true);
+    // The next use loads a fresh window with the design values.
+    if (main_.openWindow(kName) == this)
+        main_.registerWindow(kName, nullptr);
+    hide();
+    deleteLater();
+}
+
+void Write_SCHEMA::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+} // namespace pelmora

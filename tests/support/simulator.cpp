@@ -1,0 +1,205 @@
+#include "support/simulator.h"
+
+#include "upload/controller_reply.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QThread>
+#include <QTimer>
+
+namespace pelmora::test {
+
+ControllerSimulator::ControllerSimulator()
+{
+    connect(&server_, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket *s = server_.nextPendingConnection()) {
+            if (peer_)
+                peer_->deleteLater(); // one controller talks to one client
+            peer_ = s;
+            s->setParent(this);
+            connect(s, &QTcpSocket::readyRead, this, [this, s] { takeBytes(s->readAll()); });
+        }
+    });
+    connect(&serial_, &QSerialPort::readyRead, this, [this] { takeBytes(serial_.readAll()); });
+}
+
+ControllerSimulator::~ControllerSimulator()
+{
+    if (peer_)
+        peer_->abort();
+    server_.close();
+    if (serial_.isOpen())
+        serial_.close();
+}
+
+bool ControllerSimulator::listenTcp(quint16 port)
+{
+    return server_.listen(QHostAddress::LocalHost, port);
+}
+
+quint16 ControllerSimulator::tcpPort() const
+{
+    return server_.serverPort();
+}
+
+bool ControllerSimulator::openSerial(const QString &device)
+{
+    serial_.setPortName(device);
+    serial_.setBaudRate(QSerialPort::Baud115200);
+    serial_.setDataBits(QSerialPort::Data8);
+    serial_.setParity(QSerialPort::NoParity);
+    serial_.setStopBits(QSerialPort::OneStop);
+    serial_.setFlowControl(QSerialPort::NoFlowControl);
+    return serial_.open(QIODevice::ReadWrite);
+}
+
+QString ControllerSimulator::serialError() const
+{
+    return serial_.errorString();
+}
+
+bool ControllerSimulator::tcpPeerConnected() const
+{
+    return peer_ && peer_->state() == QAbstractSocket::ConnectedState;
+}
+
+void ControllerSimulator::addRule(FrameRule rule)
+{
+    rules_.push_back(std::move(rule));
+}
+
+void ControllerSimulator::clearRecords()
+{
+    received_.clear();
+    unframed_.clear();
+    sent_.clear();
+    frames_.clear();
+    replies_ = 0;
+}
+
+void ControllerSimulator::sendHeld()
+{
+    const QByteArray rest = held_;
+    held_.clear();
+    if (!rest.isEmpty())
+        write(rest);
+}
+
+void ControllerSimulator::takeBytes(const QByteArray &bytes)
+{
+    received_ += bytes;
+    pending_ += bytes;
+    cutFrames();
+}
+
+void ControllerSimulator::cutFrames()
+{
+    while (pending_.size() >= 2) {
+        const auto kind = static_cast<std::uint8_t>(pending_.at(1));
+        const FrameRule *rule = nullptr;
+        for (const FrameRule &r : rules_)
+            if (r.kind == kind)
+                rule = &r;
+        if (!rule) {
+            // Not the start of a frame this controller knows: drop one byte and look again.
+            unframed_ += pending_.at(0);
+            pending_.remove(0, 1);
+            continue;
+        }
+        const qsizetype length = rule->length(pending_);
+        if (length < 0 || pending_.size() < length)
+            return; // wait for the rest
+        ReceivedFrame frame;
+        frame.bytes = pending_.left(length);
+        frame.kind = kind;
+        pending_.remove(0, length);
+        if (frame.bytes.size() >= 3) {
+            const QByteArrayView body = QByteArrayView(frame.bytes).first(frame.bytes.size() - 2);
+            frame.crcGood = withCrc(body, rule->order) == frame.bytes;
+        }
+        frames_.push_back(frame);
+        if (answerEveryFrame || (rule->answers && rule->answers(frames_.back())))
+            reply(frames_.back());
+    }
+}
+
+std::uint8_t ControllerSimulator::statusFor(const ReceivedFrame &frame) const
+{
+    return frame.crcGood ? 0 : 1;
+}
+
+void ControllerSimulator::reply(const ReceivedFrame &frame)
+{
+    ReplyFault f = fault;
+    if (!nextFaults.empty()) {
+        f = nextFaults.front();
+        nextFaults.pop_front();
+    }
+    if (f.silent)
+        return;
+    const std::uint8_t status = f.status != 0 ? f.status : statusFor(frame);
+    QByteArray bytes = controllerReply(static_cast<std::uint8_t>(frame.bytes.at(0)), frame.kind, status);
+    if (f.badCrc)
+        bytes[3] = static_cast<char>(bytes.at(3) ^ 0x5A);
+    bytes.truncate(qBound(0, f.length, 5));
+    auto send = [this, bytes, f] {
+        ++replies_;
+        if (f.splitAt > 0 && f.splitAt < bytes.size()) {
+            write(bytes.left(f.splitAt));
+            const QByteArray rest = bytes.mid(f.splitAt);
+            if (f.splitDelayMs < 0)
+                held_ += rest;
+            else
+                QTimer::singleShot(f.splitDelayMs, this, [this, rest] { write(rest); });
+        } else {
+            write(bytes);
+        }
+    };
+    if (f.delayMs > 0)
+        QTimer::singleShot(f.delayMs, this, send);
+    else
+        send();
+}
+
+void ControllerSimulator::write(const QByteArray &bytes)
+{
+    sent_ += bytes;
+    if (peer_)
+        peer_->write(bytes);
+    if (serial_.isOpen())
+        serial_.write(bytes);
+}
+
+bool ControllerSimulator::waitFor(const std::function<bool()> &done, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+bool ControllerSimulator::waitForFrames(std::size_t count, int timeoutMs)
+{
+    return waitFor([this, count] { return frames_.size() >= count; }, timeoutMs);
+}
+
+bool ControllerSimulator::waitForReplies(int count, int timeoutMs)
+{
+    return waitFor([this, count] { return replies_ >= count; }, timeoutMs);
+}
+
+ControllerSimulator::FrameRule schemaHeaderRule()
+{
+    ControllerSimulator::FrameRule rule;
+    rule.kind = 'A';
+    rule.order = CrcOrder::HighFirst;
+    rule.length = [](const QByteArray &) -> qsizetype { return 8; };
+    rule.answers = [](const ReceivedFrame &) { return false; };
+    return rule;
+}
+
+} // namespace pelmora::test

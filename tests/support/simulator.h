@@ -1,0 +1,120 @@
+#pragma once
+// A controller simulator for transfer tests. It listens on a loopback TCP port
+// or on a serial device (one end of a socat pseudo-terminal pair), cuts the
+// incoming bytes into frames by the rules it knows, checks each frame's
+// checksum in the byte order of its kind, records everything, and answers as a
+// controller does: a five-byte reply (address, kind, status, checksum low byte
+// first). Faults can be injected into the replies.
+
+#include "upload/crc16.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QSerialPort>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QPointer>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace pelmora::test {
+
+struct ReceivedFrame {
+    QByteArray bytes;       // the whole frame as received, checksum included
+    std::uint8_t kind = 0;  // its second byte
+    bool crcGood = false;
+};
+
+// What a reply looks like on the wire; the default is a good reply.
+struct ReplyFault {
+    bool badCrc = false;     // the checksum bytes do not match
+    std::uint8_t status = 0; // non-zero: the frame was rejected
+    int length = 5;          // fewer: a short reply
+    bool silent = false;     // no reply at all
+    int delayMs = 0;         // wait before the reply
+    int splitAt = 0;         // above 0: that many bytes, then the rest after splitDelayMs
+    int splitDelayMs = 30;   // below 0: the rest waits for sendHeld()
+};
+
+class ControllerSimulator : public QObject {
+    Q_OBJECT
+
+public:
+    // How a frame kind is recognised: the kind byte at offset 1, the frame's
+    // length once enough of it has arrived (-1: not known yet), the byte order
+    // of its checksum, and whether the controller answers it.
+    struct FrameRule {
+        std::uint8_t kind = 0;
+        CrcOrder order = CrcOrder::LowFirst;
+        std::function<qsizetype(const QByteArray &pending)> length;
+        std::function<bool(const ReceivedFrame &)> answers;
+    };
+
+    ControllerSimulator();
+    ~ControllerSimulator() override;
+
+    // Listens on 127.0.0.1 at the port (0: a free one); false when it cannot.
+    bool listenTcp(quint16 port = 0);
+    quint16 tcpPort() const;
+    // Opens a serial device at 115200 baud, 8N1; false when it cannot.
+    bool openSerial(const QString &device);
+    QString serialError() const;
+
+    void addRule(FrameRule rule);
+    // Answers every frame, whatever its rule says (for tests of the link alone).
+    bool answerEveryFrame = false;
+
+    // Faults: the queued ones are used first, one per reply; then `fault`.
+    ReplyFault fault;
+    std::deque<ReplyFault> nextFaults;
+
+    // What arrived: every byte, the frames cut from them, and bytes that
+    // started no known frame.
+    const QByteArray &received() const { return received_; }
+    const std::vector<ReceivedFrame> &frames() const { return frames_; }
+    const QByteArray &unframed() const { return unframed_; }
+    // What was sent back.
+    const QByteArray &sent() const { return sent_; }
+    int repliesSent() const { return replies_; }
+    bool tcpPeerConnected() const;
+
+    // Runs the event loop until the condition holds or the time runs out.
+    static bool waitFor(const std::function<bool()> &done, int timeoutMs = 5000);
+    bool waitForFrames(std::size_t count, int timeoutMs = 5000);
+    bool waitForReplies(int count, int timeoutMs = 5000);
+
+    void clearRecords();
+    // Sends the held second parts of split replies.
+    void sendHeld();
+
+protected:
+    // The reply to one frame: address, kind, status. A subclass that knows a
+    // protocol may change the status.
+    virtual std::uint8_t statusFor(const ReceivedFrame &frame) const;
+    // Sends a reply to the frame, shaped by the next fault.
+    void reply(const ReceivedFrame &frame);
+
+private:
+    void takeBytes(const QByteArray &bytes);
+    void cutFrames();
+    void write(const QByteArray &bytes);
+
+    QTcpServer server_;
+    QPointer<QTcpSocket> peer_;
+    QSerialPort serial_;
+    std::vector<FrameRule> rules_;
+    QByteArray pending_;
+    QByteArray received_;
+    QByteArray unframed_;
+    QByteArray sent_;
+    QByteArray held_;
+    std::vector<ReceivedFrame> frames_;
+    int replies_ = 0;
+};
+
+// A frame rule for the schema header: 'A', 8 bytes, checksum high byte first.
+ControllerSimulator::FrameRule schemaHeaderRule();
+
+} // namespace pelmora::test

@@ -1,0 +1,70 @@
+// A controller simulator to run by hand against the program:
+//   pelmora_controller_sim --tcp PORT        listen on 127.0.0.1:PORT
+//   pelmora_controller_sim --serial DEVICE   answer on a serial device (a socat pty end)
+// Options: --every (answer every frame), --status N (reply status), --silent.
+// Every frame received is printed in hex with its checksum verdict.
+
+#include "support/simulator.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTimer>
+#include <cstdio>
+
+using pelmora::test::ControllerSimulator;
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Controller simulator"));
+    parser.addHelpOption();
+    const QCommandLineOption tcp(QStringLiteral("tcp"), QStringLiteral("Listen on 127.0.0.1:<port>."),
+                                 QStringLiteral("port"));
+    const QCommandLineOption serial(QStringLiteral("serial"), QStringLiteral("Answer on <device>."),
+                                    QStringLiteral("device"));
+    const QCommandLineOption every(QStringLiteral("every"), QStringLiteral("Answer every frame."));
+    const QCommandLineOption status(QStringLiteral("status"), QStringLiteral("Reply status <n>."),
+                                    QStringLiteral("n"));
+    const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Never answer."));
+    parser.addOptions({tcp, serial, every, status, silent});
+    parser.process(app);
+
+    ControllerSimulator sim;
+    sim.addRule(pelmora::test::schemaHeaderRule());
+    sim.answerEveryFrame = parser.isSet(every);
+    sim.fault.status = static_cast<std::uint8_t>(parser.value(status).toInt());
+    sim.fault.silent = parser.isSet(silent);
+
+    if (parser.isSet(tcp)) {
+        if (!sim.listenTcp(static_cast<quint16>(parser.value(tcp).toUInt()))) {
+            std::fprintf(stderr, "cannot listen on port %s\n", qPrintable(parser.value(tcp)));
+            return 1;
+        }
+        std::printf("listening on 127.0.0.1:%u\n", sim.tcpPort());
+    } else if (parser.isSet(serial)) {
+        if (!sim.openSerial(parser.value(serial))) {
+            std::fprintf(stderr, "cannot open %s: %s\n", qPrintable(parser.value(serial)),
+                         qPrintable(sim.serialError()));
+            return 1;
+        }
+        std::printf("answering on %s\n", qPrintable(parser.value(serial)));
+    } else {
+        parser.showHelp(2);
+    }
+    std::fflush(stdout);
+
+    std::size_t shown = 0;
+    QTimer report;
+    QObject::connect(&report, &QTimer::timeout, [&] {
+        for (; shown < sim.frames().size(); ++shown) {
+            const auto &f = sim.frames()[shown];
+            std::printf("frame %zu '%c' %lld bytes, checksum %s: %s\n", shown + 1, f.kind,
+                        static_cast<long long>(f.bytes.size()), f.crcGood ? "good" : "BAD",
+                        f.bytes.left(48).toHex(' ').constData());
+        }
+        std::fflush(stdout);
+    });
+    report.start(100);
+    return app.exec();
+}

@@ -1,0 +1,51 @@
+#include "support/simulator_pty.h"
+
+#include "support/simulator.h"
+
+#include <QFileInfo>
+
+namespace pelmora::test {
+
+PtyPair::PtyPair()
+{
+    if (!dir_.isValid()) {
+        error_ = QStringLiteral("no temporary folder");
+        return;
+    }
+    socat_.setProgram(QStringLiteral("socat"));
+    socat_.setArguments({QStringLiteral("-d"), QStringLiteral("-d"),
+                         QStringLiteral("pty,raw,echo=0,link=") + linkEnd(),
+                         QStringLiteral("pty,raw,echo=0,link=") + controllerEnd()});
+    socat_.setProcessChannelMode(QProcess::MergedChannels); // its log is kept for error()
+    socat_.start();
+    if (!socat_.waitForStarted(5000)) {
+        error_ = QStringLiteral("socat did not start: ") + socat_.errorString();
+        return;
+    }
+    ok_ = ControllerSimulator::waitFor(
+        [this] {
+            return socat_.state() == QProcess::Running && QFileInfo::exists(linkEnd()) &&
+                   QFileInfo::exists(controllerEnd());
+        },
+        5000);
+    if (!ok_)
+        error_ = QStringLiteral("socat made no pseudo-terminal pair: ") + QString::fromLocal8Bit(socat_.readAll());
+}
+
+PtyPair::~PtyPair()
+{
+    stop();
+}
+
+void PtyPair::stop()
+{
+    if (socat_.state() == QProcess::NotRunning)
+        return;
+    socat_.terminate();
+    if (!socat_.waitForFinished(3000)) {
+        socat_.kill();
+        socat_.waitForFinished(3000);
+    }
+}
+
+} // namespace pelmora::test
