@@ -1,0 +1,8 @@
+# ALGORITHM compiler: step records, statement compilers, flowchart import.
+target_sources(pelmora_core PRIVATE
+  alg_statement_text.h alg_statement_text.cpp
+  alg_step_record.h alg_step_record.cpp
+  alg_operand.h alg_operand.cpp
+  alg_actions.h alg_actions.cpp
+  alg_condition.h alg_condition.cpp
+)

@@ -1,0 +1,7 @@
+target_sources(${PELMORA_SUITE} PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/alg_step_record_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/alg_operand_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/alg_actions_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/alg_condition_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/alg_generated_statements_test.cpp
+)
