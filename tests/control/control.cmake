@@ -5,6 +5,7 @@ target_sources(${PELMORA_SUITE} PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/lumtor_shapes_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lumtor_properties_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lumtor_events_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lumtor_placement_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/control_registration_test.cpp
 )
 target_compile_definitions(${PELMORA_SUITE} PRIVATE

@@ -231,6 +231,17 @@ void HostedControl::applyVisible()
         QMetaObject::invokeMethod(object_, "setVisible", Qt::DirectConnection, Q_ARG(bool, visible_));
 }
 
+void HostedControl::setToolTipText(const QString &text)
+{
+    if (object_)
+        object_->setProperty("toolTip", text);
+}
+
+QString HostedControl::toolTipText() const
+{
+    return object_ ? object_->property("toolTip").toString() : QString();
+}
+
 void HostedControl::release()
 {
     if (!object_)

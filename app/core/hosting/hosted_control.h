@@ -82,6 +82,9 @@ public:
     // Applies the visibility flag; the widget side calls it after giving the
     // control its container.
     void applyVisible();
+    // The tool tip the container shows over the control.
+    void setToolTipText(const QString &text);
+    QString toolTipText() const;
 
     // Destroys the control instance (later, when one of its own events is
     // being handled). Safe to repeat.
