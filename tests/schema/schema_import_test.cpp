@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-static void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
-
 namespace pelmora {
 namespace {
 
@@ -196,7 +194,7 @@ TEST_F(SchemaImport, AlgorithmSetPointThatIsNoNumberStops)
     NetlistBuilder n;
     n.block(5, u"ALG"_s, {u"5"_s});
     n.importInto(m);
-    EXPECT_EQ(ui().messageTexts(), QStringList{kStop});
+    EXPECT_EQ(test::toStd(ui().messageTexts()), test::toStd(QStringList{kStop}));
 }
 
 // Each stop shows the one message (no block number before the connection
@@ -249,7 +247,7 @@ TEST_F(SchemaImport, StopRules)
         m.schema.Invert_Jurnal(1) = 5;
         m.schema.Invert_Rep(1) = 5;
         Import_NetList(m, readNetlist(m, c.file()));
-        EXPECT_EQ(ui().messageTexts(), c.messages) << c.what;
+        EXPECT_EQ(test::toStd(ui().messageTexts()), test::toStd(c.messages)) << c.what;
         EXPECT_EQ(m.schema.Block_Link(0, 1), 0) << c.what;
         EXPECT_EQ(m.schema.Grafik_Link(3), 0) << c.what;
         EXPECT_EQ(m.schema.Jurnal_Link(3), 0) << c.what;
@@ -268,7 +266,7 @@ TEST_F(SchemaImport, TooLongNetlistStopsBeforeTyping)
     ASSERT_EQ(m.schema.Block_Type(5), 17);
     ui().reset();
     Import_NetList(m, 10001);
-    EXPECT_EQ(ui().messageTexts(), QStringList{kStop});
+    EXPECT_EQ(test::toStd(ui().messageTexts()), test::toStd(QStringList{kStop}));
     EXPECT_EQ(m.schema.Block_Type(5), 17); // types of the previous import stay
 }
 
@@ -295,7 +293,7 @@ TEST_F(SchemaImport, TextPoolOverflowStopsBeforeTheRecordIsWritten)
     NetlistBuilder n;
     n.block(1, u"ALG"_s, {u"1"_s}).block(2, u"ALG"_s, {u"2"_s}).block(3, u"ALG"_s, {u"3"_s});
     n.importInto(m);
-    EXPECT_EQ(ui().messageTexts(), QStringList{kStop});
+    EXPECT_EQ(test::toStd(ui().messageTexts()), test::toStd(QStringList{kStop}));
     EXPECT_EQ(m.schema.Parametr_Name_Start(2), 9184);
     EXPECT_EQ(m.schema.Parametr_Name_Start(3), 0);
     EXPECT_EQ(m.schema.Parametr_Name(20000), u"last"_s);
@@ -308,7 +306,7 @@ TEST_F(SchemaImport, ValueAreaAbove32767BytesStops)
     for (int b = 1; b <= 60; ++b)
         n.block(b, u"PRO"_s, QStringList(129, u"1"_s));
     n.importInto(m);
-    EXPECT_EQ(ui().messageTexts(), QStringList{kStop});
+    EXPECT_EQ(test::toStd(ui().messageTexts()), test::toStd(QStringList{kStop}));
     EXPECT_EQ(m.schema.Parametr_Value_Start(60), 59 * 137);
 }
 

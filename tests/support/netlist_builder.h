@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 namespace pelmora::test {
@@ -67,5 +68,14 @@ private:
     QStringList nets_;
     bool fixed_ = true;
 };
+
+// Texts as standard strings, so a failed comparison prints them readably.
+inline std::vector<std::string> toStd(const QStringList &list)
+{
+    std::vector<std::string> out;
+    for (const auto &s : list)
+        out.push_back(s.toStdString());
+    return out;
+}
 
 } // namespace pelmora::test
