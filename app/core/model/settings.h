@@ -31,8 +31,16 @@ struct Settings {
     std::uint8_t Num_Block_Edit = 0;
     std::int16_t ALGORITHM_Last_Step = 0;
 
+    // -- block parameter dialog --
+    std::uint8_t Krok_Select = 0; // the step last chosen in a COD block's step row
+    // -- end of block parameter dialog --
+
     std::int16_t Load_Project_Flag = 0; // 1 while a project is being opened
     std::int16_t Nastrojki_Flag = 0;    // 1 when the settings dialog was opened from "&Налаштування"
+
+    // -- project settings dialog --
+    std::int16_t TCP_Server = 0; // 0 = TCP/IP client, 1 = TCP/IP server; written when a TCP kind is chosen
+    // -- end of project settings dialog --
 };
 
 } // namespace pelmora

@@ -1,0 +1,197 @@
+#include "blockparams/com_terminal.h"
+
+#include "project/config_scada.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace pelmora {
+
+using namespace blockparams;
+
+namespace {
+
+int rowTop(int i) { return 70 + 32 * i; }
+
+QLabel *label(const QString &text, QWidget *parent, int left, int top)
+{
+    auto *l = new QLabel(text, parent);
+    l->move(left, top);
+    l->adjustSize();
+    return l;
+}
+
+} // namespace
+
+Com_Terminal::Com_Terminal(Config_SCADA &main, QWidget *opener)
+    : QWidget(nullptr), terminal_(main.model()), opener_(opener)
+{
+    setObjectName(QStringLiteral("Com_Terminal"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("MODBUS RTU"));
+    setFixedSize(630, 380);
+
+    Label = label(QStringLiteral("№ у мережі"), this, 10, 14);
+    Label2 = label(QStringLiteral("Швидкість"), this, 156, 14);
+    Label4 = label(QStringLiteral("Запит"), this, 8, 44);
+    Label1 = label(QStringLiteral("Функція"), this, 68, 44);
+    Label6 = label(QStringLiteral("Адреса"), this, 148, 44);
+    Label3 = label(QStringLiteral("Тип даних"), this, 232, 44);
+    Label5 = label(QStringLiteral("1      2       3       4       5      6       7       8"), this, 408, 44);
+
+    const QStringList functions = modbusFunctionList();
+    const QStringList dataTypes = modbusDataTypeList();
+    const QStringList setPoints = modbusSetPointList();
+    for (int i = 0; i < kModbusRequests; ++i) {
+        const int top = rowTop(i);
+        Check1[i] = new QCheckBox(QString::number(i + 1), this);
+        Check1[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
+        Check1[i]->move(8, top);
+        Num_FUNC[i] = new QComboBox(this);
+        Num_FUNC[i]->setObjectName(QStringLiteral("Num_FUNC_%1").arg(i));
+        Num_FUNC[i]->addItems(functions);
+        Num_FUNC[i]->setGeometry(68, top, 47, 22);
+        ADR_MODBUS[i] = new QLineEdit(QStringLiteral("0"), this);
+        ADR_MODBUS[i]->setObjectName(QStringLiteral("ADR_MODBUS_%1").arg(i));
+        ADR_MODBUS[i]->setGeometry(146, top, 51, 22);
+        Type_data[i] = new QComboBox(this);
+        Type_data[i]->setObjectName(QStringLiteral("Type_data_%1").arg(i));
+        Type_data[i]->addItems(dataTypes);
+        Type_data[i]->setGeometry(230, top, 95, 22);
+        Label_I_O[i] = label(QStringLiteral("Вхід"), this, 360, top + 3);
+        Label_I_O[i]->setObjectName(QStringLiteral("Label_I_O_%1").arg(i));
+        for (int j = 0; j < 8; ++j) {
+            auto *box = new QCheckBox(this);
+            box->setObjectName(QStringLiteral("in_out_%1").arg(8 * i + j));
+            box->move(406 + 26 * j, top);
+            in_out[8 * i + j] = box;
+        }
+        Num_SP[i] = new QComboBox(this);
+        Num_SP[i]->setObjectName(QStringLiteral("Num_SP_%1").arg(i));
+        Num_SP[i]->addItems(setPoints);
+        Num_SP[i]->setGeometry(406, top, 61, 22);
+        Num_SP[i]->setCurrentIndex(-1);
+        Num_SP[i]->hide();
+        Num_FUNC[i]->setCurrentIndex(-1);
+        Type_data[i]->setCurrentIndex(-1);
+
+        connect(Check1[i], &QCheckBox::clicked, this, [this, i] { Check1_Click(i); });
+        connect(Num_FUNC[i], &QComboBox::activated, this, [this, i] { Num_FUNC_Click(i); });
+        connect(Type_data[i], &QComboBox::activated, this, [this, i] { Type_data_Click(i); });
+        connect(Num_SP[i], &QComboBox::activated, this,
+                [this, i](int entry) { terminal_.chooseSetPoint(i, entry); });
+        connect(ADR_MODBUS[i], &QLineEdit::textEdited, this,
+                [this, i](const QString &t) { terminal_.setAddress(i, t); });
+        for (int j = 0; j < 8; ++j)
+            connect(in_out[8 * i + j], &QCheckBox::clicked, this, [this, x = 8 * i + j] { in_out_Click(x); });
+    }
+
+    Ok_Go_Block = new QPushButton(QStringLiteral("Ok"), this);
+    Ok_Go_Block->setObjectName(QStringLiteral("Ok_Go_Block"));
+    Ok_Go_Block->setGeometry(400, 340, 100, 26);
+    Cancel_Go_Block = new QPushButton(QStringLiteral("Відміна"), this);
+    Cancel_Go_Block->setObjectName(QStringLiteral("Cancel_Go_Block_0"));
+    Cancel_Go_Block->setGeometry(512, 340, 100, 26);
+    connect(Ok_Go_Block, &QPushButton::clicked, this, [this] { Ok_Go_Block_Click(); });
+    connect(Cancel_Go_Block, &QPushButton::clicked, this, [this] { Cancel_Go_Block_Click(0); });
+}
+
+Com_Terminal::~Com_Terminal() = default;
+
+void Com_Terminal::Form_Load()
+{
+    terminal_.open();
+    showRows();
+}
+
+// Mirrors the terminal's rows into the controls.
+void Com_Terminal::showRows()
+{
+    setWindowTitle(terminal_.title.isEmpty() ? QStringLiteral("MODBUS RTU") : terminal_.title);
+    Label->setText(terminal_.networkLabel);
+    Label->adjustSize();
+    Label2->setText(terminal_.speedLabel);
+    Label2->adjustSize();
+    for (int i = 0; i < kModbusRequests; ++i) {
+        const ModbusRowView &r = terminal_.row(i);
+        {
+            QSignalBlocker b(Check1[i]);
+            Check1[i]->setTristate(r.check == 2);
+            Check1[i]->setCheckState(r.check == 2 ? Qt::PartiallyChecked : r.check ? Qt::Checked : Qt::Unchecked);
+        }
+        if (Num_FUNC[i]->currentIndex() != r.function)
+            Num_FUNC[i]->setCurrentIndex(r.function);
+        if (Type_data[i]->currentIndex() != r.dataType)
+            Type_data[i]->setCurrentIndex(r.dataType);
+        if (Num_SP[i]->currentIndex() != r.setPoint)
+            Num_SP[i]->setCurrentIndex(r.setPoint);
+        if (ADR_MODBUS[i]->text() != r.address)
+            ADR_MODBUS[i]->setText(r.address);
+        Num_FUNC[i]->setEnabled(r.rowEnabled);
+        Type_data[i]->setEnabled(r.rowEnabled);
+        Label_I_O[i]->setEnabled(r.rowEnabled);
+        Label_I_O[i]->setText(r.direction);
+        Label_I_O[i]->adjustSize();
+        Num_SP[i]->setVisible(r.setPointShown);
+        for (int j = 0; j < 8; ++j) {
+            QCheckBox *box = in_out[8 * i + j];
+            box->setVisible(!r.setPointShown);
+            box->setChecked(r.io[j]);
+            box->setEnabled(r.ioEnabled[j]);
+        }
+    }
+}
+
+void Com_Terminal::Check1_Click(int Index)
+{
+    terminal_.setCheck(Index, Check1[Index]->checkState() != Qt::Unchecked);
+    showRows();
+}
+
+void Com_Terminal::Num_FUNC_Click(int Index)
+{
+    terminal_.chooseFunction(Index, Num_FUNC[Index]->currentIndex());
+    showRows();
+}
+
+void Com_Terminal::Type_data_Click(int Index)
+{
+    terminal_.chooseDataType(Index, Type_data[Index]->currentIndex());
+    showRows();
+}
+
+void Com_Terminal::in_out_Click(int Index)
+{
+    terminal_.setIo(Index / 8, Index % 8, in_out[Index]->isChecked());
+    showRows();
+}
+
+void Com_Terminal::Ok_Go_Block_Click()
+{
+    terminal_.store();
+    close();
+}
+
+void Com_Terminal::Cancel_Go_Block_Click(int /*Index*/)
+{
+    close();
+}
+
+void Com_Terminal::Form_Unload()
+{
+    if (opener_)
+        opener_->setEnabled(true);
+}
+
+void Com_Terminal::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+} // namespace pelmora

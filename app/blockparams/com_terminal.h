@@ -1,0 +1,66 @@
+#pragma once
+// The Modbus RTU request dialog of an RS4 block in MODBUS mode, opened from the
+// block parameter dialog's picture. Its eight request rows live in the block's
+// 48 texts; "Ok" writes them back, "Відміна" and the window frame write nothing.
+// The rules live in ModbusTerminal; this window mirrors its rows.
+
+#include "blockparams/modbus_rows.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace pelmora {
+
+class Config_SCADA;
+
+class Com_Terminal : public QWidget {
+    Q_OBJECT
+
+public:
+    // `opener` is the parameter dialog, enabled again on every way out. A
+    // top-level window without parent that deletes itself when it closes.
+    Com_Terminal(Config_SCADA &main, QWidget *opener);
+    ~Com_Terminal() override;
+
+    // Fills the window from the block's records (Num_Block_Edit).
+    void Form_Load();
+
+    QLabel *Label, *Label2, *Label4, *Label1, *Label6, *Label3, *Label5;
+    std::array<QCheckBox *, 8> Check1{};
+    std::array<QComboBox *, 8> Num_FUNC{};
+    std::array<QLineEdit *, 8> ADR_MODBUS{};
+    std::array<QComboBox *, 8> Type_data{};
+    std::array<QLabel *, 8> Label_I_O{};
+    std::array<QCheckBox *, 64> in_out{};
+    std::array<QComboBox *, 8> Num_SP{};
+    QPushButton *Ok_Go_Block;
+    QPushButton *Cancel_Go_Block;
+
+    void Check1_Click(int Index);
+    void Num_FUNC_Click(int Index);
+    void Type_data_Click(int Index);
+    void in_out_Click(int Index);
+    void Ok_Go_Block_Click();
+    void Cancel_Go_Block_Click(int Index);
+    void Form_Unload();
+
+    const blockparams::ModbusTerminal &terminal() const { return terminal_; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void showRows();
+
+    blockparams::ModbusTerminal terminal_;
+    QPointer<QWidget> opener_;
+};
+
+} // namespace pelmora
