@@ -1,0 +1,243 @@
+#include "pages/page_controls.h"
+
+#include "pages/page_rules.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace pelmora::pages {
+
+namespace {
+
+// A copy starts hidden in the container of its template, at its place.
+void copyPlacement(QWidget &to, const QWidget &from)
+{
+    to.setParent(from.parentWidget());
+    to.setGeometry(from.geometry());
+    to.setToolTip(from.toolTip());
+    to.setCursor(from.cursor());
+    to.hide();
+}
+
+} // namespace
+
+// --- ElementLabel ----------------------------------------------------------------
+
+ElementLabel::ElementLabel(QWidget *parent) : QWidget(parent)
+{
+    font_ = QFont(QStringLiteral("DejaVu Sans"));
+    font_.setPointSize(8);
+}
+
+ElementLabel *ElementLabel::copyOf(const ElementLabel &from)
+{
+    auto *c = new ElementLabel;
+    c->setObjectName(from.objectName());
+    copyPlacement(*c, from);
+    c->caption_ = from.caption_;
+    c->fore_ = from.fore_;
+    c->back_ = from.back_;
+    c->transparent_ = from.transparent_;
+    c->border_ = from.border_;
+    c->font_ = from.font_;
+    c->autoSize_ = from.autoSize_;
+    c->centred_ = from.centred_;
+    return c;
+}
+
+void ElementLabel::setCaption(const QString &caption)
+{
+    caption_ = caption;
+    fit();
+    update();
+}
+
+void ElementLabel::setForeColor(std::int32_t bgr)
+{
+    fore_ = bgr;
+    update();
+}
+
+void ElementLabel::setBackColor(std::int32_t bgr)
+{
+    back_ = bgr;
+    update();
+}
+
+void ElementLabel::setTransparent(bool transparent)
+{
+    transparent_ = transparent;
+    update();
+}
+
+void ElementLabel::setBorderStyle(int style)
+{
+    border_ = style;
+    fit();
+    update();
+}
+
+void ElementLabel::setCaptionFont(const QFont &font)
+{
+    font_ = font;
+    fit();
+    update();
+}
+
+void ElementLabel::setPointSize(int points)
+{
+    if (points > 0)
+        font_.setPointSize(points);
+    fit();
+    update();
+}
+
+void ElementLabel::setBold(bool bold)
+{
+    font_.setBold(bold);
+    fit();
+    update();
+}
+
+void ElementLabel::setAutoSize(bool on)
+{
+    autoSize_ = on;
+    fit();
+}
+
+void ElementLabel::setCentred(bool centred)
+{
+    centred_ = centred;
+    update();
+}
+
+void ElementLabel::fit()
+{
+    if (!autoSize_)
+        return;
+    const QFontMetrics fm(font_);
+    const int frame = border_ != 0 ? 2 : 0;
+    const QSize text = fm.size(0, caption_.isEmpty() ? QStringLiteral(" ") : caption_);
+    resize(text.width() + frame, text.height() + frame);
+}
+
+void ElementLabel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (!transparent_)
+        p.fillRect(rect(), colourOf(back_));
+    QRect inner = rect();
+    if (border_ != 0) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        inner.adjust(1, 1, -1, -1);
+    }
+    p.setFont(font_);
+    p.setPen(colourOf(fore_));
+    p.drawText(inner, centred_ ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop), caption_);
+}
+
+// --- ElementImage ----------------------------------------------------------------
+
+ElementImage::ElementImage(QWidget *parent) : QWidget(parent) {}
+
+ElementImage *ElementImage::copyOf(const ElementImage &from)
+{
+    auto *c = new ElementImage;
+    c->setObjectName(from.objectName());
+    copyPlacement(*c, from);
+    c->picture_ = from.picture_;
+    c->stretch_ = from.stretch_;
+    return c;
+}
+
+void ElementImage::setPicture(const QPixmap &picture)
+{
+    picture_ = picture;
+    if (!stretch_ && !picture_.isNull())
+        resize(picture_.size());
+    update();
+}
+
+void ElementImage::clearPicture()
+{
+    picture_ = QPixmap();
+    update();
+}
+
+void ElementImage::setStretch(bool on)
+{
+    stretch_ = on;
+    if (!stretch_ && !picture_.isNull())
+        resize(picture_.size());
+    update();
+}
+
+void ElementImage::paintEvent(QPaintEvent *)
+{
+    if (picture_.isNull())
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (stretch_)
+        p.drawPixmap(rect(), picture_);
+    else
+        p.drawPixmap(0, 0, picture_);
+}
+
+// --- FigureShape -------------------------------------------------------------------
+
+FigureShape::FigureShape(QWidget *parent) : QWidget(parent) {}
+
+FigureShape *FigureShape::copyOf(const FigureShape &from)
+{
+    auto *c = new FigureShape;
+    c->setObjectName(from.objectName());
+    copyPlacement(*c, from);
+    c->shape_ = from.shape_;
+    c->lineColor_ = from.lineColor_;
+    c->lineWidth_ = from.lineWidth_;
+    return c;
+}
+
+void FigureShape::setShape(int kind)
+{
+    shape_ = kind;
+    update();
+}
+
+void FigureShape::setLineColor(std::int32_t bgr)
+{
+    lineColor_ = bgr;
+    update();
+}
+
+void FigureShape::setLineWidth(int pixels)
+{
+    lineWidth_ = pixels;
+    update();
+}
+
+void FigureShape::paintEvent(QPaintEvent *)
+{
+    const int w = std::max(lineWidth_, 1);
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, isCircle());
+    p.setPen(QPen(colourOf(lineColor_), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    // The outline lies inside the control's bounds.
+    const double inset = w / 2.0;
+    QRectF r = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    if (r.width() < 0 || r.height() < 0)
+        return;
+    if (isCircle()) {
+        const double d = std::min(r.width(), r.height());
+        r = QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
+        p.drawEllipse(r);
+    } else {
+        p.drawRect(r);
+    }
+}
+
+} // namespace pelmora::pages
