@@ -34,7 +34,10 @@ Com_Terminal::Com_Terminal(Config_SCADA &main, QWidget *opener)
     setObjectName(QStringLiteral("Com_Terminal"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("MODBUS RTU"));
-    setFixedSize(630, 380);
+    QFont small = font(); // the window's measures are made for an 8-point face
+    small.setPointSize(8);
+    setFont(small);
+    setFixedSize(650, 380);
 
     Label = label(QStringLiteral("№ у мережі"), this, 10, 14);
     Label2 = label(QStringLiteral("Швидкість"), this, 156, 14);

@@ -241,8 +241,8 @@ void ModbusTerminal::store()
                     mask |= 1 << j;
             T(24 + i) = numberText(mask);
         }
-        const auto x = numberFromText(r.address);
-        if (x && *x >= 0.0f && *x <= 65535.0f) {
+        const auto x = doubleFromText(r.address);
+        if (x && *x >= 0.0 && *x <= 65535.0) {
             const long long n = static_cast<long long>(num::roundHalfEven(*x));
             T(32 + 2 * i) = numberText(n / 256);
             T(33 + 2 * i) = numberText(n % 256);

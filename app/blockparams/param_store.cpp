@@ -10,7 +10,7 @@
 
 namespace pelmora::blockparams {
 
-std::optional<float> numberFromText(const QString &text)
+std::optional<double> doubleFromText(const QString &text)
 {
     static const QRegularExpression form(
         QStringLiteral(R"(^\s*([+-]?(?:\d+[.,]?\d*|[.,]\d+)(?:[eEdD][+-]?\d+)?)\s*$)"));
@@ -23,9 +23,17 @@ std::optional<float> numberFromText(const QString &text)
     s.replace(QLatin1Char('D'), QLatin1Char('e'));
     bool ok = false;
     const double v = s.toDouble(&ok);
-    if (!ok || !std::isfinite(v) || std::fabs(v) > FLT_MAX)
+    if (!ok || !std::isfinite(v))
         return std::nullopt;
-    return static_cast<float>(v);
+    return v;
+}
+
+std::optional<float> numberFromText(const QString &text)
+{
+    const auto v = doubleFromText(text);
+    if (!v || std::fabs(*v) > FLT_MAX)
+        return std::nullopt;
+    return static_cast<float>(*v);
 }
 
 std::optional<int> listIndexOf(float value, int count)

@@ -18,6 +18,8 @@ namespace pelmora::blockparams {
 // with '.' or ',' as the decimal point, an optional exponent. nullopt for an
 // empty text, a lone sign or point, letters, or a value beyond single precision.
 std::optional<float> numberFromText(const QString &text);
+// The same reading in double precision, for numbers that are checked before they are stored.
+std::optional<double> doubleFromText(const QString &text);
 
 // The item a stored value selects in a list of `count` items: the value rounded
 // to the nearest whole number, halves to even. -1 means no selection. nullopt

@@ -86,6 +86,9 @@ PropertyBLOCK::PropertyBLOCK(Config_SCADA &main)
     setObjectName(QStringLiteral("PropertyBLOCK"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Налаштування параметрів"));
+    QFont small = font(); // the window's measures are made for an 8-point face
+    small.setPointSize(8);
+    setFont(small);
 
     Label1 = new QLabel(QStringLiteral("Параметр                Значення"), this);
     Label1->move(px(180), px(90));
@@ -124,6 +127,9 @@ void PropertyBLOCK::Form_Load()
         auto *caption = new QLabel(this);
         caption->setObjectName(QStringLiteral("Set_ParametrLabel_%1").arg(r));
         caption->resize(px(1425), px(300));
+        QFont narrow = caption->font(); // the longest captions fill the caption's width
+        narrow.setStretch(QFont::SemiCondensed);
+        caption->setFont(narrow);
         caption->hide();
         auto *combo = new QComboBox(this);
         combo->setObjectName(QStringLiteral("Value_Combo_%1").arg(r));
