@@ -1,6 +1,9 @@
 #include "project/config_scada.h"
 
+#include "pages/page_view.h"
+#include "project/config_project.h"
 #include "project/logo.h"
+#include "project/schema_view.h"
 #include "project/startup.h"
 #include "upload/controller_link.h"
 
@@ -61,6 +64,9 @@ void Config_SCADA::attachSubsystems()
 {
     // -- subsystem objects --
     link = std::make_unique<ControllerLink>();
+    pageView = std::make_unique<PageView>(*this);
+    schemaView = std::make_unique<SchemaView>(*this);
+    projectSettings = std::make_unique<ProjectSettingsMenu>(*this);
     // -- end of subsystem objects --
 }
 

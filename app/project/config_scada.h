@@ -20,6 +20,9 @@ class QMenu;
 namespace pelmora {
 
 class ControllerLink;
+class PageView;
+class SchemaView;
+class ProjectSettingsMenu;
 
 class Config_SCADA : public QMainWindow {
     Q_OBJECT
@@ -70,6 +73,9 @@ public:
     // (Add one member per subsystem object below, and one line in attachSubsystems().)
     // -- subsystem objects --
     std::unique_ptr<ControllerLink> link; // serial port, TCP client and server of every transfer
+    std::unique_ptr<PageView> pageView;                   // page tabs, page canvases, blink timer
+    std::unique_ptr<SchemaView> schemaView;               // schema view, view switch, netlist menu
+    std::unique_ptr<ProjectSettingsMenu> projectSettings; // "&Створити проект", "&Налаштування"
     // -- end of subsystem objects --
 
 protected:

@@ -1,0 +1,325 @@
+#include "project/config_project.h"
+
+#include "core/numbers.h"
+#include "core/serial_ports.h"
+#include "core/services.h"
+#include "pages/page_view.h"
+#include "project/config_project_model.h"
+#include "project/config_scada.h"
+#include "project/schema_view.h"
+#include "schema/netlist_reader.h"
+#include "schema/schema_import.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace pelmora {
+namespace {
+
+const char16_t kCaption[] = u"Проект";
+const char16_t kEmptySchema[] = u"Пусто";
+const char16_t kNetlistFilter[] = u"P-CAD file|*.net";
+const char16_t kMainCaption[] = u"Конфігуратор Orvo - ";
+const char16_t kPeriodTooLarge[] = u"Період запиту має бути від -32768 до 32767 мс!";
+const char16_t kPortOutOfRange[] = u"Номер порту має бути від 0 до 65535!";
+
+// The link list: eight serial ports (a Cyrillic "С" before the Latin "OM"),
+// then the two TCP kinds.
+const char16_t *const kLinkItems[] = {
+    u"\u0421OM1", u"\u0421OM2", u"\u0421OM3", u"\u0421OM4", u"\u0421OM5",
+    u"\u0421OM6", u"\u0421OM7", u"\u0421OM8", u"TCP/IP клієнт", u"TCP/IP сервер",
+};
+
+constexpr int kTcpClient = 9, kTcpServer = 10;
+
+// Shows a top-level window; one that is already on screen comes to the front.
+void showWindow(QWidget *window)
+{
+    const bool shown = window->isVisible();
+    window->show();
+    if (shown) {
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+} // namespace
+
+Config_Project::Config_Project(Config_SCADA &main) : QWidget(nullptr), main_(main)
+{
+    setObjectName(QStringLiteral("Config_Project"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromUtf16(kCaption));
+    setFixedSize(430, 345);
+
+    auto label = [this](QLabel *&l, const char *name, const QString &text, int y) {
+        l = new QLabel(text, this);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(12, y + 3, 134, 18);
+    };
+    auto edit = [this](QLineEdit *&e, const char *name, const QString &text, int y, int w) {
+        e = new QLineEdit(text, this);
+        e->setObjectName(QLatin1String(name));
+        e->setGeometry(150, y, w, 24);
+    };
+    auto combo = [this](QComboBox *&c, const char *name, int y, int w) {
+        c = new QComboBox(this);
+        c->setObjectName(QLatin1String(name));
+        c->setGeometry(150, y, w, 24);
+    };
+
+    label(Label1, "Label1", QStringLiteral("Назва проекту"), 10);
+    edit(Name_Project_Text, "Name_Project_Text", QStringLiteral("Назва"), 10, 266);
+
+    label(Label2, "Label2", QStringLiteral("Номер COM"), 42);
+    combo(Combo1, "Combo1", 42, 130);
+    for (const char16_t *item : kLinkItems)
+        Combo1->addItem(QString::fromUtf16(item));
+    Combo1->setCurrentIndex(0);
+    COM_Device = new QLabel(this);
+    COM_Device->setObjectName(QStringLiteral("COM_Device"));
+    COM_Device->setGeometry(290, 45, 130, 18);
+
+    label(Label3, "Label3", QStringLiteral("Номер Orvo"), 74);
+    combo(Combo2, "Combo2", 74, 130);
+    for (int n = 1; n <= 8; ++n)
+        Combo2->addItem(QStringLiteral("№%1").arg(n));
+    Combo2->setCurrentIndex(0);
+
+    label(Label5, "Label5", QStringLiteral("IP address:"), 106);
+    edit(IP_address, "IP_address", QString(), 106, 266);
+    label(Label6, "Label6", QStringLiteral("Port:"), 138);
+    edit(Port, "Port", QString(), 138, 100);
+    label(Label8, "Label8", QStringLiteral("T запит ms"), 170);
+    edit(T_Zapyt_IP, "T_Zapyt_IP", QStringLiteral("300"), 170, 100);
+    for (QWidget *w : {static_cast<QWidget *>(Label5), static_cast<QWidget *>(IP_address),
+                       static_cast<QWidget *>(Label6), static_cast<QWidget *>(Port),
+                       static_cast<QWidget *>(Label8), static_cast<QWidget *>(T_Zapyt_IP)})
+        w->setEnabled(false);
+
+    label(Label7, "Label7", QStringLiteral("Тип проекту"), 202);
+    combo(Combo3, "Combo3", 202, 180);
+    Combo3->addItem(QStringLiteral("16 сторінок SCADA"));
+    Combo3->addItem(QStringLiteral("8 сторінок SCADA"));
+
+    // "Cхема": a Latin "C" before the Cyrillic rest, as the window always showed it.
+    label(Label4, "Label4", QString::fromUtf16(u"C\u0445ема P-CAD ASCII"), 234);
+    edit(Name_Schema_text, "Name_Schema_text", QString::fromUtf16(kEmptySchema), 234, 266);
+    Name_Schema_text->setReadOnly(true);
+    {
+        QPalette pal = Name_Schema_text->palette();
+        pal.setColor(QPalette::Base, QColor(0xE0, 0xE0, 0xE0));
+        Name_Schema_text->setPalette(pal);
+    }
+
+    Load_Key_SCHEMA = new QPushButton(QStringLiteral("Завантажити"), this);
+    Load_Key_SCHEMA->setObjectName(QStringLiteral("Load_Key_SCHEMA"));
+    Load_Key_SCHEMA->setGeometry(150, 266, 120, 28);
+    Ok = new QPushButton(QStringLiteral("Ok"), this);
+    Ok->setObjectName(QStringLiteral("Ok"));
+    Ok->setGeometry(150, 306, 120, 28);
+    Cancel = new QPushButton(QStringLiteral("Відміна"), this);
+    Cancel->setObjectName(QStringLiteral("Cancel"));
+    Cancel->setGeometry(296, 306, 120, 28);
+
+    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
+    connect(Load_Key_SCHEMA, &QPushButton::clicked, this, [this] { Load_Key_SCHEMA_Click(); });
+    connect(Ok, &QPushButton::clicked, this, [this] { Ok_Click(); });
+    connect(Cancel, &QPushButton::clicked, this, [this] { Cancel_Click(); });
+
+    Form_Load();
+}
+
+Config_Project::~Config_Project() = default;
+
+void Config_Project::Form_Load()
+{
+    const auto &s = main_.model().settings;
+    Name_Project_Text->setText(s.Name_Project);
+    T_Zapyt_IP->setText(QString::number(s.T_Zapyt));
+    Combo3->setCurrentIndex(s.Stranica_Count == 8 ? 1 : 0);
+    showDevice();
+}
+
+void Config_Project::showDevice()
+{
+    COM_Device->setText(serialPortDevice(Combo1->currentIndex() + 1));
+}
+
+void Config_Project::Combo1_Click()
+{
+    auto &s = main_.model().settings;
+    s.Num_COM_Link = static_cast<std::int16_t>(Combo1->currentIndex() + 1);
+    const bool tcp = s.Num_COM_Link == kTcpClient || s.Num_COM_Link == kTcpServer;
+    for (QWidget *w : {static_cast<QWidget *>(IP_address), static_cast<QWidget *>(Port),
+                       static_cast<QWidget *>(Label5), static_cast<QWidget *>(Label6),
+                       static_cast<QWidget *>(Label8), static_cast<QWidget *>(T_Zapyt_IP)})
+        w->setEnabled(tcp);
+    if (s.Num_COM_Link == kTcpClient)
+        s.TCP_Server = 0;
+    if (s.Num_COM_Link == kTcpServer) {
+        s.TCP_Server = 1;
+        IP_address->setEnabled(false); // a server has no remote address
+    }
+    showDevice();
+}
+
+void Config_Project::Combo2_Click()
+{
+    main_.model().settings.Num_Net = static_cast<std::int16_t>(Combo2->currentIndex() + 1);
+}
+
+void Config_Project::Load_Key_SCHEMA_Click()
+{
+    ProjectModel &m = main_.model();
+    // 1. a cancelled dialog ends the choice: nothing changes.
+    FileDialogRequest request;
+    request.filter = QString::fromUtf16(kNetlistFilter);
+    const std::optional<QString> path = Services::files().open(request);
+    // 2. no file named is taken as a cancel too: importing over no fields
+    // would only wipe the schema that is there.
+    if (!path || path->isEmpty())
+        return;
+    // Relative names of the project are looked up in the folder of the file chosen last.
+    QDir::setCurrent(QFileInfo(*path).absolutePath());
+    // 3 to 5. a file that cannot be opened ends the choice silently.
+    const NetlistFileRead read = readNetlistFile(m, *path);
+    if (!read.opened)
+        return;
+    Name_Schema_text->setText(*path);
+    m.settings.Name_Schema = *path;
+    Ok->setEnabled(Name_Schema_text->text() != QString::fromUtf16(kEmptySchema));
+    // 6. the import shows its own messages.
+    Import_NetList(m, read.count);
+}
+
+void Config_Project::Ok_Click()
+{
+    ProjectModel &m = main_.model();
+    auto &s = m.settings;
+    // Input that cannot be stored is refused before anything changes.
+    const std::optional<std::int32_t> port = portFromText(Port->text());
+    if (!port) {
+        showMessage(QString::fromUtf16(kPortOutOfRange), MsgIcon::Exclamation);
+        return;
+    }
+    const std::optional<std::int16_t> period = requestPeriodFromText(T_Zapyt_IP->text());
+    if (!period) {
+        showMessage(QString::fromUtf16(kPeriodTooLarge), MsgIcon::Exclamation);
+        return;
+    }
+    // 1.
+    main_.mnuSave->setEnabled(true);
+    // 2.
+    main_.schemaView->clearDrawing();
+    // 3.
+    s.Name_Project = Name_Project_Text->text();
+    s.Adr_IP = IP_address->text();
+    s.Port_IP = *port;
+    s.T_Zapyt = *period;
+    // 4.
+    main_.setEnabled(true);
+    main_.mnuConfig->setVisible(true);
+    main_.MnuOrvo->setVisible(true);
+    // 5. the caption names the netlist, not the project.
+    main_.setWindowTitle(QString::fromUtf16(kMainCaption) + s.Name_Schema);
+    // 6.
+    main_.schemaView->Draw_Schema();
+    // 7. a new project's blocks get their default texts.
+    if (s.Nastrojki_Flag != 1)
+        writeNewProjectDefaults(m);
+    // 8. every page gets a name and loses its mechanisms' background flags;
+    // selecting each tab runs the tab change.
+    PageView &pv = *main_.pageView;
+    for (int p = 0; p <= 15; ++p) {
+        resetPageOnConfirm(m, p);
+        pv.selectTab(p);
+        pv.SCADA_SSTab->setCaption(m.pages.Stranica_Name(p));
+    }
+    // 9.
+    pv.selectTab(0);
+    // 10.
+    s.Nastrojki_Flag = 0;
+    // 11.
+    s.Stranica_Count = Combo3->currentIndex() == 1 ? 8 : 16;
+    // 12.
+    close();
+}
+
+void Config_Project::Cancel_Click()
+{
+    close();
+}
+
+void Config_Project::Form_Unload()
+{
+    main_.setEnabled(true);
+    main_.model().settings.Nastrojki_Flag = 0;
+}
+
+void Config_Project::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+ProjectSettingsMenu::ProjectSettingsMenu(Config_SCADA &main) : main_(main)
+{
+    setObjectName(QStringLiteral("ProjectSettingsMenu"));
+    connect(main.mnuNEW, &QAction::triggered, this, [this] { mnuNEW_Click(); });
+    connect(main.mnuNastrojki, &QAction::triggered, this, [this] { mnuNastrojki_Click(); });
+}
+
+Config_Project &ProjectSettingsMenu::dialog()
+{
+    if (auto *open = qobject_cast<Config_Project *>(main_.openWindow(QStringLiteral("Config_Project"))))
+        return *open;
+    auto *dlg = new Config_Project(main_);
+    main_.registerWindow(QStringLiteral("Config_Project"), dlg);
+    return *dlg;
+}
+
+void ProjectSettingsMenu::mnuNEW_Click()
+{
+    main_.Logo->setVisible(false);
+    main_.setEnabled(false);
+    Config_Project &dlg = dialog();
+    showWindow(&dlg);
+    dlg.Ok->setEnabled(false);
+    main_.model().settings.Nastrojki_Flag = 0;
+}
+
+void ProjectSettingsMenu::mnuNastrojki_Click()
+{
+    auto &s = main_.model().settings;
+    s.Nastrojki_Flag = 1;
+    Config_Project &dlg = dialog();
+    showWindow(&dlg);
+    // A controller write may have left the dialog disabled.
+    dlg.setEnabled(true);
+    main_.setEnabled(false);
+    dlg.Name_Schema_text->setText(s.Name_Schema);
+    dlg.Ok->setEnabled(dlg.Name_Schema_text->text() != QString::fromUtf16(kEmptySchema));
+    // Setting a list from code runs its click handler. A value that is not
+    // in the list (a damaged project file) leaves the list and the value alone.
+    if (s.Num_COM_Link >= 1 && s.Num_COM_Link <= dlg.Combo1->count()) {
+        dlg.Combo1->setCurrentIndex(s.Num_COM_Link - 1);
+        dlg.Combo1_Click();
+    }
+    dlg.IP_address->setText(s.Adr_IP);
+    dlg.Port->setText(QString::number(s.Port_IP));
+    if (s.Num_Net >= 1 && s.Num_Net <= dlg.Combo2->count()) {
+        dlg.Combo2->setCurrentIndex(s.Num_Net - 1);
+        dlg.Combo2_Click();
+    }
+    dlg.T_Zapyt_IP->setText(QString::number(s.T_Zapyt));
+}
+
+} // namespace pelmora
