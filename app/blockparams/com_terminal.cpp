@@ -84,9 +84,10 @@ Com_Terminal::Com_Terminal(Config_SCADA &main, QWidget *opener)
         Type_data[i]->setCurrentIndex(-1);
 
         connect(Check1[i], &QCheckBox::clicked, this, [this, i] { Check1_Click(i); });
-        connect(Num_FUNC[i], &QComboBox::activated, this, [this, i] { Num_FUNC_Click(i); });
-        connect(Type_data[i], &QComboBox::activated, this, [this, i] { Type_data_Click(i); });
-        connect(Num_SP[i], &QComboBox::activated, this,
+        // The program's own selections are made with the signals blocked.
+        connect(Num_FUNC[i], &QComboBox::currentIndexChanged, this, [this, i] { Num_FUNC_Click(i); });
+        connect(Type_data[i], &QComboBox::currentIndexChanged, this, [this, i] { Type_data_Click(i); });
+        connect(Num_SP[i], &QComboBox::currentIndexChanged, this,
                 [this, i](int entry) { terminal_.chooseSetPoint(i, entry); });
         connect(ADR_MODBUS[i], &QLineEdit::textEdited, this,
                 [this, i](const QString &t) { terminal_.setAddress(i, t); });
@@ -127,12 +128,11 @@ void Com_Terminal::showRows()
             Check1[i]->setTristate(r.check == 2);
             Check1[i]->setCheckState(r.check == 2 ? Qt::PartiallyChecked : r.check ? Qt::Checked : Qt::Unchecked);
         }
-        if (Num_FUNC[i]->currentIndex() != r.function)
-            Num_FUNC[i]->setCurrentIndex(r.function);
-        if (Type_data[i]->currentIndex() != r.dataType)
-            Type_data[i]->setCurrentIndex(r.dataType);
-        if (Num_SP[i]->currentIndex() != r.setPoint)
-            Num_SP[i]->setCurrentIndex(r.setPoint);
+        for (auto [list, entry] : {std::pair{Num_FUNC[i], r.function}, std::pair{Type_data[i], r.dataType},
+                                   std::pair{Num_SP[i], r.setPoint}}) {
+            QSignalBlocker b(list);
+            list->setCurrentIndex(entry);
+        }
         if (ADR_MODBUS[i]->text() != r.address)
             ADR_MODBUS[i]->setText(r.address);
         Num_FUNC[i]->setEnabled(r.rowEnabled);

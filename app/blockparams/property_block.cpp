@@ -142,7 +142,14 @@ void PropertyBLOCK::Form_Load()
         Set_ParametrLabel[r] = caption;
         Value_Combo[r] = combo;
         Value_Text[r] = text;
-        connect(combo, &QComboBox::activated, this, [this, r](int) { Value_Combo_Click(r); });
+        // A choice by mouse, keys or wheel; the program's own selections are made
+        // with the signals blocked. Choosing the item already chosen changes nothing.
+        auto chosen = [this, r] {
+            if (Value_Combo[r]->currentIndex() != editor_.row(r).index)
+                Value_Combo_Click(r);
+        };
+        connect(combo, &QComboBox::activated, this, chosen);
+        connect(combo, &QComboBox::currentIndexChanged, this, chosen);
         text->edited = [this, r](const QString &) { Value_Text_Change(r); };
     }
     // 2. their places.

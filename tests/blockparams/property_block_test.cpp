@@ -297,6 +297,18 @@ TEST_F(PropertyBlockWindow, ListChoicesAreStoredAndRefreshTheRows)
     EXPECT_EQ(rec->V(2), 13.0f);
 }
 
+TEST_F(PropertyBlockWindow, AChoiceByKeyboardIsStoredOnce)
+{
+    place(type::TIM).V(0) = 1.0f;
+    open();
+    QComboBox *list = w->Value_Combo[0];
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(rec->V(0), 0.0f);
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(rec->V(0), 3.0f);
+}
+
 TEST_F(PropertyBlockWindow, CaptionsFollowTheVariantChosen)
 {
     open(type::SUM);
