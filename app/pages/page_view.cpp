@@ -45,8 +45,17 @@ QPixmap exitPicture()
 
 } // namespace
 
+std::optional<QString> parameterEntryCaption(int slot, int digitCode)
+{
+    if (digitCode < 0 || digitCode > 4)
+        return std::nullopt;
+    return QStringLiteral("%1").arg(slot, digitCode + 2, 10, QLatin1Char('0'));
+}
+
 PageTabControl::PageTabControl(QWidget *parent) : QWidget(parent)
 {
+    // The control covers the schema view drawn beneath it.
+    setAutoFillBackground(true);
     for (int t = 0; t < kTabs; ++t) {
         auto *b = new QToolButton(this);
         b->setObjectName(QStringLiteral("SCADA_SSTab_tab_%1").arg(t));

@@ -4,8 +4,11 @@
 // and the blink timer. The page editor works on these.
 
 #include <QObject>
+#include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <optional>
 
 class QLabel;
 class QTimer;
@@ -84,6 +87,12 @@ public:
     void setViewShown(bool shown) { viewShown_ = shown; }
     bool viewShown() const { return viewShown_; }
 
+    // Run on every entry into the view, after the canvases are placed: the
+    // page elements put page 0's level bars back on its canvas and give its
+    // numeric-parameter elements their placeholder captions
+    // (parameterEntryCaption). Set by the owner of the element controls.
+    std::function<void()> enterPageZero;
+
 signals:
     // A click on the exit picture of a page.
     void exitClicked(int page);
@@ -95,5 +104,10 @@ private:
     Config_SCADA &main_;
     bool viewShown_ = false;
 };
+
+// The caption a numeric-parameter element of slot n shows on entering the
+// view: n with digitCode + 2 digits, leading zeros (code 0 gives "05", code 4
+// "000012"); nullopt for a code outside 0..4, which leaves the caption alone.
+std::optional<QString> parameterEntryCaption(int slot, int digitCode);
 
 } // namespace pelmora

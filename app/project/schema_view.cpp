@@ -6,6 +6,7 @@
 #include "pages/page_view.h"
 #include "project/config_scada.h"
 #include "project/format_version.h"
+#include "schema/alg_block_mouse_down.h"
 #include "schema/netlist_reader.h"
 #include "schema/schema_import.h"
 
@@ -132,6 +133,16 @@ bool SchemaView::eventFilter(QObject *watched, QEvent *event)
             paintDrawing();
         return false;
     }
+    if (event->type() == QEvent::MouseButtonPress) {
+        // A right press on an ALGORITHM block's picture imports its flowchart.
+        auto *me = static_cast<QMouseEvent *>(event);
+        if (me->button() == Qt::RightButton)
+            for (int i = 9; i <= 104; ++i)
+                if (watched == main_.Block_IMAGE[static_cast<std::size_t>(i)]) {
+                    Block_IMAGE_MouseDown_Algorithm(main_, i, 2);
+                    return true;
+                }
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         auto *me = static_cast<QMouseEvent *>(event);
         if (me->button() != Qt::LeftButton)
@@ -218,6 +229,9 @@ void SchemaView::MnuSCADA_Click()
     pv.SCADA_SSTab->raise();
     if (main_.Varning_Text->isVisible())
         main_.Varning_Text->raise();
+    // 6. page 0's level bars and numeric parameters.
+    if (pv.enterPageZero)
+        pv.enterPageZero();
 }
 
 void SchemaView::mnuSchema_Click()

@@ -366,3 +366,33 @@ TEST_F(SchemaViewTest, NetlistMenuImportsAndShowsTheSchema)
         EXPECT_FALSE(picture(index)->isHidden()) << index;
     EXPECT_TRUE(picture(10)->isHidden());
 }
+
+TEST(ParameterEntryCaption, SlotWithTheChosenDigitCount)
+{
+    struct Case {
+        int slot, code;
+        std::optional<QString> caption;
+    };
+    const Case cases[] = {
+        {5, 0, QStringLiteral("05")},     {12, 0, QStringLiteral("12")},  {5, 4, QStringLiteral("000005")},
+        {12, 4, QStringLiteral("000012")}, {32, 2, QStringLiteral("0032")}, {0, 1, QStringLiteral("000")},
+        {7, 5, std::nullopt},             {7, -1, std::nullopt},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(parameterEntryCaption(c.slot, c.code), c.caption) << c.slot << "/" << c.code;
+}
+
+TEST_F(SchemaViewTest, EnteringTheViewRunsThePageZeroStepAfterPlacingTheCanvases)
+{
+    m.settings.Stranica_Count = 16;
+    int runs = 0;
+    pages().enterPageZero = [&] {
+        ++runs;
+        EXPECT_FALSE(pages().SCADA_SSTab->isHidden());
+        EXPECT_EQ(pages().SCADA_Picture[0]->geometry(), QRect(1, 41, 800, 480));
+    };
+    view().MnuSCADA_Click();
+    view().mnuSchema_Click();
+    view().MnuSCADA_Click();
+    EXPECT_EQ(runs, 2);
+}
