@@ -81,7 +81,7 @@ private:
             searchFailed();
             return;
         }
-        if (mid(s_.NetList_Line(*i - 1), 16, 5) == u"TOUCH"_s)
+        if (midView(s_.NetList_Line(*i - 1), 16, 5) == u"TOUCH")
             return;
         searchColumn(*i);
     }
@@ -97,13 +97,14 @@ private:
     }
 
     // n characters from the value column of the current numeric ordinal's line.
-    QString readChars(long long n) const
+    QStringView readView(long long n) const
     {
         const auto i = lineOf(valueN_);
         if (!i)
             throw ImportStop{};
-        return mid(s_.NetList_Line(*i), s_.Attr_Col, n);
+        return midView(s_.NetList_Line(*i), s_.Attr_Col, n);
     }
+    QString readChars(long long n) const { return readView(n).toString(); }
 
     // --- record stores ------------------------------------------------------
 
@@ -125,7 +126,7 @@ private:
 
     void storeNum()
     {
-        setEntry(valueN_, val(readChars(7)));
+        setEntry(valueN_, val(readView(7)));
         ++valueN_;
     }
 
@@ -258,7 +259,7 @@ void BlockReader::readDO()
         else if (head == u"Шаг"_s || head == u"Кро"_s || head == u"3"_s)
             setEntry(valueN_, 3);
         if (valueN_ >= 2)
-            setEntry(valueN_, val(left(t, t.size() - 1)));
+            setEntry(valueN_, val(leftView(t, t.size() - 1)));
         ++valueN_;
     }
 }
@@ -335,7 +336,7 @@ void BlockReader::readAutomaton()
     std::array<int, 384> temp{}; // Attr_Temp
     for (int i = 0; i < 384; ++i) {
         findNum();
-        const auto v = num::toInt16(val(readChars(7)));
+        const auto v = num::toInt16(val(readView(7)));
         if (!v)
             throw ImportStop{};
         temp[static_cast<std::size_t>(i)] = *v;

@@ -2,6 +2,7 @@
 
 #include "core/services.h"
 
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -12,10 +13,10 @@ using namespace Qt::StringLiterals;
 
 constexpr QStringView kNode = u"(node ";
 
-QString letterOf(const QString &line) { return mid(line, 8, 1); }
+QStringView letterOf(QStringView line) { return midView(line, 8, 1); }
 
 // The number of the last three characters: the pin of an inverter node.
-double lastThree(const QString &line) { return val(right(line, 3)); }
+double lastThree(QStringView line) { return val(rightView(line, 3)); }
 
 // Step 1 of the connections: every net's output node moves to the head of
 // its net (it changes places with the node that headed it), and an inverter
@@ -28,18 +29,18 @@ void driverFirst(ImportContext &ctx)
     int T = 0;
     for (long long i = 2; i <= ctx.count; ++i) {
         const QString l = ctx.line(i);
-        if (!l.startsWith(kNode)) {
+        if (!startsWith(l, kNode)) {
             inputs = 0;
             continue;
         }
-        const QString letter = letterOf(l);
-        if (letter == u"U"_s || (letter == u"D"_s && lastThree(l) == 1)) {
-            const long long n = toIndex(val(mid(l, 9, 3)));
+        const QStringView letter = letterOf(l);
+        if (letter == u"U" || (letter == u"D" && lastThree(l) == 1)) {
+            const long long n = toIndex(val(midView(l, 9, 3)));
             if (n < 100)
                 T = s.Block_Type(n);
             const long long limit =
                 (T == 0 || T == type::SCA || T == type::REP) ? c.Alg_Pin_Group(0) : c.Num_OUT_First(T);
-            if (nodePin(l) < limit || letter == u"D"_s) {
+            if (nodePin(l) < limit || letter == u"D") {
                 ++inputs;
             } else {
                 std::swap(ctx.line(i), ctx.line(i - inputs));
@@ -60,7 +61,7 @@ void inverterMasks(ImportContext &ctx)
     auto &s = ctx.m.schema;
     for (long long i = 1; i <= ctx.count; ++i) {
         const QString &l = ctx.line(i);
-        if (!l.startsWith(u"(node"_s) || letterOf(l) != u"D"_s || lastThree(l) != 2)
+        if (!startsWith(l, u"(node") || letterOf(l) != u"D" || lastThree(l) != 2)
             continue;
         const QString id = mid(l, 8, 4);
         const bool before1 = ctx.begins(i - 1, u"(node");
@@ -75,8 +76,8 @@ void inverterMasks(ImportContext &ctx)
             showMessage(u"Помилка підключення виходу інвертора  "_s + id, MsgIcon::Critical);
 
         const QString &driven = ctx.line(i + 1);
-        const long long d = toIndex(val(mid(driven, 9, 2)));
-        double pin = val(right(driven, 4));
+        const long long d = toIndex(val(midView(driven, 9, 2)));
+        double pin = val(rightView(driven, 4));
         if (pin == 0)
             pin = lastThree(driven);
         const long long p = toIndex(pin) - 1;
@@ -103,9 +104,9 @@ void inverterMasks(ImportContext &ctx)
 // The designator of a node line: its letter and one, two or three digits.
 QString designator(const QString &line)
 {
-    if (val(mid(line, 9, 2)) < 10)
+    if (val(midView(line, 9, 2)) < 10)
         return mid(line, 8, 2);
-    if (val(mid(line, 9, 3)) >= 100)
+    if (val(midView(line, 9, 3)) >= 100)
         return mid(line, 8, 4);
     return mid(line, 8, 3);
 }
@@ -120,37 +121,53 @@ void removeInverters(ImportContext &ctx)
     if (count < 2)
         return;
     auto &lines = ctx.m.schema.NetList_Line;
-    // The designator and the node-line test of every line, kept in step with
-    // the lines as they are rewritten.
+    // Which lines are node lines, and the designators of the lines whose
+    // letter is "D" (only those can equal an inverter's designator), kept in
+    // step with the lines as they are rewritten. Built when the first
+    // inverter output is met: most schemas have none.
     const long long last = std::min<long long>(count + 1, decltype(ctx.m.schema.NetList_Line)::hi);
-    std::vector<QString> ids(static_cast<std::size_t>(last + 1));
-    std::vector<char> node(static_cast<std::size_t>(last + 1), 0);
+    std::vector<char> node;
+    std::map<long long, QString> inverterLines;
     auto refresh = [&](long long k) {
         if (k > last)
             return;
-        ids[static_cast<std::size_t>(k)] = designator(lines(k));
-        node[static_cast<std::size_t>(k)] = lines(k).startsWith(kNode);
+        const QString &l = lines(k);
+        node[static_cast<std::size_t>(k)] = startsWith(l, kNode);
+        if (letterOf(l) == u"D")
+            inverterLines[k] = designator(l);
+        else
+            inverterLines.erase(k);
     };
     auto setLine = [&](long long k, const QString &text) {
         lines(k) = text;
         refresh(k);
     };
-    for (long long k = 1; k <= last; ++k)
-        refresh(k);
+    bool cached = false;
 
     for (long long i = 2; i <= count; ++i) {
         const auto ui = static_cast<std::size_t>(i);
-        if (!node[ui] || letterOf(lines(i)) != u"D"_s || node[ui - 1])
+        const bool head = cached ? node[ui] && !node[ui - 1]
+                                 : startsWith(lines(i), kNode) && !startsWith(lines(i - 1), kNode);
+        if (!head || letterOf(lines(i)) != u"D")
             continue;
+        if (!cached) {
+            node.resize(static_cast<std::size_t>(last + 1));
+            for (long long k = 1; k <= last; ++k)
+                refresh(k);
+            cached = true;
+        }
         const QString keep = lines(i + 1);
-        const QString id = ids[ui];
+        const QString id = inverterLines.at(i);
         setLine(i, u"INVERTOR"_s);
         setLine(i + 1, u"INVERTOR"_s);
-        for (long long k = 2; k <= count; ++k) {
-            const auto uk = static_cast<std::size_t>(k);
-            if (node[uk - 1] && ids[uk] == id)
+        // Lines 2..count in order, as a scan of every line would meet them.
+        std::vector<long long> matches;
+        for (const auto &[k, lineId] : inverterLines)
+            if (k >= 2 && k <= count && lineId == id)
+                matches.push_back(k);
+        for (long long k : matches)
+            if (node[static_cast<std::size_t>(k - 1)] && inverterLines.count(k) && inverterLines[k] == id)
                 setLine(k, keep);
-        }
     }
 }
 
@@ -191,12 +208,12 @@ void scanNets(ImportContext &ctx)
     std::uint8_t o = 0;
     for (long long i = 2; i <= ctx.count; ++i) {
         const QString &l = ctx.line(i);
-        if (!l.startsWith(kNode))
+        if (!startsWith(l, kNode))
             continue;
         const QString &before = ctx.line(i - 1);
         bool end = false;
-        if (before.startsWith(u"(net "_s)) {
-            const long long source = toIndex(val(mid(l, 9, 3)));
+        if (startsWith(before, u"(net ")) {
+            const long long source = toIndex(val(midView(l, 9, 3)));
             byteOf(source);
             ctx.source = source;
             const int T = s.Block_Type(source);
@@ -213,9 +230,9 @@ void scanNets(ImportContext &ctx)
                 index = c.Num_OUT_Last(T) - pin - 1;
             }
             o = byteOf(index);
-        } else if (before.startsWith(kNode)) {
+        } else if (startsWith(before, kNode)) {
             const long long q = nodePin(l);
-            const long long d = toIndex(val(mid(l, 9, 2)));
+            const long long d = toIndex(val(midView(l, 9, 2)));
             const int D = s.Block_Type(d);
             end = misnumbered(d, D);
             const std::uint8_t src = byteOf(ctx.source);

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <string>
 
 namespace pelmora::netlist {
 
@@ -16,12 +17,22 @@ struct ImportStop {};
 
 // Characters start.. (1-based) of a text, at most length of them; "" when the
 // text ends before start. A start below 1 or a negative length is a failure.
-QString mid(const QString &s, long long start, long long length);
-QString left(const QString &s, long long n);
-QString right(const QString &s, long long n);
+QStringView midView(QStringView s, long long start, long long length);
+inline QString mid(QStringView s, long long start, long long length) { return midView(s, start, length).toString(); }
+QStringView leftView(QStringView s, long long n);
+inline QString left(QStringView s, long long n) { return leftView(s, n).toString(); }
+QStringView rightView(QStringView s, long long n);
 
-// The leading number of a text (blanks ignored, 0 without one).
-double val(const QString &s);
+// Whether a text begins with a prefix (case-sensitive).
+inline bool startsWith(QStringView s, QStringView prefix)
+{
+    return s.size() >= prefix.size() &&
+           std::char_traits<char16_t>::compare(s.utf16(), prefix.utf16(), static_cast<std::size_t>(prefix.size())) == 0;
+}
+
+// The leading number of a text, read as the program reads numbers everywhere
+// (num::leadingNumber: blanks ignored, 0 without a number).
+double val(QStringView s);
 // A number used as a table index: rounded half to even; a failure when it
 // cannot be an index at all.
 long long toIndex(double v);
@@ -30,7 +41,7 @@ float toSingle(double v);
 
 // The pin number at the end of a node line: the number of its last five
 // characters, or of its last four when that is 0, or of its last three.
-long long nodePin(const QString &line);
+long long nodePin(QStringView line);
 
 struct ImportContext {
     ProjectModel &m;
@@ -40,7 +51,7 @@ struct ImportContext {
     long long source = 0;
 
     QString &line(long long i) { return m.schema.NetList_Line(i); }
-    bool begins(long long i, QStringView prefix) { return line(i).startsWith(prefix); }
+    bool begins(long long i, QStringView prefix) { return startsWith(line(i), prefix); }
 };
 
 } // namespace pelmora::netlist

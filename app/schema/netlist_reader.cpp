@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <array>
+#include <cstring>
 
 namespace pelmora {
 namespace {
@@ -14,7 +15,7 @@ constexpr qsizetype kChunk = 64 * 1024;
 // that a broken file cannot exhaust the memory.
 constexpr qsizetype kMaxField = 1024 * 1024;
 
-QString decodeField(const QByteArray &bytes)
+QString decodeField(const char *bytes, qsizetype size)
 {
     static const std::array<char16_t, 256> table = [] {
         std::array<char16_t, 256> t{};
@@ -22,12 +23,13 @@ QString decodeField(const QByteArray &bytes)
             t[static_cast<std::size_t>(b)] = cp1251::decodeChar(static_cast<unsigned char>(b)).unicode();
         return t;
     }();
-    QString out(bytes.size(), Qt::Uninitialized);
+    QString out(size, Qt::Uninitialized);
     QChar *d = out.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i)
+    for (qsizetype i = 0; i < size; ++i)
         d[i] = QChar(table[static_cast<unsigned char>(bytes[i])]);
     return out;
 }
+QString decodeField(const QByteArray &bytes) { return decodeField(bytes.constData(), bytes.size()); }
 
 bool isBlank(int c) { return c == ' ' || c == '\t'; }
 
@@ -50,73 +52,86 @@ bool NetlistFieldReader::fill()
     return true;
 }
 
-int NetlistFieldReader::peek()
-{
-    if (!fill())
-        return -1;
-    return static_cast<unsigned char>(buffer_[pos_]);
-}
-
-int NetlistFieldReader::get()
-{
-    const int c = peek();
-    if (c >= 0)
-        ++pos_;
-    return c;
-}
-
 bool NetlistFieldReader::atEnd()
 {
-    return peek() < 0;
+    return !fill();
 }
 
 std::optional<QString> NetlistFieldReader::next()
 {
-    if (peek() < 0)
+    if (!fill())
         return std::nullopt;
-    while (isBlank(peek()))
-        get();
+    while (fill() && isBlank(static_cast<unsigned char>(buffer_[pos_])))
+        ++pos_;
 
     QByteArray field;
-    auto add = [&](int c) {
-        if (field.size() < kMaxField)
-            field.append(static_cast<char>(c));
+    auto add = [&](const char *from, qsizetype n) {
+        const qsizetype room = kMaxField - field.size();
+        if (room > 0)
+            field.append(from, std::min(n, room));
     };
-    auto endOfLine = [&] {
-        if (get() == '\r' && peek() == '\n')
-            get();
+    // Consumes one delimiter: a comma or a line end (CR LF, LF or CR).
+    auto delimiter = [&] {
+        const char c = buffer_[pos_++];
+        if (c == '\r' && fill() && buffer_[pos_] == '\n')
+            ++pos_;
     };
 
-    int c;
-    if (peek() == '"') {
-        get();
-        while ((c = get()) >= 0 && c != '"')
-            add(c);
+    if (fill() && buffer_[pos_] == '"') {
+        ++pos_;
+        while (fill()) {
+            const char *data = buffer_.constData();
+            const char *from = data + pos_;
+            const auto *quote = static_cast<const char *>(std::memchr(from, '"', static_cast<std::size_t>(buffer_.size() - pos_)));
+            if (quote) {
+                add(from, quote - from);
+                pos_ = quote - data + 1;
+                break;
+            }
+            add(from, buffer_.size() - pos_);
+            pos_ = buffer_.size();
+        }
         // What follows the closing quote up to the field's end is dropped.
-        while ((c = peek()) >= 0) {
-            if (c == ',') {
-                get();
+        while (fill()) {
+            const char c = buffer_[pos_];
+            if (c == ',' || c == '\r' || c == '\n') {
+                delimiter();
                 break;
             }
-            if (c == '\r' || c == '\n') {
-                endOfLine();
-                break;
-            }
-            get();
+            ++pos_;
         }
         return decodeField(field);
     }
 
-    while ((c = peek()) >= 0) {
-        if (c == ',') {
-            get();
+    // The common case: the whole field lies in the buffer.
+    {
+        const char *data = buffer_.constData();
+        const qsizetype size = buffer_.size();
+        qsizetype end = pos_;
+        while (end < size && data[end] != ',' && data[end] != '\r' && data[end] != '\n')
+            ++end;
+        if (end < size && end - pos_ <= kMaxField) {
+            qsizetype n = end - pos_;
+            while (n > 0 && isBlank(static_cast<unsigned char>(data[pos_ + n - 1])))
+                --n;
+            QString out = decodeField(data + pos_, n);
+            pos_ = end;
+            delimiter();
+            return out;
+        }
+    }
+    while (fill()) {
+        const char *data = buffer_.constData();
+        qsizetype end = pos_;
+        const qsizetype size = buffer_.size();
+        while (end < size && data[end] != ',' && data[end] != '\r' && data[end] != '\n')
+            ++end;
+        add(data + pos_, end - pos_);
+        pos_ = end;
+        if (end < size) {
+            delimiter();
             break;
         }
-        if (c == '\r' || c == '\n') {
-            endOfLine();
-            break;
-        }
-        add(get());
     }
     qsizetype n = field.size();
     while (n > 0 && isBlank(static_cast<unsigned char>(field[n - 1])))

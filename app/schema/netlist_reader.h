@@ -35,9 +35,8 @@ public:
     bool atEnd();
 
 private:
-    int peek();
-    int get();
-    bool fill();
+    bool fill(); // false at the end of the file
+
 
     QIODevice &device_;
     QByteArray buffer_;

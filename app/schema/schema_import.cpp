@@ -37,15 +37,15 @@ void readComponents(ImportContext &ctx)
     long long j = 1;
     for (long long i = 1; i <= ctx.count; ++i) {
         const QString &l = ctx.line(i);
-        if (l.startsWith(u"(compInst"_s))
+        if (startsWith(l, u"(compInst"))
             s.Block_Name(1, j) = mid(l, 12, 3);
-        if (l.startsWith(u"(originalName"_s) && mid(l, 16, 3) != u"INV"_s) {
+        if (startsWith(l, u"(originalName") && midView(l, 16, 3) != u"INV") {
             s.Block_Name(2, j) = mid(l, 16, 3);
-            const long long b = toIndex(val(mid(ctx.line(i - 2), 13, 2)));
+            const long long b = toIndex(val(midView(ctx.line(i - 2), 13, 2)));
             const QString name = mid(l, 16, l.size() - 17);
             s.Block_Name(3, b) = name;
             ++j;
-            if (ctx.begins(i + 1, u"(attr") && left(name, 5) != u"TOUCH"_s)
+            if (ctx.begins(i + 1, u"(attr") && leftView(name, 5) != u"TOUCH")
                 s.Attr_Start(b) = static_cast<std::int32_t>(i + 1);
         }
     }
@@ -63,7 +63,7 @@ void assignTypes(ImportContext &ctx)
         const QString &prefix = s.Block_Name(2, n);
         for (int t = 1; t <= 50; ++t)
             if (c.Block_Type_Names(t) == prefix) {
-                s.Block_Type(toIndex(val(mid(s.Block_Name(1, n), 2, 2)))) = static_cast<std::uint8_t>(t);
+                s.Block_Type(toIndex(val(midView(s.Block_Name(1, n), 2, 2)))) = static_cast<std::uint8_t>(t);
                 break;
             }
     }

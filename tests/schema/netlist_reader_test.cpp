@@ -164,3 +164,40 @@ TEST(NetlistFile, ReadsAFile)
 
 } // namespace
 } // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+// Fields of every form, many times over, so that they meet the reader's
+// buffer boundaries at every position.
+TEST(NetlistFields, FieldsAcrossBufferBoundaries)
+{
+    QByteArray file = "(netlist \"a\"\r\n";
+    QStringList expected;
+    for (int k = 0; k < 30000; ++k) {
+        const QByteArray pad(k % 13, 'x');
+        switch (k % 4) {
+        case 0:
+            file += "  f" + QByteArray::number(k) + pad + "  \r\n";
+            expected << u"f"_qs + QString::number(k) + QString::fromLatin1(pad);
+            break;
+        case 1:
+            file += "\"q," + QByteArray::number(k) + "\" tail\n";
+            expected << u"q,"_qs + QString::number(k);
+            break;
+        case 2:
+            file += "a" + pad + ",b" + QByteArray::number(k) + "\r";
+            expected << u"a"_qs + QString::fromLatin1(pad) << u"b"_qs + QString::number(k);
+            break;
+        default:
+            file += "\r\n";
+            expected << QString();
+            break;
+        }
+    }
+    file += ")\r\n";
+    EXPECT_EQ(fieldsOf(file), expected);
+}
+
+} // namespace
+} // namespace pelmora

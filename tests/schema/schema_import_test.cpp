@@ -2,12 +2,15 @@
 // sizes, the stop rules.
 
 #include "project/startup.h"
+#include "core/numbers.h"
+#include "schema/import_context.h"
 #include "schema/netlist_reader.h"
 #include "schema/schema_import.h"
 #include "support/fake_services.h"
 #include "support/netlist_builder.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 namespace pelmora {
 namespace {
@@ -316,6 +319,34 @@ TEST_F(SchemaImport, ImportFileThatCannotBeOpened)
     EXPECT_FALSE(importNetlistFile(m, u"/nonexistent/x.net"_s));
     EXPECT_TRUE(ui().messages.empty());
     EXPECT_EQ(m.schema.Block_Type(5), 17);
+}
+
+} // namespace
+} // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+// The import's own fast number reading gives what the shared reading gives.
+TEST(ImportNumbers, ReadLikeTheSharedNumberReading)
+{
+    const char *texts[] = {"",        "\"",       "9\")",      "  12\"",   "-3.25",    "+.5",     ".",
+                           "-",       "1.",       "1 2 . 5",   "0.1",      "0.3",      "123456789012345",
+                           "1234567890123456789",   "1e5",      "2.5E-3\"", "7d2",      "1E",      "00012",
+                           "3.14159265358979",      "0.000000000000000000000001", "1.2.3",   "\t-\t7",  "12a"};
+    for (const char *t : texts) {
+        const QString s = QString::fromLatin1(t);
+        EXPECT_EQ(netlist::val(s), num::leadingNumber(s)) << '"' << t << '"';
+    }
+    std::mt19937 rng(3);
+    const char alphabet[] = "0123456789 .-+eE\"";
+    for (int k = 0; k < 3000; ++k) {
+        QString s;
+        const int len = static_cast<int>(rng() % 12);
+        for (int c = 0; c < len; ++c)
+            s += QChar::fromLatin1(alphabet[rng() % (sizeof alphabet - 1)]);
+        EXPECT_EQ(netlist::val(s), num::leadingNumber(s)) << '"' << s.toStdString() << '"';
+    }
 }
 
 } // namespace
