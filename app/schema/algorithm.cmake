@@ -5,4 +5,8 @@ target_sources(pelmora_core PRIVATE
   alg_operand.h alg_operand.cpp
   alg_actions.h alg_actions.cpp
   alg_condition.h alg_condition.cpp
+  alg_flowchart_import.h alg_flowchart_import.cpp
+)
+target_sources(pelmora_ui PRIVATE
+  alg_block_mouse_down.h alg_block_mouse_down.cpp
 )

@@ -1,0 +1,14 @@
+#pragma once
+// The right mouse button on an ALGORITHM block's picture in the schema view:
+// asks for the block's flowchart netlist and imports it into the block.
+
+namespace pelmora {
+
+class Config_SCADA;
+
+// Picture Index (9..104 show blocks 1..96), Button as the program numbers
+// them (1 left, 2 right, 4 middle). Anything but a right press on an
+// ALGORITHM block's picture does nothing.
+void Block_IMAGE_MouseDown_Algorithm(Config_SCADA &main, int Index, int Button);
+
+} // namespace pelmora

@@ -1,0 +1,124 @@
+// The demo flowchart shipped in examples/ compiled into the demo schema's
+// ALGORITHM block, both through the import and through a right press on the
+// block's picture in the schema view.
+
+#include "project/config_scada.h"
+#include "project/schema_view.h"
+#include "project/startup.h"
+#include "schema/alg_flowchart_import.h"
+#include "schema/schema_import.h"
+#include "support/fake_services.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace pelmora;
+
+namespace {
+
+const QString kSchema = QStringLiteral(PELMORA_EXAMPLES_DIR "/demo_schema.net");
+const QString kFlowchart = QStringLiteral(PELMORA_EXAMPLES_DIR "/demo_algorithm.net");
+constexpr int kAlgBlock = 10; // U10 of the demo schema
+
+// Step 1: INP1 = 1, YES: OUT1 on, FLAG1 on, TIMER1 = 30, then step 2; NO: OUT1 and OUT2 off, FLAG1 off, back to 1.
+// Step 2: SP1 >= SP2, YES: OUT1 off, OUT2 on, SP3 += 1, back to 1; NO: step 3.
+// Step 3: FLAG1 = 1, YES: step 2; NO: step 1.
+const std::vector<int> kProgram = {
+    // step 1, 47 texts: head, YES outputs, YES flags, YES action 1, NO outputs, NO flags
+    8, 0, 8, 1, 0, 0, 47, 0, 0, 55, 0,
+    1, 0, 0, 0, 0, 0, 0, 0,
+    1, 0, 0, 0, 0, 0, 0, 0,
+    168, 0, 8, 30,
+    10, 0, 0, 0, 0, 0, 0, 0,
+    2, 0, 0, 0, 0, 0, 0, 0,
+    // step 2, 23 texts: head, YES outputs, YES action 1
+    40, 0, 32, 1, 4, 0, 0, 0, 70, 5, 1,
+    6, 0, 0, 0, 0, 0, 0, 0,
+    72, 2, 8, 1,
+    // step 3, 11 texts
+    24, 0, 8, 1, 0, 0, 47, 0, 0, 0, 2,
+};
+
+std::vector<int> storedProgram(const ProjectModel &m)
+{
+    std::vector<int> out;
+    const int base = m.schema.Parametr_Name_Start(kAlgBlock);
+    for (int i = 0; i < static_cast<int>(kProgram.size()); ++i)
+        out.push_back(m.schema.Parametr_Name(base + i).toInt());
+    return out;
+}
+
+class DemoFlowchart : public test::WithFakes {};
+
+TEST_F(DemoFlowchart, CompilesIntoTheDemoSchemasAlgorithmBlock)
+{
+    ProjectModel m;
+    startUpModel(m);
+    ASSERT_TRUE(importNetlistFile(m, kSchema));
+    ASSERT_EQ(m.schema.Block_Type(kAlgBlock), type::ALG);
+    m.settings.Num_Block_Edit = kAlgBlock;
+    ASSERT_TRUE(alg::Import_Algorithm_Netlist(m, kFlowchart));
+    EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u'\n').toStdString();
+    EXPECT_EQ(storedProgram(m), kProgram);
+    EXPECT_EQ(m.alg.Alg_Size, 81 + 253 * 11);
+    EXPECT_EQ(m.alg.Alg_Size_Empty, 253 * 11);
+}
+
+class RightPressOnAlgorithmPicture : public test::WithFakes {
+protected:
+    void SetUp() override
+    {
+        WithFakes::SetUp();
+        savedDir_ = QDir::currentPath();
+        ASSERT_TRUE(importNetlistFile(m, kSchema));
+        w.schemaView->Draw_Schema();
+        ui().reset();
+    }
+    void TearDown() override
+    {
+        w.Form_Unload();
+        QDir::setCurrent(savedDir_);
+    }
+    QLabel *picture(int block) { return w.Block_IMAGE[static_cast<std::size_t>(block + 8)]; }
+
+    Config_SCADA w;
+    ProjectModel &m = w.model();
+
+private:
+    QString savedDir_;
+};
+
+TEST_F(RightPressOnAlgorithmPicture, ImportsTheChosenFlowchart)
+{
+    ui().openPaths.push_back(kFlowchart);
+    QTest::mouseClick(picture(kAlgBlock), Qt::RightButton);
+    ASSERT_EQ(ui().fileRequests.size(), 1u);
+    EXPECT_EQ(ui().fileRequests[0].filter, QStringLiteral("P-CAD file|*.net"));
+    EXPECT_EQ(m.settings.Num_Block_Edit, kAlgBlock);
+    EXPECT_EQ(storedProgram(m), kProgram);
+    EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u'\n').toStdString();
+    EXPECT_TRUE(w.isEnabled());
+}
+
+TEST_F(RightPressOnAlgorithmPicture, CancelOtherButtonsAndOtherBlocksChangeNothing)
+{
+    const auto texts = m.schema.Parametr_Name;
+    const std::uint8_t blockEdit = m.settings.Num_Block_Edit;
+    // A cancelled dialog.
+    QTest::mouseClick(picture(kAlgBlock), Qt::RightButton);
+    EXPECT_EQ(ui().fileRequests.size(), 1u);
+    // The middle button, and the right button on a block of another type, ask for nothing.
+    ui().openPaths.push_back(kFlowchart);
+    QTest::mouseClick(picture(kAlgBlock), Qt::MiddleButton);
+    QTest::mouseClick(picture(9), Qt::RightButton); // SUM
+    EXPECT_EQ(ui().fileRequests.size(), 1u);
+    EXPECT_TRUE(texts == m.schema.Parametr_Name);
+    EXPECT_EQ(m.settings.Num_Block_Edit, blockEdit);
+    EXPECT_TRUE(ui().messages.empty());
+}
+
+} // namespace
