@@ -3,6 +3,7 @@
 #include "pages/page_view.h"
 #include "project/config_project.h"
 #include "project/logo.h"
+#include "project/project_menu.h"
 #include "project/schema_view.h"
 #include "project/startup.h"
 #include "upload/controller_link.h"
@@ -67,6 +68,7 @@ void Config_SCADA::attachSubsystems()
     pageView = std::make_unique<PageView>(*this);
     schemaView = std::make_unique<SchemaView>(*this);
     projectSettings = std::make_unique<ProjectSettingsMenu>(*this);
+    projectMenu = std::make_unique<ProjectMenu>(*this);
     // -- end of subsystem objects --
 }
 

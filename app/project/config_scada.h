@@ -20,6 +20,7 @@ class QMenu;
 namespace pelmora {
 
 class ControllerLink;
+class ProjectMenu;
 class PageView;
 class SchemaView;
 class ProjectSettingsMenu;
@@ -76,6 +77,7 @@ public:
     std::unique_ptr<PageView> pageView;                   // page tabs, page canvases, blink timer
     std::unique_ptr<SchemaView> schemaView;               // schema view, view switch, netlist menu
     std::unique_ptr<ProjectSettingsMenu> projectSettings; // "&Створити проект", "&Налаштування"
+    std::unique_ptr<ProjectMenu> projectMenu;             // "&Зберегти проект", "&Відкрити проект"
     // -- end of subsystem objects --
 
 protected:

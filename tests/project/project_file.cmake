@@ -6,3 +6,6 @@ target_sources(${PELMORA_SUITE} PRIVATE
 )
 set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/project_file_read_test.cpp APPEND PROPERTY
   COMPILE_DEFINITIONS PELMORA_PROJECT_TEST_DATA="${CMAKE_CURRENT_LIST_DIR}/data")
+target_sources(${PELMORA_SUITE} PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/project_file_menu_test.cpp
+)

@@ -1,0 +1,54 @@
+#pragma once
+// The file menu's project items: "&Зберегти проект" and "&Відкрити проект".
+
+#include "core/model/project_model.h"
+
+#include <QObject>
+#include <QString>
+
+namespace pelmora {
+
+class Config_SCADA;
+class ControllerLink;
+
+// The link of an opened project: link kind 9 connects the TCP client to the
+// project's address without waiting for it; every other kind closes the
+// client and the server. An address the socket cannot take is skipped.
+void startProjectLink(ControllerLink &link, const ProjectModel &m);
+
+// Texts the two handlers show.
+inline constexpr char16_t kFileLocked[] = u"Файл заблокований!!!";
+inline constexpr char16_t kNameDiffers[] = u"Ім'я проекта не співпадає! Зберегти проект?";
+inline constexpr char16_t kOneAlgorithmProgram[] =
+    u"У схемі кілька блоків АЛГОРИТМ, а файл проекту зберігає одну програму: після відкриття всі блоки "
+    u"АЛГОРИТМ отримають програму останнього з них.";
+inline constexpr char16_t kCopyFailed[] = u"Не вдалося скопіювати до папки проекту:";
+inline constexpr char16_t kNetlistMissing[] = u"Файл Netlist не знайдено: ";
+
+class ProjectMenu : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ProjectMenu(Config_SCADA &main);
+
+    // "&Зберегти проект": writes the project file and copies the netlist and
+    // the page pictures next to it.
+    void mnuSave_Click();
+    // "&Відкрити проект": reads a project file whole, makes it the open
+    // project, starts the link, imports the netlist the project names.
+    void mnuLoad_Click();
+
+private:
+    // The page tabs and canvases of the opened project. The backgrounds are
+    // set while the element tables still hold the project opened before (a tab
+    // change looks at its mechanisms), the names and colours afterwards.
+    void restoreBackgrounds(const ProjectModel &opened);
+    void restoreNamesAndColours();
+    // Steps 13 to 16 of opening: the netlist import and the main window's finish.
+    void importAndFinish();
+    void applyWindowState(const ProjectModel &opened, std::optional<int> version);
+
+    Config_SCADA &main_;
+};
+
+} // namespace pelmora

@@ -1,0 +1,327 @@
+// The save and open items of the file menu, on a main window with scripted
+// dialogs: questions, messages, the file left intact, the copies, the open
+// project left unchanged by a file that cannot be read, the netlist import.
+
+#include "core/cp1251.h"
+#include "project/config_scada.h"
+#include "project/schema_view.h"
+#include "project/format_version.h"
+#include "project/project_file.h"
+#include "project/project_file_disk.h"
+#include "project/project_menu.h"
+#include "project/startup.h"
+#include "schema/schema_import.h"
+#include "project/project_file_layout.h"
+#include "support/fake_services.h"
+#include "support/netlist_builder.h"
+#include "support/project_fixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace pelmora;
+using namespace pelmora::projectfile;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// A netlist of a few blocks, the fixed GRA and JUR blocks included.
+QByteArray smallNetlist()
+{
+    test::NetlistBuilder n;
+    n.block(1, u"D_I"_s, {u"1"_s});
+    n.block(5, u"AND2_4"_s);
+    n.block(7, u"RS485"_s, {u"1"_s, u"9600"_s});
+    n.net({test::U(1, 1), test::U(5, 1)});
+    return n.bytes();
+}
+
+class ProjectMenuTest : public test::WithFakes {
+protected:
+    void SetUp() override
+    {
+        test::WithFakes::SetUp();
+        previousDir = QDir::currentPath();
+        ASSERT_TRUE(work.isValid());
+        ASSERT_TRUE(QDir(work.path()).mkpath(u"source"_s));
+        ASSERT_TRUE(QDir(work.path()).mkpath(u"saved"_s));
+        netlist = work.filePath(u"source/plant.net"_s);
+        writeBytes(netlist, smallNetlist());
+        picture = work.filePath(u"source/fon.gif"_s);
+        writeBytes(picture, "GIF89a");
+    }
+    void TearDown() override { QDir::setCurrent(previousDir); }
+
+    // A project in the window: the varied tables over the small netlist.
+    void makeProject(Config_SCADA &w, int version = 6, int pages = 8)
+    {
+        ProjectModel &m = w.model();
+        test::fillVariedProject(m, version, pages);
+        // The schema comes from the netlist alone, over the pools of a program just started.
+        ProjectModel started;
+        startUpModel(started);
+        m.schema = started.schema;
+        m.settings.Name_Schema = netlist;
+        ASSERT_TRUE(importNetlistFile(m, netlist));
+        for (int i = 0; i <= 2 * pages - 1; ++i)
+            m.pages.Stranica_Fon_Name(i) = QString();
+        m.pages.Stranica_Fon_Name(0) = u"\\fon.gif"_s;
+        m.pages.Stranica_Fon_Name(pages) = picture;
+        w.mnuSave->setEnabled(true);
+    }
+
+    QString savedPath(const QString &name = u"k2.prt"_s) { return work.filePath(u"saved/"_s + name); }
+
+    QTemporaryDir work;
+    QString previousDir, netlist, picture;
+};
+
+} // namespace
+
+TEST_F(ProjectMenuTest, FirstSaveAsksAndNoWritesNothing)
+{
+    Config_SCADA w;
+    ProjectMenu &menu = *w.projectMenu;
+    makeProject(w);
+    w.mnuBlockSCADA->setChecked(false);
+    ui().savePaths.push_back(savedPath());
+    ui().answers.push_back(MsgAnswer::No);
+    menu.mnuSave_Click();
+    ASSERT_EQ(ui().messages.size(), 1u);
+    EXPECT_EQ(ui().messages[0].text, QString::fromUtf16(kNameDiffers));
+    EXPECT_EQ(ui().messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_FALSE(QFile::exists(savedPath()));
+    EXPECT_TRUE(w.model().settings.Project_File_Path.isEmpty());
+    EXPECT_FALSE(w.mnuBlockSCADA->isChecked());
+}
+
+TEST_F(ProjectMenuTest, SaveWritesTheFileLocksTheElementsAndCopiesNextToIt)
+{
+    Config_SCADA w;
+    ProjectMenu &menu = *w.projectMenu;
+    makeProject(w);
+    w.mnuBlockSCADA->setChecked(false);
+    ui().savePaths.push_back(savedPath());
+    ui().answers.push_back(MsgAnswer::Yes);
+    menu.mnuSave_Click();
+    EXPECT_EQ(ui().messageTexts(), QStringList{QString::fromUtf16(kNameDiffers)});
+    EXPECT_EQ(ui().fileRequests.at(0).filter, u"project file|*.prt"_s);
+    EXPECT_EQ(w.model().settings.Project_File_Path, savedPath());
+    EXPECT_TRUE(w.mnuBlockSCADA->isChecked());
+    EXPECT_EQ(QDir::currentPath(), work.filePath(u"saved"_s));
+    EXPECT_EQ(fileBytes(work.filePath(u"saved/plant.net"_s)), fileBytes(netlist));
+    EXPECT_EQ(fileBytes(work.filePath(u"saved/fon.gif"_s)), "GIF89a");
+    const QByteArray written = fileBytes(savedPath());
+    EXPECT_TRUE(written.startsWith("6*"));
+    EXPECT_EQ(written.count("\r\n"), test::expectedLineCount(w.model()));
+
+    // Again to the same file: no question.
+    ui().reset();
+    ui().savePaths.push_back(savedPath());
+    menu.mnuSave_Click();
+    EXPECT_TRUE(ui().messages.empty());
+    EXPECT_EQ(fileBytes(savedPath()), written);
+}
+
+TEST_F(ProjectMenuTest, FailedSaveSaysTheFileIsLockedAndKeepsThePreviousFile)
+{
+    Config_SCADA w;
+    ProjectMenu &menu = *w.projectMenu;
+    makeProject(w);
+    writeBytes(savedPath(), "previous project");
+    w.model().settings.Project_File_Path = savedPath();
+    w.model().alg.Step_Offset(0, 3) = 70000; // no 16-bit line can carry it
+    ui().savePaths.push_back(savedPath());
+    menu.mnuSave_Click();
+    ASSERT_EQ(ui().messages.size(), 1u);
+    EXPECT_EQ(ui().messages[0].text, QString::fromUtf16(kFileLocked));
+    EXPECT_EQ(ui().messages[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(fileBytes(savedPath()), "previous project");
+
+    // A folder where the file should be: the same message.
+    ui().reset();
+    w.model().alg.Step_Offset(0, 3) = 0;
+    ASSERT_TRUE(QDir(work.path()).mkpath(u"saved/folder.prt"_s));
+    w.model().settings.Project_File_Path = savedPath(u"folder.prt"_s);
+    ui().savePaths.push_back(savedPath(u"folder.prt"_s));
+    menu.mnuSave_Click();
+    EXPECT_EQ(ui().messageTexts(), QStringList{QString::fromUtf16(kFileLocked)});
+}
+
+TEST_F(ProjectMenuTest, CopiesThatFailAreNamedAndTheFileStaysComplete)
+{
+    Config_SCADA w;
+    ProjectMenu &menu = *w.projectMenu;
+    makeProject(w);
+    w.model().settings.Project_File_Path = savedPath();
+    w.model().pages.Stranica_Fon_Name(8 + 0) = work.filePath(u"source/gone.gif"_s);
+    QFile::remove(netlist);
+    ui().savePaths.push_back(savedPath());
+    menu.mnuSave_Click();
+    ASSERT_EQ(ui().messages.size(), 1u);
+    EXPECT_TRUE(ui().messages[0].text.startsWith(QString::fromUtf16(kCopyFailed)));
+    EXPECT_TRUE(ui().messages[0].text.contains(netlist));
+    EXPECT_TRUE(ui().messages[0].text.contains(u"gone.gif"_s));
+    EXPECT_EQ(fileBytes(savedPath()).count("\r\n"), test::expectedLineCount(w.model()));
+}
+
+TEST_F(ProjectMenuTest, SavingTwoAlgorithmBlocksWarnsThatOneProgramIsKept)
+{
+    Config_SCADA w;
+    ProjectMenu &menu = *w.projectMenu;
+    makeProject(w);
+    w.model().schema.Block_Type(20) = type::ALG;
+    w.model().schema.Block_Type(21) = type::ALG;
+    w.model().settings.Project_File_Path = savedPath();
+    ui().savePaths.push_back(savedPath());
+    menu.mnuSave_Click();
+    ASSERT_EQ(ui().messages.size(), 1u);
+    EXPECT_EQ(ui().messages[0].text, QString::fromUtf16(kOneAlgorithmProgram));
+    EXPECT_TRUE(QFile::exists(savedPath()));
+}
+
+TEST_F(ProjectMenuTest, OpeningRestoresTheProjectAndImportsItsNetlist)
+{
+    QByteArray saved;
+    {
+        Config_SCADA w;
+        ProjectMenu &menu = *w.projectMenu;
+        makeProject(w, 5, 16);
+        w.model().settings.Project_File_Path = savedPath();
+        ui().savePaths.push_back(savedPath());
+        menu.mnuSave_Click();
+        ASSERT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u' ').toStdString();
+        saved = fileBytes(savedPath());
+    }
+    QDir::setCurrent(previousDir);
+    ui().reset();
+
+    Config_SCADA w;
+    ProjectMenu &menu = *w.projectMenu;
+    ui().openPaths.push_back(savedPath());
+    menu.mnuLoad_Click();
+    EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u' ').toStdString();
+    const ProjectModel &m = w.model();
+    EXPECT_EQ(m.settings.Project_File_Path, savedPath());
+    EXPECT_EQ(m.settings.Format_Version, 5);
+    EXPECT_EQ(m.settings.Stranica_Count, 16);
+    EXPECT_EQ(m.settings.Name_Schema, work.filePath(u"saved/plant.net"_s));
+    EXPECT_EQ(m.pages.Stranica_Name(2), u"Сторінка «3»"_s);
+    EXPECT_EQ(m.schema.Block_Type(7), type::RS4); // from the netlist
+    EXPECT_TRUE(w.Logo->isHidden());
+    EXPECT_TRUE(w.mnuSave->isEnabled());
+    EXPECT_TRUE(w.mnuHelp4->isChecked());
+    EXPECT_FALSE(w.mnuHelp5->isChecked());
+    EXPECT_TRUE(w.mnuNetlist->isVisible());
+    EXPECT_TRUE(w.mnuConfig->isVisible());
+    EXPECT_TRUE(w.MnuOrvo->isVisible());
+    EXPECT_EQ(w.windowTitle(), captionWithPath(5, work.filePath(u"saved/plant.net"_s)));
+    EXPECT_FALSE(w.schemaView->drawnTexts().isEmpty());
+
+    // Saving the opened project again gives the same file.
+    ui().savePaths.push_back(savedPath(u"again.prt"_s));
+    menu.mnuSave_Click();
+    EXPECT_EQ(fileBytes(savedPath(u"again.prt"_s)), saved);
+}
+
+TEST_F(ProjectMenuTest, AFileThatCannotBeReadLeavesTheOpenProjectAsItWas)
+{
+    Config_SCADA w;
+    ProjectMenu &menu = *w.projectMenu;
+    makeProject(w, 6, 16);
+    prepareForSave(w.model());
+    const QByteArray before = writeProjectFile(w.model()).bytes;
+    const QString title = w.windowTitle();
+
+    ProjectModel other = w.model();
+    test::fillVariedProject(other, 3, 8);
+    prepareForSave(other);
+    const QByteArray good = writeProjectFile(other).bytes;
+    // The same file with the type code 77 for block 40.
+    QList<QByteArray> lines = good.split('\n');
+    const qsizetype schema = lines.indexOf(cp1251::encode(QString::fromUtf16(kSchemaMarker)) + '\r');
+    ASSERT_GT(schema, 0);
+    lines[schema + 40] = " 77 \r";
+    const QByteArray typed77 = lines.join('\n');
+    const QByteArray files[] = {good.left(good.size() / 2), typed77, QByteArray("\x01\x02garbage\r\n"), QByteArray()};
+    int k = 0;
+    for (const QByteArray &bytes : files) {
+        const QString path = savedPath(u"bad%1.prt"_s.arg(k++));
+        writeBytes(path, bytes);
+        ui().reset();
+        ui().openPaths.push_back(path);
+        menu.mnuLoad_Click();
+        ASSERT_EQ(ui().messages.size(), 1u) << k;
+        EXPECT_EQ(ui().messages[0].icon, MsgIcon::Critical);
+        EXPECT_TRUE(ui().messages[0].text.startsWith(u"Файл проекту неможливо прочитати"_s));
+        EXPECT_TRUE(writeProjectFile(w.model()).bytes == before) << k;
+        EXPECT_EQ(w.model().settings.Project_File_Path, QString());
+        EXPECT_EQ(w.windowTitle(), title);
+    }
+    // A file that does not exist.
+    ui().reset();
+    ui().openPaths.push_back(savedPath(u"none.prt"_s));
+    menu.mnuLoad_Click();
+    EXPECT_EQ(ui().messages.size(), 1u);
+    EXPECT_TRUE(writeProjectFile(w.model()).bytes == before);
+}
+
+TEST_F(ProjectMenuTest, AMissingNetlistIsNamedAndTheWindowIsNotFinished)
+{
+    Config_SCADA w;
+    ProjectMenu &menu = *w.projectMenu;
+    makeProject(w, 6, 8);
+    w.model().settings.Project_File_Path = savedPath();
+    ui().savePaths.push_back(savedPath());
+    menu.mnuSave_Click();
+    QFile::remove(work.filePath(u"saved/plant.net"_s));
+
+    Config_SCADA fresh;
+    ProjectMenu &freshMenu = *fresh.projectMenu;
+    ui().reset();
+    ui().openPaths.push_back(savedPath());
+    freshMenu.mnuLoad_Click();
+    ASSERT_EQ(ui().messages.size(), 1u);
+    EXPECT_EQ(ui().messages[0].text, QString::fromUtf16(kNetlistMissing) + work.filePath(u"saved/plant.net"_s));
+    // The pages are restored, the schema is not rebuilt and the window is not finished.
+    EXPECT_EQ(fresh.model().pages.Stranica_Name(0), u"Сторінка «1»"_s);
+    EXPECT_FALSE(fresh.mnuConfig->isVisible());
+    EXPECT_TRUE(fresh.schemaView->drawnTexts().isEmpty());
+}
+
+TEST_F(ProjectMenuTest, CancelAndAnEmptyName)
+{
+    Config_SCADA w;
+    ProjectMenu &menu = *w.projectMenu;
+    makeProject(w);
+    ui().openPaths.push_back(std::nullopt);
+    menu.mnuLoad_Click();
+    EXPECT_TRUE(w.Logo->isHidden());
+    EXPECT_TRUE(ui().messages.empty());
+    EXPECT_FALSE(w.mnuConfig->isVisible());
+
+    // An empty name imports the netlist of the project in memory and finishes the window.
+    ui().openPaths.push_back(QString());
+    menu.mnuLoad_Click();
+    EXPECT_TRUE(ui().messages.empty());
+    EXPECT_TRUE(w.mnuConfig->isVisible());
+    EXPECT_EQ(w.windowTitle(), captionWithPath(6, netlist));
+    EXPECT_FALSE(w.schemaView->drawnTexts().isEmpty());
+}
