@@ -262,6 +262,11 @@ ReadResult readProjectFile(const QByteArray &bytes, ProjectModel &staging, const
         result.reason = bad;
         return result;
     }
+    // A TCP link kind also says whether the program is the client or the server.
+    if (staging.settings.Num_COM_Link == 9)
+        staging.settings.TCP_Server = 0;
+    else if (staging.settings.Num_COM_Link == 10)
+        staging.settings.TCP_Server = 1;
     // Where the RS4 texts were placed: the running text offset of the texts section.
     const int V = staging.settings.Format_Version;
     int o = 0;

@@ -9,3 +9,8 @@ set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/project_file_read_test.cpp APPEND 
 target_sources(${PELMORA_SUITE} PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/project_file_menu_test.cpp
 )
+target_sources(${PELMORA_SUITE} PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/project_file_e2e_test.cpp
+)
+set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/project_file_e2e_test.cpp APPEND PROPERTY
+  COMPILE_DEFINITIONS PELMORA_EXAMPLES_DIR="${CMAKE_SOURCE_DIR}/examples")

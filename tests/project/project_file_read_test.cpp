@@ -499,3 +499,16 @@ TEST(ProjectFileAdopt, PoolsStayExceptTheRs4TextsAndTheAlgorithmDataIsKept)
     EXPECT_EQ(live.alg.Step_Offset(1, 500), 18 + 500 % 7);
     EXPECT_EQ(live.alg.ALGORITHM_Comment(2463), QStringLiteral("Коментар 2463"));
 }
+
+TEST(ProjectFileSettings, TcpLinkKindsSetTheServerFlag)
+{
+    struct Case { int kind; int before; int after; };
+    for (const Case c : {Case{1, 1, 1}, Case{9, 1, 0}, Case{10, 0, 1}, Case{8, 0, 0}}) {
+        const QByteArray bytes = fileOf(3, 8, [&](ProjectModel &m) { m.settings.Num_COM_Link = static_cast<std::int16_t>(c.kind); });
+        ProjectModel m = startedModel();
+        m.settings.TCP_Server = static_cast<std::int16_t>(c.before);
+        ASSERT_TRUE(readProjectFile(bytes, m, kDir).ok);
+        EXPECT_EQ(m.settings.Num_COM_Link, c.kind);
+        EXPECT_EQ(m.settings.TCP_Server, c.after) << c.kind;
+    }
+}
