@@ -143,3 +143,26 @@ TEST_F(EndToEnd, OpeningSetsTheTabsTheCanvasesAndTheLink)
     w.projectMenu->mnuLoad_Click();
     EXPECT_EQ(w.link->tcpClient().state(), QAbstractSocket::UnconnectedState);
 }
+
+TEST_F(EndToEnd, TheDemoProjectOpensAndSavesBackUnchanged)
+{
+    const QString demo = work.filePath(u"a/demo_project.prt"_s);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PELMORA_EXAMPLES_DIR "/demo_project.prt"), demo));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PELMORA_EXAMPLES_DIR "/demo_schema.net"), work.filePath(u"a/demo_schema.net"_s)));
+    Config_SCADA w;
+    ui().openPaths.push_back(demo);
+    w.projectMenu->mnuLoad_Click();
+    EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u' ').toStdString();
+    const ProjectModel &m = w.model();
+    EXPECT_EQ(m.settings.Format_Version, 6);
+    EXPECT_EQ(m.settings.Stranica_Count, 16);
+    EXPECT_EQ(m.pages.Stranica_Name(0), u"Котельня"_s);
+    EXPECT_EQ(m.pages.Parametr_Num_Block(0, 1), 1);
+    EXPECT_EQ(m.schema.Block_Type(10), type::ALG);
+    // The stored program came back into the ALGORITHM block through the import.
+    EXPECT_GT(m.alg.Alg_Size, 0);
+    EXPECT_EQ(m.schema.Parametr_Name(m.schema.Parametr_Name_Start(10)), m.schema.ALGORITHM_Parametr(0, 0));
+    ui().savePaths.push_back(work.filePath(u"b/demo_project.prt"_s));
+    w.projectMenu->mnuSave_Click();
+    EXPECT_TRUE(fileBytes(demo) == fileBytes(work.filePath(u"b/demo_project.prt"_s)));
+}
