@@ -125,10 +125,13 @@ PageElements::PageElements(QWidget *templateCanvas)
 
     Grafik_Image.setTemplate(imageTemplate("Grafik_Image", c, builtin::graphPicture(), 160, 100));
 
-    auto clock = labelTemplate("Real_Clock", c, QStringLiteral("10:15"), 61, 27, 16, false);
+    auto clock = labelTemplate("Real_Clock", c, QStringLiteral("10:15"), 61, 27, 14, false);
     clock->setBold(true);
+    clock->setTransparent(true);
     Real_Clock.setTemplate(clock);
-    Real_Time.setTemplate(labelTemplate("Real_Time", c, QStringLiteral("10.12.18"), 61, 15, 9, false));
+    auto date = labelTemplate("Real_Time", c, QStringLiteral("10.12.18"), 61, 15, 9, false);
+    date->setTransparent(true);
+    Real_Time.setTemplate(date);
 
     watch(Parametr_Label(0), QStringLiteral("Parametr_Label"), Parametr_Label);
     watch(Text_Signal_Picture(0), QStringLiteral("Text_Signal_Picture"), Text_Signal_Picture);

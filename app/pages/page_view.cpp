@@ -1,6 +1,7 @@
 #include "pages/page_view.h"
 
 #include "core/services.h"
+#include "pages/page_editor.h"
 #include "project/config_scada.h"
 
 #include <QEvent>
@@ -206,7 +207,9 @@ void PageView::selectTab(int tab)
 
 void PageView::Signal_Timer_Miganie_SCADA_Timer()
 {
-    // The blinking of the page's signals comes with the page elements.
+    // The preview works on the element controls, which the page editor holds.
+    if (main_.pageEditor)
+        main_.pageEditor->Signal_Timer_Miganie_SCADA_Timer();
 }
 
 void PageView::placeView(int pageCount)

@@ -1,5 +1,6 @@
 #include "project/config_scada.h"
 
+#include "pages/page_editor.h"
 #include "pages/page_view.h"
 #include "project/config_project.h"
 #include "project/logo.h"
@@ -68,6 +69,7 @@ void Config_SCADA::attachSubsystems()
     pageView = std::make_unique<PageView>(*this);
     schemaView = std::make_unique<SchemaView>(*this);
     projectSettings = std::make_unique<ProjectSettingsMenu>(*this);
+    pageEditor = std::make_unique<PageEditor>(*this);
     projectMenu = std::make_unique<ProjectMenu>(*this);
     // -- end of subsystem objects --
 }

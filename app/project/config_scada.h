@@ -21,6 +21,7 @@ namespace pelmora {
 
 class ControllerLink;
 class ProjectMenu;
+class PageEditor;
 class PageView;
 class SchemaView;
 class ProjectSettingsMenu;
@@ -77,6 +78,7 @@ public:
     std::unique_ptr<PageView> pageView;                   // page tabs, page canvases, blink timer
     std::unique_ptr<SchemaView> schemaView;               // schema view, view switch, netlist menu
     std::unique_ptr<ProjectSettingsMenu> projectSettings; // "&Створити проект", "&Налаштування"
+    std::unique_ptr<PageEditor> pageEditor;              // insert items, canvas events, page settings
     std::unique_ptr<ProjectMenu> projectMenu;             // "&Зберегти проект", "&Відкрити проект"
     // -- end of subsystem objects --
 

@@ -2,6 +2,8 @@
 
 #include "core/services.h"
 #include "project/config_scada.h"
+#include "pages/page_editor.h"
+#include "pages/page_restore.h"
 #include "pages/page_view.h"
 #include "project/format_version.h"
 #include "project/project_file_layout.h"
@@ -132,6 +134,8 @@ void ProjectMenu::mnuLoad_Click()
     restoreBackgrounds(staging);
     adoptProject(m, std::move(staging), read);
     restoreNamesAndColours();
+    if (main_.pageEditor)
+        restorePageElements(main_);
     importAndFinish();
 }
 

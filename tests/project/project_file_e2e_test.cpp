@@ -7,6 +7,7 @@
 #include "project/config_scada.h"
 #include "project/project_menu.h"
 #include "support/fake_services.h"
+#include "support/lumtor_registry.h"
 #include "support/project_fixture.h"
 #include "upload/controller_link.h"
 
@@ -43,6 +44,9 @@ protected:
         ASSERT_TRUE(QFile::copy(QStringLiteral(PELMORA_EXAMPLES_DIR "/demo_schema.net"), work.filePath(u"demo_schema.net"_s)));
     }
     void TearDown() override { QDir::setCurrent(previousDir); }
+
+    // The opened projects hold indicator elements, which are Lumtor controls.
+    test::LumtorRegistry lumtor;
 
     // "&Створити проект" with the demo netlist and the page count chosen.
     void newProject(Config_SCADA &w, bool eightPages)

@@ -13,6 +13,7 @@
 #include "schema/schema_import.h"
 #include "project/project_file_layout.h"
 #include "support/fake_services.h"
+#include "support/lumtor_registry.h"
 #include "support/netlist_builder.h"
 #include "support/project_fixture.h"
 
@@ -68,6 +69,9 @@ protected:
         writeBytes(picture, "GIF89a");
     }
     void TearDown() override { QDir::setCurrent(previousDir); }
+
+    // The opened projects hold indicator elements, which are Lumtor controls.
+    test::LumtorRegistry lumtor;
 
     // A project in the window: the varied tables over the small netlist.
     void makeProject(Config_SCADA &w, int version = 6, int pages = 8)
