@@ -8,6 +8,7 @@
 #include "project/schema_view.h"
 #include "project/startup.h"
 #include "upload/controller_link.h"
+#include "upload/schema_upload.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -66,6 +67,8 @@ void Config_SCADA::attachSubsystems()
 {
     // -- subsystem objects --
     link = std::make_unique<ControllerLink>();
+    schemaUpload = std::make_unique<SchemaUpload>(*this);
+    connect(MnuSaveOrvo, &QAction::triggered, schemaUpload.get(), &SchemaUpload::MnuSaveOrvo_Click);
     pageView = std::make_unique<PageView>(*this);
     schemaView = std::make_unique<SchemaView>(*this);
     projectSettings = std::make_unique<ProjectSettingsMenu>(*this);

@@ -20,6 +20,7 @@ class QMenu;
 namespace pelmora {
 
 class ControllerLink;
+class SchemaUpload;
 class ProjectMenu;
 class PageEditor;
 class PageView;
@@ -75,6 +76,7 @@ public:
     // (Add one member per subsystem object below, and one line in attachSubsystems().)
     // -- subsystem objects --
     std::unique_ptr<ControllerLink> link; // serial port, TCP client and server of every transfer
+    std::unique_ptr<SchemaUpload> schemaUpload; // "&Записати схему в Orvo_Tesk", Timer_05
     std::unique_ptr<PageView> pageView;                   // page tabs, page canvases, blink timer
     std::unique_ptr<SchemaView> schemaView;               // schema view, view switch, netlist menu
     std::unique_ptr<ProjectSettingsMenu> projectSettings; // "&Створити проект", "&Налаштування"

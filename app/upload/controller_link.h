@@ -34,6 +34,17 @@ inline bool transferOverTcp(int linkKind) { return linkKind > 8; }
 // Said when an upload is started with the TCP server link kind.
 extern const char16_t *const kTcpServerNoUpload;
 
+// What a transfer's tick needs from the link; tests may give a fake.
+class LinkIo {
+public:
+    virtual ~LinkIo() = default;
+    virtual bool send(const QByteArray &bytes) = 0;
+    // Everything received since the last read; nothing when the port cannot be read.
+    virtual std::optional<QByteArray> read() = 0;
+    // Bytes queued that have not yet left for the device or socket.
+    virtual qint64 pendingOutput() = 0;
+};
+
 class ControllerLink : public QObject {
     Q_OBJECT
 
@@ -92,6 +103,19 @@ private:
     QTcpServer server_;
     int openNumber_ = 0;
     QString serialError_;
+};
+
+// The link as a transfer of one link kind sees it.
+class ControllerLinkIo final : public LinkIo {
+public:
+    ControllerLinkIo(ControllerLink &link, int linkKind) : link_(link), kind_(linkKind) {}
+    bool send(const QByteArray &bytes) override { return link_.send(kind_, bytes); }
+    std::optional<QByteArray> read() override { return link_.read(kind_); }
+    qint64 pendingOutput() override { return link_.bytesToWrite(kind_); }
+
+private:
+    ControllerLink &link_;
+    int kind_;
 };
 
 } // namespace pelmora

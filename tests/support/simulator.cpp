@@ -107,6 +107,11 @@ void ControllerSimulator::cutFrames()
             continue;
         }
         const qsizetype length = rule->length(pending_);
+        if (length == 0) {
+            unframed_ += pending_.at(0);
+            pending_.remove(0, 1);
+            continue;
+        }
         if (length < 0 || pending_.size() < length)
             return; // wait for the rest
         ReceivedFrame frame;
@@ -118,17 +123,13 @@ void ControllerSimulator::cutFrames()
             frame.crcGood = withCrc(body, rule->order) == frame.bytes;
         }
         frames_.push_back(frame);
-        if (answerEveryFrame || (rule->answers && rule->answers(frames_.back())))
-            reply(frames_.back());
+        const bool answer = rule->answers && rule->answers(frame);
+        if (answer || answerEveryFrame)
+            reply(frame, rule->status ? rule->status(frame) : (frame.crcGood ? 0 : 1));
     }
 }
 
-std::uint8_t ControllerSimulator::statusFor(const ReceivedFrame &frame) const
-{
-    return frame.crcGood ? 0 : 1;
-}
-
-void ControllerSimulator::reply(const ReceivedFrame &frame)
+void ControllerSimulator::reply(const ReceivedFrame &frame, std::uint8_t frameStatus)
 {
     ReplyFault f = fault;
     if (!nextFaults.empty()) {
@@ -137,7 +138,7 @@ void ControllerSimulator::reply(const ReceivedFrame &frame)
     }
     if (f.silent)
         return;
-    const std::uint8_t status = f.status != 0 ? f.status : statusFor(frame);
+    const std::uint8_t status = f.status != 0 ? f.status : frameStatus;
     QByteArray bytes = controllerReply(static_cast<std::uint8_t>(frame.bytes.at(0)), frame.kind, status);
     if (f.badCrc)
         bytes[3] = static_cast<char>(bytes.at(3) ^ 0x5A);

@@ -48,8 +48,13 @@ public:
     struct FrameRule {
         std::uint8_t kind = 0;
         CrcOrder order = CrcOrder::LowFirst;
+        // The frame's length from the bytes pending (which start with it):
+        // -1 while more bytes are needed, 0 when they start no frame of this kind.
         std::function<qsizetype(const QByteArray &pending)> length;
+        // Called for every frame of the kind: whether the controller answers it.
         std::function<bool(const ReceivedFrame &)> answers;
+        // The status of the answer; when not given, 0 for a good checksum, else 1.
+        std::function<std::uint8_t(const ReceivedFrame &)> status;
     };
 
     ControllerSimulator();
@@ -88,15 +93,12 @@ public:
     void clearRecords();
     // Sends the held second parts of split replies.
     void sendHeld();
-
-protected:
-    // The reply to one frame: address, kind, status. A subclass that knows a
-    // protocol may change the status.
-    virtual std::uint8_t statusFor(const ReceivedFrame &frame) const;
-    // Sends a reply to the frame, shaped by the next fault.
-    void reply(const ReceivedFrame &frame);
+    // Sends bytes of the test's own, as if the controller had sent them.
+    void sendRaw(const QByteArray &bytes) { write(bytes); }
 
 private:
+    // Sends a reply (address, kind, status) to the frame, shaped by the next fault.
+    void reply(const ReceivedFrame &frame, std::uint8_t status);
     void takeBytes(const QByteArray &bytes);
     void cutFrames();
     void write(const QByteArray &bytes);

@@ -1,10 +1,12 @@
 // A controller simulator to run by hand against the program:
 //   pelmora_controller_sim --tcp PORT        listen on 127.0.0.1:PORT
 //   pelmora_controller_sim --serial DEVICE   answer on a serial device (a socat pty end)
+// It takes the schema frames and answers once after the last one.
 // Options: --every (answer every frame), --status N (reply status), --silent.
 // Every frame received is printed in hex with its checksum verdict.
 
 #include "support/simulator.h"
+#include "support/simulator_schema.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -31,7 +33,7 @@ int main(int argc, char **argv)
     parser.process(app);
 
     ControllerSimulator sim;
-    sim.addRule(pelmora::test::schemaHeaderRule());
+    pelmora::test::SchemaController schema(sim);
     sim.answerEveryFrame = parser.isSet(every);
     sim.fault.status = static_cast<std::uint8_t>(parser.value(status).toInt());
     sim.fault.silent = parser.isSet(silent);

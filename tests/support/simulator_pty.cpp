@@ -6,6 +6,20 @@
 
 namespace pelmora::test {
 
+ScopedEnv::ScopedEnv(const char *name, const QString &value)
+    : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name))
+{
+    qputenv(name, value.toLocal8Bit());
+}
+
+ScopedEnv::~ScopedEnv()
+{
+    if (had_)
+        qputenv(name_, old_);
+    else
+        qunsetenv(name_);
+}
+
 PtyPair::PtyPair()
 {
     if (!dir_.isValid()) {

@@ -3,11 +3,26 @@
 // opens one end, the controller simulator the other. Started by the test that
 // needs it and stopped when the object goes.
 
+#include <QByteArray>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 
 namespace pelmora::test {
+
+// Sets an environment variable (for example PELMORA_COM1) for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char *name, const QString &value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv &) = delete;
+    ScopedEnv &operator=(const ScopedEnv &) = delete;
+
+private:
+    const char *name_;
+    bool had_;
+    QByteArray old_;
+};
 
 class PtyPair {
 public:

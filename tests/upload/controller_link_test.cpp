@@ -14,28 +14,7 @@ using test::ControllerSimulator;
 using test::PtyPair;
 using test::ReplyFault;
 
-// Sets an environment variable for the life of a test.
-class EnvVar {
-public:
-    EnvVar(const char *name, const QString &value) : name_(name)
-    {
-        had_ = qEnvironmentVariableIsSet(name);
-        old_ = qgetenv(name);
-        qputenv(name, value.toLocal8Bit());
-    }
-    ~EnvVar()
-    {
-        if (had_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
-
-private:
-    const char *name_;
-    bool had_;
-    QByteArray old_;
-};
+using EnvVar = test::ScopedEnv;
 
 QByteArray headerFrame(int address, int valueSize, int nameSize)
 {

@@ -19,6 +19,8 @@ struct LinkState {
     std::int16_t Send_Error_Count = 0;
     // 1 while a range of pages is being written; the progress window's cancel clears it.
     std::int16_t Save_n_Stranica_Flag = 0;
+    // The schema upload step that the next tick performs, 0..10; 11 after the last.
+    std::int16_t Schema_Step = 0;
 };
 
 } // namespace pelmora

@@ -1,0 +1,96 @@
+#include "upload/schema_stepper.h"
+
+#include "core/numbers.h"
+#include "upload/controller_link.h"
+#include "upload/controller_reply.h"
+
+namespace pelmora {
+
+const char16_t *const kSchemaPortError = u"Помилка порту!!!";
+const char16_t *const kSchemaTransferError = u"Помилка передачі !!!";
+
+int SchemaStepper::serialWireMs(qsizetype bytes)
+{
+    return static_cast<int>((bytes * 10 * 1000 + 115199) / 115200);
+}
+
+int SchemaStepper::start(const std::array<QByteArray, 10> &frames, int linkKind, int requestPeriod)
+{
+    frames_ = frames;
+    tcp_ = transferOverTcp(linkKind);
+    // A timer period below 1 ms would never let the controller answer.
+    requestPeriod_ = qMax(1, requestPeriod);
+    tcpTableFailures_ = 0;
+    postponed_ = 0;
+    running_ = true;
+    s_.Send_Error_Count = 0;
+    s_.Schema_Step = 0;
+    return uploadLinkFor(linkKind) == UploadLink::TcpClient ? requestPeriod_ : kSerialTick;
+}
+
+// The wait after the numeric (8) or text (9) frame. Serial: the fixed wait plus
+// the time the frame takes on the line, so a large area is never judged while
+// its bytes are still on the way. TCP: half the area's byte count, never less
+// than the request period.
+int SchemaStepper::interval(int fixedSerial, qsizetype frameBytes, qsizetype areaBytes) const
+{
+    if (!tcp_)
+        return fixedSerial + serialWireMs(frameBytes);
+    const int half = static_cast<int>(num::roundHalfEven(static_cast<double>(areaBytes) / 2.0));
+    return qMax(requestPeriod_, half);
+}
+
+SchemaStepper::Result SchemaStepper::end(Result r, const QString &message, MsgIcon icon)
+{
+    running_ = false;
+    r.finished = true;
+    r.message = message;
+    r.icon = icon;
+    return r;
+}
+
+SchemaStepper::Result SchemaStepper::tick(LinkIo &io)
+{
+    Result r;
+    const int step = s_.Schema_Step;
+    r.progress = qBound(0, step, 10);
+    if (!running_ || step < 0 || step > 10)
+        return r;
+
+    if (step <= 9) {
+        const QByteArray &frame = frames_[step];
+        if (step == 8)
+            r.interval = interval(kSerialAfterValues, frame.size(), frame.size() - 5);
+        else if (step == 9)
+            r.interval = interval(kSerialAfterTexts, frame.size(), frame.size() - 5);
+        if (!io.send(frame)) {
+            if (step == 0 || !tcp_) {
+                s_.Schema_Step = 0;
+                return end(r, QString::fromUtf16(kSchemaPortError), MsgIcon::None);
+            }
+            // A table frame that did not go out over TCP: the table frames start
+            // again from step 1 (the header is not repeated), a few times at most.
+            if (++tcpTableFailures_ >= kTcpTableSendTries) {
+                s_.Schema_Step = 0;
+                return end(r, QString::fromUtf16(kSchemaPortError), MsgIcon::None);
+            }
+            r.interval = requestPeriod_;
+            s_.Schema_Step = 1;
+            return r;
+        }
+        s_.Schema_Step = static_cast<std::int16_t>(step + 1);
+        return r;
+    }
+
+    // Step 10: the reply, once everything sent has left for the line.
+    if (io.pendingOutput() > 0 && ++postponed_ < kReplyPostponeLimit)
+        return r;
+    const std::optional<QByteArray> received = io.read();
+    s_.Packet_Buffer = received.value_or(QByteArray());
+    s_.Schema_Step = 11;
+    const bool good = judgeControllerReply(s_) == ReplyVerdict::Good;
+    return end(r, good ? QString() : QString::fromUtf16(kSchemaTransferError),
+               good ? MsgIcon::None : MsgIcon::Critical);
+}
+
+} // namespace pelmora

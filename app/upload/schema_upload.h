@@ -1,0 +1,40 @@
+#pragma once
+// "&Записати схему в Orvo_Tesk": the menu handler that starts the schema
+// upload and the tick handler of Timer_05 that drives it, with the write
+// progress window on top. The steps themselves are SchemaStepper's.
+
+#include "upload/schema_stepper.h"
+
+#include <QObject>
+
+class QTimer;
+
+namespace pelmora {
+
+class Config_SCADA;
+
+extern const char16_t *const kComPortError; // "Помилка СОМ порту!"
+
+class SchemaUpload : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SchemaUpload(Config_SCADA &main);
+
+    // Designed disabled, 100 ms.
+    QTimer *Timer_05;
+
+    void MnuSaveOrvo_Click();
+    void Timer_05_Timer();
+
+    const SchemaStepper &stepper() const { return stepper_; }
+
+private:
+    void enableSettings(bool enabled);
+
+    Config_SCADA &main_;
+    SchemaStepper stepper_;
+    quint64 run_ = 0; // which start the running ticks belong to
+};
+
+} // namespace pelmora

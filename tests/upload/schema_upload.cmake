@@ -1,0 +1,7 @@
+# The schema upload: byte-exact frames, the step machine, and the upload end
+# to end against the controller simulator.
+target_sources(${PELMORA_SUITE} PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/schema_frames_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/schema_stepper_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/schema_upload_test.cpp
+)

@@ -1,0 +1,392 @@
+#include "upload/schema_upload.h"
+
+#include "core/cp1251.h"
+#include "project/config_scada.h"
+#include "support/fake_services.h"
+#include "support/netlist_builder.h"
+#include "support/simulator.h"
+#include "support/simulator_pty.h"
+#include "support/simulator_schema.h"
+#include "upload/controller_link.h"
+#include "upload/controller_reply.h"
+#include "upload/schema_frames.h"
+#include "upload/write_schema.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace pelmora {
+namespace {
+
+using test::ControllerSimulator;
+using test::NetlistBuilder;
+using test::PtyPair;
+using test::ReplyFault;
+using test::SchemaController;
+using test::ScopedEnv;
+using test::U;
+
+// A few blocks with values, connections and an inverter; the fixed GRA and JUR
+// blocks bring their Cyrillic texts.
+NetlistBuilder fixtureNetlist()
+{
+    NetlistBuilder n;
+    n.block(1, QStringLiteral("D_I"), {QStringLiteral("1")});
+    n.block(3, QStringLiteral("SUM2_4"),
+            {QStringLiteral("0.5"), QStringLiteral("-1.25"), QStringLiteral("2"), QStringLiteral("3"),
+             QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8")});
+    n.inverter(1);
+    n.block(5, QStringLiteral("AND2_4"));
+    n.net({U(5, 1), U(1, 3)});
+    n.net({U(3, 9), test::D(1, 1), U(5, 2)});
+    return n;
+}
+
+// Records whether Timer_05 was running when a message was shown, then
+// answers as the fakes do.
+class TimerWatchingMessages : public MessageService {
+public:
+    QTimer *timer = nullptr;
+    bool timerActiveAtMessage = false;
+    MsgAnswer show(const QString &text, MsgIcon icon, MsgButtons buttons, const QString &title) override
+    {
+        timerActiveAtMessage = timerActiveAtMessage || (timer && timer->isActive());
+        return test::fakes().show(text, icon, buttons, title);
+    }
+};
+
+class SchemaUploadBase : public test::WithFakes {
+protected:
+    void SetUp() override
+    {
+        WithFakes::SetUp();
+        main = std::make_unique<Config_SCADA>();
+        settings = new QWidget;
+        main->registerWindow(QStringLiteral("Config_Project"), settings);
+        fixtureNetlist().importInto(m());
+        ASSERT_TRUE(ui().messages.empty()) << ui().messageTexts().join(QStringLiteral(" | ")).toStdString();
+        m().settings.Num_Net = 2;
+        watcher.timer = up().Timer_05;
+        Services::installMessages(&watcher);
+    }
+    void TearDown() override
+    {
+        Services::installMessages(&test::fakes());
+        main.reset();
+        delete settings.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    ProjectModel &m() { return main->model(); }
+    SchemaUpload &up() { return *main->schemaUpload; }
+    ControllerLink &link() { return *main->link; }
+    Write_SCHEMA *window() { return Write_SCHEMA::loaded(*main); }
+    int kind() const { return main->model().settings.Num_COM_Link; }
+
+    // Starts the upload from the menu, then ticks by hand, letting each frame
+    // reach the controller and its reply come back before the next tick.
+    void clickMenu()
+    {
+        up().MnuSaveOrvo_Click();
+        up().Timer_05->stop(); // the test gives the ticks
+    }
+    void tick(ControllerSimulator &sim)
+    {
+        const int step = m().link.Schema_Step;
+        const std::size_t before = sim.frames().size();
+        if (step == 10) // give the controller's reply time to arrive, if one comes
+            ControllerSimulator::waitFor(
+                [&] { return sim.repliesSent() > 0 && link().bytesAvailable(kind()) >= sim.sent().size(); }, 1500);
+        up().Timer_05_Timer();
+        if (step <= 9 && up().stepper().running()) {
+            EXPECT_TRUE(sim.waitForFrames(before + 1)) << "step " << step;
+        }
+    }
+    void runToEnd(ControllerSimulator &sim)
+    {
+        for (int guard = 0; up().stepper().running() && guard < 40; ++guard)
+            tick(sim);
+        EXPECT_FALSE(up().stepper().running());
+    }
+
+    std::unique_ptr<Config_SCADA> main;
+    QPointer<QWidget> settings;
+    TimerWatchingMessages watcher;
+};
+
+enum class Transport { Pty, Tcp };
+
+// The upload against the simulator, over a socat pair (COM2) or loopback TCP.
+class SchemaUploadTo : public SchemaUploadBase, public ::testing::WithParamInterface<Transport> {
+protected:
+    void SetUp() override
+    {
+        SchemaUploadBase::SetUp();
+        if (HasFatalFailure())
+            return;
+        if (GetParam() == Transport::Pty) {
+            pty = std::make_unique<PtyPair>();
+            ASSERT_TRUE(pty->ok()) << pty->error().toStdString();
+            com2 = std::make_unique<ScopedEnv>("PELMORA_COM2", pty->linkEnd());
+            ASSERT_TRUE(sim.openSerial(pty->controllerEnd()));
+            m().settings.Num_COM_Link = 2;
+        } else {
+            ASSERT_TRUE(sim.listenTcp());
+            m().settings.Num_COM_Link = 9;
+            m().settings.T_Zapyt = 40;
+            link().connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
+            ASSERT_TRUE(ControllerSimulator::waitFor([&] { return link().clientConnected() && sim.tcpPeerConnected(); }));
+        }
+    }
+
+    std::unique_ptr<PtyPair> pty;
+    std::unique_ptr<ScopedEnv> com2;
+    ControllerSimulator sim;
+    SchemaController controller{sim};
+};
+
+TEST_P(SchemaUploadTo, ControllerReassemblesTheModelsTables)
+{
+    m().schema.Parametr_Value(m().schema.Parametr_Value_Start(3) + 2) = -0.001f;
+    clickMenu();
+    Write_SCHEMA *w = window();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Запис схеми в Orvo"));
+    EXPECT_EQ(w->T_msec->text(), QString::number(m().settings.T_Zapyt));
+    EXPECT_FALSE(settings->isEnabled());
+
+    runToEnd(sim);
+
+    EXPECT_TRUE(controller.complete()) << controller.problems().join(QStringLiteral("; ")).toStdString();
+    EXPECT_EQ(controller.headers(), 1);
+    EXPECT_TRUE(sim.unframed().isEmpty());
+    const auto &s = m().schema;
+    for (int b = 0; b <= 99; ++b) {
+        EXPECT_EQ(static_cast<std::uint8_t>(controller.table(1).at(b)), s.Block_Type(b)) << b;
+        EXPECT_EQ(static_cast<std::uint8_t>(controller.table(6).at(b)), s.Invert_Input(b)) << b;
+        for (int k = 0; k <= 15; ++k)
+            EXPECT_EQ(static_cast<std::uint8_t>(controller.table(2).at(100 * k + b)), s.Block_Link(k, b));
+    }
+    for (int i = 0; i <= 64; ++i) {
+        EXPECT_EQ(static_cast<std::uint8_t>(controller.table(3).at(i)), s.Grafik_Link(i));
+        EXPECT_EQ(static_cast<std::uint8_t>(controller.table(4).at(i)), s.Jurnal_Link(i));
+        for (int a = 0; a <= 7; ++a)
+            EXPECT_EQ(static_cast<std::uint8_t>(controller.table(5).at(65 * a + i)), s.Alg_Link(a, i));
+    }
+    EXPECT_EQ(controller.valueSize(), s.Parametr_Value_Size);
+    EXPECT_EQ(controller.textSize(), s.Parametr_Name_Size);
+    const auto values = SchemaController::thousandths(controller.table(8));
+    ASSERT_EQ(static_cast<int>(values.size()), s.Parametr_Value_Size / 4);
+    for (int i = 0; i < static_cast<int>(values.size()); ++i)
+        EXPECT_EQ(values[i], std::lrint(static_cast<double>(s.Parametr_Value(i)) * 1000.0)) << i;
+    // The texts of GRA (block 98) then JUR (block 99), each padded to its width.
+    const QByteArray texts = controller.table(9);
+    const int gra = m().catalogue.Parametr_Name_Count(41);
+    for (int i = 0; i < gra; ++i)
+        EXPECT_EQ(texts.mid(17 * i, 17).trimmed(), cp1251::encode(s.Parametr_Name(s.Parametr_Name_Start(98) + i)));
+    EXPECT_EQ(texts.mid(17 * gra, 40).trimmed(), cp1251::encode(s.Parametr_Name(s.Parametr_Name_Start(99))));
+
+    // A good reply: no message, the window gone, the settings dialog enabled.
+    EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(QStringLiteral(" | ")).toStdString();
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_TRUE(settings->isEnabled());
+    EXPECT_EQ(m().link.Schema_Step, 11);
+    EXPECT_FALSE(up().Timer_05->isActive());
+}
+
+TEST_P(SchemaUploadTo, BadReplyShowsTheTransferErrorWithTheTimerStopped)
+{
+    ReplyFault rejected;
+    rejected.status = 1;
+    sim.nextFaults.push_back(rejected);
+    clickMenu();
+    runToEnd(sim);
+    ASSERT_EQ(ui().messages.size(), 1u);
+    EXPECT_EQ(ui().messages[0].text, QStringLiteral("Помилка передачі !!!"));
+    EXPECT_EQ(ui().messages[0].icon, MsgIcon::Critical);
+    EXPECT_FALSE(watcher.timerActiveAtMessage);
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_TRUE(settings->isEnabled());
+}
+
+TEST_P(SchemaUploadTo, SilentControllerIsATransferError)
+{
+    ReplyFault silent;
+    silent.silent = true;
+    sim.nextFaults.push_back(silent);
+    clickMenu();
+    runToEnd(sim);
+    EXPECT_TRUE(controller.complete());
+    EXPECT_EQ(ui().messageTexts(), QStringList{QStringLiteral("Помилка передачі !!!")});
+}
+
+TEST_P(SchemaUploadTo, InputLeftFromAnEarlierExchangeIsNotTakenForTheReply)
+{
+    // A good reply waits in the link before the upload starts; the controller
+    // then rejects the schema.
+    sim.sendRaw(controllerReply(2, 'B', 0));
+    ASSERT_TRUE(ControllerSimulator::waitFor([&] {
+        if (GetParam() == Transport::Pty)
+            link().openSerialOnDemand(2);
+        return link().bytesAvailable(kind()) >= 5;
+    }));
+    sim.clearRecords();
+    ReplyFault rejected;
+    rejected.status = 1;
+    sim.nextFaults.push_back(rejected);
+    clickMenu();
+    runToEnd(sim);
+    EXPECT_EQ(ui().messageTexts(), QStringList{QStringLiteral("Помилка передачі !!!")});
+}
+
+TEST_P(SchemaUploadTo, ChoosingTheMenuAgainStartsOverWithAFreshHeader)
+{
+    clickMenu();
+    for (int i = 0; i < 4; ++i)
+        tick(sim);
+    EXPECT_EQ(m().link.Schema_Step, 4);
+    clickMenu();
+    EXPECT_EQ(m().link.Schema_Step, 0);
+    EXPECT_FALSE(settings->isEnabled());
+    runToEnd(sim);
+    EXPECT_EQ(controller.headers(), 2);
+    EXPECT_TRUE(controller.complete()) << controller.problems().join(QStringLiteral("; ")).toStdString();
+    EXPECT_TRUE(ui().messages.empty());
+    EXPECT_TRUE(settings->isEnabled());
+}
+
+TEST_P(SchemaUploadTo, CancelClosesTheWindowButTheSchemaIsWrittenToTheEnd)
+{
+    clickMenu();
+    for (int i = 0; i < 3; ++i)
+        tick(sim);
+    window()->Command1->click();
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_TRUE(settings->isEnabled());
+    tick(sim); // writes the bar again: the window is loaded, hidden
+    ASSERT_NE(window(), nullptr);
+    EXPECT_FALSE(window()->isVisible());
+    EXPECT_EQ(window()->Write_SCHEMA_ProgressBar->value(), 3);
+    runToEnd(sim);
+    EXPECT_TRUE(controller.complete());
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_TRUE(ui().messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Transports, SchemaUploadTo, ::testing::Values(Transport::Pty, Transport::Tcp),
+                         [](const auto &info) { return info.param == Transport::Pty ? "Pty" : "Tcp"; });
+
+TEST_F(SchemaUploadBase, SerialWaitsAfterTheTwoAreaFrames)
+{
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    ScopedEnv com4("PELMORA_COM4", pty.linkEnd());
+    ControllerSimulator sim;
+    SchemaController controller(sim);
+    ASSERT_TRUE(sim.openSerial(pty.controllerEnd()));
+    m().settings.Num_COM_Link = 4;
+    clickMenu();
+    EXPECT_EQ(up().Timer_05->interval(), 100);
+    EXPECT_EQ(link().serialDevice(), pty.linkEnd());
+    const SchemaFrames frames = Schema_Frame(m());
+    for (int step = 0; step <= 9; ++step) {
+        tick(sim);
+        const int expected = step < 8 ? 100
+                             : step == 8 ? 500 + SchemaStepper::serialWireMs(frames.frame[8].size())
+                                         : 1000 + SchemaStepper::serialWireMs(frames.frame[9].size());
+        EXPECT_EQ(up().Timer_05->interval(), expected) << step;
+        EXPECT_EQ(window()->Write_SCHEMA_ProgressBar->value(), step);
+        EXPECT_EQ(window()->T_msec->text(), QString::number(m().settings.T_Zapyt));
+    }
+    runToEnd(sim);
+    EXPECT_TRUE(ui().messages.empty());
+    // The port stays open for the next transfer.
+    EXPECT_TRUE(link().serialIsOpen());
+}
+
+TEST_F(SchemaUploadBase, MissingPortSaysSoAndStartsNothing)
+{
+    ScopedEnv com3("PELMORA_COM3", QStringLiteral("/nonexistent/pelmora-tty"));
+    m().settings.Num_COM_Link = 3;
+    up().MnuSaveOrvo_Click();
+    EXPECT_EQ(ui().messageTexts(), QStringList{QStringLiteral("Помилка СОМ порту!")});
+    EXPECT_EQ(ui().messages[0].icon, MsgIcon::None);
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_FALSE(up().Timer_05->isActive());
+    EXPECT_FALSE(up().stepper().running());
+    EXPECT_TRUE(settings->isEnabled());
+    EXPECT_TRUE(main->isEnabled());
+}
+
+TEST_F(SchemaUploadBase, TcpServerLinkSaysThereIsNoUploadOverIt)
+{
+    m().settings.Num_COM_Link = 10;
+    up().MnuSaveOrvo_Click();
+    ASSERT_EQ(ui().messages.size(), 1u);
+    EXPECT_TRUE(ui().messages[0].text.contains(QStringLiteral("TCP сервер")));
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_FALSE(up().Timer_05->isActive());
+    EXPECT_TRUE(settings->isEnabled());
+}
+
+TEST_F(SchemaUploadBase, ValueThatCannotBeSentRefusesBeforeAnythingIsSent)
+{
+    ControllerSimulator sim;
+    ASSERT_TRUE(sim.listenTcp());
+    m().settings.Num_COM_Link = 9;
+    link().connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
+    ASSERT_TRUE(ControllerSimulator::waitFor([&] { return link().clientConnected(); }));
+    m().schema.Parametr_Value(m().schema.Parametr_Value_Start(3) + 1) = 5.0e9f;
+    up().MnuSaveOrvo_Click();
+    ASSERT_EQ(ui().messages.size(), 1u);
+    EXPECT_TRUE(ui().messages[0].text.contains(QStringLiteral("блок 3 (SUM), параметр 2")))
+        << ui().messages[0].text.toStdString();
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_FALSE(up().Timer_05->isActive());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(sim.received().isEmpty());
+}
+
+TEST_F(SchemaUploadBase, UnconnectedTcpClientEndsWithThePortError)
+{
+    m().settings.Num_COM_Link = 9;
+    clickMenu();
+    ASSERT_NE(window(), nullptr);
+    up().Timer_05_Timer();
+    EXPECT_EQ(ui().messageTexts(), QStringList{QStringLiteral("Помилка порту!!!")});
+    EXPECT_EQ(ui().messages[0].icon, MsgIcon::None);
+    EXPECT_FALSE(watcher.timerActiveAtMessage);
+    EXPECT_EQ(m().link.Schema_Step, 0);
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_TRUE(settings->isEnabled());
+}
+
+TEST_F(SchemaUploadBase, MenuItemAndTimerRunTheUploadOverTcp)
+{
+    ControllerSimulator sim;
+    SchemaController controller(sim);
+    ASSERT_TRUE(sim.listenTcp());
+    m().settings.Num_COM_Link = 9;
+    m().settings.T_Zapyt = 10;
+    link().connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
+    ASSERT_TRUE(ControllerSimulator::waitFor([&] { return link().clientConnected(); }));
+    main->MnuSaveOrvo->trigger();
+    EXPECT_TRUE(up().Timer_05->isActive());
+    EXPECT_EQ(up().Timer_05->interval(), 10);
+    ASSERT_TRUE(ControllerSimulator::waitFor([&] { return !up().stepper().running(); }, 20000));
+    EXPECT_TRUE(controller.complete()) << controller.problems().join(QStringLiteral("; ")).toStdString();
+    EXPECT_EQ(sim.repliesSent(), 1);
+    EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(QStringLiteral(" | ")).toStdString();
+    EXPECT_EQ(window(), nullptr);
+}
+
+} // namespace
+} // namespace pelmora
