@@ -264,7 +264,13 @@ TEST_F(ProjectMenuTest, AFileThatCannotBeReadLeavesTheOpenProjectAsItWas)
     ASSERT_GT(schema, 0);
     lines[schema + 40] = " 77 \r";
     const QByteArray typed77 = lines.join('\n');
-    const QByteArray files[] = {good.left(good.size() / 2), typed77, QByteArray("\x01\x02garbage\r\n"), QByteArray()};
+    // The same file with a clock on index 0, which belongs to no page.
+    QList<QByteArray> clockLines = good.split('\n');
+    const qsizetype clock = clockLines.indexOf(cp1251::encode(u"Сторінка SCADA  - 1Годинник - 0"_s) + '\r');
+    ASSERT_GT(clock, 0);
+    clockLines[clock + 1] = " 1 \r";
+    const QByteArray pageless = clockLines.join('\n');
+    const QByteArray files[] = {good.left(good.size() / 2), typed77, pageless, QByteArray("\x01\x02garbage\r\n"), QByteArray()};
     int k = 0;
     for (const QByteArray &bytes : files) {
         const QString path = savedPath(u"bad%1.prt"_s.arg(k++));
