@@ -1,6 +1,22 @@
 #include "support/fake_services.h"
 
 namespace pelmora::test {
+namespace {
+
+// The next scripted path; an empty queue or an empty entry is a Cancel.
+std::optional<QString> takeFront(std::deque<std::optional<QString>> &queue)
+{
+    if (queue.empty())
+        return std::nullopt;
+    const bool chosen = queue.front().has_value();
+    const QString path = chosen ? *queue.front() : QString();
+    queue.pop_front();
+    if (!chosen)
+        return std::nullopt;
+    return path;
+}
+
+} // namespace
 
 MsgAnswer FakeServices::show(const QString &text, MsgIcon icon, MsgButtons buttons, const QString &)
 {
@@ -16,21 +32,13 @@ MsgAnswer FakeServices::show(const QString &text, MsgIcon icon, MsgButtons butto
 std::optional<QString> FakeServices::open(const FileDialogRequest &request)
 {
     fileRequests.push_back(request);
-    if (openPaths.empty())
-        return std::nullopt;
-    auto p = openPaths.front();
-    openPaths.pop_front();
-    return p;
+    return takeFront(openPaths);
 }
 
 std::optional<QString> FakeServices::save(const FileDialogRequest &request)
 {
     fileRequests.push_back(request);
-    if (savePaths.empty())
-        return std::nullopt;
-    auto p = savePaths.front();
-    savePaths.pop_front();
-    return p;
+    return takeFront(savePaths);
 }
 
 std::optional<QColor> FakeServices::choose(const QColor &)

@@ -3,7 +3,7 @@
 #include "core/cp1251.h"
 
 #include <QFile>
-#include <cassert>
+#include <stdexcept>
 
 namespace pelmora::test {
 namespace {
@@ -12,7 +12,8 @@ namespace {
 // starts at `column`: "(attr "" is 7 characters, then the name, "" "", value.
 QString attrAt(int column, const QString &name, const QString &value)
 {
-    assert(name.size() == column - 11);
+    if (name.size() != column - 11)
+        throw std::logic_error("attribute name does not put the value at its column");
     return QStringLiteral("(attr \"%1\" \"%2\" (pt 0 0) (isVisible True))").arg(name, value);
 }
 
