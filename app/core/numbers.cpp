@@ -208,7 +208,7 @@ QString formatSevenDigits(float v, bool leadingZero)
             out += '.';
             out += digits.substr(1);
         }
-        char ex[8];
+        char ex[16];
         std::snprintf(ex, sizeof ex, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
         out += ex;
     }
