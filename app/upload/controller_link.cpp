@@ -1,5 +1,7 @@
 #include "upload/controller_link.h"
 
+#include "core/serial_ports.h"
+
 namespace pelmora {
 
 const char16_t *const kTcpServerNoUpload =
@@ -7,12 +9,8 @@ const char16_t *const kTcpServerNoUpload =
 
 QString comDevicePath(int comNumber)
 {
-    if (comNumber < 1 || comNumber > 8)
-        return {};
-    const QString named = qEnvironmentVariable(qPrintable(QStringLiteral("PELMORA_COM%1").arg(comNumber)));
-    if (!named.isEmpty())
-        return named;
-    return QStringLiteral("/dev/ttyS%1").arg(comNumber - 1);
+    // The same mapping the settings dialog shows beside the chosen port.
+    return serialPortDevice(comNumber);
 }
 
 UploadLink uploadLinkFor(int linkKind)
