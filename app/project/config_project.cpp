@@ -24,7 +24,6 @@ namespace {
 
 const char16_t kCaption[] = u"Проект";
 const char16_t kEmptySchema[] = u"Пусто";
-const char16_t kNetlistFilter[] = u"P-CAD file|*.net";
 const char16_t kMainCaption[] = u"Конфігуратор Orvo - ";
 const char16_t kPeriodTooLarge[] = u"Період запиту має бути від -32768 до 32767 мс!";
 const char16_t kPortOutOfRange[] = u"Номер порту має бути від 0 до 65535!";
@@ -179,25 +178,16 @@ void Config_Project::Combo2_Click()
 void Config_Project::Load_Key_SCHEMA_Click()
 {
     ProjectModel &m = main_.model();
-    // 1. a cancelled dialog ends the choice: nothing changes.
-    FileDialogRequest request;
-    request.filter = QString::fromUtf16(kNetlistFilter);
-    const std::optional<QString> path = Services::files().open(request);
-    // 2. no file named is taken as a cancel too: importing over no fields
-    // would only wipe the schema that is there.
-    if (!path || path->isEmpty())
+    // 1 to 5. a cancelled dialog, or a file that cannot be opened, ends the
+    // choice silently: nothing changes.
+    const std::optional<ChosenNetlist> chosen = chooseAndReadNetlist(m);
+    if (!chosen)
         return;
-    // Relative names of the project are looked up in the folder of the file chosen last.
-    QDir::setCurrent(QFileInfo(*path).absolutePath());
-    // 3 to 5. a file that cannot be opened ends the choice silently.
-    const NetlistFileRead read = readNetlistFile(m, *path);
-    if (!read.opened)
-        return;
-    Name_Schema_text->setText(*path);
-    m.settings.Name_Schema = *path;
+    Name_Schema_text->setText(chosen->path);
+    m.settings.Name_Schema = chosen->path;
     Ok->setEnabled(Name_Schema_text->text() != QString::fromUtf16(kEmptySchema));
     // 6. the import shows its own messages.
-    Import_NetList(m, read.count);
+    Import_NetList(m, chosen->count);
 }
 
 void Config_Project::Ok_Click()

@@ -24,7 +24,6 @@
 namespace pelmora {
 namespace {
 
-const char16_t kNetlistFilter[] = u"P-CAD file|*.net";
 
 // The longest text the first value row of the block parameter dialog takes:
 // a journal block names its records with up to 40 characters, every other
@@ -257,20 +256,12 @@ void SchemaView::Exit_SCADA_Click(int /*Index*/)
 void SchemaView::mnuNetlist_Click()
 {
     ProjectModel &m = main_.model();
-    // 1, 2. the chosen file; a cancelled dialog changes nothing.
-    FileDialogRequest request;
-    request.filter = QString::fromUtf16(kNetlistFilter);
-    const std::optional<QString> path = Services::files().open(request);
-    if (!path || path->isEmpty())
+    // 1 to 3. the chosen file read and imported; a cancelled dialog or a file
+    // that cannot be opened changes nothing.
+    const std::optional<ChosenNetlist> chosen = chooseAndReadNetlist(m);
+    if (!chosen)
         return;
-    // Relative names of the project (the netlist, pictures) are looked up in
-    // the folder of the file chosen last.
-    QDir::setCurrent(QFileInfo(*path).absolutePath());
-    // 3. read and import; a file that cannot be opened changes nothing.
-    const NetlistFileRead read = readNetlistFile(m, *path);
-    if (!read.opened)
-        return;
-    Import_NetList(m, read.count);
+    Import_NetList(m, chosen->count);
     // 4.
     main_.setEnabled(true);
     main_.mnuConfig->setVisible(true);

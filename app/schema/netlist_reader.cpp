@@ -1,8 +1,11 @@
 #include "schema/netlist_reader.h"
 
 #include "core/cp1251.h"
+#include "core/services.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <array>
 #include <cstring>
@@ -195,6 +198,22 @@ NetlistFileRead readNetlistFile(ProjectModel &m, const QString &path)
     result.opened = true;
     result.count = readNetlist(m, file);
     return result;
+}
+
+std::optional<ChosenNetlist> chooseAndReadNetlist(ProjectModel &m)
+{
+    FileDialogRequest request;
+    request.filter = QStringLiteral("P-CAD file|*.net");
+    const std::optional<QString> path = Services::files().open(request);
+    // No file named counts as a cancel: importing over no fields would only
+    // wipe the schema that is there.
+    if (!path || path->isEmpty())
+        return std::nullopt;
+    QDir::setCurrent(QFileInfo(*path).absolutePath());
+    const NetlistFileRead read = readNetlistFile(m, *path);
+    if (!read.opened)
+        return std::nullopt;
+    return ChosenNetlist{*path, read.count};
 }
 
 } // namespace pelmora

@@ -65,4 +65,14 @@ struct NetlistFileRead {
 // Opens the file and reads it into NetList_Line.
 NetlistFileRead readNetlistFile(ProjectModel &m, const QString &path);
 
+// Asks for a netlist file, makes its folder current (the project's relative
+// names are looked up in the folder of the file chosen last) and reads it.
+// Nothing when the dialog is cancelled, names no file, or the file cannot be
+// opened; nothing has changed then.
+struct ChosenNetlist {
+    QString path;
+    int count = 0; // the field count for Import_NetList
+};
+std::optional<ChosenNetlist> chooseAndReadNetlist(ProjectModel &m);
+
 } // namespace pelmora

@@ -71,26 +71,6 @@ void assignTypes(ImportContext &ctx)
     s.Block_Type(98) = type::GRA;
     s.Block_Type(99) = type::JUR;
 }
-
-// Bytes a text of the type takes in the upload's text area.
-int textWidth(int t)
-{
-    switch (t) {
-    case type::RS4:
-    case type::ALG:
-        return 1;
-    case type::S_P:
-    case type::PAN:
-    case type::GRA:
-    case type::REP:
-        return 17;
-    case type::JUR:
-        return 40;
-    default:
-        return 0;
-    }
-}
-
 std::int16_t checked16(long long v)
 {
     if (v < -32768 || v > 32767)
@@ -123,7 +103,7 @@ void placeBlocks(ImportContext &ctx)
         readBlockParameters(ctx, b);
         p += values;
         q += texts;
-        s.Parametr_Name_Size = checked16(s.Parametr_Name_Size + texts * textWidth(t));
+        s.Parametr_Name_Size = checked16(s.Parametr_Name_Size + texts * schemaTextWidth(t));
     }
     s.Parametr_Value_Size = checked16(4 * p);
 }

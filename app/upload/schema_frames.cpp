@@ -76,25 +76,6 @@ std::optional<ParamBytes> Param_To_Bytes(float value)
         b[3] = static_cast<std::uint8_t>(b[3] + 128);
     return b;
 }
-
-int schemaTextWidth(int type)
-{
-    switch (type) {
-    case type::RS4:
-    case type::ALG:
-        return 1;
-    case type::S_P:
-    case type::PAN:
-    case type::GRA:
-    case type::REP:
-        return 17;
-    case type::JUR:
-        return 40;
-    default:
-        return 0;
-    }
-}
-
 QByteArray schemaTableData(const ProjectModel &m, int step)
 {
     const SchemaTables &s = m.schema;

@@ -21,10 +21,6 @@ namespace pelmora {
 using ParamBytes = std::array<std::uint8_t, 4>;
 std::optional<ParamBytes> Param_To_Bytes(float value);
 
-// Bytes of one text in the text area for a block type: 1 for RS4 and ALG,
-// 17 for S_P, PAN, GRA and REP, 40 for JUR, 0 for the others.
-int schemaTextWidth(int type);
-
 // The largest area a frame can carry (the checksum length of a 16-bit count adds 3).
 constexpr int kMaxSchemaArea = 32764;
 

@@ -2,18 +2,14 @@
 
 #include "upload/crc16.h"
 
+#include "support/byte_literals.h"
+
 #include <gtest/gtest.h>
 
 namespace pelmora {
 namespace {
 
-QByteArray bytes(std::initializer_list<int> list)
-{
-    QByteArray b;
-    for (int v : list)
-        b.append(static_cast<char>(v));
-    return b;
-}
+using test::bytes;
 
 // 01 41 00 has the checksum 0x5010; 01 41 01 has 0x90D1; FF FF 00 has 0.
 TEST(ControllerReply, Judgement)

@@ -1,17 +1,13 @@
 #include "upload/crc16.h"
 
+#include "support/byte_literals.h"
+
 #include <gtest/gtest.h>
 
 namespace pelmora {
 namespace {
 
-QByteArray bytes(std::initializer_list<int> list)
-{
-    QByteArray b;
-    for (int v : list)
-        b.append(static_cast<char>(v));
-    return b;
-}
+using test::bytes;
 
 TEST(Crc16, KnownValues)
 {

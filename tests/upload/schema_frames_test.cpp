@@ -6,19 +6,15 @@
 
 #include <QStringList>
 #include <functional>
+#include "support/byte_literals.h"
+
 #include <gtest/gtest.h>
 #include <limits>
 
 namespace pelmora {
 namespace {
 
-QByteArray bytes(std::initializer_list<int> list)
-{
-    QByteArray b;
-    for (int v : list)
-        b.append(static_cast<char>(v));
-    return b;
-}
+using test::bytes;
 
 std::uint8_t at(const QByteArray &b, qsizetype i)
 {

@@ -173,4 +173,22 @@ void fillCatalogueTypes(Catalogue &c, std::int16_t algNameCount)
         c.Alg_Pin_Group(i) = static_cast<std::int16_t>(pins[i]);
 }
 
+int schemaTextWidth(int t)
+{
+    switch (t) {
+    case type::RS4:
+    case type::ALG:
+        return 1;
+    case type::S_P:
+    case type::PAN:
+    case type::GRA:
+    case type::REP:
+        return 17;
+    case type::JUR:
+        return 40;
+    default:
+        return 0;
+    }
+}
+
 } // namespace pelmora

@@ -39,4 +39,8 @@ void fillCatalogueLists(Catalogue &c);
 // (start-up step 16). The ALG text count is copied from algNameCount.
 void fillCatalogueTypes(Catalogue &c, std::int16_t algNameCount);
 
+// Bytes one text of a block of type t takes in the schema's text area: the
+// same widths lay out the text-area size of the import and the upload's frame.
+int schemaTextWidth(int t);
+
 } // namespace pelmora
