@@ -2,8 +2,8 @@
 //   pelmora_page_demo shot <file.prt> <out.png> [page]
 //                                                 opens the project file from the file
 //                                                 menu, shows the SCADA view on
-//                                                 the page (1..16) and saves the window as
-//                                                 a picture
+//                                                 the page (1..16; 0: the schema view)
+//                                                 and saves the window as a picture
 
 #include "core/qt_services.h"
 #include "pages/page_editor.h"
@@ -41,9 +41,11 @@ int shot(const QString &file, const QString &out, int page)
     Services::installFiles(&given);
     Config_SCADA w;
     w.projectMenu->mnuLoad_Click();
-    w.schemaView->MnuSCADA_Click();
-    w.pageView->selectTab(page - 1);
-    w.pageEditor->Signal_Timer_Miganie_SCADA_Timer();
+    if (page > 0) {
+        w.schemaView->MnuSCADA_Click();
+        w.pageView->selectTab(page - 1);
+        w.pageEditor->Signal_Timer_Miganie_SCADA_Timer();
+    }
     w.show();
     QTimer::singleShot(800, [&] {
         if (!w.grab().save(out))
