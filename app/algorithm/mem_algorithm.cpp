@@ -1,33 +1,638 @@
 #include "algorithm/mem_algorithm.h"
 
+#include "algorithm/step_decoder.h"
+#include "core/numbers.h"
+#include "core/services.h"
 #include "project/config_scada.h"
 
 #include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
 
 namespace pelmora {
+
+std::int16_t Mem_ALGORITHM::Tab_Mem = 0;
+
 namespace {
 constexpr int kTwipsPerPixel = 15;
+constexpr int kGaugeCapacity = 9184;
+// Height of the tab strip: the children of a tab are placed in window
+// measures that count from the top of the tab control.
+constexpr int kTabStripTwips = 375;
 const char16_t kCaption[] = u"Блок АЛГОРИТМ - ";
+const char16_t kComments[] = u"Коментарі";
+const char16_t kClose[] = u"Закрити";
+const char16_t kDeleteComments[] = u"Видалити коментарі?";
+
+int px(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
+
+QRect twipRect(int left, int top, int width, int height)
+{
+    return {px(left), px(top), px(width), px(height)};
+}
+
+QColor rgb(int r, int g, int b)
+{
+    return QColor(r, g, b);
+}
+
+const QColor kLightGreen = rgb(192, 255, 192);
+const QColor kDarkGreen = rgb(0, 64, 0);
+
+// Comment tables 3..6: row label, entry offset.
+struct CommentKind {
+    const char *label;
+    int offset;
+};
+constexpr CommentKind kKinds[4] = {{"FLAG", 130}, {"TIMER", 170}, {"INP", 210}, {"OUT", 250}};
+
+// Vertical offsets of the edit boxes of grids 3..6 (Algorithm of the double-click).
+constexpr int kBoxTopExtra[4] = {38, 40, 48, 50};
+
+QFont gridFont()
+{
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(8.25);
+    f.setBold(true);
+    return f;
+}
+
+QString ruler()
+{
+    QString text = QStringLiteral("№ O/F    ");
+    for (int n = 1; n <= 32; ++n)
+        text += (n < 10 ? QStringLiteral("    ") : QStringLiteral("  ")) + QString::number(n);
+    return text;
+}
+
+QLineEdit *viewerBox(QWidget *parent, int left, int top, int width, int height, const QString &text = QStringLiteral("1"))
+{
+    auto *box = new QLineEdit(text, parent);
+    box->setGeometry(twipRect(left, top, width, height));
+    box->setFont(QFont());
+    return box;
+}
+
+void viewerCaption(QWidget *parent, const QString &text, int left, int top)
+{
+    auto *label = new QLabel(text, parent);
+    label->move(px(left), px(top) + 4);
+    label->adjustSize();
+}
+
 } // namespace
 
 Mem_ALGORITHM::Mem_ALGORITHM(Config_SCADA &main) : QWidget(nullptr), main_(main)
 {
     setObjectName(QStringLiteral("Mem_ALGORITHM"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(13980 / kTwipsPerPixel, 8145 / kTwipsPerPixel);
+    setFixedSize(px(13980), px(8145));
+    setFont(gridFont());
+    buildViewer();
+    buildTables();
     Form_Load();
 }
 
 Mem_ALGORITHM::~Mem_ALGORITHM() = default;
 
+void Mem_ALGORITHM::buildViewer()
+{
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setGeometry(twipRect(210, 270, 12675, 315));
+    ProgressBar1->setRange(0, kGaugeCapacity);
+    ProgressBar1->setTextVisible(false);
+    Label1 = new QLabel(this);
+    Label1->move(px(13110), px(270));
+
+    Dija_YES_NO[4] = viewerBox(this, 1530, 870, 4695, 360);
+    viewerCaption(this, QStringLiteral("Умова"), 300, 870);
+    Label5 = new QLabel(this);
+    Label5->setGeometry(twipRect(720, 1380, 13065, 225));
+    Text2 = viewerBox(this, 1530, 1740, 11925, 360);
+    viewerCaption(this, QStringLiteral("Вихід 1-32"), 300, 1740);
+    Text3 = viewerBox(this, 1530, 2160, 11925, 360);
+    viewerCaption(this, QStringLiteral("Прапорець 1-32"), 150, 2160);
+    Dija_YES_NO[0] = viewerBox(this, 1530, 2580, 4665, 360);
+    viewerCaption(this, QStringLiteral("Дія YES1"), 300, 2580);
+    Dija_YES_NO[1] = viewerBox(this, 1530, 3000, 4665, 360);
+    viewerCaption(this, QStringLiteral("Дія YES2"), 300, 3000);
+    Text4 = viewerBox(this, 1530, 3420, 855, 360);
+    viewerCaption(this, QStringLiteral("GoTo STEP"), 300, 3420);
+    Command1[0] = new QPushButton(QStringLiteral("Go >>"), this);
+    Command1[0]->setGeometry(twipRect(2790, 3420, 1245, 345));
+    Label16 = new QLabel(QStringLiteral("else"), this);
+    Label16->setGeometry(twipRect(1560, 3900, 1245, 255));
+    Label10 = new QLabel(this);
+    Label10->setGeometry(twipRect(690, 4290, 13065, 225));
+    Text9 = viewerBox(this, 1500, 4650, 11925, 360);
+    viewerCaption(this, QStringLiteral("Вихід 1-32"), 300, 4650);
+    Text8 = viewerBox(this, 1500, 5070, 11925, 360);
+    viewerCaption(this, QStringLiteral("Прапорець 1-32"), 150, 5070);
+    Dija_YES_NO[2] = viewerBox(this, 1500, 5490, 4665, 360);
+    viewerCaption(this, QStringLiteral("Дія NO1"), 300, 5490);
+    Dija_YES_NO[3] = viewerBox(this, 1500, 5940, 4665, 360);
+    viewerCaption(this, QStringLiteral("Дія NO2"), 300, 5940);
+    Text7 = viewerBox(this, 1500, 6360, 855, 360);
+    viewerCaption(this, QStringLiteral("GoTo STEP"), 300, 6360);
+    Command1[1] = new QPushButton(QStringLiteral("Go >>"), this);
+    Command1[1]->setGeometry(twipRect(2790, 6330, 1245, 345));
+    Text1 = viewerBox(this, 1500, 6990, 615, 375, QStringLiteral("0"));
+    viewerCaption(this, QStringLiteral("№ Кроку"), 300, 6990);
+
+    for (int k = 0; k < 2; ++k)
+        connect(Command1[k], &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
+    connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
+
+    Coment_Set_SP = new QPushButton(QString::fromUtf16(kComments), this);
+    Coment_Set_SP->setGeometry(twipRect(6180, 7350, 1995, 405));
+    connect(Coment_Set_SP, &QPushButton::clicked, this, [this] { Coment_Set_SP_Click(); });
+}
+
+void Mem_ALGORITHM::buildTables()
+{
+    SSTab1 = new QTabWidget(this);
+    SSTab1->hide();
+    const char16_t *captions[6] = {u"Задатчики SP1-128", u"Задатчики SP1-128 (ком)", u"Прапорці FLAG1-32",
+                                   u"Таймери TIMER1-32", u"Входи INP1-32",          u"Виходи OUT1-32"};
+    const char *boxNames[6] = {"Data_ZAD",           "Data_ZAD_COMMENT",    "Data_FLAG_COMMENT",
+                               "Data_TIMER_COMMENT", "Data_INPUT_COMMENT", "Data_OUTPUT_COMMENT"};
+    QFont boxFont(QStringLiteral("MS Sans Serif"));
+    boxFont.setPointSizeF(8.25);
+    for (int t = 0; t < 6; ++t) {
+        auto *page = new QWidget;
+        SSTab1->addTab(page, QString::fromUtf16(captions[t]));
+
+        auto *grid = new QTableWidget(page);
+        grid->setObjectName(QStringLiteral("MSFlexGrid%1").arg(t + 1));
+        grid->setFont(gridFont());
+        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        grid->setSelectionMode(QAbstractItemView::NoSelection);
+        grid->verticalHeader()->setDefaultSectionSize(px(240));
+        grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        grid->horizontalHeader()->setDefaultSectionSize(px(960));
+        grid->viewport()->installEventFilter(this);
+        grid->horizontalHeader()->viewport()->installEventFilter(this);
+        grid->verticalHeader()->viewport()->installEventFilter(this);
+        MSFlexGrid[t] = grid;
+
+        auto *box = new QLineEdit(page);
+        box->setObjectName(QLatin1String(boxNames[t]));
+        box->setFont(boxFont);
+        box->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
+        box->resize(px(975), px(285));
+        box->setAlignment(Qt::AlignCenter);
+        box->hide();
+        connect(box, &QLineEdit::returnPressed, this, [this, t] { Data_KeyPress(t, 13); });
+        Data[t] = box;
+
+        Print_SP[t] = new QPushButton(QStringLiteral("Друк SP"), page);
+        Print_SP[t]->setStyleSheet(QStringLiteral("background-color: rgb(192, 192, 192);"));
+        Print_SP[t]->setEnabled(false);
+        if (t < 2) {
+            Set_SP_0[t] = new QPushButton(QStringLiteral("SP1-128=0"), page);
+            Set_SP_0[t]->setStyleSheet(QStringLiteral("background-color: rgb(255, 192, 192);"));
+            connect(Set_SP_0[t], &QPushButton::clicked, this, [this, t] { Set_SP_0_Click(t); });
+        } else {
+            Del_coment[t - 2] = new QPushButton(QStringLiteral("Видалити"), page);
+            Del_coment[t - 2]->setStyleSheet(QStringLiteral("background-color: rgb(255, 192, 192);"));
+            connect(Del_coment[t - 2], &QPushButton::clicked, this, [this, t] { Del_coment_Click(t - 2); });
+        }
+    }
+    connect(SSTab1, &QTabWidget::currentChanged, this, [this] { SSTab1_Click(); });
+}
+
 void Mem_ALGORITHM::Form_Load()
 {
-    setWindowTitle(QString::fromUtf16(kCaption) + main_.model().settings.Project_File_Path);
+    const ProjectModel &m = main_.model();
+    setWindowTitle(QString::fromUtf16(kCaption) + m.settings.Project_File_Path);
+
+    // The SP value table: eight pairs of a label column and a value column.
+    QTableWidget *g1 = MSFlexGrid[0];
+    g1->setRowCount(16);
+    g1->setColumnCount(15);
+    cornerText_[0] = QStringLiteral("№ SP");
+    g1->verticalHeader()->setFixedWidth(px(600));
+    for (int c = 1; c <= 15; ++c) {
+        auto *head = new QTableWidgetItem(c % 2 ? QStringLiteral("Value SP") : QStringLiteral("№ SP"));
+        g1->setHorizontalHeaderItem(c - 1, head);
+        if (c % 2 == 0)
+            g1->setColumnWidth(c - 1, px(600));
+    }
+    for (int i = 1; i <= 16; ++i) {
+        g1->setVerticalHeaderItem(i - 1, new QTableWidgetItem(QStringLiteral("SP%1").arg(i)));
+        for (int c = 1; c <= 15; ++c) {
+            auto *item = new QTableWidgetItem;
+            if (c % 2 == 0) {
+                item->setText(QStringLiteral("SP%1").arg(16 * (c / 2) + i));
+                item->setBackground(palette().color(QPalette::Button));
+            }
+            item->setTextAlignment(Qt::AlignCenter);
+            g1->setItem(i - 1, c - 1, item);
+        }
+    }
+    g1->setGeometry(px(700), px(1700 - kTabStripTwips), px(12585), px(4185));
+
+    fillGauge();
+    Label5->setText(ruler());
+    Label10->setText(ruler());
+    Text1->setText(QString::number(m.settings.ALGORITHM_Last_Step));
+}
+
+void Mem_ALGORITHM::fillGauge()
+{
+    const AlgorithmTables &alg = main_.model().alg;
+    const auto size = static_cast<std::int16_t>(alg.Alg_Size - alg.Alg_Size_Empty);
+    // The bar shows its range's end for a size outside it; the caption the true share.
+    ProgressBar1->setValue(std::clamp<int>(size, 0, kGaugeCapacity));
+    Label1->setText(QString::number(size / (kGaugeCapacity / 100.0), 'f', 2) + QStringLiteral("%"));
+    Label1->adjustSize();
+}
+
+void Mem_ALGORITHM::Text1_Change()
+{
+    const ProjectModel &m = main_.model();
+    view_ = alg::decodeStep(m, m.settings.Num_Block_Edit, Text1->text());
+    Dija_YES_NO[4]->setText(view_.condition);
+    for (int k = 0; k < 4; ++k)
+        Dija_YES_NO[k]->setText(view_.actions[k]);
+    Text2->setText(view_.yesOutputs);
+    Text3->setText(view_.yesFlags);
+    Text9->setText(view_.noOutputs);
+    Text8->setText(view_.noFlags);
+    Text4->setText(view_.yesStep);
+    Text7->setText(view_.noStep);
+    for (QLineEdit *box : {Dija_YES_NO[0], Dija_YES_NO[1], Dija_YES_NO[2], Dija_YES_NO[3], Dija_YES_NO[4], Text2,
+                           Text3, Text8, Text9})
+        box->setCursorPosition(0);
+    if (view_.valid)
+        Label16->setText(view_.branchCaption);
+}
+
+void Mem_ALGORITHM::Command1_Click(int Index)
+{
+    if (Index < 0 || Index > 1 || !view_.valid)
+        return;
+    Text1->setText(alg::successorStepText(main_.model(), view_.nameBase, view_.stepStart, Index));
+}
+
+void Mem_ALGORITHM::Coment_Set_SP_Click()
+{
+    if (Coment_Set_SP->text() != QString::fromUtf16(kComments)) {
+        Coment_Set_SP->setText(QString::fromUtf16(kComments));
+        SSTab1->hide();
+        return;
+    }
+    SSTab1->show();
+    Coment_Set_SP->setText(QString::fromUtf16(kClose));
+    SSTab1->setGeometry(px(10), px(10), width(), height());
+    Coment_Set_SP->raise();
+    const int top = px(7350 - kTabStripTwips);
+    for (QPushButton *b : Print_SP) {
+        b->setGeometry(px(12000), top, px(1245), px(345));
+        b->setEnabled(true);
+    }
+    for (QPushButton *b : Set_SP_0)
+        b->setGeometry(px(10000), top, px(1245), px(345));
+    for (QPushButton *b : Del_coment)
+        b->setGeometry(px(10000), top, px(1245), px(345));
+    if (SSTab1->currentIndex() != Tab_Mem)
+        SSTab1->setCurrentIndex(Tab_Mem); // runs the tab switch
+    else
+        SSTab1_Click();
+}
+
+void Mem_ALGORITHM::SSTab1_Click()
+{
+    const int tab = SSTab1->currentIndex();
+    if (tab < 0)
+        return;
+    Tab_Mem = static_cast<std::int16_t>(tab);
+    const QRect tableRect(px(80), px(800 - kTabStripTwips), px(13800), px(6100));
+    if (tab == 0) {
+        Set_SP_0[0]->show();
+        Data[0]->hide();
+        Data[1]->hide();
+        MSFlexGrid[0]->resize(px(12585), px(4185));
+        MSFlexGrid[0]->raise();
+        fillValueTable();
+    } else if (tab == 1) {
+        Set_SP_0[1]->show();
+        Data[1]->hide();
+        MSFlexGrid[1]->setGeometry(tableRect);
+        MSFlexGrid[1]->raise();
+        fillSpCommentTable();
+    } else {
+        Set_SP_0[0]->hide();
+        Set_SP_0[1]->hide();
+        Del_coment[tab - 2]->raise();
+        MSFlexGrid[tab]->show();
+        MSFlexGrid[tab]->setGeometry(tableRect);
+        MSFlexGrid[tab]->raise();
+        fillCommentTable(tab);
+    }
+    Data[tab]->raise();
+}
+
+void Mem_ALGORITHM::setCell(int g, int row, int col, const QString &text)
+{
+    QTableWidget *grid = MSFlexGrid[g - 1];
+    if (row < 1 || col < 1 || row > grid->rowCount() || col > grid->columnCount())
+        return;
+    QTableWidgetItem *item = grid->item(row - 1, col - 1);
+    if (!item) {
+        item = new QTableWidgetItem;
+        grid->setItem(row - 1, col - 1, item);
+    }
+    item->setText(text);
+}
+
+QString Mem_ALGORITHM::cellText(int g, int row, int col) const
+{
+    if (g < 1 || g > 6)
+        return {};
+    const QTableWidget *grid = MSFlexGrid[g - 1];
+    if (row < 0 || col < 0 || row > grid->rowCount() || col > grid->columnCount())
+        return {};
+    if (row == 0 && col == 0)
+        return cornerText_[g - 1];
+    const QTableWidgetItem *item = row == 0   ? grid->horizontalHeaderItem(col - 1)
+                                   : col == 0 ? grid->verticalHeaderItem(row - 1)
+                                              : grid->item(row - 1, col - 1);
+    return item ? item->text() : QString();
+}
+
+int Mem_ALGORITHM::topRow(int g) const
+{
+    const QTableWidget *grid = MSFlexGrid[g - 1];
+    const int first = grid->rowAt(0);
+    return first < 0 ? 1 : first + 1;
+}
+
+void Mem_ALGORITHM::fillValueTable()
+{
+    const ProjectModel &m = main_.model();
+    const int start = m.schema.Parametr_Value_Start(m.settings.Num_Block_Edit);
+    for (int j = 0; j <= 7; ++j)
+        for (int i = 1; i <= 16; ++i) {
+            const int index = start + 16 * j + i;
+            setCell(1, i, 2 * j + 1, index <= 10000 ? num::shortText(m.schema.Parametr_Value(index)) : QString());
+        }
+}
+
+void Mem_ALGORITHM::fillSpCommentTable()
+{
+    const ProjectModel &m = main_.model();
+    QTableWidget *grid = MSFlexGrid[1];
+    if (grid->rowCount() != 128) {
+        grid->setRowCount(128);
+        grid->setColumnCount(2);
+    }
+    grid->setColumnWidth(1, px(11515));
+    cornerText_[1] = QStringLiteral("№ SP ");
+    grid->setHorizontalHeaderItem(0, new QTableWidgetItem(QStringLiteral("Value SP ")));
+    grid->setHorizontalHeaderItem(1, new QTableWidgetItem(QStringLiteral("Коментар ")));
+    const int start = m.schema.Parametr_Value_Start(m.settings.Num_Block_Edit);
+    QFont regular = gridFont();
+    regular.setBold(false);
+    for (int i = 1; i <= 128; ++i) {
+        grid->setVerticalHeaderItem(i - 1, new QTableWidgetItem(QStringLiteral("SP%1").arg(i)));
+        const int index = start + i;
+        auto *value = new QTableWidgetItem(index <= 10000 ? num::shortText(m.schema.Parametr_Value(index)) : QString());
+        value->setForeground(rgb(0, 0, 255));
+        auto *comment = new QTableWidgetItem(m.alg.ALGORITHM_Comment(i));
+        comment->setForeground(kDarkGreen);
+        comment->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        comment->setFont(regular);
+        if (i % 2) {
+            value->setBackground(kLightGreen);
+            comment->setBackground(kLightGreen);
+        }
+        grid->setItem(i - 1, 0, value);
+        grid->setItem(i - 1, 1, comment);
+    }
+}
+
+void Mem_ALGORITHM::fillCommentTable(int g)
+{
+    const ProjectModel &m = main_.model();
+    const CommentKind &kind = kKinds[g - 2];
+    QTableWidget *grid = MSFlexGrid[g];
+    if (grid->rowCount() != 32) {
+        grid->setRowCount(32);
+        grid->setColumnCount(1);
+    }
+    grid->setColumnWidth(0, px(12485));
+    cornerText_[g] = QStringLiteral("№ %1 ").arg(QLatin1String(kind.label));
+    grid->setHorizontalHeaderItem(0, new QTableWidgetItem(QStringLiteral("Коментар ")));
+    for (int i = 1; i <= 32; ++i) {
+        grid->setVerticalHeaderItem(i - 1, new QTableWidgetItem(QStringLiteral("%1%2").arg(QLatin1String(kind.label)).arg(i)));
+        auto *comment = new QTableWidgetItem(m.alg.ALGORITHM_Comment(kind.offset + i));
+        comment->setForeground(kDarkGreen);
+        comment->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        if (i % 2)
+            comment->setBackground(kLightGreen);
+        grid->setItem(i - 1, 0, comment);
+    }
+}
+
+bool Mem_ALGORITHM::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease)
+        return QWidget::eventFilter(watched, event);
+    for (int g = 1; g <= 6; ++g) {
+        QTableWidget *grid = MSFlexGrid[g - 1];
+        const bool onCells = watched == grid->viewport();
+        const bool onTop = watched == grid->horizontalHeader()->viewport();
+        const bool onSide = watched == grid->verticalHeader()->viewport();
+        if (!onCells && !onTop && !onSide)
+            continue;
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        const QPoint p = mouse->position().toPoint();
+        if (type == QEvent::MouseButtonPress) {
+            const int row = onTop ? 0 : grid->rowAt(p.y()) + 1;
+            const int col = onSide ? 0 : grid->columnAt(p.x()) + 1;
+            MSFlexGrid_MouseDown(g, mouse->button(), row, col);
+        } else if (type == QEvent::MouseButtonRelease) {
+            if (mouse->button() == Qt::LeftButton)
+                MSFlexGrid_Click(g);
+        } else {
+            MSFlexGrid_DblClick(g);
+        }
+        return false;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Mem_ALGORITHM::MSFlexGrid_MouseDown(int g, Qt::MouseButton button, int row, int col)
+{
+    (void)g;
+    if (button != Qt::LeftButton)
+        return;
+    Mouse_Col = static_cast<std::int16_t>(col);
+    Mouse_Row = static_cast<std::int16_t>(row);
+}
+
+void Mem_ALGORITHM::MSFlexGrid_Click(int g)
+{
+    if (g >= 1 && g <= 6)
+        Data[g - 1]->hide();
+}
+
+void Mem_ALGORITHM::MSFlexGrid_DblClick(int g)
+{
+    if (g < 1 || g > 6)
+        return;
+    const ProjectModel &m = main_.model();
+    const int row = Mouse_Row, col = Mouse_Col;
+    QTableWidget *grid = MSFlexGrid[g - 1];
+    const int gridLeft = grid->x() * kTwipsPerPixel;
+    QLineEdit *box = nullptr;
+    int left = 0, top = 0, width = 975;
+    Qt::Alignment align = Qt::AlignCenter;
+    QString text;
+    const int scrolled = row - topRow(g) + 1;
+    if (g == 1) {
+        if (row >= 1 && col >= 1 && col % 2 == 1) {
+            box = Data[0];
+            left = gridLeft + 650 + 780 * (col - 1);
+            top = 1700 + 33 + 240 * row;
+        }
+    } else if (g == 2) {
+        if (row >= 1 && (col == 1 || col == 2)) {
+            box = Data[1];
+            left = gridLeft + 980 * col;
+            top = 780 + 36 + 240 * scrolled;
+            if (col == 2) {
+                width = 11500;
+                align = Qt::AlignLeft | Qt::AlignVCenter;
+                text = m.alg.ALGORITHM_Comment(row);
+            }
+        }
+    } else if (row >= 1 && col == 1) {
+        box = Data[g - 1];
+        left = gridLeft + 980;
+        top = 780 + kBoxTopExtra[g - 3] + 240 * scrolled;
+        width = 12470;
+        align = Qt::AlignLeft | Qt::AlignVCenter;
+        text = m.alg.ALGORITHM_Comment(kKinds[g - 3].offset + row);
+    }
+    if (!box) {
+        Data[g - 1]->hide();
+        return;
+    }
+    box->setGeometry(px(left), px(top - kTabStripTwips), px(width), box->height());
+    box->setAlignment(align);
+    box->setText(text);
+    box->show();
+    box->raise();
+    box->setFocus();
+    Edit_Col = static_cast<std::int16_t>(col);
+    Edit_Row = static_cast<std::int16_t>(row);
+    boxRow_[g - 1] = row;
+    boxCol_[g - 1] = col;
+}
+
+void Mem_ALGORITHM::Data_KeyPress(int b, int KeyAscii)
+{
+    if (KeyAscii != 13 || b < 0 || b > 5)
+        return;
+    if (b == 0 || (b == 1 && boxCol_[1] == 1 && Tab_Mem < 2))
+        commitValue(b);
+    else
+        commitComment(b);
+}
+
+void Mem_ALGORITHM::commitValue(int b)
+{
+    ProjectModel &m = main_.model();
+    const int row = boxRow_[b], col = boxCol_[b];
+    const int n = b == 0 ? 8 * (col - 1) + row : row;
+    double v = num::leadingNumber(Data[b]->text());
+    // A number beyond single precision keeps its sign at the largest single value.
+    if (!std::isfinite(v) || std::fabs(v) > FLT_MAX)
+        v = std::copysign(FLT_MAX, v);
+    const auto value = static_cast<float>(v);
+    setCell(b + 1, row, col, num::shortText(value));
+    const int index = m.schema.Parametr_Value_Start(m.settings.Num_Block_Edit) + n;
+    if (n >= 1 && n <= 128 && index <= 10000)
+        m.schema.Parametr_Value(index) = value;
+    Data[b]->hide();
+}
+
+void Mem_ALGORITHM::commitComment(int b)
+{
+    ProjectModel &m = main_.model();
+    const int row = boxRow_[b];
+    const int offset = b == 1 ? 0 : kKinds[b - 2].offset;
+    const int col = b == 1 ? 2 : 1;
+    const int limit = b == 1 ? 128 : 32;
+    if (row >= 1 && row <= limit) {
+        setCell(b + 1, row, col, Data[b]->text());
+        m.alg.ALGORITHM_Comment(offset + row) = Data[b]->text();
+    }
+    Data[b]->hide();
+}
+
+void Mem_ALGORITHM::Set_SP_0_Click(int Index)
+{
+    ProjectModel &m = main_.model();
+    const int start = m.schema.Parametr_Value_Start(m.settings.Num_Block_Edit);
+    const bool zero = showMessage(QStringLiteral("Записати у SP1-SP128 = 0?"), MsgIcon::Question, MsgButtons::YesNo) ==
+                      MsgAnswer::Yes;
+    if (zero) {
+        for (int n = 1; n <= 128; ++n) {
+            if (start + n <= 10000)
+                m.schema.Parametr_Value(start + n) = 0;
+            if (Index == 1)
+                setCell(2, n, 1, QStringLiteral("0"));
+            else
+                setCell(1, (n - 1) % 16 + 1, 2 * ((n - 1) / 16) + 1, QStringLiteral("0"));
+        }
+    }
+    if (Index != 1)
+        return;
+    if (showMessage(QString::fromUtf16(kDeleteComments), MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
+    for (int n = 1; n <= 128; ++n) {
+        setCell(2, n, 2, QString());
+        m.alg.ALGORITHM_Comment(n) = QString();
+    }
+}
+
+void Mem_ALGORITHM::Del_coment_Click(int Index)
+{
+    if (Index < 0 || Index > 3)
+        return;
+    if (showMessage(QString::fromUtf16(kDeleteComments), MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
+    ProjectModel &m = main_.model();
+    for (int i = 1; i <= 32; ++i) {
+        setCell(Index + 3, i, 1, QString());
+        m.alg.ALGORITHM_Comment(kKinds[Index].offset + i) = QString();
+    }
 }
 
 void Mem_ALGORITHM::Form_Unload()
 {
     main_.setEnabled(true);
+    // A step number that is no whole 16-bit number leaves the last step as it was.
+    if (const auto step = num::toInt16(num::leadingNumber(Text1->text())))
+        main_.model().settings.ALGORITHM_Last_Step = *step;
 }
 
 void Mem_ALGORITHM::closeEvent(QCloseEvent *event)
