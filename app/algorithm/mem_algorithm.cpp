@@ -165,6 +165,7 @@ void Mem_ALGORITHM::buildViewer()
 void Mem_ALGORITHM::buildTables()
 {
     SSTab1 = new QTabWidget(this);
+    SSTab1->setAutoFillBackground(true);
     SSTab1->hide();
     const char16_t *captions[6] = {u"Задатчики SP1-128", u"Задатчики SP1-128 (ком)", u"Прапорці FLAG1-32",
                                    u"Таймери TIMER1-32", u"Входи INP1-32",          u"Виходи OUT1-32"};
@@ -226,11 +227,13 @@ void Mem_ALGORITHM::Form_Load()
     g1->setColumnCount(15);
     cornerText_[0] = QStringLiteral("№ SP");
     g1->verticalHeader()->setFixedWidth(px(600));
+    g1->horizontalHeader()->setFixedHeight(px(240) + 2);
+    g1->setTextElideMode(Qt::ElideNone);
     for (int c = 1; c <= 15; ++c) {
         auto *head = new QTableWidgetItem(c % 2 ? QStringLiteral("Value SP") : QStringLiteral("№ SP"));
         g1->setHorizontalHeaderItem(c - 1, head);
-        if (c % 2 == 0)
-            g1->setColumnWidth(c - 1, px(600));
+        // Label columns 600 wide, value columns the 780 of the edit-box step.
+        g1->setColumnWidth(c - 1, c % 2 == 0 ? px(600) : px(780));
     }
     for (int i = 1; i <= 16; ++i) {
         g1->setVerticalHeaderItem(i - 1, new QTableWidgetItem(QStringLiteral("SP%1").arg(i)));
