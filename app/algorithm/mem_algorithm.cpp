@@ -1,5 +1,6 @@
 #include "algorithm/mem_algorithm.h"
 
+#include "algorithm/qt_print_surface.h"
 #include "algorithm/step_decoder.h"
 #include "core/numbers.h"
 #include "core/services.h"
@@ -63,6 +64,13 @@ constexpr CommentKind kKinds[4] = {{"FLAG", 130}, {"TIMER", 170}, {"INP", 210}, 
 // Vertical offsets of the edit boxes of grids 3..6 (Algorithm of the double-click).
 constexpr int kBoxTopExtra[4] = {38, 40, 48, 50};
 
+// Width of column 0, the labels: the SP value table's label columns are 600
+// wide, the other tables keep the grid's default width.
+int labelColumnTwips(int g)
+{
+    return g == 1 ? 600 : 960;
+}
+
 QFont gridFont()
 {
     QFont f(QStringLiteral("MS Sans Serif"));
@@ -102,6 +110,7 @@ Mem_ALGORITHM::Mem_ALGORITHM(Config_SCADA &main) : QWidget(nullptr), main_(main)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(13980), px(8145));
     setFont(gridFont());
+    makePrinter = [] { return std::make_unique<QtPrintSurface>(); };
     buildViewer();
     buildTables();
     Form_Load();
@@ -185,6 +194,7 @@ void Mem_ALGORITHM::buildTables()
         grid->verticalHeader()->setDefaultSectionSize(px(240));
         grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         grid->horizontalHeader()->setDefaultSectionSize(px(960));
+        grid->verticalHeader()->setFixedWidth(px(labelColumnTwips(t + 1)));
         grid->viewport()->installEventFilter(this);
         grid->horizontalHeader()->viewport()->installEventFilter(this);
         grid->verticalHeader()->viewport()->installEventFilter(this);
@@ -212,6 +222,7 @@ void Mem_ALGORITHM::buildTables()
             Del_coment[t - 2]->setStyleSheet(QStringLiteral("background-color: rgb(255, 192, 192);"));
             connect(Del_coment[t - 2], &QPushButton::clicked, this, [this, t] { Del_coment_Click(t - 2); });
         }
+        connect(Print_SP[t], &QPushButton::clicked, this, [this, t] { Print_SP_Click(t); });
     }
     connect(SSTab1, &QTabWidget::currentChanged, this, [this] { SSTab1_Click(); });
 }
@@ -226,7 +237,6 @@ void Mem_ALGORITHM::Form_Load()
     g1->setRowCount(16);
     g1->setColumnCount(15);
     cornerText_[0] = QStringLiteral("№ SP");
-    g1->verticalHeader()->setFixedWidth(px(600));
     g1->horizontalHeader()->setFixedHeight(px(240) + 2);
     g1->setTextElideMode(Qt::ElideNone);
     for (int c = 1; c <= 15; ++c) {
@@ -627,6 +637,67 @@ void Mem_ALGORITHM::Del_coment_Click(int Index)
     for (int i = 1; i <= 32; ++i) {
         setCell(Index + 3, i, 1, QString());
         m.alg.ALGORITHM_Comment(kKinds[Index].offset + i) = QString();
+    }
+}
+
+alg::GridContents Mem_ALGORITHM::gridContents(int g) const
+{
+    alg::GridContents contents;
+    const QTableWidget *grid = MSFlexGrid[g - 1];
+    const QFont font = grid->font();
+    contents.fontName = font.family();
+    contents.fontSize = font.pointSizeF();
+    contents.bold = font.bold();
+    contents.colWidth.push_back(labelColumnTwips(g));
+    for (int c = 0; c < grid->columnCount(); ++c)
+        contents.colWidth.push_back(grid->columnWidth(c) * kTwipsPerPixel);
+    for (int r = 0; r <= grid->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c <= grid->columnCount(); ++c)
+            row << cellText(g, r, c);
+        contents.rows.push_back(row);
+    }
+    return contents;
+}
+
+void Mem_ALGORITHM::Print_SP_Click(int Index)
+{
+    (void)Index; // the tab shown decides the table
+    if (showMessage(QStringLiteral("Друкувати таблицю?"), MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
+    if (Tab_Mem < 0 || Tab_Mem > 5)
+        return;
+    const ProjectModel &m = main_.model();
+    bool failed = false;
+    std::unique_ptr<alg::PrintSurface> printer;
+    try {
+        printer = makePrinter();
+    } catch (const alg::PrintError &) {
+        failed = true;
+    }
+    if (printer) {
+        const bool landscape = Tab_Mem != 1;
+        try {
+            printer->setLandscape(landscape);
+        } catch (const alg::PrintError &) {
+            failed = true; // remembered; the table is still printed
+        }
+        const double ymin = landscape ? 600 : 500;
+        try {
+            alg::Print_Grid(*printer, gridContents(Tab_Mem + 1), 500, ymin, m.settings.Name_Project,
+                            m.settings.Name_Schema);
+        } catch (const alg::PrintError &) {
+            failed = true;
+        }
+    }
+    if (failed) {
+        showMessage(QStringLiteral("Помилка принтера!"), MsgIcon::Critical, MsgButtons::Ok);
+        return;
+    }
+    try {
+        printer->endDoc();
+    } catch (const alg::PrintError &) {
+        showMessage(QStringLiteral("Помилка принтера!"), MsgIcon::Critical, MsgButtons::Ok);
     }
 }
 

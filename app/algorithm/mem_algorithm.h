@@ -6,12 +6,15 @@
 // tables (setpoint values and the comments of SP, FLAG, TIMER, INP and OUT)
 // over it.
 
+#include "algorithm/grid_print.h"
 #include "algorithm/step_viewer_model.h"
 
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -50,6 +53,12 @@ public:
     void Data_KeyPress(int b, int KeyAscii);
     void Set_SP_0_Click(int Index);
     void Del_coment_Click(int Index);
+    void Print_SP_Click(int Index);
+
+    // What the printer gets of table g (1..6): its cell texts, column widths in twips and font.
+    alg::GridContents gridContents(int g) const;
+    // Makes the printing surface; the system's default printer unless replaced.
+    std::function<std::unique_ptr<alg::PrintSurface>()> makePrinter;
 
     // Text of a table cell in grid numbering (row 0 and column 0 are the headings).
     QString cellText(int g, int row, int col) const;
