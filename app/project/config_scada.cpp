@@ -1,5 +1,6 @@
 #include "project/config_scada.h"
 
+#include "monitors/calculiator.h"
 #include "pages/page_editor.h"
 #include "pages/page_view.h"
 #include "project/config_project.h"
@@ -74,6 +75,7 @@ void Config_SCADA::attachSubsystems()
     projectSettings = std::make_unique<ProjectSettingsMenu>(*this);
     pageEditor = std::make_unique<PageEditor>(*this);
     projectMenu = std::make_unique<ProjectMenu>(*this);
+    connect(mnuCalculiator, &QAction::triggered, this, [this] { Calculiator::mnuCalculiator_Click(*this); });
     // -- end of subsystem objects --
 }
 

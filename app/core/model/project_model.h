@@ -5,6 +5,7 @@
 #include "core/model/algorithm_tables.h"
 #include "core/model/catalogue.h"
 #include "core/model/link_state.h"
+#include "core/model/monitor_tables.h"
 #include "core/model/page_tables.h"
 #include "core/model/schema_tables.h"
 #include "core/model/settings.h"
@@ -18,6 +19,7 @@ struct ProjectModel {
     AlgorithmTables alg;
     PageTables pages;
     LinkState link; // frame buffer and transfer counters of the controller link
+    MonitorTables monitors; // trend channels and readout state of the monitor windows
 };
 
 } // namespace pelmora
