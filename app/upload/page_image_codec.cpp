@@ -17,9 +17,15 @@ int channelLevel(int value)
 
 int Color_To_444(std::int32_t colour)
 {
+    // Every pixel of a page goes through here: the levels come from a table.
+    static const std::array<std::uint8_t, 256> levels = [] {
+        std::array<std::uint8_t, 256> t{};
+        for (int v = 0; v < 256; ++v)
+            t[v] = static_cast<std::uint8_t>(channelLevel(v));
+        return t;
+    }();
     const std::uint32_t c = static_cast<std::uint32_t>(colour);
-    return channelLevel(c & 0xFF) * 256 + channelLevel((c >> 8) & 0xFF) * 16
-           + channelLevel((c >> 16) & 0xFF);
+    return levels[c & 0xFF] * 256 + levels[(c >> 8) & 0xFF] * 16 + levels[(c >> 16) & 0xFF];
 }
 
 std::vector<std::uint16_t> runWords(const std::vector<int> &pixels, int width, int rows)
