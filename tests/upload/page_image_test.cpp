@@ -154,6 +154,22 @@ TEST_F(PageImage, SmallCanvasReadsBlackBelowItsRows)
     EXPECT_EQ(d.slotLength[3], 4 + 2 * 15);
 }
 
+TEST_F(PageImage, RunsEndAtTheLastPixelOfABand)
+{
+    QImage img = filled(800, 480, qRgb(0, 0, 0));
+    for (int x = 792; x < 800; ++x)
+        img.setPixel(x, 59, qRgb(255, 0, 0)); // the last 8 pixels of band 0
+    for (int x = 0; x < 8; ++x)
+        img.setPixel(x, 60, qRgb(255, 0, 0)); // the first 8 of band 1
+    const PageData d = build(img);
+    ASSERT_EQ(d.error, PageBuildError::None);
+    // 47992 black pixels: 2999 runs of 16 and one of 8; then 8 red in one word.
+    EXPECT_EQ(d.slotLength[0], 4 + 2 * 3001);
+    EXPECT_EQ(image.mid(4 + 2 * 2999, 4).toHex(), QByteArray::fromHex("0070" "007f").toHex());
+    EXPECT_EQ(d.slotLength[1], 4 + 2 * 3001);
+    EXPECT_EQ(image.mid(48000 + 4, 4).toHex(), QByteArray::fromHex("007f" "00f0").toHex());
+}
+
 TEST_F(PageImage, CanvasLargerThanThePageIsRefused)
 {
     for (const QSize size : {QSize(801, 480), QSize(800, 481)}) {

@@ -2,6 +2,7 @@
 
 #include "core/element_codec.h"
 #include "project/startup.h"
+#include "support/page_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -417,6 +418,19 @@ TEST_F(PageElementTables, ValuesThatDoNotFitStopTheTables)
                 << c.what << ", format version " << version;
         }
     }
+}
+
+// The demo pages hold elements of every kind, as the dialogs leave them.
+TEST_F(PageElementTables, DemoPagesFitEveryLayout)
+{
+    m.settings.Stranica_Count = 16;
+    test::placeDemoPageElements(m);
+    for (int version : {0, 1, 3, 4, 5, 6})
+        for (int pg = 0; pg < 16; ++pg) {
+            const Written r = write(version, pg);
+            EXPECT_TRUE(r.ok) << "page " << pg << ", format version " << version;
+            EXPECT_EQ(r.end, page::tableWrittenLength(version));
+        }
 }
 
 TEST_F(PageElementTables, TextWithAQuestionMarkIsNotAFailure)
