@@ -42,7 +42,7 @@ TrendReadout::TrendReadout(ReadoutVariant variant, MonitorTables &m, LinkState &
 void TrendReadout::start(std::uint8_t address)
 {
     m_.Grafik_Load_Flag = 1;
-    m_.Grafik_Num_Net = variant_ == ReadoutVariant::Tesk ? address : 1;
+    address_ = address;
     Timer3_Enabled = true;
     if (variant_ == ReadoutVariant::Orvo)
         Timer1_Enabled = true;
@@ -65,8 +65,7 @@ void TrendReadout::Timer3_Tick()
     Timer3_Enabled = false;
     Timer6_Enabled = true;
     m_.Grafik_Register = kReadFirstRegister;
-    if (variant_ == ReadoutVariant::Orvo)
-        m_.Grafik_Num_Net = 1;
+    m_.Grafik_Num_Net = variant_ == ReadoutVariant::Tesk ? address_ : 1;
     m_.Grafik_Paket = 0;
     m_.Grafik_Zapyt = 0;
 }

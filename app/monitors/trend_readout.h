@@ -43,8 +43,8 @@ public:
 
     int packetCount() const { return variant_ == ReadoutVariant::Tesk ? 240 : 300; }
 
-    // The start command: the readout runs from the next Timer3 tick. The address
-    // is the one chosen in the window (the Orvo cycle always asks address 1).
+    // The start command: the readout begins on the next Timer3 tick, which takes
+    // the address chosen in the window (the Orvo cycle always asks address 1).
     void start(std::uint8_t address);
     // Stop or cancel: every timer off, the counters back to 0; nothing of the
     // stopped readout runs afterwards.
@@ -86,6 +86,7 @@ private:
     MonitorTables &m_;
     LinkState &link_;
     QByteArray input_; // the port's input buffer
+    std::uint8_t address_ = 1; // the address of the start command, taken by the start tick
 };
 
 } // namespace pelmora
