@@ -78,7 +78,7 @@ protected:
 
     // Paints rows first .. first + 59 of `img` so that the band encodes to
     // exactly `words` run words: single pixels, then blocks of 16, then one
-    // shorter block, the colour changing from one piece to the next.
+    // shorter block, the colour changing from one stretch to the next.
     static void paintBandOfWords(QImage &img, int first, int words)
     {
         const int pixels = img.width() * 60;
@@ -95,9 +95,9 @@ protected:
         lengths.insert(lengths.end(), blocks, 16);
         lengths.push_back(rest);
         int i = 0;
-        int piece = 0;
+        int stretch = 0;
         for (int len : lengths) {
-            const QRgb colour = piece++ % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 255);
+            const QRgb colour = stretch++ % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 255);
             for (int k = 0; k < len; ++k, ++i)
                 img.setPixel(i % img.width(), first + i / img.width(), colour);
         }
