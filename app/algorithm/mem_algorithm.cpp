@@ -262,7 +262,12 @@ void Mem_ALGORITHM::Form_Load()
     fillGauge();
     Label5->setText(ruler());
     Label10->setText(ruler());
-    Text1->setText(QString::number(m.settings.ALGORITHM_Last_Step));
+    // The viewer decodes the step even when the number equals the box's first text.
+    const QString step = QString::number(m.settings.ALGORITHM_Last_Step);
+    if (Text1->text() == step)
+        Text1_Change();
+    else
+        Text1->setText(step);
 }
 
 void Mem_ALGORITHM::fillGauge()
@@ -481,9 +486,13 @@ bool Mem_ALGORITHM::eventFilter(QObject *watched, QEvent *event)
             const int col = onSide ? 0 : grid->columnAt(p.x()) + 1;
             MSFlexGrid_MouseDown(g, mouse->button(), row, col);
         } else if (type == QEvent::MouseButtonRelease) {
-            if (mouse->button() == Qt::LeftButton)
+            // The release that ends a double-click is no click of its own:
+            // it would hide the box the double-click has just opened.
+            if (mouse->button() == Qt::LeftButton && !releaseEndsDblClick_)
                 MSFlexGrid_Click(g);
+            releaseEndsDblClick_ = false;
         } else {
+            releaseEndsDblClick_ = true;
             MSFlexGrid_DblClick(g);
         }
         return false;

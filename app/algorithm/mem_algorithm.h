@@ -113,6 +113,7 @@ private:
     std::array<int, 6> boxRow_{};
     std::array<int, 6> boxCol_{};
     std::array<QString, 6> cornerText_;
+    bool releaseEndsDblClick_ = false;
 };
 
 } // namespace pelmora

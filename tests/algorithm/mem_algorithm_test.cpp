@@ -15,6 +15,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace pelmora;
@@ -137,6 +139,39 @@ TEST_F(MemAlgorithmWindow, ClosingStoresTheTypedStepNumber)
         EXPECT_EQ(m.settings.ALGORITHM_Last_Step, c.stored) << c.text;
         open();
     }
+}
+
+TEST_F(MemAlgorithmWindow, LastStepZeroOpensOnStepTwo)
+{
+    // "0" is also the box's first text: the step is decoded all the same.
+    m.settings.ALGORITHM_Last_Step = 0;
+    closeWindow();
+    m.settings.ALGORITHM_Last_Step = 0;
+    open();
+    EXPECT_EQ(win->Text1->text(), QStringLiteral("0"));
+    EXPECT_EQ(win->Dija_YES_NO[4]->text(), QStringLiteral("if SP1 >= SP2 then"));
+}
+
+TEST_F(MemAlgorithmWindow, MouseDoubleClickLeavesTheBoxOpenOverTheCell)
+{
+    win->show();
+    showTab(2);
+    QTableWidget *grid = win->MSFlexGrid[2];
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(win));
+    QCoreApplication::processEvents();
+    const QPoint cell = grid->visualItemRect(grid->item(2, 0)).center();
+    ASSERT_EQ(grid->rowAt(cell.y()), 2) << cell.x() << "," << cell.y();
+    // A mouse's double-click: press, release, double-click, release.
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, cell);
+    EXPECT_EQ(win->Mouse_Row, 3);
+    EXPECT_EQ(win->Mouse_Col, 1);
+    EXPECT_FALSE(win->Data[2]->isHidden());
+    EXPECT_EQ(win->Edit_Row, 3);
+    // A later single click hides it.
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
+    EXPECT_TRUE(win->Data[2]->isHidden());
 }
 
 TEST_F(MemAlgorithmWindow, TypingAStepNumberDecodesEveryIntermediateNumber)
