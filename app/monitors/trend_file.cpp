@@ -55,7 +55,10 @@ public:
     float real()
     {
         const double v = number();
-        if (std::fabs(v) > std::numeric_limits<float>::max())
+        // "Inf", "-Inf" and "NaN" are how an infinite or undefined sample is
+        // written, so they read back as themselves; a finite value beyond a
+        // single is refused.
+        if (std::isfinite(v) && std::fabs(v) > std::numeric_limits<float>::max())
             throw BadLine{at_, QStringLiteral("значення поза межами числа")};
         return static_cast<float>(v);
     }
@@ -66,9 +69,16 @@ private:
     double number()
     {
         const QByteArrayView raw = next();
+        const QByteArray text = raw.trimmed().toByteArray().toLower();
+        if (text == "inf" || text == "+inf")
+            return std::numeric_limits<double>::infinity();
+        if (text == "-inf")
+            return -std::numeric_limits<double>::infinity();
+        if (text == "nan")
+            return std::numeric_limits<double>::quiet_NaN();
         bool ok = false;
-        const double v = raw.trimmed().toByteArray().toDouble(&ok);
-        if (!ok || !std::isfinite(v))
+        const double v = text.toDouble(&ok);
+        if (!ok)
             throw BadLine{at_, QStringLiteral("замість числа «%1»").arg(cp1251::decode(raw.first(std::min<qsizetype>(raw.size(), 40)).toByteArray()))};
         return v;
     }

@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace pelmora {
 namespace {
 
@@ -146,6 +149,26 @@ TEST(TrendFile, NumberTextsAndTheOneDecimalRoundingOfSamples)
     }
 }
 
+TEST(TrendFile, InfiniteAndUndefinedSamplesReadBackAsWritten)
+{
+    MonitorTables m;
+    m.Grafik_Data(0, 40) = std::numeric_limits<float>::infinity();
+    m.Grafik_Data(1, 40) = -std::numeric_limits<float>::infinity();
+    m.Grafik_Data(2, 40) = std::numeric_limits<float>::quiet_NaN();
+    m.Grafik_Max(40) = std::numeric_limits<float>::infinity();
+    for (TrendLayout layout : {TrendLayout::Channels22, TrendLayout::Channels46}) {
+        MonitorTables back;
+        std::int32_t background = 0;
+        ASSERT_FALSE(readTrendFile(writeTrendFile(m, 0, layout), layout, back, background));
+        if (layout == TrendLayout::Channels22)
+            continue; // channel 40 is not in this layout; the file must still read
+        EXPECT_EQ(back.Grafik_Data(0, 40), std::numeric_limits<float>::infinity());
+        EXPECT_EQ(back.Grafik_Data(1, 40), -std::numeric_limits<float>::infinity());
+        EXPECT_TRUE(std::isnan(back.Grafik_Data(2, 40)));
+        EXPECT_EQ(back.Grafik_Max(40), std::numeric_limits<float>::infinity());
+    }
+}
+
 TEST(TrendFile, AddressAndPortOfTheTwentyTwoChannelFileSelectAListEntry)
 {
     const struct {
@@ -200,7 +223,8 @@ TEST(TrendFile, ABadFileIsRefusedAndChangesNothing)
         {"period beyond 16 bits", withLine46(4, " 40000 "), TrendLayout::Channels46, 4},
         {"colour beyond 32 bits", withLine46(5, " 4294967296 "), TrendLayout::Channels46, 5},
         {"maximum beyond single", withLine46(6, " 1E+300 "), TrendLayout::Channels46, 6},
-        {"not a number", withLine46(7, "nan"), TrendLayout::Channels46, 7},
+        {"two signs", withLine46(7, "--5"), TrendLayout::Channels46, 7},
+        {"infinite colour", withLine46(9, "Inf"), TrendLayout::Channels46, 9},
         {"text for a colour", withLine22(4, "red"), TrendLayout::Channels22, 4},
     };
     for (const auto &c : cases) {
