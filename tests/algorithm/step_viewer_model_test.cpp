@@ -3,6 +3,7 @@
 #include "algorithm/step_decoder.h"
 #include "algorithm/step_viewer_model.h"
 #include "project/startup.h"
+#include "support/demo_algorithm_program.h"
 
 #include <gtest/gtest.h>
 
@@ -16,22 +17,7 @@ namespace {
 constexpr int kBlock = 10;
 constexpr int kBase = 500;
 
-// The three steps the demo flowchart compiles to (records at offsets 0, 47, 70).
-// Step 1: if INP1 = 1, YES: OUT1 on, FLAG1 on, TIMER1 = 30, go 2; NO: OUT1, OUT2, FLAG1 off, go 1.
-// Step 2: if SP1 >= SP2, YES: OUT1 off, OUT2 on, SP3 += 1, go 1; NO: go 3.
-// Step 3: if FLAG1 = 1, YES: go 2; NO: go 1.
-const std::vector<int> kProgram = {
-    8, 0, 8, 1, 0, 0, 47, 0, 0, 55, 0,
-    1, 0, 0, 0, 0, 0, 0, 0,
-    1, 0, 0, 0, 0, 0, 0, 0,
-    168, 0, 8, 30,
-    10, 0, 0, 0, 0, 0, 0, 0,
-    2, 0, 0, 0, 0, 0, 0, 0,
-    40, 0, 32, 1, 4, 0, 0, 0, 70, 5, 1,
-    6, 0, 0, 0, 0, 0, 0, 0,
-    72, 2, 8, 1,
-    24, 0, 8, 1, 0, 0, 47, 0, 0, 0, 2,
-};
+const std::vector<int> &kProgram = test::kDemoAlgorithmProgram;
 
 QString bits(const QString &first)
 {
