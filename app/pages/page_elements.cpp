@@ -164,21 +164,11 @@ PageElements::PageElements(QWidget *templateCanvas)
 
 PageElements::~PageElements() = default;
 
-template <typename T>
-QPointer<T> PageElements::copyWatched(T &templ, const QString &array, ControlArray<T> &owner)
+// Passes Click, DblClick, MouseDown and MouseMove of one array item to the
+// editor's hooks with the array name and the item's current index.
+template <typename Handlers, typename Index>
+void PageElements::forwardEvents(Handlers &h, const QString &array, Index index)
 {
-    T *copy = T::copyOf(templ);
-    watch(copy, array, owner);
-    return QPointer<T>(copy);
-}
-
-template <typename T>
-void PageElements::watch(T *control, const QString &array, ControlArray<T> &owner)
-{
-    // The copies of the template are watched as they are made.
-    QPointer<T> guard(control);
-    auto index = [guard, &owner] { return owner.indexOf(guard.data()); };
-    MouseHandlers h;
     h.Click = [this, array, index] {
         if (events.Click)
             events.Click(array, index());
@@ -195,6 +185,24 @@ void PageElements::watch(T *control, const QString &array, ControlArray<T> &owne
         if (events.MouseMove)
             events.MouseMove(array, index(), b, s, x, y);
     };
+}
+
+template <typename T>
+QPointer<T> PageElements::copyWatched(T &templ, const QString &array, ControlArray<T> &owner)
+{
+    T *copy = T::copyOf(templ);
+    watch(copy, array, owner);
+    return QPointer<T>(copy);
+}
+
+template <typename T>
+void PageElements::watch(T *control, const QString &array, ControlArray<T> &owner)
+{
+    // The copies of the template are watched as they are made.
+    QPointer<T> guard(control);
+    auto index = [guard, &owner] { return owner.indexOf(guard.data()); };
+    MouseHandlers h;
+    forwardEvents(h, array, index);
     h.MouseUp = [this, array, index](short b, short s, float x, float y) {
         if (events.MouseUp)
             events.MouseUp(array, index(), b, s, x, y);
@@ -207,23 +215,7 @@ void PageElements::watchSignal(hosting::HostedControl &control)
     hosting::HostedControl *c = &control;
     auto index = [this, c] { return Signal_Picture.indexOf(c); };
     const QString array = QStringLiteral("Signal_Picture");
-    auto &e = control.events();
-    e.Click = [this, array, index] {
-        if (events.Click)
-            events.Click(array, index());
-    };
-    e.DblClick = [this, array, index] {
-        if (events.DblClick)
-            events.DblClick(array, index());
-    };
-    e.MouseDown = [this, array, index](short b, short s, float x, float y) {
-        if (events.MouseDown)
-            events.MouseDown(array, index(), b, s, x, y);
-    };
-    e.MouseMove = [this, array, index](short b, short s, float x, float y) {
-        if (events.MouseMove)
-            events.MouseMove(array, index(), b, s, x, y);
-    };
+    forwardEvents(control.events(), array, index);
     // MouseUp of the indicator is not handled.
 }
 

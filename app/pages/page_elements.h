@@ -82,6 +82,8 @@ private:
     template <typename T>
     void watch(T *control, const QString &array, ControlArray<T> &owner);
     void watchSignal(hosting::HostedControl &control);
+    template <typename Handlers, typename Index>
+    void forwardEvents(Handlers &h, const QString &array, Index index);
 
     QWidget *templateCanvas_;
 };
