@@ -59,10 +59,7 @@ void BM_EncodeOneColourPage(benchmark::State &state)
 }
 BENCHMARK(BM_EncodeOneColourPage)->Unit(benchmark::kMillisecond);
 
-void BM_EncodeDrawnPage(benchmark::State &state)
-{
-    run(state, drawnPage());
-}
+void BM_EncodeDrawnPage(benchmark::State &state) { run(state, drawnPage()); }
 BENCHMARK(BM_EncodeDrawnPage)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -34,10 +34,7 @@ short shiftCode(Qt::KeyboardModifiers m)
     return code;
 }
 
-float twips(qreal pixels)
-{
-    return float(std::floor(pixels)) * EventLayer::TwipsPerPixel;
-}
+float twips(qreal pixels) { return float(std::floor(pixels)) * EventLayer::TwipsPerPixel; }
 
 } // namespace
 

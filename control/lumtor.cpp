@@ -16,10 +16,7 @@ int liveInstances = 0;
 // The drawing grid is the pixel grid up to 49 pixels and 50 units above.
 constexpr double GridLimit = 50;
 
-QColor fromBgr(quint32 c)
-{
-    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-}
+QColor fromBgr(quint32 c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 
 QVariantMap rectEntries(const QRectF &r)
 {
@@ -44,15 +41,9 @@ Lumtor::Lumtor(QWidget *parent) : QWidget(parent)
     UserControl_Initialize();
 }
 
-Lumtor::~Lumtor()
-{
-    --liveInstances;
-}
+Lumtor::~Lumtor() { --liveInstances; }
 
-int Lumtor::instanceCount()
-{
-    return liveInstances;
-}
+int Lumtor::instanceCount() { return liveInstances; }
 
 void Lumtor::UserControl_Initialize()
 {
@@ -109,16 +100,19 @@ void Lumtor::setBorder_Style(quint8 value)
         sCircle.BorderStyle = m_Border_Style;
         sCircle.BorderWidth = 2 * m_Border_Style;
         break;
-    case 2: case 3: case 4: case 5:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
         sCircle.Visible = false;
         KWADRAT.Visible = false;
         break;
-    case 6: case 7:
+    case 6:
+    case 7:
         sCircle.Visible = false;
         KWADRAT.Visible = true;
         break;
-    default:
-        break;
+    default: break;
     }
     UserControl_Resize();
 }
@@ -143,18 +137,21 @@ void Lumtor::setForeColor(quint32 value)
         KWADRAT.Visible = false;
         sCircle.FillColor = m_ForeColor;
         break;
-    case 2: case 3: case 4: case 5:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
         sCircle.Visible = false;
         KWADRAT.Visible = false;
         colourLines();
         break;
-    case 6: case 7:
+    case 6:
+    case 7:
         sCircle.Visible = false;
         KWADRAT.Visible = true; // the actuator keeps its own colour
         colourLines();
         break;
-    default:
-        break;
+    default: break;
     }
     update();
 }
@@ -343,12 +340,9 @@ QVariantMap Lumtor::describeDrawing()
     QVariantMap label = rectEntries(QRectF(Label1->geometry()));
     label.insert(QStringLiteral("OnTop"), onTop);
 
-    return {{QStringLiteral("ScaleWidth"), ScaleWidth},
-            {QStringLiteral("ScaleHeight"), ScaleHeight},
-            {QStringLiteral("KWADRAT"), kwadrat},
-            {QStringLiteral("sCircle"), circle},
-            {QStringLiteral("Line1"), lines},
-            {QStringLiteral("LineColor"), lineColor},
+    return {{QStringLiteral("ScaleWidth"), ScaleWidth}, {QStringLiteral("ScaleHeight"), ScaleHeight},
+            {QStringLiteral("KWADRAT"), kwadrat},       {QStringLiteral("sCircle"), circle},
+            {QStringLiteral("Line1"), lines},           {QStringLiteral("LineColor"), lineColor},
             {QStringLiteral("Label1"), label}};
 }
 

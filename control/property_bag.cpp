@@ -24,8 +24,8 @@ std::optional<qint64> wholeNumberIn(const QVariant &value, qint64 lo, qint64 hi)
     if (!value.isValid() || value.isNull())
         return std::nullopt;
     bool ok = false;
-    const double d = value.typeId() == QMetaType::QString ? value.toString().trimmed().toDouble(&ok)
-                                                          : value.toDouble(&ok);
+    const double d =
+        value.typeId() == QMetaType::QString ? value.toString().trimmed().toDouble(&ok) : value.toDouble(&ok);
     if (!ok || !std::isfinite(d))
         return std::nullopt;
     const double r = std::nearbyint(d); // the default rounding mode: halves to even

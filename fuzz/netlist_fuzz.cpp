@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     m.schema = pristine.schema;
     m.catalogue = pristine.catalogue;
     m.settings = pristine.settings;
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     pelmora::Import_NetList(m, pelmora::readNetlist(m, bytes));
     return 0;
 }

@@ -3,11 +3,11 @@
 namespace pelmora::alg {
 
 namespace {
-constexpr double kRowGap = 24;      // above and below the text of a row
-constexpr double kTextIndent = 20;  // text start inside a column
+constexpr double kRowGap = 24;     // above and below the text of a row
+constexpr double kTextIndent = 20; // text start inside a column
 constexpr double kFrameShort = 2600;
 constexpr double kFrameTopGap = 60;
-constexpr int kSplitRow = 64;       // rows 0..64 get a frame of their own
+constexpr int kSplitRow = 64; // rows 0..64 get a frame of their own
 constexpr double kSplitFrameGap = 200;
 } // namespace
 

@@ -36,20 +36,11 @@ const char16_t kComments[] = u"Коментарі";
 const char16_t kClose[] = u"Закрити";
 const char16_t kDeleteComments[] = u"Видалити коментарі?";
 
-int px(int twips)
-{
-    return twips / kTwipsPerPixel;
-}
+int px(int twips) { return twips / kTwipsPerPixel; }
 
-QRect twipRect(int left, int top, int width, int height)
-{
-    return {px(left), px(top), px(width), px(height)};
-}
+QRect twipRect(int left, int top, int width, int height) { return {px(left), px(top), px(width), px(height)}; }
 
-QColor rgb(int r, int g, int b)
-{
-    return QColor(r, g, b);
-}
+QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
 
 const QColor kLightGreen = rgb(192, 255, 192);
 const QColor kDarkGreen = rgb(0, 64, 0);
@@ -66,10 +57,7 @@ constexpr int kBoxTopExtra[4] = {38, 40, 48, 50};
 
 // Width of column 0, the labels: the SP value table's label columns are 600
 // wide, the other tables keep the grid's default width.
-int labelColumnTwips(int g)
-{
-    return g == 1 ? 600 : 960;
-}
+int labelColumnTwips(int g) { return g == 1 ? 600 : 960; }
 
 QFont gridFont()
 {
@@ -87,7 +75,8 @@ QString ruler()
     return text;
 }
 
-QLineEdit *viewerBox(QWidget *parent, int left, int top, int width, int height, const QString &text = QStringLiteral("1"))
+QLineEdit *viewerBox(QWidget *parent, int left, int top, int width, int height,
+                     const QString &text = QStringLiteral("1"))
 {
     auto *box = new QLineEdit(text, parent);
     box->setGeometry(twipRect(left, top, width, height));
@@ -177,8 +166,8 @@ void Mem_ALGORITHM::buildTables()
     SSTab1->setAutoFillBackground(true);
     SSTab1->hide();
     const char16_t *captions[6] = {u"Задатчики SP1-128", u"Задатчики SP1-128 (ком)", u"Прапорці FLAG1-32",
-                                   u"Таймери TIMER1-32", u"Входи INP1-32",          u"Виходи OUT1-32"};
-    const char *boxNames[6] = {"Data_ZAD",           "Data_ZAD_COMMENT",    "Data_FLAG_COMMENT",
+                                   u"Таймери TIMER1-32", u"Входи INP1-32",           u"Виходи OUT1-32"};
+    const char *boxNames[6] = {"Data_ZAD",           "Data_ZAD_COMMENT",   "Data_FLAG_COMMENT",
                                "Data_TIMER_COMMENT", "Data_INPUT_COMMENT", "Data_OUTPUT_COMMENT"};
     QFont boxFont(QStringLiteral("MS Sans Serif"));
     boxFont.setPointSizeF(8.25);
@@ -293,8 +282,8 @@ void Mem_ALGORITHM::Text1_Change()
     Text8->setText(view_.noFlags);
     Text4->setText(view_.yesStep);
     Text7->setText(view_.noStep);
-    for (QLineEdit *box : {Dija_YES_NO[0], Dija_YES_NO[1], Dija_YES_NO[2], Dija_YES_NO[3], Dija_YES_NO[4], Text2,
-                           Text3, Text8, Text9})
+    for (QLineEdit *box :
+         {Dija_YES_NO[0], Dija_YES_NO[1], Dija_YES_NO[2], Dija_YES_NO[3], Dija_YES_NO[4], Text2, Text3, Text8, Text9})
         box->setCursorPosition(0);
     if (view_.valid)
         Label16->setText(view_.branchCaption);
@@ -457,7 +446,8 @@ void Mem_ALGORITHM::fillCommentTable(int g)
     cornerText_[g] = QStringLiteral("№ %1 ").arg(QLatin1String(kind.label));
     grid->setHorizontalHeaderItem(0, new QTableWidgetItem(QStringLiteral("Коментар ")));
     for (int i = 1; i <= 32; ++i) {
-        grid->setVerticalHeaderItem(i - 1, new QTableWidgetItem(QStringLiteral("%1%2").arg(QLatin1String(kind.label)).arg(i)));
+        grid->setVerticalHeaderItem(i - 1,
+                                    new QTableWidgetItem(QStringLiteral("%1%2").arg(QLatin1String(kind.label)).arg(i)));
         auto *comment = new QTableWidgetItem(m.alg.ALGORITHM_Comment(kind.offset + i));
         comment->setForeground(kDarkGreen);
         comment->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -37,10 +37,7 @@ QPainter &QtPrintSurface::painter()
     return *painter_;
 }
 
-double QtPrintSurface::toDevice(double twips) const
-{
-    return twips * printer_.resolution() / kTwipsPerInch;
-}
+double QtPrintSurface::toDevice(double twips) const { return twips * printer_.resolution() / kTwipsPerInch; }
 
 void QtPrintSurface::setFont(const QString &name, double pointSize, bool bold)
 {

@@ -3,32 +3,14 @@
 namespace pelmora::alg {
 namespace {
 
-QString num(int v)
-{
-    return QString::number(v);
-}
+QString num(int v) { return QString::number(v); }
 
 // Number fields of a source operand.
-int plainX(int c1)
-{
-    return c1 + 1;
-}
-int fourBy64N(int c0, int c1)
-{
-    return (c0 % 8) * 4 + c1 / 64 + 1;
-}
-int fourBy64M(int c1)
-{
-    return c1 % 64 + 1;
-}
-int sixteenBy16N(int c0, int c1)
-{
-    return (c0 % 8) * 16 + c1 / 16 + 1;
-}
-int sixteenBy16M(int c1)
-{
-    return c1 % 16 + 1;
-}
+int plainX(int c1) { return c1 + 1; }
+int fourBy64N(int c0, int c1) { return (c0 % 8) * 4 + c1 / 64 + 1; }
+int fourBy64M(int c1) { return c1 % 64 + 1; }
+int sixteenBy16N(int c0, int c1) { return (c0 % 8) * 16 + c1 / 16 + 1; }
+int sixteenBy16M(int c1) { return c1 % 16 + 1; }
 
 QString timerUnitText(int unit)
 {
@@ -184,14 +166,8 @@ QString bitLine(const std::array<int, 8> &bytes)
     return line;
 }
 
-QString absentActionText()
-{
-    return QStringLiteral("    --").repeated(10) + QStringLiteral("   ");
-}
+QString absentActionText() { return QStringLiteral("    --").repeated(10) + QStringLiteral("   "); }
 
-QString absentBitLineText()
-{
-    return QStringLiteral("    --").repeated(32);
-}
+QString absentBitLineText() { return QStringLiteral("    --").repeated(32); }
 
 } // namespace pelmora::alg

@@ -13,12 +13,12 @@ namespace pelmora::alg {
 
 // Texts of the viewer's boxes for one step.
 struct StepView {
-    QString condition;                // Dija_YES_NO(4)
-    QString yesOutputs, yesFlags;     // Text2, Text3
-    std::array<QString, 4> actions;   // Dija_YES_NO(0..3): YES1, YES2, NO1, NO2
-    QString noOutputs, noFlags;       // Text9, Text8
-    QString yesStep, noStep;          // Text4, Text7
-    QString branchCaption;            // Label16: "then" or "RET"
+    QString condition;              // Dija_YES_NO(4)
+    QString yesOutputs, yesFlags;   // Text2, Text3
+    std::array<QString, 4> actions; // Dija_YES_NO(0..3): YES1, YES2, NO1, NO2
+    QString noOutputs, noFlags;     // Text9, Text8
+    QString yesStep, noStep;        // Text4, Text7
+    QString branchCaption;          // Label16: "then" or "RET"
     // Index in Parametr_Name of the block's first text and of the step's entry 0;
     // valid is false when the typed number names no step index 0..500.
     int nameBase = 0;

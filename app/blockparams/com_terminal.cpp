@@ -180,10 +180,7 @@ void Com_Terminal::Ok_Go_Block_Click()
     close();
 }
 
-void Com_Terminal::Cancel_Go_Block_Click(int /*Index*/)
-{
-    close();
-}
+void Com_Terminal::Cancel_Go_Block_Click(int /*Index*/) { close(); }
 
 void Com_Terminal::Form_Unload()
 {

@@ -8,14 +8,11 @@
 
 namespace pelmora::blockparams {
 
-QStringList modbusFunctionList()
-{
-    return {"1", "2", "3", "4", "5", "6", "15", "16"};
-}
+QStringList modbusFunctionList() { return {"1", "2", "3", "4", "5", "6", "15", "16"}; }
 
 QStringList modbusDataTypeList()
 {
-    QStringList l{"unsigned int16", "signed int16", "unsigned int32", "signed int32",
+    QStringList l{"unsigned int16", "signed int16",    "unsigned int32", "signed int32",
                   "IEEE float32",   "discrete on/off", "HB-C float32"};
     for (int n = 1; n <= 8; ++n)
         l << QStringLiteral("%1 SP float32").arg(n);
@@ -40,8 +37,8 @@ bool opensModbusRequests(const ProjectModel &m, QString *why)
     if (m.settings.Type_Block_Edit != type::RS4)
         return false;
     try {
-        if (m.catalogue.Parametr_Value_Count(type::RS4) < 2
-            || m.schema.Parametr_Value(m.schema.Parametr_Value_Start(b) + 1) != static_cast<float>(kModbusMode))
+        if (m.catalogue.Parametr_Value_Count(type::RS4) < 2 ||
+            m.schema.Parametr_Value(m.schema.Parametr_Value_Start(b) + 1) != static_cast<float>(kModbusMode))
             return false;
     } catch (const std::exception &) {
         return false;
@@ -68,24 +65,15 @@ int entryOf(const QString &text, int count)
     return static_cast<int>(*v);
 }
 
-QString numberText(long long v)
-{
-    return QString::number(v);
-}
+QString numberText(long long v) { return QString::number(v); }
 
 } // namespace
 
 ModbusTerminal::ModbusTerminal(ProjectModel &m) : m_(m), block_(m.settings.Num_Block_Edit) {}
 
-QString &ModbusTerminal::T(int k)
-{
-    return m_.schema.Parametr_Name(m_.schema.Parametr_Name_Start(block_) + k);
-}
+QString &ModbusTerminal::T(int k) { return m_.schema.Parametr_Name(m_.schema.Parametr_Name_Start(block_) + k); }
 
-float ModbusTerminal::V(int k) const
-{
-    return m_.schema.Parametr_Value(m_.schema.Parametr_Value_Start(block_) + k);
-}
+float ModbusTerminal::V(int k) const { return m_.schema.Parametr_Value(m_.schema.Parametr_Value_Start(block_) + k); }
 
 bool ModbusTerminal::open()
 {
@@ -151,8 +139,8 @@ void ModbusTerminal::fillRequest(int i)
         r.setPointShown = true;
     }
     // 6. the address from its two bytes.
-    r.address = num::shortText(static_cast<float>(num::leadingNumber(T(32 + 2 * i)) * 256.0
-                                                  + num::leadingNumber(T(33 + 2 * i))));
+    r.address = num::shortText(
+        static_cast<float>(num::leadingNumber(T(32 + 2 * i)) * 256.0 + num::leadingNumber(T(33 + 2 * i))));
 }
 
 void ModbusTerminal::Check1_Click(int i)
@@ -213,15 +201,9 @@ void ModbusTerminal::setIo(int i, int j, bool ticked)
     in_out_Click(8 * i + j);
 }
 
-void ModbusTerminal::chooseSetPoint(int i, int entry)
-{
-    rows_.at(static_cast<std::size_t>(i)).setPoint = entry;
-}
+void ModbusTerminal::chooseSetPoint(int i, int entry) { rows_.at(static_cast<std::size_t>(i)).setPoint = entry; }
 
-void ModbusTerminal::setAddress(int i, const QString &text)
-{
-    rows_.at(static_cast<std::size_t>(i)).address = text;
-}
+void ModbusTerminal::setAddress(int i, const QString &text) { rows_.at(static_cast<std::size_t>(i)).address = text; }
 
 void ModbusTerminal::store()
 {

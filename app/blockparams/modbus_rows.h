@@ -24,9 +24,9 @@ inline const QString kNoModbusRecord =
     QStringLiteral("У цій версії формату блок RS4 не має запитів MODBUS.\nОберіть версію 4.5 або 5.71.");
 
 // The lists of every request row.
-QStringList modbusFunctionList();  // "1" .. "6", "15", "16"
-QStringList modbusDataTypeList();  // 47 entries
-QStringList modbusSetPointList();  // "SP1" .. "SP96"
+QStringList modbusFunctionList(); // "1" .. "6", "15", "16"
+QStringList modbusDataTypeList(); // 47 entries
+QStringList modbusSetPointList(); // "SP1" .. "SP96"
 
 // Whether the edited block's picture opens the request dialog: an RS4 block
 // whose mode V(1) is exactly 2. When the format version gives RS4 blocks no
@@ -36,15 +36,15 @@ bool opensModbusRequests(const ProjectModel &m, QString *why);
 
 // One request row as the dialog shows it.
 struct ModbusRowView {
-    int check = 0;               // Check1: 0 unchecked, 1 checked, 2 grey
-    int function = -1;           // Num_FUNC entry, -1 none
-    int dataType = -1;           // Type_data entry
-    int setPoint = -1;           // Num_SP entry
-    std::array<bool, 8> io{};    // in_out boxes 8i + j
+    int check = 0;            // Check1: 0 unchecked, 1 checked, 2 grey
+    int function = -1;        // Num_FUNC entry, -1 none
+    int dataType = -1;        // Type_data entry
+    int setPoint = -1;        // Num_SP entry
+    std::array<bool, 8> io{}; // in_out boxes 8i + j
     std::array<bool, 8> ioEnabled{true, true, true, true, true, true, true, true};
-    bool rowEnabled = true;      // Num_FUNC, Type_data and Label_I_O
+    bool rowEnabled = true;                     // Num_FUNC, Type_data and Label_I_O
     QString direction = QStringLiteral("Вхід"); // Label_I_O
-    bool setPointShown = false;  // Num_SP shown in the place of the eight boxes
+    bool setPointShown = false;                 // Num_SP shown in the place of the eight boxes
     QString address = QStringLiteral("0");      // ADR_MODBUS
 
     bool on() const { return check != 0; }

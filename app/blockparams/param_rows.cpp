@@ -6,11 +6,11 @@ namespace {
 // Entries: V(k) the k-th value of the block's numeric record, T(k) its k-th text.
 Entry V(int k) { return {Pool::V, k, By::Fixed}; }
 Entry T(int k) { return {Pool::T, k, By::Fixed}; }
-Entry V_n(int k) { return {Pool::V, k, By::Input}; }        // V(k + n)
-Entry V_s(int k) { return {Pool::V, k, By::Row0}; }         // V(k + s), V(k + c), V(k + e)
-Entry T_s(int k) { return {Pool::T, k, By::Row0}; }         // T(k + c), T(k + e)
-Entry V_d(int k) { return {Pool::V, k, By::PanelD}; }       // V(k + d)
-Entry V_pq(int k) { return {Pool::V, k, By::PageButton}; }  // V(k + 24p + q)
+Entry V_n(int k) { return {Pool::V, k, By::Input}; }       // V(k + n)
+Entry V_s(int k) { return {Pool::V, k, By::Row0}; }        // V(k + s), V(k + c), V(k + e)
+Entry T_s(int k) { return {Pool::T, k, By::Row0}; }        // T(k + c), T(k + e)
+Entry V_d(int k) { return {Pool::V, k, By::PanelD}; }      // V(k + d)
+Entry V_pq(int k) { return {Pool::V, k, By::PageButton}; } // V(k + 24p + q)
 const Entry none{};
 const Entry krok{Pool::Krok, 0, By::Fixed};
 
@@ -26,8 +26,14 @@ RowDef row(const char16_t *caption, RowKind kind, ListId l, int last, Entry e, R
     r.reloads = std::move(reloads);
     return r;
 }
-RowDef number(const char16_t *caption, Entry e) { return row(caption, RowKind::Number, ListId::None, 0, e, Role::Stores, {}); }
-RowDef name(const char16_t *caption, Entry e) { return row(caption, RowKind::Name, ListId::None, 0, e, Role::Stores, {}); }
+RowDef number(const char16_t *caption, Entry e)
+{
+    return row(caption, RowKind::Number, ListId::None, 0, e, Role::Stores, {});
+}
+RowDef name(const char16_t *caption, Entry e)
+{
+    return row(caption, RowKind::Name, ListId::None, 0, e, Role::Stores, {});
+}
 RowDef list(const char16_t *caption, ListId l, int last, Entry e, std::vector<int> reloads = {})
 {
     return row(caption, RowKind::List, l, last, e, Role::Stores, std::move(reloads));
@@ -49,6 +55,7 @@ constexpr bool together = true, separate = false;
 std::vector<TypeDef> buildTable()
 {
     const CaptionSwitch noSets;
+    // clang-format off
     return {
         // Each type: its rows in row order; the order in which they are loaded (for
         // types 1 to 5 after rows 0 and 1); whether a typed change stores every text
@@ -357,6 +364,7 @@ std::vector<TypeDef> buildTable()
             name(u"Назва події 16", T(15)),
         }, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}, separate, noSets},
     };
+    // clang-format on
 }
 
 QStringList fromUtf16(std::initializer_list<const char16_t *> items)
@@ -400,18 +408,13 @@ const TypeDef *typeDef(int type)
     return nullptr;
 }
 
-bool hasNetworkPart(int type)
-{
-    return type >= type::A_I && type <= type::RS4;
-}
+bool hasNetworkPart(int type) { return type >= type::A_I && type <= type::RS4; }
 
 QStringList namedList(ListId id, const Catalogue &c)
 {
     switch (id) {
-    case None:
-        return {};
-    case Counting:
-        return numbered(QString(), 128);
+    case None: return {};
+    case Counting: return numbered(QString(), 128);
     case Sensor_Type_Names: {
         QStringList l;
         for (const QString &s : c.Sensor_Type_Names)
@@ -424,50 +427,33 @@ QStringList namedList(ListId id, const Catalogue &c)
             l << s;
         return l;
     }
-    case AO_Type_List:
-        return fromUtf16({u"aOUT", u"aOUT_PWM", u"0-20 мА", u"4-20 мА", u"Ручне"});
-    case DO_Type_List:
-        return fromUtf16({u"Реле", u"ШІМ", u"Універсальний", u"Кроковий мотор"});
-    case RS4_Mode_List:
-        return fromUtf16({u"CONTROL", u"Ludan-01", u"MODBUS", u"4", u"5", u"6", u"7", u"Інше"});
-    case SUM_Type_List:
-        return fromUtf16({u"2 SUM", u"2 sum", u"8 SUM"});
-    case AND_Type_List:
-        return fromUtf16({u"2 AND", u"4 AND", u"8 AND"});
-    case OR_Type_List:
-        return fromUtf16({u"2 OR", u"4 OR", u"8 OR"});
-    case REG_Type_List:
-        return fromUtf16({u"Фронт", u"Уровень", u"Фронт Bit", u"Уровень Bit"});
+    case AO_Type_List: return fromUtf16({u"aOUT", u"aOUT_PWM", u"0-20 мА", u"4-20 мА", u"Ручне"});
+    case DO_Type_List: return fromUtf16({u"Реле", u"ШІМ", u"Універсальний", u"Кроковий мотор"});
+    case RS4_Mode_List: return fromUtf16({u"CONTROL", u"Ludan-01", u"MODBUS", u"4", u"5", u"6", u"7", u"Інше"});
+    case SUM_Type_List: return fromUtf16({u"2 SUM", u"2 sum", u"8 SUM"});
+    case AND_Type_List: return fromUtf16({u"2 AND", u"4 AND", u"8 AND"});
+    case OR_Type_List: return fromUtf16({u"2 OR", u"4 OR", u"8 OR"});
+    case REG_Type_List: return fromUtf16({u"Фронт", u"Уровень", u"Фронт Bit", u"Уровень Bit"});
     case PID_Type_List:
-        return fromUtf16({u"Аналоговий ПІД 1", u"Аналоговий ПІД 2", u"Імпульсний ПІД 1", u"Імпульсний ПІД 2", u"Реле 2"});
-    case MUX_Type_List:
-        return fromUtf16({u"MUX1-6", u"MUX2-3", u"DMUX1-8", u"DMUX2-4", u"-------"});
-    case PRO_Step_List:
-        return programSteps();
-    case PRO_Step_Type_List:
-        return fromUtf16({u"Час", u"Завдання", u"Час-Завдання", u"СТОП"});
-    case PRO_Program_List:
-        return fromUtf16({u"1", u"2", u"3", u"4"});
-    case PAN_Type_List:
-        return fromUtf16({u"OFF_ON", u"OFF_ON2", u"AUT_HND", u"SRT_STP", u"INC_DEC", u"INC_DEC PID"});
-    case COD_Step_List:
-        return numbered(QStringLiteral("Крок "), 32);
-    case MIN_Type_List:
-        return fromUtf16({u"min", u"max"});
-    case TIM_Type_List:
-        return fromUtf16({u"4 канала", u"2 канала", u" ", u" "});
+        return fromUtf16(
+            {u"Аналоговий ПІД 1", u"Аналоговий ПІД 2", u"Імпульсний ПІД 1", u"Імпульсний ПІД 2", u"Реле 2"});
+    case MUX_Type_List: return fromUtf16({u"MUX1-6", u"MUX2-3", u"DMUX1-8", u"DMUX2-4", u"-------"});
+    case PRO_Step_List: return programSteps();
+    case PRO_Step_Type_List: return fromUtf16({u"Час", u"Завдання", u"Час-Завдання", u"СТОП"});
+    case PRO_Program_List: return fromUtf16({u"1", u"2", u"3", u"4"});
+    case PAN_Type_List: return fromUtf16({u"OFF_ON", u"OFF_ON2", u"AUT_HND", u"SRT_STP", u"INC_DEC", u"INC_DEC PID"});
+    case COD_Step_List: return numbered(QStringLiteral("Крок "), 32);
+    case MIN_Type_List: return fromUtf16({u"min", u"max"});
+    case TIM_Type_List: return fromUtf16({u"4 канала", u"2 канала", u" ", u" "});
     case OSC_Type_List:
         return fromUtf16({u"Одновібратор 4", u"Мультивібратор 4", u"Одновібратор 2", u"Мультивібратор 2"});
     case JUR_Event_Type_List:
         return fromUtf16({u"Архів", u"Попередження", u"Небезпека 1", u"Небезпека 2", u"Аварія 1", u"Аварія 2",
                           u"ALR SCADA", u"Сигнал", u"SCADA 1", u"SCADA 2", u"SCADA 3", u"SCADA 4", u"SCADA 5",
                           u"SCADA 6", u"SCADA 7", u"SCADA 8"});
-    case SCA_Page_List:
-        return numbered(QStringLiteral("Стор. "), 8);
-    case SCA_Button_List:
-        return numbered(QStringLiteral("Кн. "), 24);
-    case LOG_Channel_Type_List:
-        return fromUtf16({u"SP<=IN", u"Timer"});
+    case SCA_Page_List: return numbered(QStringLiteral("Стор. "), 8);
+    case SCA_Button_List: return numbered(QStringLiteral("Кн. "), 24);
+    case LOG_Channel_Type_List: return fromUtf16({u"SP<=IN", u"Timer"});
     case UNI_Kind_List:
         return fromUtf16({u"Step OFF-ON", u"Меню", u"If_Then", u"If_Then_Else", u"Розрядка ГА", u"DEC_HEX", u"РЕВЕРС",
                           u"Шибер_Клапан", u"Таймер RTC", u"FILTER", u"Графік ПУСК/СТОП", u"Алгоритм ALG_INP",
@@ -493,10 +479,12 @@ void fillRowTables(RowTables &t)
         for (int v = 0; v < static_cast<int>(cs.sets.size()); ++v) {
             const auto &set = cs.sets[static_cast<std::size_t>(v)];
             for (int r = cs.first; r <= cs.last; ++r)
-                t.Parametr_Row_Name(d.type, cs.K * v + r) = QString::fromUtf16(set[static_cast<std::size_t>(r - cs.first)]);
+                t.Parametr_Row_Name(d.type, cs.K * v + r) =
+                    QString::fromUtf16(set[static_cast<std::size_t>(r - cs.first)]);
             // A switching row below its set repeats its own caption in every set (SUM's "Тип").
             if (cs.row > cs.last)
-                t.Parametr_Row_Name(d.type, cs.K * v + cs.row) = QString::fromUtf16(d.rows[static_cast<std::size_t>(cs.row)].caption);
+                t.Parametr_Row_Name(d.type, cs.K * v + cs.row) =
+                    QString::fromUtf16(d.rows[static_cast<std::size_t>(cs.row)].caption);
         }
     }
 }

@@ -52,10 +52,10 @@ enum class ListId : std::uint8_t {
 // Where a row's value lives: a pool (V numeric, T text), an offset, and what is
 // added to the offset.
 enum class Pool : std::uint8_t {
-    None,      // the row has no entry
-    V,         // Parametr_Value record of the block
-    T,         // Parametr_Name record of the block
-    Krok,      // Krok_Select (the COD step row), kept outside any record
+    None, // the row has no entry
+    V,    // Parametr_Value record of the block
+    T,    // Parametr_Name record of the block
+    Krok, // Krok_Select (the COD step row), kept outside any record
 };
 enum class By : std::uint8_t {
     Fixed,      // the offset itself
@@ -81,11 +81,11 @@ struct RowDef {
     const char16_t *caption = u"";
     RowKind kind = RowKind::None;
     ListId list = ListId::None;
-    int last = 0;               // highest item index offered by the list
+    int last = 0; // highest item index offered by the list
     Entry entry;
     Role role = Role::Stores;
-    std::vector<int> reloads;   // rows shown again, in this order, after a choice in this row
-    int storedWith = -1;        // ShowOnly row that is written when that row is chosen
+    std::vector<int> reloads; // rows shown again, in this order, after a choice in this row
+    int storedWith = -1;      // ShowOnly row that is written when that row is chosen
 };
 
 // The rows of a variant type follow one of several caption sets, chosen in the
@@ -100,8 +100,8 @@ struct CaptionSwitch {
 struct TypeDef {
     int type = 0;
     std::vector<RowDef> rows;
-    std::vector<int> loadOrder;     // rows loaded after the common part, in order
-    bool storesTogether = false;    // a typed change stores every storing text row
+    std::vector<int> loadOrder;  // rows loaded after the common part, in order
+    bool storesTogether = false; // a typed change stores every storing text row
     CaptionSwitch captions;
 };
 

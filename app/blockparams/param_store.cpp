@@ -64,8 +64,7 @@ ParamEditor::Reach ParamEditor::resolve(const Entry &e, long long &index) const
     const auto &s = m_.schema;
     long long k = e.offset;
     switch (e.by) {
-    case By::Fixed:
-        break;
+    case By::Fixed: break;
     case By::Input:
         if (rows_[1].index < 0)
             return Reach::None;
@@ -76,9 +75,7 @@ ParamEditor::Reach ParamEditor::resolve(const Entry &e, long long &index) const
             return Reach::None;
         k += rows_[0].index;
         break;
-    case By::PanelD:
-        k += s.Parametr_Value(s.Parametr_Value_Start(block_)) == 5.0f ? 0 : 1;
-        break;
+    case By::PanelD: k += s.Parametr_Value(s.Parametr_Value_Start(block_)) == 5.0f ? 0 : 1; break;
     case By::PageButton:
         if (rows_[0].index < 0 || rows_[1].index < 0)
             return Reach::None;
@@ -100,15 +97,9 @@ ParamEditor::Reach ParamEditor::resolve(const Entry &e, long long &index) const
     return Reach::Ok;
 }
 
-float &ParamEditor::value(long long index)
-{
-    return m_.schema.Parametr_Value(index);
-}
+float &ParamEditor::value(long long index) { return m_.schema.Parametr_Value(index); }
 
-QString &ParamEditor::text(long long index)
-{
-    return m_.schema.Parametr_Name(index);
-}
+QString &ParamEditor::text(long long index) { return m_.schema.Parametr_Name(index); }
 
 bool ParamEditor::load()
 {
@@ -166,9 +157,7 @@ void ParamEditor::show(int r)
         reach = resolve(d.entry, at);
         if (d.kind != RowKind::List) {
             v.enabled = reach == Reach::Ok;
-            v.text = reach != Reach::Ok ? QString()
-                     : d.kind == RowKind::Number ? num::shortText(value(at))
-                                                 : text(at);
+            v.text = reach != Reach::Ok ? QString() : d.kind == RowKind::Number ? num::shortText(value(at)) : text(at);
             return;
         }
         int index = 0;

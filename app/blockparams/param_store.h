@@ -30,10 +30,10 @@ std::optional<int> listIndexOf(float value, int count);
 struct RowView {
     RowKind kind = RowKind::None; // None: the row is hidden
     QString caption;
-    QStringList items;            // list rows: the items offered
-    int index = -1;               // list rows: the selected item, -1 none
-    QString text;                 // number and name rows
-    bool enabled = true;          // false for a row whose entry lies past the block's record
+    QStringList items;   // list rows: the items offered
+    int index = -1;      // list rows: the selected item, -1 none
+    QString text;        // number and name rows
+    bool enabled = true; // false for a row whose entry lies past the block's record
 };
 
 inline const QString kParameterError = QStringLiteral("Помилка параметра!!!");
@@ -66,8 +66,8 @@ private:
     float &value(long long index);
     QString &text(long long index);
 
-    void show(int r);          // loads row r from its entry (a list row then runs its choice)
-    void chosen(int r);        // what a choice in row r does; its failures end it silently
+    void show(int r);   // loads row r from its entry (a list row then runs its choice)
+    void chosen(int r); // what a choice in row r does; its failures end it silently
     void storeChoice(int r);
     void storeText(int r);
     void applyCaptionSet(int set);

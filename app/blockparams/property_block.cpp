@@ -23,7 +23,7 @@ namespace {
 int px(int twips) { return twips / 15; }
 
 constexpr int kClientWidth = 4680;
-constexpr int kFrameHeight = 450;   // title bar and frame, part of the window's height
+constexpr int kFrameHeight = 450; // title bar and frame, part of the window's height
 
 QString blockNumberText(int b)
 {
@@ -80,8 +80,7 @@ void ValueTextBox::showText(const QString &text)
         setText(text);
 }
 
-PropertyBLOCK::PropertyBLOCK(Config_SCADA &main)
-    : QWidget(nullptr), main_(main), editor_(main.model())
+PropertyBLOCK::PropertyBLOCK(Config_SCADA &main) : QWidget(nullptr), main_(main), editor_(main.model())
 {
     setObjectName(QStringLiteral("PropertyBLOCK"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -250,10 +249,7 @@ void PropertyBLOCK::Bl_Image_Click()
     comTerminal_->Form_Load();
 }
 
-Com_Terminal *PropertyBLOCK::comTerminal() const
-{
-    return comTerminal_.data();
-}
+Com_Terminal *PropertyBLOCK::comTerminal() const { return comTerminal_.data(); }
 
 void PropertyBLOCK::Ok_Property_Click()
 {
@@ -267,10 +263,7 @@ void PropertyBLOCK::Cancel_Property_Click()
     main_.setEnabled(true);
 }
 
-void PropertyBLOCK::Form_Unload()
-{
-    main_.setEnabled(true);
-}
+void PropertyBLOCK::Form_Unload() { main_.setEnabled(true); }
 
 void PropertyBLOCK::closeEvent(QCloseEvent *event)
 {
@@ -289,8 +282,8 @@ void PropertyBLOCK::showEvent(QShowEvent *event)
 
 bool PropertyBLOCK::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Bl_Image && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    if (watched == Bl_Image && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         Bl_Image_Click();
         return true;
     }

@@ -31,8 +31,8 @@ struct CodePage {
                 toUnicode[b] = 0xFFFD;
                 continue;
             }
-            char16_t u = static_cast<char16_t>(static_cast<unsigned char>(out[0]) |
-                                               (static_cast<unsigned char>(out[1]) << 8));
+            char16_t u =
+                static_cast<char16_t>(static_cast<unsigned char>(out[0]) | (static_cast<unsigned char>(out[1]) << 8));
             toUnicode[b] = u;
             fromUnicode.emplace(u, static_cast<unsigned char>(b));
         }
@@ -57,10 +57,7 @@ char encodeChar(QChar c)
     return it == page.fromUnicode.end() ? '?' : static_cast<char>(it->second);
 }
 
-QChar decodeChar(unsigned char byte)
-{
-    return QChar(codePage().toUnicode[byte]);
-}
+QChar decodeChar(unsigned char byte) { return QChar(codePage().toUnicode[byte]); }
 
 QByteArray encode(const QString &text)
 {

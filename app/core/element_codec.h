@@ -90,7 +90,10 @@ std::optional<QString> transitionCaption(int code, int pageCount);
 // --- Vent_Fon_Bits: the background flag of mechanism slot 1..32 ----------------
 constexpr int ventFonWord(int slot) { return slot <= 16 ? 0 : 1; }
 constexpr int ventFonBit(int slot) { return slot <= 16 ? slot - 1 : slot - 17; }
-constexpr bool ventFonFlag(std::int32_t word, int slot) { return ((static_cast<std::uint32_t>(word) >> ventFonBit(slot)) & 1u) != 0; }
+constexpr bool ventFonFlag(std::int32_t word, int slot)
+{
+    return ((static_cast<std::uint32_t>(word) >> ventFonBit(slot)) & 1u) != 0;
+}
 constexpr std::int32_t ventFonSet(std::int32_t word, int slot, bool set)
 {
     const std::uint32_t bit = 1u << ventFonBit(slot);

@@ -140,15 +140,9 @@ double readNumber(const QString &text, bool ignoreInnerBlanks, bool commaIsPoint
 
 } // namespace
 
-double leadingNumber(const QString &text, bool ignoreInnerBlanks)
-{
-    return readNumber(text, ignoreInnerBlanks, false);
-}
+double leadingNumber(const QString &text, bool ignoreInnerBlanks) { return readNumber(text, ignoreInnerBlanks, false); }
 
-double leadingNumberAnySeparator(const QString &text)
-{
-    return readNumber(text, true, true);
-}
+double leadingNumberAnySeparator(const QString &text) { return readNumber(text, true, true); }
 
 namespace {
 
@@ -217,20 +211,14 @@ QString formatSevenDigits(float v, bool leadingZero)
 
 } // namespace
 
-QString shortText(float v)
-{
-    return formatSevenDigits(v, true);
-}
+QString shortText(float v) { return formatSevenDigits(v, true); }
 
 QString printInteger(long long v)
 {
     return (v < 0 ? QString::number(v) : QStringLiteral(" ") + QString::number(v)) + QLatin1Char(' ');
 }
 
-QString realDigits(float v)
-{
-    return formatSevenDigits(v, false);
-}
+QString realDigits(float v) { return formatSevenDigits(v, false); }
 
 QString printReal(float v)
 {

@@ -86,9 +86,6 @@ std::optional<QFont> QtServices::choose(const QFont &initial)
     return f;
 }
 
-void QtServices::installAll()
-{
-    Services::install(this, this, this, this);
-}
+void QtServices::installAll() { Services::install(this, this, this, this); }
 
 } // namespace pelmora

@@ -19,8 +19,7 @@ public:
 [[noreturn]] void throwTableIndexError(long long index, long long lo, long long hi);
 
 // One-dimensional table indexed lo..hi inclusive.
-template <typename T, long long Lo, long long Hi>
-class Table {
+template <typename T, long long Lo, long long Hi> class Table {
     static_assert(Hi >= Lo, "empty table");
 
 public:
@@ -53,8 +52,7 @@ private:
 };
 
 // Two-dimensional table indexed (lo1..hi1, lo2..hi2) inclusive.
-template <typename T, long long Lo1, long long Hi1, long long Lo2, long long Hi2>
-class Table2 {
+template <typename T, long long Lo1, long long Hi1, long long Lo2, long long Hi2> class Table2 {
     static_assert(Hi1 >= Lo1 && Hi2 >= Lo2, "empty table");
 
 public:
@@ -64,10 +62,7 @@ public:
 
     Table2() : data_(rows * cols) {}
 
-    static bool inRange(long long i, long long j)
-    {
-        return i >= Lo1 && i <= Hi1 && j >= Lo2 && j <= Hi2;
-    }
+    static bool inRange(long long i, long long j) { return i >= Lo1 && i <= Hi1 && j >= Lo2 && j <= Hi2; }
 
     T &operator()(long long i, long long j) { return data_[index(i, j)]; }
     const T &operator()(long long i, long long j) const { return data_[index(i, j)]; }

@@ -17,10 +17,7 @@ namespace {
 const QString kName = QStringLiteral("Calculiator");
 
 // Design positions are in twips, 15 to the pixel.
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
+QRect twips(int left, int top, int width, int height) { return QRect(left / 15, top / 15, width / 15, height / 15); }
 
 } // namespace
 
@@ -86,10 +83,7 @@ Calculiator &Calculiator::mnuCalculiator_Click(Config_SCADA &main)
     return *w;
 }
 
-Calculiator *Calculiator::loaded(Config_SCADA &main)
-{
-    return qobject_cast<Calculiator *>(main.openWindow(kName));
-}
+Calculiator *Calculiator::loaded(Config_SCADA &main) { return qobject_cast<Calculiator *>(main.openWindow(kName)); }
 
 void Calculiator::Check1_Click(int /*index*/)
 {

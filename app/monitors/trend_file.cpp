@@ -79,7 +79,8 @@ private:
         bool ok = false;
         const double v = text.toDouble(&ok);
         if (!ok)
-            throw BadLine{at_, QStringLiteral("замість числа «%1»").arg(cp1251::decode(raw.first(std::min<qsizetype>(raw.size(), 40)).toByteArray()))};
+            throw BadLine{at_, QStringLiteral("замість числа «%1»")
+                                   .arg(cp1251::decode(raw.first(std::min<qsizetype>(raw.size(), 40)).toByteArray()))};
         return v;
     }
 
@@ -104,10 +105,7 @@ QList<QByteArrayView> splitLines(const QByteArray &bytes)
     return lines;
 }
 
-float toOneDecimal(float v)
-{
-    return static_cast<float>(num::roundHalfEven(static_cast<double>(v) * 10.0) / 10.0);
-}
+float toOneDecimal(float v) { return static_cast<float>(num::roundHalfEven(static_cast<double>(v) * 10.0) / 10.0); }
 
 // An entry of the eight-entry address and port lists of the 22-channel monitor.
 std::uint8_t listEntryValue(long long v, int line)
@@ -154,10 +152,7 @@ void readLayout46(LineReader &in, MonitorTables &m, std::int32_t &background)
 
 } // namespace
 
-int trendFileLines(TrendLayout layout)
-{
-    return layout == TrendLayout::Channels22 ? kTrendLines22 : kTrendLines46;
-}
+int trendFileLines(TrendLayout layout) { return layout == TrendLayout::Channels22 ? kTrendLines22 : kTrendLines46; }
 
 QByteArray writeTrendFile(const MonitorTables &m, std::int32_t background, TrendLayout layout)
 {

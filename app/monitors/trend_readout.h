@@ -15,8 +15,8 @@
 
 namespace pelmora {
 
-inline constexpr int kReadRegisterCount = 125;  // registers per request: 250 data bytes
-inline constexpr int kReadAnswerLength = 255;   // 3 header bytes, 250 data bytes, 2 CRC bytes
+inline constexpr int kReadRegisterCount = 125; // registers per request: 250 data bytes
+inline constexpr int kReadAnswerLength = 255;  // 3 header bytes, 250 data bytes, 2 CRC bytes
 inline constexpr int kReadFirstRegister = 1000;
 
 // The request for 125 registers from startRegister: address, 0x50, the register
@@ -58,10 +58,10 @@ public:
     qsizetype bytesWaiting() const { return input_.size(); }
 
     struct Tick {
-        QByteArray request;   // to be written to the port, when not empty
-        bool beep = false;    // an answer failed its checksum
-        QByteArray data;      // the 250 data bytes of a good answer, when not empty
-        int packet = 0;       // the packet those bytes belong to, 1-based
+        QByteArray request;    // to be written to the port, when not empty
+        bool beep = false;     // an answer failed its checksum
+        QByteArray data;       // the 250 data bytes of a good answer, when not empty
+        int packet = 0;        // the packet those bytes belong to, 1-based
         bool finished = false; // the last packet is in: the readout has ended
     };
     Tick Timer2_Tick();
@@ -85,7 +85,7 @@ private:
     ReadoutVariant variant_;
     MonitorTables &m_;
     LinkState &link_;
-    QByteArray input_; // the port's input buffer
+    QByteArray input_;         // the port's input buffer
     std::uint8_t address_ = 1; // the address of the start command, taken by the start tick
 };
 

@@ -5,10 +5,7 @@
 namespace pelmora::pages::builtin {
 
 namespace {
-QString numbered(const char *pattern, int n)
-{
-    return QString::fromLatin1(pattern).arg(n, 2, 10, QLatin1Char('0'));
-}
+QString numbered(const char *pattern, int n) { return QString::fromLatin1(pattern).arg(n, 2, 10, QLatin1Char('0')); }
 } // namespace
 
 QPixmap STOP_Image(int keyType)

@@ -9,8 +9,8 @@
 
 namespace pelmora::pages::builtin {
 
-constexpr int kKeyTypes = 20;        // key types 0..19
-constexpr int kMechanismCodes = 23;  // picture codes 0..22
+constexpr int kKeyTypes = 20;       // key types 0..19
+constexpr int kMechanismCodes = 23; // picture codes 0..22
 
 // Null for a key type or picture code outside the ranges.
 QPixmap STOP_Image(int keyType);

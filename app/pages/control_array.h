@@ -16,8 +16,7 @@ namespace pelmora::pages {
 
 // Widgets held by a control array: the array deletes them, unless their
 // container went first.
-template <typename T>
-struct WidgetItems {
+template <typename T> struct WidgetItems {
     using Handle = QPointer<T>;
     static T *get(const Handle &h) { return h.data(); }
     static void destroy(Handle &h)
@@ -27,8 +26,7 @@ struct WidgetItems {
     }
 };
 
-template <typename T, typename Items = WidgetItems<T>>
-class ControlArray {
+template <typename T, typename Items = WidgetItems<T>> class ControlArray {
 public:
     using Handle = typename Items::Handle;
     // Makes the copy of the template that element i becomes.

@@ -41,10 +41,7 @@ short shiftCode(Qt::KeyboardModifiers modifiers)
     return shift;
 }
 
-int twipsToPixels(float twips)
-{
-    return static_cast<int>(num::intDiv(twips, kTwipsPerPixel).value_or(0));
-}
+int twipsToPixels(float twips) { return static_cast<int>(num::intDiv(twips, kTwipsPerPixel).value_or(0)); }
 
 MouseAdapter *MouseAdapter::attach(QWidget *target, MouseUnits units, MouseHandlers handlers)
 {
@@ -70,10 +67,8 @@ bool MouseAdapter::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-        break;
-    default:
-        return QObject::eventFilter(watched, event);
+    case QEvent::MouseMove: break;
+    default: return QObject::eventFilter(watched, event);
     }
     // A handler may unload the control; keep this object alive through the call.
     QPointer<MouseAdapter> self(this);
@@ -105,8 +100,7 @@ bool MouseAdapter::eventFilter(QObject *watched, QEvent *event)
             handlers_.Click();
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return true;
 }

@@ -40,10 +40,7 @@ Coord_Setka::Coord_Setka(Config_SCADA &main) : QWidget(nullptr), main_(main)
     connect(Cancel_Coord_Net, &QPushButton::clicked, this, &Coord_Setka::Cancel_Coord_Net_Click);
 }
 
-QString Coord_Setka::badStepMessage()
-{
-    return QStringLiteral("Розмір сітки - ціле число від 1 до 32767");
-}
+QString Coord_Setka::badStepMessage() { return QStringLiteral("Розмір сітки - ціле число від 1 до 32767"); }
 
 void Coord_Setka::Ok_Coord_Net_Click()
 {
@@ -68,10 +65,7 @@ void Coord_Setka::Cancel_Coord_Net_Click()
     unload();
 }
 
-void Coord_Setka::Form_Unload()
-{
-    main_.setEnabled(true);
-}
+void Coord_Setka::Form_Unload() { main_.setEnabled(true); }
 
 void Coord_Setka::unload()
 {
@@ -119,10 +113,7 @@ Num_Net_Orvo::Num_Net_Orvo(Config_SCADA &main) : QWidget(nullptr), main_(main)
     Form_Load();
 }
 
-void Num_Net_Orvo::Form_Load()
-{
-    Text1->setText(main_.pageView->SCADA_SSTab->Caption());
-}
+void Num_Net_Orvo::Form_Load() { Text1->setText(main_.pageView->SCADA_SSTab->Caption()); }
 
 void Num_Net_Orvo::Ok_Click()
 {
@@ -134,15 +125,9 @@ void Num_Net_Orvo::Ok_Click()
     unload();
 }
 
-void Num_Net_Orvo::Cancel_Click()
-{
-    unload();
-}
+void Num_Net_Orvo::Cancel_Click() { unload(); }
 
-void Num_Net_Orvo::Form_Unload()
-{
-    main_.setEnabled(true);
-}
+void Num_Net_Orvo::Form_Unload() { main_.setEnabled(true); }
 
 void Num_Net_Orvo::unload()
 {

@@ -34,8 +34,7 @@ const char16_t kBadPicture[] = u"Не правильный тип файлу";
 
 } // namespace
 
-PageEditor::PageEditor(Config_SCADA &main)
-    : elements(main.pageView->SCADA_Picture[0]), main_(main)
+PageEditor::PageEditor(Config_SCADA &main) : elements(main.pageView->SCADA_Picture[0]), main_(main)
 {
     setObjectName(QStringLiteral("PageEditor"));
     PageView &view = *main.pageView;
@@ -105,18 +104,11 @@ void PageEditor::paintPageColour(int page)
     c->setAutoFillBackground(true);
 }
 
-QPoint PageEditor::insertionPoint() const
-{
-    return QPoint(Insert_Flag * Insert_X, Insert_Flag * Insert_Y);
-}
+QPoint PageEditor::insertionPoint() const { return QPoint(Insert_Flag * Insert_X, Insert_Flag * Insert_Y); }
 
-void PageEditor::unlockElements()
-{
-    main_.mnuBlockSCADA->setChecked(false);
-}
+void PageEditor::unlockElements() { main_.mnuBlockSCADA->setChecked(false); }
 
-template <typename T>
-void PageEditor::showTemplate(T *templ, QPoint at)
+template <typename T> void PageEditor::showTemplate(T *templ, QPoint at)
 {
     if (!templ)
         return;
@@ -272,9 +264,9 @@ void PageEditor::SCADA_Picture_Click(int Index)
     if (!c)
         return;
     const QPixmap picture = c->pixmap();
-    Pipetka_Color = canvasPointColour(picture.isNull() ? QImage() : picture.toImage(),
-                                      model().pages.Stranica_Fon_Color(Index), kCanvasWidth, kCanvasHeight, Mouse_X,
-                                      Mouse_Y);
+    Pipetka_Color =
+        canvasPointColour(picture.isNull() ? QImage() : picture.toImage(), model().pages.Stranica_Fon_Color(Index),
+                          kCanvasWidth, kCanvasHeight, Mouse_X, Mouse_Y);
 }
 
 void PageEditor::SCADA_Picture_DblClick(int)
@@ -386,10 +378,7 @@ void PageEditor::MnuInsertFonSCADA_Click()
     pg.Stranica_Fon_Flag(p) = 1;
 }
 
-void PageEditor::mnuBlockSCADA_Click()
-{
-    main_.mnuBlockSCADA->setChecked(!main_.mnuBlockSCADA->isChecked());
-}
+void PageEditor::mnuBlockSCADA_Click() { main_.mnuBlockSCADA->setChecked(!main_.mnuBlockSCADA->isChecked()); }
 
 void PageEditor::MnuCoordNetSCADA_Click()
 {

@@ -23,7 +23,7 @@ struct ProjectModel;
 namespace pages {
 class Coord_Setka;
 class Num_Net_Orvo;
-}
+} // namespace pages
 
 class PageEditor : public QObject {
     Q_OBJECT
@@ -94,8 +94,7 @@ private:
     QLabel *currentCanvas() const;
     QPoint insertionPoint() const;
     void unlockElements();
-    template <typename T>
-    void showTemplate(T *templ, QPoint at);
+    template <typename T> void showTemplate(T *templ, QPoint at);
 
     Config_SCADA &main_;
     QColor lastFonColour_ = Qt::black; // the colour dialog starts at the colour it gave last

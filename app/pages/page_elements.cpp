@@ -11,8 +11,7 @@ namespace {
 
 const char kLumtorProgId[] = "Lumtorkit.Lumtor";
 
-template <typename T>
-T *placeTemplate(T *t, const char *name, QWidget *canvas, int w, int h)
+template <typename T> T *placeTemplate(T *t, const char *name, QWidget *canvas, int w, int h)
 {
     t->setObjectName(QLatin1String(name) + QStringLiteral("_0"));
     t->setParent(canvas);
@@ -41,10 +40,7 @@ ElementImage *imageTemplate(const char *name, QWidget *canvas, const QPixmap &pi
 
 } // namespace
 
-hosting::HostedControl *HostedItems::get(const Handle &h)
-{
-    return h && h->isAlive() ? h.get() : nullptr;
-}
+hosting::HostedControl *HostedItems::get(const Handle &h) { return h && h->isAlive() ? h.get() : nullptr; }
 
 void HostedItems::destroy(Handle &h)
 {
@@ -53,28 +49,32 @@ void HostedItems::destroy(Handle &h)
     h.reset();
 }
 
-QWidget *signalWidget(const hosting::HostedControl *control)
-{
-    return control ? hosting::widgetOf(*control) : nullptr;
-}
+QWidget *signalWidget(const hosting::HostedControl *control) { return control ? hosting::widgetOf(*control) : nullptr; }
 
 PageElements::PageElements(QWidget *templateCanvas)
-    : Parametr_Label([this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Parametr_Label"), Parametr_Label); }),
+    : Parametr_Label(
+          [this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Parametr_Label"), Parametr_Label); }),
       Signal_Picture([this](hosting::HostedControl &t) {
           auto copy = hosting::loadCopy(hosting::ControlHost::shared(), t);
           if (copy)
               watchSignal(*copy);
           return copy;
       }),
-      Text_Signal_Picture([this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Text_Signal_Picture"), Text_Signal_Picture); }),
+      Text_Signal_Picture([this](ElementLabel &t) {
+          return copyWatched(t, QStringLiteral("Text_Signal_Picture"), Text_Signal_Picture);
+      }),
       Level_Picture([this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Level_Picture"), Level_Picture); }),
-      Level_Picture_1([this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Level_Picture_1"), Level_Picture_1); }),
+      Level_Picture_1(
+          [this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Level_Picture_1"), Level_Picture_1); }),
       Manometr_Img([this](ElementImage &t) { return copyWatched(t, QStringLiteral("Manometr_Img"), Manometr_Img); }),
-      Go_Block_Label([this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Go_Block_Label"), Go_Block_Label); }),
+      Go_Block_Label(
+          [this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Go_Block_Label"), Go_Block_Label); }),
       Control_Image([this](ElementImage &t) { return copyWatched(t, QStringLiteral("Control_Image"), Control_Image); }),
-      Ventilator_Picture([this](ElementImage &t) { return copyWatched(t, QStringLiteral("Ventilator_Picture"), Ventilator_Picture); }),
+      Ventilator_Picture(
+          [this](ElementImage &t) { return copyWatched(t, QStringLiteral("Ventilator_Picture"), Ventilator_Picture); }),
       ShapePlus1([this](FigureShape &t) { return copyWatched(t, QStringLiteral("ShapePlus1"), ShapePlus1); }),
-      Text_Label_Label([this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Text_Label_Label"), Text_Label_Label); }),
+      Text_Label_Label(
+          [this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Text_Label_Label"), Text_Label_Label); }),
       Menu_Image([this](ElementImage &t) { return copyWatched(t, QStringLiteral("Menu_Image"), Menu_Image); }),
       Menu_Text([this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Menu_Text"), Menu_Text); }),
       Grafik_Image([this](ElementImage &t) { return copyWatched(t, QStringLiteral("Grafik_Image"), Grafik_Image); }),
@@ -187,16 +187,14 @@ void PageElements::forwardEvents(Handlers &h, const QString &array, Index index)
     };
 }
 
-template <typename T>
-QPointer<T> PageElements::copyWatched(T &templ, const QString &array, ControlArray<T> &owner)
+template <typename T> QPointer<T> PageElements::copyWatched(T &templ, const QString &array, ControlArray<T> &owner)
 {
     T *copy = T::copyOf(templ);
     watch(copy, array, owner);
     return QPointer<T>(copy);
 }
 
-template <typename T>
-void PageElements::watch(T *control, const QString &array, ControlArray<T> &owner)
+template <typename T> void PageElements::watch(T *control, const QString &array, ControlArray<T> &owner)
 {
     // The copies of the template are watched as they are made.
     QPointer<T> guard(control);

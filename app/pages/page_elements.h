@@ -77,13 +77,10 @@ public:
     ElementMouseSink events;
 
 private:
-    template <typename T>
-    QPointer<T> copyWatched(T &templ, const QString &array, ControlArray<T> &owner);
-    template <typename T>
-    void watch(T *control, const QString &array, ControlArray<T> &owner);
+    template <typename T> QPointer<T> copyWatched(T &templ, const QString &array, ControlArray<T> &owner);
+    template <typename T> void watch(T *control, const QString &array, ControlArray<T> &owner);
     void watchSignal(hosting::HostedControl &control);
-    template <typename Handlers, typename Index>
-    void forwardEvents(Handlers &h, const QString &array, Index index);
+    template <typename Handlers, typename Index> void forwardEvents(Handlers &h, const QString &array, Index index);
 
     QWidget *templateCanvas_;
 };

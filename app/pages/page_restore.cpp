@@ -37,10 +37,8 @@ QString inCurrentFolder(const QString &name)
 class Restorer {
 public:
     explicit Restorer(Config_SCADA &main)
-        : main_(main), m_(main.model()), t_(m_.pages), e_(main.pageEditor->elements),
-          N_(m_.settings.Stranica_Count)
-    {
-    }
+        : main_(main), m_(main.model()), t_(m_.pages), e_(main.pageEditor->elements), N_(m_.settings.Stranica_Count)
+    {}
 
     void run();
 
@@ -50,8 +48,7 @@ private:
     // Step 2 and 3 of restoring a widget element: load (or reuse) element i,
     // and put it on page p's canvas. Elements of a page without a canvas (the
     // extra page index of a 16-page project) stay loaded but hidden.
-    template <typename T>
-    T *place(ControlArray<T> &array, int i, int page)
+    template <typename T> T *place(ControlArray<T> &array, int i, int page)
     {
         array.load(i);
         T *w = array(i);
@@ -59,8 +56,7 @@ private:
             w->setParent(canvas(page));
         return w;
     }
-    template <typename T>
-    void show(T *w, int page)
+    template <typename T> void show(T *w, int page)
     {
         if (w && canvas(page)) {
             w->show();
@@ -433,9 +429,6 @@ void Restorer::menu(int p, int n)
 
 } // namespace
 
-void restorePageElements(Config_SCADA &main)
-{
-    Restorer(main).run();
-}
+void restorePageElements(Config_SCADA &main) { Restorer(main).run(); }
 
 } // namespace pelmora

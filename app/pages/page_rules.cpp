@@ -21,7 +21,8 @@ std::vector<BlinkWrite> blinkTick(const PageTables &t, int page, std::int16_t &p
         const int i = page * 32 + n;
         if (t.Signal_Used(page, n) == 1) {
             const bool second = !firstState && t.Signal_Miganie_Flag(page, n) == 1;
-            out.push_back({BlinkWrite::SignalColour, i, second ? t.Signal_Color_Fon(page, n) : t.Signal_Color(page, n), {}});
+            out.push_back(
+                {BlinkWrite::SignalColour, i, second ? t.Signal_Color_Fon(page, n) : t.Signal_Color(page, n), {}});
         }
         if (t.Text_Signal_Used(page, n) == 1) {
             if (firstState)
@@ -55,18 +56,15 @@ LevelLayout levelLayout(const PageTables &t, int page, int slot)
     return l;
 }
 
-int controlImageTop(int storedTop, int keyType)
-{
-    return keyType == 13 ? storedTop - 10 : storedTop;
-}
+int controlImageTop(int storedTop, int keyType) { return keyType == 13 ? storedTop - 10 : storedTop; }
 
 MechanismLook mechanismLook(const PageTables &t, int page, int slot)
 {
     const std::int32_t code = t.Vent_Picture_Num(page, slot);
     MechanismLook look = MechanismLook::Picture;
     // Slot 0 (the template) has no flag bit.
-    if (slot >= 1 && slot <= kLastSlot
-        && element::ventFonFlag(t.Vent_Fon_Bits(element::ventFonWord(slot), page), slot)) {
+    if (slot >= 1 && slot <= kLastSlot &&
+        element::ventFonFlag(t.Vent_Fon_Bits(element::ventFonWord(slot), page), slot)) {
         if (code >= 0 && code <= 3)
             look = MechanismLook::Impeller1;
         else if (code >= 4 && code <= 7)
@@ -94,8 +92,8 @@ std::optional<QString> backgroundEntryName(const QString &path)
     return QLatin1Char('\\') + bare;
 }
 
-std::int32_t canvasPointColour(const QImage &picture, std::int32_t pageColour, int canvasWidth, int canvasHeight,
-                               int x, int y)
+std::int32_t canvasPointColour(const QImage &picture, std::int32_t pageColour, int canvasWidth, int canvasHeight, int x,
+                               int y)
 {
     if (x < 0 || y < 0 || x >= canvasWidth || y >= canvasHeight)
         return -1;
@@ -108,14 +106,8 @@ std::int32_t canvasPointColour(const QImage &picture, std::int32_t pageColour, i
     return pageColour;
 }
 
-std::int32_t bgrOf(const QColor &c)
-{
-    return c.red() | (c.green() << 8) | (c.blue() << 16);
-}
+std::int32_t bgrOf(const QColor &c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
 
-QColor colourOf(std::int32_t bgr)
-{
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
+QColor colourOf(std::int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 } // namespace pelmora::pages

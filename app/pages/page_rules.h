@@ -55,11 +55,11 @@ constexpr int kClockDateDy = 22;
 
 // What a mechanism shows after the second pass of restoring.
 enum class MechanismLook {
-    Picture,    // the picture of its code, stretched to the stored size
-    Impeller1,  // the first fan impeller, at the impeller's own size
-    Impeller2,  // the second fan impeller
-    UserPhase,  // phase 0 of the user's mechanism (code 22), at the picture's size
-    Hidden,     // code 22 without a phase picture name
+    Picture,   // the picture of its code, stretched to the stored size
+    Impeller1, // the first fan impeller, at the impeller's own size
+    Impeller2, // the second fan impeller
+    UserPhase, // phase 0 of the user's mechanism (code 22), at the picture's size
+    Hidden,    // code 22 without a phase picture name
 };
 MechanismLook mechanismLook(const PageTables &t, int page, int slot);
 
@@ -80,8 +80,8 @@ std::optional<QString> backgroundEntryName(const QString &path);
 
 // Colour 0x00BBGGRR of canvas point (x, y): the background picture's pixel where
 // the picture covers the point, else the page colour; -1 outside the canvas.
-std::int32_t canvasPointColour(const QImage &picture, std::int32_t pageColour, int canvasWidth,
-                               int canvasHeight, int x, int y);
+std::int32_t canvasPointColour(const QImage &picture, std::int32_t pageColour, int canvasWidth, int canvasHeight, int x,
+                               int y);
 
 // 0x00BBGGRR <-> QColor.
 std::int32_t bgrOf(const QColor &c);

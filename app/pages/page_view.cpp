@@ -225,7 +225,8 @@ bool PageView::eventFilter(QObject *watched, QEvent *event)
         auto *me = static_cast<QMouseEvent *>(event);
         for (int p = 0; p < kPages; ++p)
             if (watched == Exit_SCADA[static_cast<std::size_t>(p)]) {
-                if (me->button() == Qt::LeftButton && Exit_SCADA[static_cast<std::size_t>(p)]->rect().contains(me->position().toPoint()))
+                if (me->button() == Qt::LeftButton &&
+                    Exit_SCADA[static_cast<std::size_t>(p)]->rect().contains(me->position().toPoint()))
                     emit exitClicked(p);
                 return true;
             }

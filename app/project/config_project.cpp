@@ -30,10 +30,12 @@ const char16_t kPortOutOfRange[] = u"Номер порту має бути ві�
 
 // The link list: eight serial ports (a Cyrillic "С" before the Latin "OM"),
 // then the two TCP kinds.
+// clang-format off
 const char16_t *const kLinkItems[] = {
     u"\u0421OM1", u"\u0421OM2", u"\u0421OM3", u"\u0421OM4", u"\u0421OM5",
     u"\u0421OM6", u"\u0421OM7", u"\u0421OM8", u"TCP/IP клієнт", u"TCP/IP сервер",
 };
+// clang-format on
 
 constexpr int kTcpClient = 9, kTcpServer = 10;
 
@@ -97,9 +99,9 @@ Config_Project::Config_Project(Config_SCADA &main) : QWidget(nullptr), main_(mai
     edit(Port, "Port", QString(), 138, 100);
     label(Label8, "Label8", QStringLiteral("T запит ms"), 170);
     edit(T_Zapyt_IP, "T_Zapyt_IP", QStringLiteral("300"), 170, 100);
-    for (QWidget *w : {static_cast<QWidget *>(Label5), static_cast<QWidget *>(IP_address),
-                       static_cast<QWidget *>(Label6), static_cast<QWidget *>(Port),
-                       static_cast<QWidget *>(Label8), static_cast<QWidget *>(T_Zapyt_IP)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(Label5), static_cast<QWidget *>(IP_address), static_cast<QWidget *>(Label6),
+          static_cast<QWidget *>(Port), static_cast<QWidget *>(Label8), static_cast<QWidget *>(T_Zapyt_IP)})
         w->setEnabled(false);
 
     label(Label7, "Label7", QStringLiteral("Тип проекту"), 202);
@@ -147,19 +149,16 @@ void Config_Project::Form_Load()
     showDevice();
 }
 
-void Config_Project::showDevice()
-{
-    COM_Device->setText(serialPortDevice(Combo1->currentIndex() + 1));
-}
+void Config_Project::showDevice() { COM_Device->setText(serialPortDevice(Combo1->currentIndex() + 1)); }
 
 void Config_Project::Combo1_Click()
 {
     auto &s = main_.model().settings;
     s.Num_COM_Link = static_cast<std::int16_t>(Combo1->currentIndex() + 1);
     const bool tcp = s.Num_COM_Link == kTcpClient || s.Num_COM_Link == kTcpServer;
-    for (QWidget *w : {static_cast<QWidget *>(IP_address), static_cast<QWidget *>(Port),
-                       static_cast<QWidget *>(Label5), static_cast<QWidget *>(Label6),
-                       static_cast<QWidget *>(Label8), static_cast<QWidget *>(T_Zapyt_IP)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(IP_address), static_cast<QWidget *>(Port), static_cast<QWidget *>(Label5),
+          static_cast<QWidget *>(Label6), static_cast<QWidget *>(Label8), static_cast<QWidget *>(T_Zapyt_IP)})
         w->setEnabled(tcp);
     if (s.Num_COM_Link == kTcpClient)
         s.TCP_Server = 0;
@@ -243,10 +242,7 @@ void Config_Project::Ok_Click()
     close();
 }
 
-void Config_Project::Cancel_Click()
-{
-    close();
-}
+void Config_Project::Cancel_Click() { close(); }
 
 void Config_Project::Form_Unload()
 {

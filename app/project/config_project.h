@@ -27,9 +27,9 @@ public:
 
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8;
     QLineEdit *Name_Project_Text;
-    QComboBox *Combo1; // link kind
+    QComboBox *Combo1;  // link kind
     QLabel *COM_Device; // the serial device the chosen COM port stands for
-    QComboBox *Combo2; // controller number
+    QComboBox *Combo2;  // controller number
     QLineEdit *IP_address;
     QLineEdit *Port;
     QLineEdit *T_Zapyt_IP;

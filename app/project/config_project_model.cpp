@@ -12,8 +12,7 @@ constexpr int kStatementTexts = 41;
 constexpr int kSetPoints = 128;
 
 // The start of the next block that has a type, or -1.
-template <typename StartOf>
-long long nextStart(const ProjectModel &m, int block, StartOf startOf)
+template <typename StartOf> long long nextStart(const ProjectModel &m, int block, StartOf startOf)
 {
     for (int n = block + 1; n <= 99; ++n)
         if (m.schema.Block_Type(n) > 0)
@@ -108,10 +107,7 @@ void writeNewProjectDefaults(ProjectModel &m)
     }
 }
 
-QString defaultPageName(int page)
-{
-    return QStringLiteral("Сторінка ") + QString::number(page + 1);
-}
+QString defaultPageName(int page) { return QStringLiteral("Сторінка ") + QString::number(page + 1); }
 
 void resetPageOnConfirm(ProjectModel &m, int page)
 {

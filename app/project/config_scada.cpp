@@ -24,12 +24,14 @@ namespace {
 // Windows the main window unloads when it closes, in this order. The trend
 // monitors, the mechanism phase editor, the Modbus request dialog, the menu-item
 // dialog and the page network-number dialog are not on it: they stay open.
+// clang-format off
 const char *const kUnloadOrder[] = {
     "PropertyBLOCK", "Config_Project", "Coord_Setka",     "Figura",      "Go_Block_SCADA",
     "Grafik_SCADA",  "Image_Control",  "Level_SCADA",     "Parametr_Text_SCADA", "Signal_SCADA",
     "Text_Label",    "Text_Signal_SCADA", "Type_Control", "Vent",        "Write_SCHEMA",
     "Mem_ALGORITHM", "Save_n_SCADA",   "Calculiator",     "Varning",
 };
+// clang-format on
 
 } // namespace
 
@@ -226,10 +228,7 @@ void Config_SCADA::selectVersion(const VersionItem &item)
     versionAction(item)->setChecked(true);
 }
 
-QAction *Config_SCADA::versionAction(const VersionItem &item) const
-{
-    return menuItem(QLatin1String(item.menuName));
-}
+QAction *Config_SCADA::versionAction(const VersionItem &item) const { return menuItem(QLatin1String(item.menuName)); }
 
 void Config_SCADA::mnuHelp1_Click() { selectVersion(*versionItemByCode(0)); }
 void Config_SCADA::mnuHelp2_Click() { selectVersion(*versionItemByCode(1)); }
@@ -237,15 +236,9 @@ void Config_SCADA::mnuHelp3_Click() { selectVersion(*versionItemByCode(3)); }
 void Config_SCADA::mnuHelp4_Click() { selectVersion(*versionItemByCode(5)); }
 void Config_SCADA::mnuHelp5_Click() { selectVersion(*versionItemByCode(6)); }
 
-void Config_SCADA::registerWindow(const QString &name, QWidget *window)
-{
-    windows_.insert(name, window);
-}
+void Config_SCADA::registerWindow(const QString &name, QWidget *window) { windows_.insert(name, window); }
 
-QWidget *Config_SCADA::openWindow(const QString &name) const
-{
-    return windows_.value(name).data();
-}
+QWidget *Config_SCADA::openWindow(const QString &name) const { return windows_.value(name).data(); }
 
 void Config_SCADA::Form_Unload()
 {
@@ -262,10 +255,7 @@ void Config_SCADA::Form_Unload()
     }
 }
 
-void Config_SCADA::mnuExit_Click()
-{
-    close();
-}
+void Config_SCADA::mnuExit_Click() { close(); }
 
 void Config_SCADA::closeEvent(QCloseEvent *event)
 {

@@ -40,16 +40,16 @@ public:
     // menu action, so every item answers isVisible/isEnabled/isChecked alike.
     QAction *mnuFile, *mnuNEW, *mnuLoad, *mnuSave, *mnu5, *mnuNetlist, *mnu1, *mnuExit;
     QAction *mnuConfig, *mnuSchema, *MnuSCADA, *mmnu, *mnuNastrojki;
-    QAction *MnuSCADA1, *MnuInsertFonSCADA, *MnuColorFonSCADA, *mnuBlockSCADA, *MnuCoordNetSCADA, *MnuLine,
-        *MnuFigura, *MnuMenuSCADA, *mnuText, *MnuGotoBlockSCADA, *MnuParametrSCADA, *MnuLevelSCADA, *mnuManometr,
-        *MnuSignalSCADA, *MnuTextSignal, *mnuVent, *MnuControl, *MnuJurnSignal, *MnuClockSCADA;
+    QAction *MnuSCADA1, *MnuInsertFonSCADA, *MnuColorFonSCADA, *mnuBlockSCADA, *MnuCoordNetSCADA, *MnuLine, *MnuFigura,
+        *MnuMenuSCADA, *mnuText, *MnuGotoBlockSCADA, *MnuParametrSCADA, *MnuLevelSCADA, *mnuManometr, *MnuSignalSCADA,
+        *MnuTextSignal, *mnuVent, *MnuControl, *MnuJurnSignal, *MnuClockSCADA;
     QAction *MnuOrvo, *MnuSaveOrvo, *MnuSaveOrvoSCADA, *MnuAllSaveOrvoSCADA;
     QAction *mnuTesk, *mnuCalculiator, *mnuOSC, *mnuOSC_Orvo;
     QAction *mnuHelp, *mnuHelp5, *mnuHelp4, *mnuHelp3, *mnuHelp1, *mnuHelp2;
     QAction *mnuEdit, *mnuCopy, *mnuPaste, *mnuDelete;
     QMenu *mnuEditMenu; // the page editor's context menu
 
-    QWidget *Client;  // the window's own drawing surface, pixel coordinates
+    QWidget *Client; // the window's own drawing surface, pixel coordinates
     QLabel *Logo;
     std::array<QLabel *, 105> Block_IMAGE{};
     QLineEdit *Varning_Text;
@@ -75,13 +75,13 @@ public:
     // Each subsystem's handlers live in an object of that subsystem, owned here.
     // (Add one member per subsystem object below, and one line in attachSubsystems().)
     // -- subsystem objects --
-    std::unique_ptr<ControllerLink> link; // serial port, TCP client and server of every transfer
-    std::unique_ptr<SchemaUpload> schemaUpload; // "&Записати схему в Orvo_Tesk", Timer_05
+    std::unique_ptr<ControllerLink> link;                 // serial port, TCP client and server of every transfer
+    std::unique_ptr<SchemaUpload> schemaUpload;           // "&Записати схему в Orvo_Tesk", Timer_05
     std::unique_ptr<PageView> pageView;                   // page tabs, page canvases, blink timer
     std::unique_ptr<SchemaView> schemaView;               // schema view, view switch, netlist menu
     std::unique_ptr<ProjectSettingsMenu> projectSettings; // "&Створити проект", "&Налаштування"
-    std::unique_ptr<PageEditor> pageEditor;              // insert items, canvas events, page settings
-    std::unique_ptr<ProjectMenu> projectMenu;             // "&Зберегти проект", "&Відкрити проект"
+    std::unique_ptr<PageEditor> pageEditor;               // insert items, canvas events, page settings
+    std::unique_ptr<ProjectMenu> projectMenu; // "&Зберегти проект", "&Відкрити проект"
     // -- end of subsystem objects --
 
 protected:

@@ -11,13 +11,13 @@
 namespace pelmora {
 
 struct VersionItem {
-    const char *menuName;     // mnuHelp5 ...
-    const char16_t *caption;  // menu caption
-    std::uint8_t code;        // Format_Version
+    const char *menuName;    // mnuHelp5 ...
+    const char16_t *caption; // menu caption
+    std::uint8_t code;       // Format_Version
     const char16_t *windowCaption;
-    bool mechanismsVisible;   // mnuVent
-    std::int16_t touValues;   // Parametr_Value_Count(50)
-    std::int16_t rs4Texts;    // Parametr_Name_Count(5)
+    bool mechanismsVisible; // mnuVent
+    std::int16_t touValues; // Parametr_Value_Count(50)
+    std::int16_t rs4Texts;  // Parametr_Name_Count(5)
 };
 
 // In menu order.

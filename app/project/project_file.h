@@ -36,9 +36,9 @@ QString inFolder(const QString &folder, const QString &storedName);
 void prepareForSave(ProjectModel &m);
 
 struct WriteResult {
-    QByteArray bytes;  // the whole file, when ok
+    QByteArray bytes; // the whole file, when ok
     bool ok = false;
-    QString reason;    // why it could not be written: a value that does not fit its line
+    QString reason; // why it could not be written: a value that does not fit its line
 };
 // The project as a file. Texts are written without their line breaks (each
 // becomes a blank), so a text always stays on its own line.
@@ -47,8 +47,8 @@ WriteResult writeProjectFile(const ProjectModel &m);
 // --- Reading -------------------------------------------------------------------
 struct ReadResult {
     bool ok = false;
-    int line = 0;     // the line where reading stopped, from 1
-    QString reason;   // why the file cannot be read
+    int line = 0;   // the line where reading stopped, from 1
+    QString reason; // why the file cannot be read
     // The format version the header selected; nullopt when its code is none
     // of the known ones and the version was left as it was.
     std::optional<int> version;

@@ -52,12 +52,14 @@ inline bool hasComments(int v) { return v == 3 || v == 4 || v == 5 || v == 6; }
 inline bool hasSchemaTexts(int type, int v)
 {
     switch (type) {
-    case type::S_P: case type::PAN: case type::GRA: case type::JUR: case type::ALG: case type::REP:
-        return true;
-    case type::RS4:
-        return hasRs4Texts(v);
-    default:
-        return false;
+    case type::S_P:
+    case type::PAN:
+    case type::GRA:
+    case type::JUR:
+    case type::ALG:
+    case type::REP: return true;
+    case type::RS4: return hasRs4Texts(v);
+    default: return false;
     }
 }
 
@@ -74,8 +76,7 @@ inline QString textsHeader(const Catalogue &c, int b, int t)
            QString::fromUtf16(kBlockTrailer);
 }
 
-template <class Io, class Model>
-void walkElementRecords(Io &io, Model &m, int p, int n)
+template <class Io, class Model> void walkElementRecords(Io &io, Model &m, int p, int n)
 {
     auto &e = m.pages;
     io.record(p + 1, u"Параметр - ", n);
@@ -155,8 +156,7 @@ void walkElementRecords(Io &io, Model &m, int p, int n)
 
 // The 16 reserve lines of mechanism record (p, n). Those of page 0, slots 0
 // to 6, carry project-wide values; the others are "Reserv".
-template <class Io, class Model>
-void walkReserveLines(Io &io, Model &m, int p, int n)
+template <class Io, class Model> void walkReserveLines(Io &io, Model &m, int p, int n)
 {
     auto &e = m.pages;
     for (int k = 0; k <= 15; ++k) {
@@ -195,8 +195,7 @@ void walkReserveLines(Io &io, Model &m, int p, int n)
     }
 }
 
-template <class Io, class Model>
-void walkProjectFile(Io &io, Model &m)
+template <class Io, class Model> void walkProjectFile(Io &io, Model &m)
 {
     // 1. Header: the version code and the page count. A reader sets the
     // version, the page count and the counts that follow from the version.
@@ -352,7 +351,8 @@ void walkProjectFile(Io &io, Model &m)
         for (int k = 0; k <= P; ++k) {
             if constexpr (Io::reading) {
                 // The ALGORITHM set-points are kept as the texts of their lines.
-                io.real(sch.Parametr_Value(o + k), t == type::ALG && k >= 1 ? &sch.ALGORITHM_Block_Line(0, k) : nullptr);
+                io.real(sch.Parametr_Value(o + k),
+                        t == type::ALG && k >= 1 ? &sch.ALGORITHM_Block_Line(0, k) : nullptr);
             } else {
                 io.real(sch.Parametr_Value(o + k));
             }

@@ -83,11 +83,23 @@ public:
     int lineNumber() const { return line_; }
     std::optional<int> version() const { return version_; }
 
-    template <class T> void I(T &v) { store(v, strict(), std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()); }
-    template <class T> void L(T &v) { store(v, strict(), std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()); }
+    template <class T> void I(T &v)
+    {
+        store(v, strict(), std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max());
+    }
+    template <class T> void L(T &v)
+    {
+        store(v, strict(), std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+    }
     template <class T> void B(T &v) { store(v, strict(), 0, 255); }
-    template <class T> void leadI(T &v) { store(v, leading(), std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()); }
-    template <class T> void leadL(T &v) { store(v, leading(), std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()); }
+    template <class T> void leadI(T &v)
+    {
+        store(v, leading(), std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max());
+    }
+    template <class T> void leadL(T &v)
+    {
+        store(v, leading(), std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+    }
     template <class T> void leadB(T &v) { store(v, leading(), 0, 255); }
 
     void real(float &v, QString *keepText)

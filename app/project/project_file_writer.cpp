@@ -36,8 +36,14 @@ public:
     Writer() { out_.reserve(1 << 21); }
     QString &text() { return out_; }
 
-    template <class T> void I(const T &v) { integer(v, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()); }
-    template <class T> void L(const T &v) { integer(v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()); }
+    template <class T> void I(const T &v)
+    {
+        integer(v, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max());
+    }
+    template <class T> void L(const T &v)
+    {
+        integer(v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+    }
     template <class T> void B(const T &v) { integer(v, 0, 255); }
     template <class T> void leadI(const T &v) { I(v); }
     template <class T> void leadL(const T &v) { L(v); }

@@ -1,15 +1,15 @@
 #include "project/project_menu.h"
 
 #include "core/services.h"
-#include "project/config_scada.h"
 #include "pages/page_editor.h"
 #include "pages/page_restore.h"
 #include "pages/page_view.h"
+#include "project/config_scada.h"
 #include "project/format_version.h"
-#include "project/project_file_layout.h"
-#include "project/schema_view.h"
 #include "project/project_file.h"
 #include "project/project_file_disk.h"
+#include "project/project_file_layout.h"
+#include "project/schema_view.h"
 #include "schema/schema_import.h"
 #include "upload/controller_link.h"
 
@@ -32,10 +32,7 @@ const QString kProjectFilter = QStringLiteral("project file|*.prt");
 
 // The file dialog leaves the chosen file's folder current: the copies and the
 // later opening look for the project's files there.
-void makeFolderCurrent(const QString &file)
-{
-    QDir::setCurrent(QFileInfo(file).absolutePath());
-}
+void makeFolderCurrent(const QString &file) { QDir::setCurrent(QFileInfo(file).absolutePath()); }
 
 } // namespace
 

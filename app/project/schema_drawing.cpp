@@ -8,10 +8,7 @@ const QColor kBlue(0, 0, 255);
 
 } // namespace
 
-SchemaCell schemaCellOfBlock(int block)
-{
-    return {(block + 7) / 8, (block + 7) % 8};
-}
+SchemaCell schemaCellOfBlock(int block) { return {(block + 7) / 8, (block + 7) % 8}; }
 
 int schemaPictureOfBlock(int block)
 {

@@ -24,19 +24,14 @@
 namespace pelmora {
 namespace {
 
-
 // The longest text the first value row of the block parameter dialog takes:
 // a journal block names its records with up to 40 characters, every other
 // block with up to 17.
-int firstRowLength(int typeCode)
-{
-    return typeCode == type::JUR ? 40 : 17;
-}
+int firstRowLength(int typeCode) { return typeCode == type::JUR ? 40 : 17; }
 
 // The first value row of the block parameter dialog, wherever the dialog
 // keeps it: its row array, or a child named "Value_Text_1".
-template <typename Dialog>
-QLineEdit *firstValueRow(Dialog &dlg)
+template <typename Dialog> QLineEdit *firstValueRow(Dialog &dlg)
 {
     if constexpr (requires { dlg.Value_Text[1]; }) {
         return dlg.Value_Text[1];
@@ -44,7 +39,6 @@ QLineEdit *firstValueRow(Dialog &dlg)
         return dlg.template findChild<QLineEdit *>(QStringLiteral("Value_Text_1"));
     }
 }
-
 
 // Shows a top-level window; one that is already on screen comes to the front.
 void showWindow(QWidget *window)
@@ -82,10 +76,7 @@ SchemaView::SchemaView(Config_SCADA &main) : main_(main)
 
 SchemaView::~SchemaView() = default;
 
-void SchemaView::Draw_Schema()
-{
-    pelmora::Draw_Schema(main_.model(), *this);
-}
+void SchemaView::Draw_Schema() { pelmora::Draw_Schema(main_.model(), *this); }
 
 void SchemaView::clearDrawing()
 {
@@ -101,10 +92,7 @@ void SchemaView::showBlockPicture(int index, int typeCode, int left, int top)
     img->setVisible(true);
 }
 
-void SchemaView::hideBlockPicture(int index)
-{
-    main_.Block_IMAGE[static_cast<std::size_t>(index)]->setVisible(false);
-}
+void SchemaView::hideBlockPicture(int index) { main_.Block_IMAGE[static_cast<std::size_t>(index)]->setVisible(false); }
 
 void SchemaView::drawText(int x, int y, const QString &text, const QColor &colour, int pointSize)
 {
@@ -248,10 +236,7 @@ void SchemaView::mnuSchema_Click()
     Draw_Schema();
 }
 
-void SchemaView::Exit_SCADA_Click(int /*Index*/)
-{
-    mnuSchema_Click();
-}
+void SchemaView::Exit_SCADA_Click(int /*Index*/) { mnuSchema_Click(); }
 
 void SchemaView::mnuNetlist_Click()
 {

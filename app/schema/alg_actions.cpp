@@ -86,8 +86,7 @@ const Operator kSpOperators[] = {{u" = ", 64},  {u" += ", 72},  {u" -= ", 80}, {
 const Operator kSiSpOperators[] = {{u" = ", 112}, {u" += ", 120}, {u" -= ", 128}, {u" *= ", 136}, {u" /= ", 144}};
 
 // The opcode of the first operator of the list found anywhere in the statement.
-template <std::size_t N>
-std::optional<int> opcodeOf(const QString &text, const Operator (&ops)[N])
+template <std::size_t N> std::optional<int> opcodeOf(const QString &text, const Operator (&ops)[N])
 {
     for (const Operator &op : ops)
         if (text.contains(QString::fromUtf16(op.text)))

@@ -16,11 +16,13 @@ struct Comparison {
     int code;
     bool takesOperand;
 };
+// clang-format off
 const Comparison kComparisons[] = {
     {u" = ", 0, true},   {u" < ", 1, true},  {u" > ", 2, true},   {u" <= ", 3, true}, {u" >= ", 4, true},
     {u" <> ", 5, true},  {u" AND ", 6, true}, {u" OR ", 7, true}, {u" XOR ", 8, true}, {u"CALL", 9, false},
     {u"RET", 10, false},
 };
+// clang-format on
 
 // Classes of the left operand, in the order they are tested. `from` is the
 // character the item number starts at; 0 when the class has no number byte,

@@ -17,15 +17,14 @@
 namespace pelmora::alg {
 namespace {
 
-constexpr int kStoredSteps = 256;      // steps the block's record holds
-constexpr int kUnreachedStep = 257;    // where a YES or NO block no step leads to is compiled
-constexpr int kNetNodesMax = 129;      // node entries read per net
-constexpr int kFieldsMax = 9999;       // fields of a flowchart file
-constexpr int kComponentNames = 600;   // designators kept for the failure message
+constexpr int kStoredSteps = 256;    // steps the block's record holds
+constexpr int kUnreachedStep = 257;  // where a YES or NO block no step leads to is compiled
+constexpr int kNetNodesMax = 129;    // node entries read per net
+constexpr int kFieldsMax = 9999;     // fields of a flowchart file
+constexpr int kComponentNames = 600; // designators kept for the failure message
 
 // Step_Link slots.
-constexpr int kYesToStep = 1, kNoToStep = 2, kYesToBlock = 3, kNoToBlock = 4, kAfterYesBlock = 5,
-              kAfterNoBlock = 6;
+constexpr int kYesToStep = 1, kNoToStep = 2, kYesToBlock = 3, kNoToBlock = 4, kAfterYesBlock = 5, kAfterNoBlock = 6;
 
 // The calls for one YES or NO block: the four lists (L, C, R, T, V, F), then the two actions (L, C, OR, AND, R).
 struct BranchCalls {
@@ -45,8 +44,8 @@ constexpr BranchCalls kNoCalls = {
 // set-points, which operands "SP n = v" set while compiling.
 class Rollback {
 public:
-    explicit Rollback(ProjectModel &m) : m_(m), offsets_(m.alg.Step_Offset), size_(m.alg.Alg_Size),
-                                          sizeEmpty_(m.alg.Alg_Size_Empty)
+    explicit Rollback(ProjectModel &m)
+        : m_(m), offsets_(m.alg.Step_Offset), size_(m.alg.Alg_Size), sizeEmpty_(m.alg.Alg_Size_Empty)
     {
         const long long first = m.schema.Parametr_Value_Start(m.settings.Num_Block_Edit);
         for (long long i = first + 1; i <= first + 128; ++i)
@@ -89,9 +88,9 @@ private:
 
     ProjectModel &m_;
     AlgorithmTables &alg_;
-    int count_ = 0;        // fields stored plus one
-    int components_ = 0;   // components met so far
-    QString current_;      // designator of the component being compiled
+    int count_ = 0;      // fields stored plus one
+    int components_ = 0; // components met so far
+    QString current_;    // designator of the component being compiled
     QStringList longNets_, highSteps_, unreachedBlocks_;
 };
 
@@ -214,8 +213,8 @@ bool FlowchartImport::linkNet(int line)
             continue;
         ++c;
         if (n.letter != u"S" && c > 1) {
-            showMessage(msg::twoEntries + n.letter + QString::number(n.number) + QStringLiteral(" и ") +
-                        entry->letter + QString::number(entry->number) + u' ' + netEntry);
+            showMessage(msg::twoEntries + n.letter + QString::number(n.number) + QStringLiteral(" и ") + entry->letter +
+                        QString::number(entry->number) + u' ' + netEntry);
             ok = false;
         }
         if (n.letter == u"S")

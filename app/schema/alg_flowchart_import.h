@@ -24,8 +24,8 @@ inline const QString fileNotNetlist = QStringLiteral("Помилка ім'я ф�
 inline const QString attributes = QStringLiteral("Помилка -Attributes- блок ");
 inline const QString twoEntries = QStringLiteral("Помилка з'єднання виходів!!!");
 // Reports of what the controller would not get.
-inline const QString programTooLarge =
-    QStringLiteral("Програма не вміщується в пам'ять блоку <АЛГОРИТМ>: потрібно %1 комірок, є %2. Програму не збережено.");
+inline const QString programTooLarge = QStringLiteral(
+    "Програма не вміщується в пам'ять блоку <АЛГОРИТМ>: потрібно %1 комірок, є %2. Програму не збережено.");
 inline const QString netTooLong = QStringLiteral("Ланцюг має понад 129 вузлів, решту вузлів не враховано: ");
 inline const QString stepsNotStored = QStringLiteral("Кроки з номером понад 256 не зберігаються: ");
 inline const QString blocksNotReached = QStringLiteral("Блоки, до яких не веде жоден крок, не зберігаються: ");

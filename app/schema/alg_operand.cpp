@@ -198,28 +198,18 @@ void OperandCompiler::parenthesisCheck()
         return;
     const QString *text = nullptr;
     switch (R_) {
-    case row::Operand:
-        text = &msg::operandParenthesisCondition;
-        break;
+    case row::Operand: text = &msg::operandParenthesisCondition; break;
     case row::YesAction1 + 2:
-    case row::YesAction2 + 2:
-        text = &msg::operandParenthesisYes;
-        break;
+    case row::YesAction2 + 2: text = &msg::operandParenthesisYes; break;
     case row::NoAction1 + 2:
-    case row::NoAction2 + 2:
-        text = &msg::operandParenthesisNo;
-        break;
-    default:
-        return;
+    case row::NoAction2 + 2: text = &msg::operandParenthesisNo; break;
+    default: return;
     }
     reportCritical(*text + QString::number(m_.alg.Num_Step));
 }
 
 } // namespace
 
-void Compile_Operand(ProjectModel &m, const QString &T, int R)
-{
-    OperandCompiler(m, T, R).run();
-}
+void Compile_Operand(ProjectModel &m, const QString &T, int R) { OperandCompiler(m, T, R).run(); }
 
 } // namespace pelmora::alg

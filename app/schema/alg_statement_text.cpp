@@ -51,10 +51,7 @@ long long find(const QString &text, const QString &what, long long from)
     return at < 0 ? 0 : at + 1;
 }
 
-double numberValue(const QString &text)
-{
-    return num::leadingNumber(text);
-}
+double numberValue(const QString &text) { return num::leadingNumber(text); }
 
 std::uint8_t toByte(double v)
 {
@@ -72,15 +69,9 @@ std::int32_t toWhole(double v)
     return *w;
 }
 
-std::uint8_t &stepByte(AlgorithmTables &alg, int row)
-{
-    return alg.Step_Code(row, alg.Num_Step - 1);
-}
+std::uint8_t &stepByte(AlgorithmTables &alg, int row) { return alg.Step_Code(row, alg.Num_Step - 1); }
 
-void reportCritical(const QString &text)
-{
-    showMessage(text, MsgIcon::Critical, MsgButtons::Ok);
-}
+void reportCritical(const QString &text) { showMessage(text, MsgIcon::Critical, MsgButtons::Ok); }
 
 void reportStepError(AlgorithmTables &alg, const QString &text)
 {

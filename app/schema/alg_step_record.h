@@ -13,11 +13,11 @@ namespace pelmora::alg {
 
 // Rows of one step's column in Step_Code.
 namespace row {
-constexpr int Kind = 0;     // condition kind, 0 = no condition
-constexpr int Number = 1;   // condition number byte
-constexpr int Operand = 2;  // right-hand operand, rows 2 and 3
-constexpr int Compare = 4;  // comparison code
-constexpr int Parts = 9;    // one bit per present optional part
+constexpr int Kind = 0;    // condition kind, 0 = no condition
+constexpr int Number = 1;  // condition number byte
+constexpr int Operand = 2; // right-hand operand, rows 2 and 3
+constexpr int Compare = 4; // comparison code
+constexpr int Parts = 9;   // one bit per present optional part
 constexpr int YesOut = 10, YesFlag = 18, YesAction1 = 26, YesAction2 = 30;
 constexpr int NoOut = 34, NoFlag = 42, NoAction1 = 50, NoAction2 = 54;
 } // namespace row
@@ -70,8 +70,7 @@ OperandBytes packC(double t, int unit);
 void Save_parametr_NAME(ProjectModel &m, int cnt_BLOK, int YES_NO);
 
 // The same into a given text pool, with the block's record starting at base.
-void saveStepRecord(AlgorithmTables &alg, Table<QString, 0, 20000> &texts, long long base, int cnt_BLOK,
-                    int YES_NO);
+void saveStepRecord(AlgorithmTables &alg, Table<QString, 0, 20000> &texts, long long base, int cnt_BLOK, int YES_NO);
 
 // Record length of step s (1..500): 11 plus the sizes of its present parts.
 int stepRecordLength(const AlgorithmTables &alg, const Catalogue &c, int s);

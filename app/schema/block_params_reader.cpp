@@ -16,8 +16,7 @@ using namespace Qt::StringLiterals;
 // allowed, either decimal separator).
 double wholeNumber(const QString &text)
 {
-    static const QRegularExpression number(
-        uR"(^\s*[+-]?(\d+([.,]\d*)?|[.,]\d+)([eEdD][+-]?\d+)?\s*$)"_s);
+    static const QRegularExpression number(uR"(^\s*[+-]?(\d+([.,]\d*)?|[.,]\d+)([eEdD][+-]?\d+)?\s*$)"_s);
     if (!number.match(text).hasMatch())
         throw ImportStop{};
     return num::leadingNumberAnySeparator(text);
@@ -36,8 +35,7 @@ public:
     BlockReader(ImportContext &ctx, int b)
         : s_(ctx.m.schema), c_(ctx.m.catalogue), settings_(ctx.m.settings), b_(b), t_(s_.Block_Type(b)),
           name_(s_.Block_Name(3, b))
-    {
-    }
+    {}
 
     void read();
 
@@ -54,10 +52,7 @@ private:
         return start + k;
     }
 
-    void searchFailed() const
-    {
-        showMessage(u"Помилка параметра!!!Блок U"_s + QString::number(b_), MsgIcon::Critical);
-    }
+    void searchFailed() const { showMessage(u"Помилка параметра!!!Блок U"_s + QString::number(b_), MsgIcon::Critical); }
 
     // Attr_Col := the column after the third double quote among columns 5 to
     // 32 of the line. A line without one there has no value column.
@@ -177,16 +172,14 @@ private:
 
     // The value code of the component name in a list of names; none when the
     // name is not listed.
-    template <std::size_t N>
-    std::optional<int> variant(const std::array<const char *, N> &names) const
+    template <std::size_t N> std::optional<int> variant(const std::array<const char *, N> &names) const
     {
         for (std::size_t k = 0; k < N; ++k)
             if (name_ == QLatin1StringView(names[k]))
                 return static_cast<int>(k);
         return std::nullopt;
     }
-    template <std::size_t N>
-    void variantAt(long long offset, const std::array<const char *, N> &names)
+    template <std::size_t N> void variantAt(long long offset, const std::array<const char *, N> &names)
     {
         if (const auto v = variant(names))
             setV(offset, *v);
@@ -358,7 +351,7 @@ void BlockReader::readOSC()
         const char16_t *name;
         int code;
         int pairs;
-        int step;  // slot of pair i: step * i + 1
+        int step; // slot of pair i: step * i + 1
     };
     static const Variant variants[] = {
         {u"OSC4_ONE", 0, 4, 2}, {u"OSC4_GEN", 1, 8, 1}, {u"OSC2_ONE", 2, 2, 2}, {u"OSC2_GEN", 3, 4, 1}};
@@ -410,9 +403,7 @@ void BlockReader::readALG()
 void BlockReader::read()
 {
     switch (t_) {
-    case type::A_I:
-        readAI();
-        break;
+    case type::A_I: readAI(); break;
     case type::A_O:
         networkNumber();
         setV(c_.Parametr_Value_Slot(t_, 0) + 1, name_ == u"A_OUT"_s ? 0 : 1);
@@ -439,28 +430,18 @@ void BlockReader::read()
         }
         break;
     }
-    case type::D_O:
-        readDO();
-        break;
-    case type::RS4:
-        readRS4();
-        break;
+    case type::D_O: readDO(); break;
+    case type::RS4: readRS4(); break;
     case type::MUL:
     case type::DIV:
     case type::SQR:
-    case type::LIM:
-        numPairs(4);
-        break;
+    case type::LIM: numPairs(4); break;
     case type::SUM:
         variantAt(9, std::array{"SUM2_4", "SUM2_3", "SUM8_1"});
         numPairs(9);
         break;
-    case type::AND:
-        variantAt(0, std::array{"AND2_4", "AND4_2", "AND8_1"});
-        break;
-    case type::OR_:
-        variantAt(0, std::array{"OR_2_4", "OR_4_2", "OR_8_1"});
-        break;
+    case type::AND: variantAt(0, std::array{"AND2_4", "AND4_2", "AND8_1"}); break;
+    case type::OR_: variantAt(0, std::array{"OR_2_4", "OR_4_2", "OR_8_1"}); break;
     case type::REG: {
         findNum();
         const QString edge = readChars(5);
@@ -484,9 +465,7 @@ void BlockReader::read()
         variantAt(0, std::array{"PID_ANALOG1", "PID_ANALOG2", "PID_IMPULS", "PID_IMPULS1", "PID_RELAY"});
         numPairs(11);
         break;
-    case type::MUX:
-        variantAt(0, std::array{"MUX1_6", "MUX2_3", "MUXD1_8", "MUXD2_4"});
-        break;
+    case type::MUX: variantAt(0, std::array{"MUX1_6", "MUX2_3", "MUXD1_8", "MUXD2_4"}); break;
     case type::PRO: {
         findNum();
         const int d = digit(readChars(1)) - 1;
@@ -495,19 +474,11 @@ void BlockReader::read()
         numPairs(128);
         break;
     }
-    case type::PAN:
-        readPAN();
-        break;
+    case type::PAN: readPAN(); break;
     case type::RTC:
-    case type::CMP:
-        numPairs(6);
-        break;
-    case type::COD:
-        readCOD();
-        break;
-    case type::MIN:
-        variantAt(0, std::array{"MIN_MAX_MIN", "MIN_MAX_MAX"});
-        break;
+    case type::CMP: numPairs(6); break;
+    case type::COD: readCOD(); break;
+    case type::MIN: variantAt(0, std::array{"MIN_MAX_MIN", "MIN_MAX_MAX"}); break;
     case type::TIM:
         if (name_ == u"TIMER_2"_s) {
             setV(0, 1);
@@ -517,18 +488,10 @@ void BlockReader::read()
             numPairs(4);
         }
         break;
-    case type::COU:
-        numPairs(3);
-        break;
-    case type::OSC:
-        readOSC();
-        break;
-    case type::GRA:
-        readFixedInputs(0);
-        break;
-    case type::JUR:
-        readFixedInputs(50);
-        break;
+    case type::COU: numPairs(3); break;
+    case type::OSC: readOSC(); break;
+    case type::GRA: readFixedInputs(0); break;
+    case type::JUR: readFixedInputs(50); break;
     case type::LOG:
         for (int k = 0; k < 3; ++k) {
             findNum();
@@ -537,14 +500,12 @@ void BlockReader::read()
             numPairs(2);
         }
         break;
-    case type::ALG:
-        readALG();
-        break;
+    case type::ALG: readALG(); break;
     case type::UNI:
-        if (const auto code = variant(std::array{
-                "UNI_STEP_OFF_ON", "UNI_MENU", "UNI_IF_THEN", "UNI_IF_THEN_ELSE", "UNI_ZARIADKA_GA", "UNI_DEC_HEX",
-                "UNI_REVERS", "UNI_SHIBER_KLAPAN", "UNI_RTC", "UNI_FILTER_4", "UNI_GRAPH_START_STOP", "UNI_ALG_INP",
-                "UNI_ALG_OUT", "UNI_SYS", "UNI_MOTOR_F", "UNI_TIMER_FIFO"})) {
+        if (const auto code = variant(std::array{"UNI_STEP_OFF_ON", "UNI_MENU", "UNI_IF_THEN", "UNI_IF_THEN_ELSE",
+                                                 "UNI_ZARIADKA_GA", "UNI_DEC_HEX", "UNI_REVERS", "UNI_SHIBER_KLAPAN",
+                                                 "UNI_RTC", "UNI_FILTER_4", "UNI_GRAPH_START_STOP", "UNI_ALG_INP",
+                                                 "UNI_ALG_OUT", "UNI_SYS", "UNI_MOTOR_F", "UNI_TIMER_FIFO"})) {
             setV(0, *code);
             for (int i = 0; i < 8; ++i) {
                 setSlot(valueN_, i + 1);
@@ -556,16 +517,12 @@ void BlockReader::read()
         for (int k = 0; k < 16; ++k)
             strPair();
         break;
-    default:
-        break; // SYS, ABS, XOR, TRI, SCA, MON, INV, TOU and the unused codes read nothing
+    default: break; // SYS, ABS, XOR, TRI, SCA, MON, INV, TOU and the unused codes read nothing
     }
 }
 
 } // namespace
 
-void readBlockParameters(ImportContext &ctx, int b)
-{
-    BlockReader(ctx, b).read();
-}
+void readBlockParameters(ImportContext &ctx, int b) { BlockReader(ctx, b).read(); }
 
 } // namespace pelmora::netlist

@@ -146,8 +146,8 @@ void removeInverters(ImportContext &ctx)
 
     for (long long i = 2; i <= count; ++i) {
         const auto ui = static_cast<std::size_t>(i);
-        const bool head = cached ? node[ui] && !node[ui - 1]
-                                 : startsWith(lines(i), kNode) && !startsWith(lines(i - 1), kNode);
+        const bool head =
+            cached ? node[ui] && !node[ui - 1] : startsWith(lines(i), kNode) && !startsWith(lines(i - 1), kNode);
         if (!head || letterOf(lines(i)) != u"D")
             continue;
         if (!cached) {
@@ -243,24 +243,16 @@ void scanNets(ImportContext &ctx)
                 set(2 * k + 1, src);
             };
             switch (D) {
-            case type::GRA:
-                pair([&](long long j, std::uint8_t v) { s.Grafik_Link(j) = v; }, q - 1, 32);
-                break;
-            case type::JUR:
-                pair([&](long long j, std::uint8_t v) { s.Jurnal_Link(j) = v; }, q - 1, 32);
-                break;
-            case type::SCA:
-                break;
+            case type::GRA: pair([&](long long j, std::uint8_t v) { s.Grafik_Link(j) = v; }, q - 1, 32); break;
+            case type::JUR: pair([&](long long j, std::uint8_t v) { s.Jurnal_Link(j) = v; }, q - 1, 32); break;
+            case type::SCA: break;
             case type::ALG:
             case type::REP: {
                 const long long row = D == type::ALG ? 2 : 0;
-                pair([&](long long j, std::uint8_t v) { s.Alg_Link(row, j) = v; }, q >= 35 ? q % 34 - 1 : q - 1,
-                     32);
+                pair([&](long long j, std::uint8_t v) { s.Alg_Link(row, j) = v; }, q >= 35 ? q % 34 - 1 : q - 1, 32);
                 break;
             }
-            default:
-                pair([&](long long j, std::uint8_t v) { s.Block_Link(j, d) = v; }, q - 1, 7);
-                break;
+            default: pair([&](long long j, std::uint8_t v) { s.Block_Link(j, d) = v; }, q - 1, 7); break;
             }
         }
         if (end)

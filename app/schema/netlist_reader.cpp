@@ -5,8 +5,8 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <array>
 #include <cstring>
 
@@ -55,10 +55,7 @@ bool NetlistFieldReader::fill()
     return true;
 }
 
-bool NetlistFieldReader::atEnd()
-{
-    return !fill();
-}
+bool NetlistFieldReader::atEnd() { return !fill(); }
 
 std::optional<QString> NetlistFieldReader::next()
 {
@@ -85,7 +82,8 @@ std::optional<QString> NetlistFieldReader::next()
         while (fill()) {
             const char *data = buffer_.constData();
             const char *from = data + pos_;
-            const auto *quote = static_cast<const char *>(std::memchr(from, '"', static_cast<std::size_t>(buffer_.size() - pos_)));
+            const auto *quote =
+                static_cast<const char *>(std::memchr(from, '"', static_cast<std::size_t>(buffer_.size() - pos_)));
             if (quote) {
                 add(from, quote - from);
                 pos_ = quote - data + 1;

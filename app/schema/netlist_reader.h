@@ -37,7 +37,6 @@ public:
 private:
     bool fill(); // false at the end of the file
 
-
     QIODevice &device_;
     QByteArray buffer_;
     qsizetype pos_ = 0;

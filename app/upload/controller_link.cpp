@@ -38,15 +38,9 @@ ControllerLink::~ControllerLink()
     server_.close();
 }
 
-bool ControllerLink::serialIsOpen() const
-{
-    return serial_.isOpen();
-}
+bool ControllerLink::serialIsOpen() const { return serial_.isOpen(); }
 
-QString ControllerLink::serialDevice() const
-{
-    return serialIsOpen() ? serial_.portName() : QString();
-}
+QString ControllerLink::serialDevice() const { return serialIsOpen() ? serial_.portName() : QString(); }
 
 bool ControllerLink::openSerialOnDemand(int comNumber)
 {
@@ -96,15 +90,9 @@ void ControllerLink::connectClient(const QString &host, quint16 port)
     client_.connectToHost(host, port);
 }
 
-void ControllerLink::closeClient()
-{
-    client_.abort();
-}
+void ControllerLink::closeClient() { client_.abort(); }
 
-bool ControllerLink::clientConnected() const
-{
-    return client_.state() == QAbstractSocket::ConnectedState;
-}
+bool ControllerLink::clientConnected() const { return client_.state() == QAbstractSocket::ConnectedState; }
 
 void ControllerLink::closeServer()
 {

@@ -7,8 +7,7 @@ namespace pelmora::page {
 int channelLevel(int value)
 {
     // Upper bound of each level.
-    static constexpr int upper[16] = {29, 58, 87, 103, 119, 135, 151, 167,
-                                      183, 199, 215, 223, 231, 239, 247, 255};
+    static constexpr int upper[16] = {29, 58, 87, 103, 119, 135, 151, 167, 183, 199, 215, 223, 231, 239, 247, 255};
     for (int level = 0; level < 16; ++level)
         if (value <= upper[level])
             return level;
@@ -71,8 +70,8 @@ std::vector<int> bandPixels(const QImage &canvas, int first, int width)
     return pixels;
 }
 
-std::vector<QByteArray> slotPackets(const QByteArray &image, int band, int page, int netNumber,
-                                    int length, int count, bool lastBand)
+std::vector<QByteArray> slotPackets(const QByteArray &image, int band, int page, int netNumber, int length, int count,
+                                    bool lastBand)
 {
     std::vector<QByteArray> packets;
     const int base = band * SlotBytes;
@@ -149,8 +148,8 @@ PageData buildPageData(const QImage &canvas, const ProjectModel &m, int page, QB
             return out;
         }
         out.slotLength[band] = slotLength;
-        out.packets[band] = slotPackets(image, band, page, m.settings.Num_Net, slotLength, count,
-                                        band == BandCount - 1);
+        out.packets[band] =
+            slotPackets(image, band, page, m.settings.Num_Net, slotLength, count, band == BandCount - 1);
     }
     return out;
 }

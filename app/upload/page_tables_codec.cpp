@@ -21,20 +21,19 @@ std::uint16_t Color_RGB_565(std::int32_t colour)
 bool longTableLayout(int formatVersion)
 {
     switch (formatVersion) {
-    case 0: case 3: case 4: case 5: case 6:
-        return true;
-    default:
-        return false;
+    case 0:
+    case 3:
+    case 4:
+    case 5:
+    case 6: return true;
+    default: return false;
     }
 }
 
 int tableLength(int formatVersion) { return longTableLayout(formatVersion) ? 3580 : 2971; }
 int tableWrittenLength(int formatVersion) { return longTableLayout(formatVersion) ? 3580 : 3036; }
 
-int textSignalFontCode(int pointSize)
-{
-    return static_cast<int>(num::roundHalfEven((pointSize - 10) / 4.0 + 2));
-}
+int textSignalFontCode(int pointSize) { return static_cast<int>(num::roundHalfEven((pointSize - 10) / 4.0 + 2)); }
 
 int parameterFontCode(int pointSize)
 {
@@ -57,10 +56,12 @@ int keyCell(int x, int y)
 
 Offset mechanismOffset(int pictureCode, bool backgroundFlag, int used)
 {
+    // clang-format off
     static constexpr Offset offsets[16] = {
         {12, 12}, {8, 12}, {8, 8}, {12, 8}, {6, 9}, {11, 6}, {14, 11}, {9, 14},
         {8, 47}, {4, 8}, {8, 4}, {47, 8}, {4, 36}, {3, 4}, {4, 3}, {36, 4},
     };
+    // clang-format on
     if (used <= 0 || pictureCode < 0 || pictureCode > 15)
         return {};
     if (pictureCode <= 7 && backgroundFlag)
@@ -127,8 +128,7 @@ private:
     int index_;
 };
 
-void writeTables(const ProjectModel &m, int p, int formatVersion, TableWriter &w,
-                 const ControlViewTop &controlViewTop)
+void writeTables(const ProjectModel &m, int p, int formatVersion, TableWriter &w, const ControlViewTop &controlViewTop)
 {
     const PageTables &t = m.pages;
     const int q = p + 1; // the one-per-page tables
@@ -283,8 +283,7 @@ void writeTables(const ProjectModel &m, int p, int formatVersion, TableWriter &w
 
 } // namespace
 
-std::optional<int> writeElementTables(const ProjectModel &m, int page, int formatVersion,
-                                      QByteArray &image, int start,
+std::optional<int> writeElementTables(const ProjectModel &m, int page, int formatVersion, QByteArray &image, int start,
                                       const ControlViewTop &controlViewTop)
 {
     if (page < 0 || page > 15)

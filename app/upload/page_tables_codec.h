@@ -55,8 +55,7 @@ using ControlViewTop = std::function<std::optional<double>(int slot)>;
 // nullopt when a value does not fit its field, a text character has no
 // single-byte code, or the tables would run past the end of the buffer; the
 // buffer may then hold part of the tables.
-std::optional<int> writeElementTables(const ProjectModel &m, int page, int formatVersion,
-                                      QByteArray &image, int start,
+std::optional<int> writeElementTables(const ProjectModel &m, int page, int formatVersion, QByteArray &image, int start,
                                       const ControlViewTop &controlViewTop = {});
 
 } // namespace pelmora::page

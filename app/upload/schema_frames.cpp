@@ -113,8 +113,7 @@ QByteArray schemaTableData(const ProjectModel &m, int step)
         for (int i = 0; i <= 3; ++i)
             put(s.Invert_Jurnal(i));
         break;
-    default:
-        break;
+    default: break;
     }
     return d;
 }
@@ -135,8 +134,8 @@ SchemaArea schemaValueArea(const ProjectModel &m)
         const auto bytes = Param_To_Bytes(v);
         if (!bytes) {
             const auto [b, n] = valueOwner(m, i);
-            const QString where = b ? blockName(m, b) + QStringLiteral(", параметр %1").arg(n)
-                                    : QStringLiteral("параметр №%1").arg(n);
+            const QString where =
+                b ? blockName(m, b) + QStringLiteral(", параметр %1").arg(n) : QStringLiteral("параметр №%1").arg(n);
             area.error = QStringLiteral("Помилка параметра: %1 = %2 не вміщується у формат контролера.")
                              .arg(where, num::shortText(v));
             area.bytes.clear();
@@ -241,8 +240,8 @@ SchemaFrames Schema_Frame(const ProjectModel &m)
     }
     const auto address = static_cast<std::uint8_t>(m.settings.Num_Net);
     // The header announces the areas exactly as steps 8 and 9 carry them.
-    out.frame[0] = schemaHeaderFrame(address, static_cast<int>(values.bytes.size()),
-                                     static_cast<int>(texts.bytes.size()));
+    out.frame[0] =
+        schemaHeaderFrame(address, static_cast<int>(values.bytes.size()), static_cast<int>(texts.bytes.size()));
     for (int step = 1; step <= 7; ++step)
         out.frame[step] = schemaTableFrame(address, step, schemaTableData(m, step));
     out.frame[8] = schemaTableFrame(address, 8, values.bytes);

@@ -9,10 +9,7 @@ namespace pelmora {
 const char16_t *const kSchemaPortError = u"Помилка порту!!!";
 const char16_t *const kSchemaTransferError = u"Помилка передачі !!!";
 
-int SchemaStepper::serialWireMs(qsizetype bytes)
-{
-    return static_cast<int>((bytes * 10 * 1000 + 115199) / 115200);
-}
+int SchemaStepper::serialWireMs(qsizetype bytes) { return static_cast<int>((bytes * 10 * 1000 + 115199) / 115200); }
 
 int SchemaStepper::start(const std::array<QByteArray, 10> &frames, int linkKind, int requestPeriod)
 {

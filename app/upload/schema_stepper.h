@@ -41,10 +41,10 @@ public:
     void abandon() { running_ = false; }
 
     struct Result {
-        int progress = 0;             // the progress bar's value for this tick
-        std::optional<int> interval;  // the timer's interval from now on, when it changes
-        bool finished = false;        // stop the timer, unload the window, enable the settings dialog
-        QString message;              // shown (after the timer has stopped) when not empty
+        int progress = 0;            // the progress bar's value for this tick
+        std::optional<int> interval; // the timer's interval from now on, when it changes
+        bool finished = false;       // stop the timer, unload the window, enable the settings dialog
+        QString message;             // shown (after the timer has stopped) when not empty
         MsgIcon icon = MsgIcon::None;
     };
     // One tick: performs step Schema_Step, then advances it.

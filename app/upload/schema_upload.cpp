@@ -14,8 +14,7 @@ namespace pelmora {
 
 const char16_t *const kComPortError = u"Помилка СОМ порту!";
 
-SchemaUpload::SchemaUpload(Config_SCADA &main)
-    : main_(main), stepper_(main.model().link)
+SchemaUpload::SchemaUpload(Config_SCADA &main) : main_(main), stepper_(main.model().link)
 {
     Timer_05 = new QTimer(this);
     Timer_05->setObjectName(QStringLiteral("Timer_05"));

@@ -28,13 +28,13 @@ namespace control_server {
 // Results of every entry point and class-object call.
 enum Result : std::int32_t {
     Ok = 0,
-    False = 1,              // success with a "no" answer (DllCanUnloadNow)
+    False = 1, // success with a "no" answer (DllCanUnloadNow)
     Fail = -1,
     ClassNotAvailable = -2, // the library does not serve that class id
     NoInterface = -3,       // the class object interface asked for is unknown
     InvalidArgument = -4,
-    RegistryError = -5,     // the control registry could not be written
-    NoApplication = -6,     // no QApplication, or not called on its thread
+    RegistryError = -5, // the control registry could not be written
+    NoApplication = -6, // no QApplication, or not called on its thread
 };
 
 // The one class-object interface of this contract.

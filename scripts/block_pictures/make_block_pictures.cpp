@@ -25,14 +25,46 @@ const QColor kInk(30, 30, 40);
 QColor familyColour(int code)
 {
     switch (code) {
-    case 1: case 2: case 3: case 4: case 5: return QColor(190, 225, 255);    // inputs, outputs, links
-    case 6: case 30: case 47: return QColor(225, 225, 225);                   // system
-    case 9: case 10: case 11: case 12: case 13: case 33: case 34: return QColor(255, 235, 170); // arithmetic
-    case 17: case 18: case 19: case 20: case 21: case 44: case 49: return QColor(200, 240, 200); // logic
-    case 25: case 26: case 27: case 28: case 35: case 36: case 37: return QColor(255, 215, 200); // control
-    case 29: case 38: case 41: case 42: case 43: case 48: case 50: return QColor(225, 210, 250); // display, records
-    case 31: case 45: case 46: return QColor(255, 200, 230);                  // programs
-    default: return QColor(210, 210, 210);                                    // no block type
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5: return QColor(190, 225, 255); // inputs, outputs, links
+    case 6:
+    case 30:
+    case 47: return QColor(225, 225, 225); // system
+    case 9:
+    case 10:
+    case 11:
+    case 12:
+    case 13:
+    case 33:
+    case 34: return QColor(255, 235, 170); // arithmetic
+    case 17:
+    case 18:
+    case 19:
+    case 20:
+    case 21:
+    case 44:
+    case 49: return QColor(200, 240, 200); // logic
+    case 25:
+    case 26:
+    case 27:
+    case 28:
+    case 35:
+    case 36:
+    case 37: return QColor(255, 215, 200); // control
+    case 29:
+    case 38:
+    case 41:
+    case 42:
+    case 43:
+    case 48:
+    case 50: return QColor(225, 210, 250); // display, records
+    case 31:
+    case 45:
+    case 46: return QColor(255, 200, 230); // programs
+    default: return QColor(210, 210, 210); // no block type
     }
 }
 
@@ -224,7 +256,7 @@ void drawSymbol(QPainter &p, int code)
         p.drawLine(QPointF(20, 26), QPointF(25, 28));
         break;
     case 31: glyph(p, QStringLiteral("0110"), 10); break; // code
-    case 33: { // minimum: a dip to its lowest point
+    case 33: {                                            // minimum: a dip to its lowest point
         QPainterPath path;
         path.moveTo(6, 19);
         path.quadTo(20, 42, 34, 19);
@@ -300,7 +332,7 @@ void drawSymbol(QPainter &p, int code)
         p.drawRect(QRectF(19, 21, 10, 4));
         break;
     case 44: glyph(p, QStringLiteral("&|!"), 13); break; // logic expression
-    case 45: { // ALGORITHM: a flowchart decision with its two branches
+    case 45: {                                           // ALGORITHM: a flowchart decision with its two branches
         QPolygonF diamond;
         diamond << QPointF(20, 16) << QPointF(27, 22) << QPointF(20, 28) << QPointF(13, 22);
         p.drawPolygon(diamond);

@@ -92,11 +92,11 @@ QImage controlPicture(int k)
     p.setRenderHint(QPainter::Antialiasing);
     const QColor red(200, 30, 30), green(30, 150, 50), grey(150, 150, 150), blue(40, 90, 190), amber(220, 150, 20);
     switch (k) {
-    case 0: key(p, grey, QString()); break;                          // ПУСТО
+    case 0: key(p, grey, QString()); break; // ПУСТО
     case 1: key(p, red, QStringLiteral("СТОП"), Qt::white, 10); break;
     case 2: key(p, green, QStringLiteral("ПУСК"), Qt::white, 10); break;
-    case 3: roundKey(p, green, QStringLiteral("ПУСК")); break;        // ПУСК 2
-    case 4: {                                                          // Тумблер
+    case 3: roundKey(p, green, QStringLiteral("ПУСК")); break; // ПУСК 2
+    case 4: {                                                  // Тумблер
         key(p, QColor(90, 90, 100), QString());
         p.setBrush(QColor(230, 230, 230));
         p.setPen(QPen(kInk, 1));
@@ -110,15 +110,15 @@ QImage controlPicture(int k)
     case 7: key(p, amber, QStringLiteral("КСС"), kInk); break;
     case 8: key(p, QColor(80, 80, 80), QStringLiteral("OFF"), QColor(255, 200, 200)); break;
     case 9: key(p, green, QStringLiteral("ON")); break;
-    case 10: roundKey(p, red, QStringLiteral("СТОП")); break;         // СТОП 1
-    case 11: {                                                         // ПУСК 11
+    case 10: roundKey(p, red, QStringLiteral("СТОП")); break; // СТОП 1
+    case 11: {                                                // ПУСК 11
         roundKey(p, green, QString());
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
         p.drawPolygon(QPolygonF() << QPointF(15, 11) << QPointF(29, 20) << QPointF(15, 29));
         break;
     }
-    case 12: {                                                         // "Мережа"
+    case 12: { // "Мережа"
         key(p, QColor(60, 120, 170), QString());
         p.setPen(QPen(Qt::white, 1.6));
         p.setBrush(Qt::NoBrush);
@@ -129,18 +129,18 @@ QImage controlPicture(int k)
         p.drawLine(QPointF(11, 26), QPointF(29, 26));
         break;
     }
-    case 13: {                                                         // "Клювик": a tick
+    case 13: { // "Клювик": a tick
         key(p, QColor(235, 235, 235), QString());
         p.setPen(QPen(green.darker(120), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPolyline(QPolygonF() << QPointF(10, 21) << QPointF(17, 29) << QPointF(31, 11));
         break;
     }
-    case 14: key(p, QColor(170, 200, 230), QString()); break;          // ПУСТО 1
-    case 15: key(p, QColor(200, 230, 170), QString()); break;          // ПУСТО 2
-    case 16: key(p, QColor(240, 220, 150), QString()); break;          // ПУСТО 3
+    case 14: key(p, QColor(170, 200, 230), QString()); break;            // ПУСТО 1
+    case 15: key(p, QColor(200, 230, 170), QString()); break;            // ПУСТО 2
+    case 16: key(p, QColor(240, 220, 150), QString()); break;            // ПУСТО 3
     case 17: key(p, green, QStringLiteral("П/С"), Qt::white, 12); break; // П_С зелена
     case 18: key(p, red, QStringLiteral("П/С"), Qt::white, 12); break;   // П_С червона
-    case 19: {                                                          // OFF_ON
+    case 19: {                                                           // OFF_ON
         key(p, QColor(90, 90, 90), QString());
         p.setFont(font(9));
         p.setPen(QColor(255, 190, 190));
@@ -471,7 +471,8 @@ int main(int argc, char **argv)
     assets.mkpath(QStringLiteral("mechanisms"));
     bool ok = true;
     for (int k = 0; k <= 19; ++k)
-        ok &= save(controlPicture(k), assets.filePath(QStringLiteral("controls/stop_%1.png").arg(k, 2, 10, QLatin1Char('0'))));
+        ok &= save(controlPicture(k),
+                   assets.filePath(QStringLiteral("controls/stop_%1.png").arg(k, 2, 10, QLatin1Char('0'))));
     ok &= save(menuPicture(), assets.filePath(QStringLiteral("controls/menu.png")));
     ok &= save(manometerPicture(), assets.filePath(QStringLiteral("controls/manometer.png")));
     ok &= save(graphPicture(), assets.filePath(QStringLiteral("controls/graph.png")));

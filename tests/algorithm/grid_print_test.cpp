@@ -95,8 +95,8 @@ TEST(FitText, CutsAtTheLastCharacterThatFits)
         double width;
         const char *fitted;
     };
-    const Case cases[] = {{"abcdef", 350, "abc"}, {"ab", 200, "ab"}, {"ab", 199, "a"}, {"", 0, ""}, {"x", 0, ""},
-                          {"x", -5, ""}};
+    const Case cases[] = {{"abcdef", 350, "abc"}, {"ab", 200, "ab"}, {"ab", 199, "a"}, {"", 0, ""},
+                          {"x", 0, ""},           {"x", -5, ""}};
     for (const Case &c : cases)
         EXPECT_EQ(Fit_Text(P, QString::fromLatin1(c.text), c.width), QString::fromLatin1(c.fitted)) << c.text;
 }
@@ -302,7 +302,8 @@ TEST_F(PrintButton, WithoutAPrinterOnlyTheMessageComes)
     Mem_ALGORITHM::Tab_Mem = 0;
     real->Coment_Set_SP_Click();
     real->Print_SP_Click(0);
-    EXPECT_EQ(ui().messageTexts(), QStringList({QStringLiteral("Друкувати таблицю?"), QStringLiteral("Помилка принтера!")}));
+    EXPECT_EQ(ui().messageTexts(),
+              QStringList({QStringLiteral("Друкувати таблицю?"), QStringLiteral("Помилка принтера!")}));
     real->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     main.Form_Unload();

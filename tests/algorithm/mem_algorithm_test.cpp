@@ -233,11 +233,13 @@ TEST_F(MemAlgorithmWindow, EnterInAValueBoxStoresTheLeadingNumber)
         float stored;
         const char *shown;
     };
+    // clang-format off
     const Case cases[] = {
         {1, 5, 3, 21, "12abc", 12.f, "12"},   {1, 1, 1, 1, "abc", 0.f, "0"},
         {1, 16, 15, 128, " -1 . 5e2", -150.f, "-150"}, {2, 7, 1, 7, "0.25", 0.25f, "0.25"},
         {2, 128, 1, 128, "1e60", 3.4028235e38f, "3.402823E+38"},
     };
+    // clang-format on
     for (const Case &c : cases) {
         showTab(c.grid - 1);
         setSp(c.sp, 99);
@@ -347,7 +349,8 @@ TEST_F(MemAlgorithmWindow, ZeroingSetpointsAsksTwiceOnTheCommentTab)
     showTab(1);
     ui().answers = {MsgAnswer::No, MsgAnswer::Yes};
     win->Set_SP_0_Click(1);
-    EXPECT_EQ(ui().messageTexts(), QStringList({QStringLiteral("Записати у SP1-SP128 = 0?"), QStringLiteral("Видалити коментарі?")}));
+    EXPECT_EQ(ui().messageTexts(),
+              QStringList({QStringLiteral("Записати у SP1-SP128 = 0?"), QStringLiteral("Видалити коментарі?")}));
     EXPECT_EQ(sp(1), 5.f);
     EXPECT_TRUE(m.alg.ALGORITHM_Comment(128).isEmpty());
     EXPECT_EQ(m.alg.ALGORITHM_Comment(131), QStringLiteral("flag"));

@@ -32,11 +32,11 @@ INSTANTIATE_TEST_SUITE_P(
                       // f = (b0 mod 8) * 16 + b1 div 16 + 1, g = b1 mod 16 + 1
                       ByteCase{152, 0, "FB1_SP1 = "}, ByteCase{159, 255, "FB128_SP16 = "},
                       ByteCase{161, 0x23, "FB19_SI(SP4) = "}, ByteCase{168, 1, "TIMER2 = "},
-                      ByteCase{168, 33, "TIMER2 = "}, ByteCase{176, 4, "WR_SP5 = "}, ByteCase{185, 0x12, "RD_SP18_SP3 = "},
-                      ByteCase{192, 0, "CLR_SP1_SP1 = "}, ByteCase{200, 0, "ROUND_SP1 = "},
-                      ByteCase{208, 6, "LIM_MIN_SP7 = "}, ByteCase{216, 6, "LIM_MAX_SP7 = "}, ByteCase{224, 3, ""},
-                      ByteCase{232, 3, "SP4 &= "}, ByteCase{247, 3, "SP4 |= "}, ByteCase{248, 3, ""},
-                      ByteCase{300, 3, ""}, ByteCase{-5, 3, ""}));
+                      ByteCase{168, 33, "TIMER2 = "}, ByteCase{176, 4, "WR_SP5 = "},
+                      ByteCase{185, 0x12, "RD_SP18_SP3 = "}, ByteCase{192, 0, "CLR_SP1_SP1 = "},
+                      ByteCase{200, 0, "ROUND_SP1 = "}, ByteCase{208, 6, "LIM_MIN_SP7 = "},
+                      ByteCase{216, 6, "LIM_MAX_SP7 = "}, ByteCase{224, 3, ""}, ByteCase{232, 3, "SP4 &= "},
+                      ByteCase{247, 3, "SP4 |= "}, ByteCase{248, 3, ""}, ByteCase{300, 3, ""}, ByteCase{-5, 3, ""}));
 
 class SourceOperandTest : public ::testing::TestWithParam<ByteCase> {};
 
@@ -48,22 +48,22 @@ TEST_P(SourceOperandTest, Decodes)
 
 INSTANTIATE_TEST_SUITE_P(
     Classes, SourceOperandTest,
-    ::testing::Values(
-        ByteCase{0, 5, ""}, ByteCase{8, 250, "250"}, ByteCase{12, 5, "-5"}, ByteCase{11, 0, "768"},
-        ByteCase{15, 255, "-1023"}, ByteCase{8, 0, "0"}, ByteCase{16, 4, "INP5"}, ByteCase{24, 0, "OUT1"},
-        ByteCase{32, 255, "SP256"}, ByteCase{40, 1, "SI(INP2)"}, ByteCase{48, 1, "SI(SP2)"},
-        ByteCase{56, 1, "INI(INP2)"}, ByteCase{64, 1, "INI(SP2)"},
-        // n = (c0 mod 8) * 4 + c1 div 64 + 1, m = c1 mod 64 + 1
-        ByteCase{72, 0, "INP1+SP1"}, ByteCase{79, 255, "INP32+SP64"}, ByteCase{81, 65, "INP6-SP2"},
-        ByteCase{88, 2, "SP1+SP3"}, ByteCase{96, 2, "SP1-SP3"}, ByteCase{104, 2, "SI(SP1)+SP3"},
-        ByteCase{112, 2, "SI(SP1)-SP3"}, ByteCase{127, 255, "FB128_OUT16"}, ByteCase{128, 0x21, "FB3_SP2"},
-        ByteCase{136, 0, "FB1_OUI(SP1)"}, ByteCase{144, 0, "FB1_SI(SP1)"}, ByteCase{152, 0x10, "SP2_SP1"},
-        ByteCase{160, 1, "SP1*SP2"}, ByteCase{168, 1, "SP1/SP2"}, ByteCase{176, 1, "SI(SP1)*SP2"},
-        ByteCase{184, 1, "SI(SP1)/SP2"}, ByteCase{192, 193, "TIMER4_M"}, ByteCase{192, 0, "TIMER1_S"},
-        ByteCase{192, 2, "TIMER1_H"}, ByteCase{192, 3, "TIMER1"}, ByteCase{192, 4, "TIMER1"}, ByteCase{192, 9, "TIMER1"},
-        ByteCase{200, 0, "ABS_SP1"}, ByteCase{208, 0, "SQRT_SP1"}, ByteCase{216, 1, ""},
-        ByteCase{224, 0x12, "MIN_SP2_3"}, ByteCase{232, 0x12, "MAX_SP2_3"}, ByteCase{240, 0x12, "SUM_SP2_3"},
-        ByteCase{250, 7, "BYTE2_7"}, ByteCase{256, 7, ""}, ByteCase{-8, 7, ""}));
+    ::testing::Values(ByteCase{0, 5, ""}, ByteCase{8, 250, "250"}, ByteCase{12, 5, "-5"}, ByteCase{11, 0, "768"},
+                      ByteCase{15, 255, "-1023"}, ByteCase{8, 0, "0"}, ByteCase{16, 4, "INP5"}, ByteCase{24, 0, "OUT1"},
+                      ByteCase{32, 255, "SP256"}, ByteCase{40, 1, "SI(INP2)"}, ByteCase{48, 1, "SI(SP2)"},
+                      ByteCase{56, 1, "INI(INP2)"}, ByteCase{64, 1, "INI(SP2)"},
+                      // n = (c0 mod 8) * 4 + c1 div 64 + 1, m = c1 mod 64 + 1
+                      ByteCase{72, 0, "INP1+SP1"}, ByteCase{79, 255, "INP32+SP64"}, ByteCase{81, 65, "INP6-SP2"},
+                      ByteCase{88, 2, "SP1+SP3"}, ByteCase{96, 2, "SP1-SP3"}, ByteCase{104, 2, "SI(SP1)+SP3"},
+                      ByteCase{112, 2, "SI(SP1)-SP3"}, ByteCase{127, 255, "FB128_OUT16"},
+                      ByteCase{128, 0x21, "FB3_SP2"}, ByteCase{136, 0, "FB1_OUI(SP1)"}, ByteCase{144, 0, "FB1_SI(SP1)"},
+                      ByteCase{152, 0x10, "SP2_SP1"}, ByteCase{160, 1, "SP1*SP2"}, ByteCase{168, 1, "SP1/SP2"},
+                      ByteCase{176, 1, "SI(SP1)*SP2"}, ByteCase{184, 1, "SI(SP1)/SP2"}, ByteCase{192, 193, "TIMER4_M"},
+                      ByteCase{192, 0, "TIMER1_S"}, ByteCase{192, 2, "TIMER1_H"}, ByteCase{192, 3, "TIMER1"},
+                      ByteCase{192, 4, "TIMER1"}, ByteCase{192, 9, "TIMER1"}, ByteCase{200, 0, "ABS_SP1"},
+                      ByteCase{208, 0, "SQRT_SP1"}, ByteCase{216, 1, ""}, ByteCase{224, 0x12, "MIN_SP2_3"},
+                      ByteCase{232, 0x12, "MAX_SP2_3"}, ByteCase{240, 0x12, "SUM_SP2_3"}, ByteCase{250, 7, "BYTE2_7"},
+                      ByteCase{256, 7, ""}, ByteCase{-8, 7, ""}));
 
 class ConditionHeadTest : public ::testing::TestWithParam<ByteCase> {};
 

@@ -104,10 +104,12 @@ TEST_F(StepViewerModel, StepNumberText)
         const char *text;
         int index;
     };
+    // clang-format off
     const Case cases[] = {
         {"1", 0}, {"3", 2}, {"0", 1}, {"", 1}, {"abc", 1}, {"-3", 4}, {"12abc", 11}, {" 1 2", 11},
         {"2.5", 2}, {"3.5", 2}, {"501", 500}, {"502", -1}, {"-500", -1}, {"1e30", -1},
     };
+    // clang-format on
     for (const Case &c : cases)
         EXPECT_EQ(stepIndexForText(QString::fromLatin1(c.text)), c.index) << c.text;
 }
@@ -136,6 +138,7 @@ TEST_F(StepViewerModel, ConditionLines)
         const char *condition;
         const char *caption;
     };
+    // clang-format off
     const Case cases[] = {
         {{0, 0, 0, 0, 0}, " =  then", "then"},
         {{40, 2, 8, 10, 4}, "if SP3 >= 10 then", "then"},
@@ -147,6 +150,7 @@ TEST_F(StepViewerModel, ConditionLines)
         {{24, 0, 0, 0, 12}, "if FLAG1 then", "then"}, // operator code without a sign, no operand
         {{24, 0, 216, 1, 6}, "if FLAG1 AND  then", "then"}, // source class without a text
     };
+    // clang-format on
     for (const Case &c : cases) {
         std::vector<int> rec = c.head;
         rec.resize(11, 0);
@@ -201,8 +205,8 @@ TEST_F(StepViewerModel, BrokenRecordsNeverFail)
 
     // Values beyond a byte and negative values decode without failing.
     m.schema.Parametr_Name_Start(kBlock) = kBase;
-    v = showAlone({-9, 99999, -1, 70000, -3, -1, -1, 300, 300, 255, 1, -1, -5, 999999, -77,
-                   1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
+    v = showAlone({-9, 99999, -1, 70000, -3, -1, -1, 300, 300, 255, 1,  -1, -5, 999999, -77, 1,  2, 3,
+                   4,  5,     6,  7,     8,  9,  10, 11,  12,  13,  14, 15, 16, 17,     18,  19, 20});
     EXPECT_TRUE(v.valid);
     EXPECT_FALSE(decodeStep(m, 101, QStringLiteral("1")).valid);
     EXPECT_FALSE(decodeStep(m, -1, QStringLiteral("1")).valid);

@@ -46,10 +46,7 @@ protected:
         T(32 + 2 * i) = high;
         T(33 + 2 * i) = low;
     }
-    QStringList request(int i)
-    {
-        return {T(i), T(8 + i), T(16 + i), T(24 + i), T(32 + 2 * i), T(33 + 2 * i)};
-    }
+    QStringList request(int i) { return {T(i), T(8 + i), T(16 + i), T(24 + i), T(32 + 2 * i), T(33 + 2 * i)}; }
 };
 
 TEST_F(Modbus, TheFortyEightTextsComeBackUnchangedThroughTheDialog)
@@ -149,12 +146,14 @@ TEST_F(Modbus, AddressesAreCheckedAndSplitIntoTwoBytes)
         const char *high; // nullptr: refused
         const char *low;
     };
+    // clang-format off
     const Case cases[] = {
         {"300", "1", "44"},    {"65535", "255", "255"}, {"0", "0", "0"},  {"256", "1", "0"},
         {"2.5", "0", "2"},     {"3.5", "0", "4"},     {" 77 ", "0", "77"},
         {"65536", nullptr, nullptr}, {"-1", nullptr, nullptr}, {"abc", nullptr, nullptr},
         {"", nullptr, nullptr}, {"12x", nullptr, nullptr},   {"65535.4", nullptr, nullptr}, {"65535.0001", nullptr, nullptr},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(c.typed);
         ui().reset();
@@ -241,9 +240,9 @@ TEST_F(Modbus, ARequestsSwitchGreysItsRowAndClearsItsBoxes)
 TEST_F(Modbus, OpeningGreysNumbersTickedInAnyRequest)
 {
     setRequest(0, "1", "0", "0", "0", "0", "0");
-    setRequest(1, "1", "1", "0", "8", "0", "0");   // reading, number 4 ticked
+    setRequest(1, "1", "1", "0", "8", "0", "0"); // reading, number 4 ticked
     setRequest(2, "1", "2", "0", "0", "0", "0");
-    setRequest(3, "1", "7", "0", "0", "0", "0");   // writing
+    setRequest(3, "1", "7", "0", "0", "0", "0"); // writing
     ModbusTerminal t(m);
     ASSERT_TRUE(t.open());
     EXPECT_FALSE(t.row(0).ioEnabled[3]);
@@ -274,6 +273,7 @@ TEST_F(Modbus, AFailedOpeningKeepsTheUnfilledRequests)
         const char *stored;
         int filled;
     };
+    // clang-format off
     const Case cases[] = {
         {"data type 47", 18, "47", 2},
         {"function 8", 12, "8", 4},
@@ -281,6 +281,7 @@ TEST_F(Modbus, AFailedOpeningKeepsTheUnfilledRequests)
         {"mask not a number", 31, "x", 7},
         {"set-point 96", 25, "96", 1},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         ui().reset();

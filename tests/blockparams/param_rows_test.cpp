@@ -47,12 +47,14 @@ TEST_F(RowTablesTest, ListSizesAreTheHighestItemIndex)
     struct Case {
         int type, row, last;
     };
+    // clang-format off
     const Case cases[] = {
         {type::A_I, 0, 15}, {type::A_I, 1, 3},   {type::A_I, 2, 14},  {type::A_I, 3, 0},
         {type::D_I, 1, 7},  {type::RS4, 0, 127}, {type::RS4, 1, 4},   {type::RS4, 2, 5},
         {type::PRO, 0, 31}, {type::COD, 4, 7},   {type::JUR, 2, 15},  {type::SCA, 1, 23},
         {type::UNI, 0, 16}, {type::LOG, 0, 2},   {type::MIN, 0, 1},
     };
+    // clang-format on
     for (const Case &c : cases)
         EXPECT_EQ(t.Parametr_Row_List(c.type, c.row), c.last) << "type " << c.type << " row " << c.row;
 }

@@ -56,6 +56,7 @@ TEST(NumberFromText, ReadsNumbersAndRefusesTheRest)
         const char *text;
         std::optional<float> value;
     };
+    // clang-format off
     const Case cases[] = {
         {"12", 12.0f},       {" 1.5 ", 1.5f},  {"1,5", 1.5f},  {"-3", -3.0f},       {"+.5", 0.5f},
         {"1e3", 1000.0f},    {"2.5E-01", 0.25f}, {"1.234568E+08", 123456800.0f}, {"1.", 1.0f},
@@ -63,6 +64,7 @@ TEST(NumberFromText, ReadsNumbersAndRefusesTheRest)
         {"12a", std::nullopt}, {"1e", std::nullopt}, {"1 2", std::nullopt}, {"1e39", std::nullopt},
         {"1.2.3", std::nullopt},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(numberFromText(QString::fromUtf8(c.text)), c.value);
@@ -76,10 +78,12 @@ TEST_F(Editing, ListSelectionIsTheStoredValueRoundedHalfToEvenAndIsWrittenBack)
         float stored;
         int item;
     };
+    // clang-format off
     const Case cases[] = {
         {type::AND, 2.5f, 2}, {type::AND, 1.5f, 2}, {type::MUX, 3.5f, 4}, {type::MUX, 0.5f, 0},
         {type::REG, 2.4f, 2}, {type::TIM, 0.6f, 1}, {type::OSC, -0.4f, 0},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << "type " << c.type << " value " << c.stored);
         place(c.type).V(0) = c.stored;
@@ -122,8 +126,8 @@ TEST_F(Editing, ValueOutsideItsListStopsTheLoading)
         int type;
         int offset;
         float stored;
-        std::vector<int> loaded;   // rows that were loaded before the stop
-        std::vector<int> empty;    // rows left empty
+        std::vector<int> loaded; // rows that were loaded before the stop
+        std::vector<int> empty;  // rows left empty
     };
     const Case cases[] = {
         {"A_I network 16", type::A_I, 0, 16.0f, {}, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
@@ -193,6 +197,7 @@ TEST_F(Editing, EachTextRowStoresIntoItsEntryOnly)
         char pool; // 'V' or 'T'
         int offset;
     };
+    // clang-format off
     const Case cases[] = {
         {type::A_I, 3, 'V', 5},   {type::A_I, 4, 'V', 9},   {type::A_I, 8, 'V', 25},
         {type::D_I, 2, 'V', 1},
@@ -216,6 +221,7 @@ TEST_F(Editing, EachTextRowStoresIntoItsEntryOnly)
         {type::LOG, 2, 'V', 3},   {type::LOG, 3, 'V', 6},
         {type::REP, 0, 'T', 0},   {type::REP, 15, 'T', 15},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << "type " << c.type << " row " << c.row);
         place(c.type);
@@ -261,6 +267,7 @@ TEST_F(Editing, ChoosingAnItemStoresItsIndex)
         std::vector<std::pair<int, int>> before; // choices made first (row, item)
         int row, item, offset;
     };
+    // clang-format off
     const Case cases[] = {
         {type::A_I, {}, 0, 7, 0},          {type::A_I, {{1, 2}}, 2, 12, 3},
         {type::A_O, {{1, 3}}, 2, 4, 4},    {type::D_O, {{1, 6}}, 2, 3, 7},
@@ -271,6 +278,7 @@ TEST_F(Editing, ChoosingAnItemStoresItsIndex)
         {type::COD, {}, 4, 6, 0},          {type::JUR, {{0, 9}}, 2, 15, 19},
         {type::LOG, {{0, 2}}, 1, 1, 2},    {type::PRO, {{0, 9}}, 4, 3, 109},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << "type " << c.type << " row " << c.row);
         place(c.type);
@@ -542,13 +550,13 @@ TEST_F(Editing, BadTextInOneRowDoesNotStopTheOthers)
 TEST_F(Editing, RefreshStopsSilentlyAtAValueItsListCannotShow)
 {
     auto &a = place(type::A_I);
-    a.V(5) = 11.0f;  // input 1 scale min
-    a.V(2) = 99.0f;  // input 2 sensor type, not in the list
+    a.V(5) = 11.0f; // input 1 scale min
+    a.V(2) = 99.0f; // input 2 sensor type, not in the list
     ASSERT_TRUE(load());
     ed->choose(1, 1);
     EXPECT_TRUE(ui().messages.empty());
-    EXPECT_EQ(index(2), 0);      // still input 1's type
-    EXPECT_EQ(text(3), "11");    // still input 1's scale
+    EXPECT_EQ(index(2), 0);   // still input 1's type
+    EXPECT_EQ(text(3), "11"); // still input 1's scale
 }
 
 } // namespace

@@ -97,8 +97,8 @@ TEST_F(PropertyBlockWindow, EveryTypeShowsItsRows)
 {
     struct Row {
         const char16_t *caption;
-        char kind;            // 'N' number, 'S' name, 'L' list
-        int items = 0;        // list rows: item count, first and last item
+        char kind;     // 'N' number, 'S' name, 'L' list
+        int items = 0; // list rows: item count, first and last item
         const char16_t *first = u"";
         const char16_t *last = u"";
     };
@@ -112,6 +112,7 @@ TEST_F(PropertyBlockWindow, EveryTypeShowsItsRows)
         int code;
         std::vector<Row> rows;
     };
+    // clang-format off
     const std::vector<Type> types = {
         {type::A_I, {network, L(u"№ входу", 4, u"1", u"4"), L(u"Тип входу", 15, u"Выкл.", u"4-20мА"),
                      N(u"Шкала min"), N(u"Шкала max"), N(u"Зміщення"), N(u"Сигнал min"), N(u"Сигнал max"),
@@ -181,6 +182,7 @@ TEST_F(PropertyBlockWindow, EveryTypeShowsItsRows)
         {type::TOU, {}}, {7, {}}, {8, {}}, {14, {}}, {15, {}}, {16, {}}, {22, {}}, {23, {}}, {24, {}},
         {32, {}}, {39, {}}, {40, {}},
     };
+    // clang-format on
     const QColor white(255, 255, 255), lightCyan(192, 255, 255);
     for (const Type &t : types) {
         SCOPED_TRACE(testing::Message() << "type " << t.code);

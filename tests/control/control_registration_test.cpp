@@ -95,7 +95,9 @@ TEST_F(ControlRegistration, UnregisteringLeavesOtherEntriesAlone)
 
 TEST_F(ControlRegistration, BrokenRegistrationsGiveAClearMessage)
 {
+    // clang-format off
     struct Case { const char *label; QString library; CreateError error; const char *text; };
+    // clang-format on
     const QString qtCore = QLibraryInfo::path(QLibraryInfo::LibrariesPath) + "/libQt6Core.so.6";
     const Case cases[] = {
         {"library file gone", "/nonexistent/liblumtor.so", CreateError::LibraryNotLoaded, "Не вдалося завантажити"},
@@ -152,6 +154,7 @@ TEST_F(ControlRegistration, LibraryCannotUnloadWhileInstancesLive)
 // The registration tool as scripts/setup and scripts/run call it.
 TEST_F(ControlRegistration, RegistrationToolRegistersAndUnregisters)
 {
+    // clang-format off
     struct Case { QStringList args; int exitCode; bool registeredAfter; };
     const Case cases[] = {
         {{LumtorRegistry::libraryPath()}, 0, true},
@@ -161,6 +164,7 @@ TEST_F(ControlRegistration, RegistrationToolRegistersAndUnregisters)
         {{}, 2, false},
         {{"/nonexistent/liblumtor.so"}, 1, false},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
         QProcess tool;

@@ -30,8 +30,8 @@ LumtorDrawing drawingOf(hosting::HostedControl &control)
     for (const QVariant &v : d.value("Line1").toList()) {
         const QVariantMap l = v.toMap();
         out.lines[l.value("Index").toInt()] = {l.value("X1").toDouble(), l.value("Y1").toDouble(),
-                                                l.value("X2").toDouble(), l.value("Y2").toDouble(),
-                                                l.value("BorderColor").toUInt()};
+                                               l.value("X2").toDouble(), l.value("Y2").toDouble(),
+                                               l.value("BorderColor").toUInt()};
     }
     out.lineColor = d.value("LineColor").toUInt();
     const QVariantMap lab = d.value("Label1").toMap();

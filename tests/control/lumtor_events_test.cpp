@@ -78,6 +78,7 @@ TEST_F(LumtorEvents, PressNearTheRightEdgeReportsTwips)
 
 TEST_F(LumtorEvents, EventsCarryButtonsShiftAndPosition)
 {
+    // clang-format off
     struct Case { const char *label; Qt::MouseButton button; Qt::KeyboardModifiers mods; QPoint at; std::vector<Event> expected; };
     const Case cases[] = {
         {"left click at the left edge", Qt::LeftButton, Qt::NoModifier, {0, 2},
@@ -89,6 +90,7 @@ TEST_F(LumtorEvents, EventsCarryButtonsShiftAndPosition)
         {"middle button", Qt::MiddleButton, Qt::NoModifier, {1, 1},
          {{"MouseDown", 4, 0, 15, 15}, {"MouseUp", 4, 0, 15, 15}}},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(c.label);
         seen.clear();
@@ -103,8 +105,11 @@ TEST_F(LumtorEvents, MovesReportTheButtonsHeld)
     QTest::mousePress(surface(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
     QTest::mouseMove(surface(), QPoint(30, 7));
     QTest::mouseRelease(surface(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 7));
-    const std::vector<Event> expected{{"MouseMove", 0, 0, 75, 90}, {"MouseDown", 1, 0, 75, 90},
-                                      {"MouseMove", 1, 0, 450, 105}, {"MouseUp", 1, 0, 450, 105}, {"Click"}};
+    const std::vector<Event> expected{{"MouseMove", 0, 0, 75, 90},
+                                      {"MouseDown", 1, 0, 75, 90},
+                                      {"MouseMove", 1, 0, 450, 105},
+                                      {"MouseUp", 1, 0, 450, 105},
+                                      {"Click"}};
     EXPECT_EQ(seen, expected);
 }
 
@@ -115,8 +120,8 @@ TEST_F(LumtorEvents, DoubleClickRaisesDblClickInsteadOfTheSecondPress)
     QTest::mouseClick(surface(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 4));
     QTest::mouseDClick(surface(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 4));
     QTest::mouseRelease(surface(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 4));
-    const std::vector<Event> expected{{"MouseDown", 1, 0, 45, 60}, {"MouseUp", 1, 0, 45, 60}, {"Click"},
-                                      {"DblClick"}, {"MouseUp", 1, 0, 45, 60}};
+    const std::vector<Event> expected{
+        {"MouseDown", 1, 0, 45, 60}, {"MouseUp", 1, 0, 45, 60}, {"Click"}, {"DblClick"}, {"MouseUp", 1, 0, 45, 60}};
     EXPECT_EQ(seen, expected);
 }
 

@@ -63,6 +63,7 @@ TEST_F(LumtorProperties, ByIdAndByNameReachTheSameProperty)
 
 TEST_F(LumtorProperties, ValuesAreCheckedAgainstThePropertyType)
 {
+    // clang-format off
     struct Case { const char *name; QVariant value; DispResult result; qint64 stored; };
     const Case cases[] = {
         {"Type_Signal", 7, DispResult::Ok, 7},
@@ -81,6 +82,7 @@ TEST_F(LumtorProperties, ValuesAreCheckedAgainstThePropertyType)
         {"ForeColor", qint64(0x100000000), DispResult::Overflow, 0},
         {"ForeColor", QVariant(), DispResult::TypeMismatch, 0},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.name << " := " << c.value.toString().toStdString());
         lamp = createLumtor();
@@ -101,14 +103,16 @@ TEST_F(LumtorProperties, EveryPutNotifiesTheHostWithItsNameAndId)
     lamp->setProperty("Border_Style", 1);
     lamp->setProperty("Type_Signal", 2);
     lamp->setProperty("Type_Signal", 2); // the same value again is still a put
-    const std::vector<std::pair<qint32, QString>> expected{
-        {ForeColorId, "ForeColor"}, {BorderStyleId, "Border_Style"}, {TypeSignalId, "Type_Signal"},
-        {TypeSignalId, "Type_Signal"}};
+    const std::vector<std::pair<qint32, QString>> expected{{ForeColorId, "ForeColor"},
+                                                           {BorderStyleId, "Border_Style"},
+                                                           {TypeSignalId, "Type_Signal"},
+                                                           {TypeSignalId, "Type_Signal"}};
     EXPECT_EQ(changed, expected);
 }
 
 TEST_F(LumtorProperties, PropertyBagOmitsDefaultsAndRoundTrips)
 {
+    // clang-format off
     struct Case { int type, border; quint32 color; QVariantMap bag; };
     const Case cases[] = {
         {0, 0, 0, {{"ForeColor", 0}}}, // the page editor's template: only ForeColor 0
@@ -117,6 +121,7 @@ TEST_F(LumtorProperties, PropertyBagOmitsDefaultsAndRoundTrips)
         {7, 0, 0xFF8080, {{"Type_Signal", 7}, {"ForeColor", 0xFF8080}}},
         {255, 255, 0xFFFFFFFF, {{"Type_Signal", 255}, {"Border_Style", 255}, {"ForeColor", qint64(0xFFFFFFFF)}}},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.type << "/" << c.border << "/" << c.color);
         lamp = createLumtor();
@@ -138,6 +143,7 @@ TEST_F(LumtorProperties, PropertyBagOmitsDefaultsAndRoundTrips)
 
 TEST_F(LumtorProperties, ReadingABagTakesDefaultsForMissingOrUnusableValues)
 {
+    // clang-format off
     struct Case { const char *label; QVariantMap bag; int type, border; quint32 color; };
     const Case cases[] = {
         {"empty bag: red", {}, 0, 0, 255},
@@ -146,6 +152,7 @@ TEST_F(LumtorProperties, ReadingABagTakesDefaultsForMissingOrUnusableValues)
         {"byte out of range", {{"Type_Signal", 300}, {"Border_Style", -1}}, 0, 0, 255},
         {"not a number", {{"Type_Signal", "x"}, {"ForeColor", "green"}}, 0, 0, 255},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(c.label);
         auto loaded = hosting::ControlHost::shared().create(LumtorProgId, c.bag);

@@ -16,7 +16,7 @@
 namespace pelmora::test {
 namespace {
 
-constexpr quint32 Red = 0x0000FF;   // 0x00BBGGRR
+constexpr quint32 Red = 0x0000FF; // 0x00BBGGRR
 constexpr quint32 Green = 0x00FF00;
 constexpr quint32 Actuator = 0xFF8080;
 
@@ -45,6 +45,7 @@ struct ShapeCase {
     QRectF box; // KWADRAT (square, actuator) or sCircle
 };
 
+// clang-format off
 const ShapeCase shapeCases[] = {
     {"square 33", 0, 33, 33, 33, 33, 0, {}, true, false, {0, 0, 33, 33}},
     {"square 80x40 on a 50x40 grid", 0, 80, 40, 50, 40, 0, {}, true, false, {0, 0, 50, 40}},
@@ -71,6 +72,7 @@ const ShapeCase shapeCases[] = {
     {"vertical valve 30x60", 7, 30, 60, 30, 50, 51, {{50, {25, 0, 0, 50}}}, true, false,
      {0, 50.0 / 3, 50.0 / 6, 50.0 / 3}},
 };
+// clang-format on
 
 TEST_F(LumtorShapes, EachTypeDrawsItsConstituentsOnTheGrid)
 {
@@ -125,9 +127,11 @@ TEST_F(LumtorShapes, ResizingLaysTheShapeOutAgain)
 // circle of an earlier type stays as it was.
 TEST_F(LumtorShapes, TypesFromEightKeepTheEarlierSquareOrCircle)
 {
+    // clang-format off
     struct Case { int before, after; bool square, circle; };
-    const Case cases[] = {{0, 8, true, false}, {1, 8, false, true}, {1, 255, false, true},
-                          {2, 8, false, false}, {6, 9, true, false}};
+    // clang-format on
+    const Case cases[] = {
+        {0, 8, true, false}, {1, 8, false, true}, {1, 255, false, true}, {2, 8, false, false}, {6, 9, true, false}};
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.before << " then " << c.after);
         lamp = createLumtor();
@@ -190,6 +194,7 @@ TEST_F(LumtorShapes, SquareAfterValveTakesTheActuatorColourUntilTheNextColour)
 
 TEST_F(LumtorShapes, ColourGoesToTheCurrentShapeWithoutANewLayout)
 {
+    // clang-format off
     struct Case { int type; bool square, circle; quint32 squareColor, circleColor, lineColor; };
     const Case cases[] = {
         {0, true, false, Red, 0, 0},
@@ -199,6 +204,7 @@ TEST_F(LumtorShapes, ColourGoesToTheCurrentShapeWithoutANewLayout)
         {7, true, false, Actuator, 0, Red},
         {8, true, false, 0, 0, 0}, // nothing changes
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(c.type);
         lamp = createLumtor();
@@ -229,6 +235,7 @@ TEST_F(LumtorShapes, ColourGoesToTheCurrentShapeWithoutANewLayout)
 
 TEST_F(LumtorShapes, BorderStyleFramesTheSquareAndWidensTheCircle)
 {
+    // clang-format off
     struct Case { int type, border; bool square, circle; int squareBorder, circleBorder, circleWidth; };
     const Case cases[] = {
         {0, 1, true, false, 1, 0, 0},
@@ -239,6 +246,7 @@ TEST_F(LumtorShapes, BorderStyleFramesTheSquareAndWidensTheCircle)
         {6, 1, true, false, 0, 0, 0}, // the actuator has no frame
         {7, 1, true, false, 0, 0, 0},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << "type " << c.type << " border " << c.border);
         lamp = createLumtor();
@@ -297,8 +305,14 @@ protected:
 
 TEST_F(LumtorPixels, ShapesShowTheirColourAndLeaveTheRestToTheContainer)
 {
+    // clang-format off
     struct Probe { int x, y; QColor expected; };
-    struct Case { const char *label; int type, border; std::vector<Probe> probes; };
+    // clang-format on
+    struct Case {
+        const char *label;
+        int type, border;
+        std::vector<Probe> probes;
+    };
     const QColor red(255, 0, 0), white(255, 255, 255), black(0, 0, 0), actuator(0x80, 0x80, 0xFF);
     const Case cases[] = {
         {"square", 0, 0, {{16, 16, red}, {0, 0, red}, {32, 32, red}}},

@@ -17,6 +17,7 @@ Catalogue filled(std::int16_t algNames = 0)
 
 // One row per type code as the catalogue is documented:
 // "code name values texts first last setpoints labels", labels "a..b" or "-".
+// clang-format off
 const char *kExpected[] = {
     "1 A_I 29 0 1 16 0 1..16",     "2 A_O 5 0 100 100 0 -",      "3 D_I 9 0 1 8 0 1..8",
     "4 D_O 9 0 9 10 5 9..9",       "5 RS4 3 48 9 17 0 16..9",    "6 SYS 1 0 1 2 0 1..1",
@@ -36,6 +37,7 @@ const char *kExpected[] = {
     "46 UNI 9 0 9 17 7 16..9",     "47 MON 0 0 100 100 0 -",     "48 REP 0 16 17 100 0 -",
     "49 INV 0 0 2 3 0 -",          "50 TOU 0 0 1 256 0 -",
 };
+// clang-format on
 
 } // namespace
 
@@ -80,9 +82,9 @@ TEST(Catalogue, ValueSlotMaps)
     const auto &s = c.Parametr_Value_Slot;
     // A_I: channel k attribute j -> 4j + k + 1.
     EXPECT_EQ(s(type::A_I, 0), 0);
-    EXPECT_EQ(s(type::A_I, 1), 1);  // k0 j0
-    EXPECT_EQ(s(type::A_I, 2), 5);  // k0 j1
-    EXPECT_EQ(s(type::A_I, 8), 2);  // k1 j0
+    EXPECT_EQ(s(type::A_I, 1), 1);   // k0 j0
+    EXPECT_EQ(s(type::A_I, 2), 5);   // k0 j1
+    EXPECT_EQ(s(type::A_I, 8), 2);   // k1 j0
     EXPECT_EQ(s(type::A_I, 28), 28); // k3 j6
     EXPECT_EQ(s(type::SUM, 0), 8);
     EXPECT_EQ(s(type::SUM, 1), 0);
@@ -144,7 +146,7 @@ TEST(Catalogue, NameSlotMaps)
 TEST(Catalogue, FixedLists)
 {
     const Catalogue c = filled();
-    const char16_t *sensors[] = {u"Выкл.", u"50П ", u"50М ", u"100П", u"100М", u"гр21", u"гр23", u"Pt100",
+    const char16_t *sensors[] = {u"Выкл.", u"50П ", u"50М ", u"100П", u"100М",  u"гр21",   u"гр23",   u"Pt100",
                                  u"ТХК ",  u"ТХА ", u"ТПП ", u"ТЖК ", u"0-5мА", u"0-20мА", u"4-20мА", u""};
     for (int i = 0; i < 16; ++i)
         EXPECT_EQ(c.Sensor_Type_Names(i), QString::fromUtf16(sensors[i])) << i;

@@ -32,7 +32,7 @@ TEST(Numbers, DivisionAndRemainderTruncateTowardZero)
     EXPECT_EQ(intDiv(7.5, 2).value(), 4); // 7.5 rounds to 8
     EXPECT_EQ(mod(-7, 3).value(), -1);    // sign of the dividend
     EXPECT_EQ(mod(7, -3).value(), 1);
-    EXPECT_EQ(mod(2.5, 2).value(), 0); // 2.5 rounds to 2
+    EXPECT_EQ(mod(2.5, 2).value(), 0);        // 2.5 rounds to 2
     EXPECT_FALSE(intDiv(1, 0.4).has_value()); // divisor rounds to 0
     EXPECT_FALSE(mod(1, 0).has_value());
 }
@@ -42,12 +42,14 @@ TEST(Numbers, LeadingNumber)
     const struct {
         const char *text;
         double value;
+        // clang-format off
     } cases[] = {
         {"12abc", 12},   {"abc", 0},        {"", 0},         {"  -3.5", -3.5}, {"1 2 3", 123},
         {"300 ms", 300}, {"2.5", 2.5},      {"1.5.5", 1.5},  {"1E3", 1000},    {"2e-2x", 0.02},
         {"7E", 7},       {"+4", 4},         {"- 4", -4},     {".5", 0.5},      {"12\"", 12},
         {"1,5", 1},      {"1e999", 0},      {"--1", 0},      {"3D2", 300},
     };
+    // clang-format on
     for (const auto &c : cases)
         EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf8(c.text)), c.value) << c.text;
     EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("1 2"), false), 1);

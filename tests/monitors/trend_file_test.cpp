@@ -84,13 +84,15 @@ TEST(TrendFile, TwentyTwoChannelLayoutPlacesEveryValueAndReadsBackTheSame)
     ASSERT_EQ(lines.size(), 110113);
     EXPECT_EQ(lines[2], " 255 ");
     // Channel c starts at line 4 + 3(c - 1): colour, maximum, minimum.
-    EXPECT_EQ(lines[3], " 132102 "); // channel 1
+    EXPECT_EQ(lines[3], " 132102 ");             // channel 1
     EXPECT_EQ(lines[3 + 3 * 21 + 1], " 122.5 "); // maximum of channel 22
     // Sample s of channel c is line 70 + 5001(c - 1) + s.
-    EXPECT_EQ(lines[69], QByteArray("-98.7 "));          // channel 1, sample 0
+    EXPECT_EQ(lines[69], QByteArray("-98.7 "));                    // channel 1, sample 0
     EXPECT_EQ(lines[69 + 5001 * 21 + 4999], QByteArray(" 26.2 ")); // channel 22, sample 4999
-    EXPECT_EQ(lines[110091], QByteArray("\xea\xe0\xed\xe0\xeb" "0"));
-    EXPECT_EQ(lines[110112], QByteArray("\xea\xe0\xed\xe0\xeb" "21"));
+    EXPECT_EQ(lines[110091], QByteArray("\xea\xe0\xed\xe0\xeb"
+                                        "0"));
+    EXPECT_EQ(lines[110112], QByteArray("\xea\xe0\xed\xe0\xeb"
+                                        "21"));
 
     MonitorTables back;
     std::int32_t background = 0;
@@ -132,11 +134,13 @@ TEST(TrendFile, NumberTextsAndTheOneDecimalRoundingOfSamples)
         float sample;
         const char *text; // the line as written
         float readBack;
+        // clang-format off
     } cases[] = {
         {12.34f, " 12.34 ", 12.3f},   {0.5f, " .5 ", 0.5f},     {-12.25f, "-12.25 ", -12.2f},
         {0.25f, " .25 ", 0.2f},       {0.75f, " .75 ", 0.8f},   {0.0f, " 0 ", 0.0f},
         {123456789.0f, " 1.234568E+08 ", 123456800.0f},         {1.2345678f, " 1.234568 ", 1.2f},
     };
+    // clang-format on
     for (const auto &c : cases) {
         MonitorTables m;
         m.Grafik_Data(7, 3) = c.sample;

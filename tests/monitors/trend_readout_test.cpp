@@ -278,10 +278,12 @@ TEST(TrendReadoutCycle, Progress)
         ReadoutVariant variant;
         int packets;
         float value;
+        // clang-format off
     } cases[] = {
         {ReadoutVariant::Tesk, 0, 0.25f},   {ReadoutVariant::Tesk, 240, 8.25f},
         {ReadoutVariant::Orvo, 16, 0.75f},  {ReadoutVariant::Orvo, 300, 9.625f},
     };
+    // clang-format on
     for (const auto &c : cases) {
         TrendReadout r(c.variant, m, link);
         m.Grafik_Paket = static_cast<std::int16_t>(c.packets);

@@ -29,10 +29,7 @@ void placeTemplate(Labels &a, QWidget *container)
     a.setTemplate(t);
 }
 
-QImage render(QWidget &w)
-{
-    return w.grab().toImage();
-}
+QImage render(QWidget &w) { return w.grab().toImage(); }
 
 } // namespace
 
@@ -155,7 +152,9 @@ TEST(FigureShape, LineWidthGrowsInward)
 
 TEST(MouseAdapter, TwipsConversionRoundsThenTruncates)
 {
+    // clang-format off
     struct Case { float twips; int pixels; };
+    // clang-format on
     const Case cases[] = {{0, 0}, {14.4f, 0}, {14.5f, 0}, {15, 1}, {29.6f, 2}, {-16, -1}, {150, 10}};
     for (const Case &c : cases)
         EXPECT_EQ(twipsToPixels(c.twips), c.pixels) << c.twips;
@@ -167,7 +166,10 @@ TEST(MouseAdapter, CanvasReportsPixelsAndControlsReportTwips)
     canvas.resize(200, 200);
     QWidget control(&canvas);
     control.setGeometry(50, 50, 40, 40);
-    struct Seen { short button = 0, shift = 0; float x = -1, y = -1; } canvasSeen, controlSeen;
+    struct Seen {
+        short button = 0, shift = 0;
+        float x = -1, y = -1;
+    } canvasSeen, controlSeen;
     MouseHandlers ch;
     ch.MouseMove = [&](short b, short s, float x, float y) { canvasSeen = {b, s, x, y}; };
     MouseAdapter::attach(&canvas, MouseUnits::Pixels, ch);

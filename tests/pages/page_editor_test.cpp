@@ -205,7 +205,9 @@ TEST_F(PageEditorTest, CanvasClickHidesEveryHandleAndTakesThePointColour)
     picture.fill(QColor(1, 2, 3));
     canvas(1)->setPixmap(QPixmap::fromImage(picture));
     m.pages.Stranica_Fon_Color(1) = 0x123456;
+    // clang-format off
     struct Case { int x, y; std::int32_t colour; };
+    // clang-format on
     const Case cases[] = {{10, 10, 0x030201}, {500, 300, 0x123456}, {-3, 10, -1}, {800, 5, -1}};
     for (const Case &c : cases) {
         ed().Mouse_X = static_cast<std::int16_t>(c.x);

@@ -46,8 +46,7 @@ protected:
 
     PageElements &el() { return w.pageEditor->elements; }
     QLabel *canvas(int p) { return w.pageView->SCADA_Picture[static_cast<std::size_t>(p)]; }
-    template <typename T>
-    bool shownOn(T *widget, int page)
+    template <typename T> bool shownOn(T *widget, int page)
     {
         return widget && widget->parentWidget() == canvas(page) && widget->isVisibleTo(canvas(page));
     }
@@ -177,9 +176,9 @@ TEST_F(PageRestoreTest, IndicatorsGetTheirThreePropertiesAndUnpackedPlace)
     auto &t = m.pages;
     t.Signal_Used(2, 7) = 1;
     t.Signal_Coord_X(2, 7) = 33;
-    t.Signal_Coord_Y(2, 7) = 1124;  // top 100, list 1
-    t.Signal_Razmer_X(2, 7) = 130;  // 2 pixels, shape part 2
-    t.Signal_Razmer_Y(2, 7) = 66;   // 2 pixels, shape part 1
+    t.Signal_Coord_Y(2, 7) = 1124; // top 100, list 1
+    t.Signal_Razmer_X(2, 7) = 130; // 2 pixels, shape part 2
+    t.Signal_Razmer_Y(2, 7) = 66;  // 2 pixels, shape part 1
     t.Signal_Color(2, 7) = 0x00FF00;
     t.Signal_Border_Style(2, 7) = 3;
     restorePageElements(w);

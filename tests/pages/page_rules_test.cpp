@@ -13,6 +13,7 @@ using namespace pelmora::pages;
 
 TEST(ElementIndex, EveryKindMapsSlotsAndPagesToItsControlIndex)
 {
+    // clang-format off
     struct Case { ElementKind kind; int page, slot, index; };
     const Case cases[] = {
         {ElementKind::Signal, 0, 1, 1},          {ElementKind::Signal, 2, 7, 71},
@@ -21,6 +22,7 @@ TEST(ElementIndex, EveryKindMapsSlotsAndPagesToItsControlIndex)
         {ElementKind::Menu, 3, 8, 32},           {ElementKind::Menu, 0, 1, 1},
         {ElementKind::Graph, 0, 0, 1},           {ElementKind::Clock, 15, 0, 16},
     };
+    // clang-format on
     for (const Case &c : cases) {
         EXPECT_EQ(controlIndex(c.kind, c.page, c.slot), c.index) << c.page << "," << c.slot;
         if (c.kind != ElementKind::Graph && c.kind != ElementKind::Clock) {
@@ -50,11 +52,14 @@ TEST_F(BlinkTick, BlinkingElementsAlternateAndSteadyOnesReturnToTheirFirstState)
 {
     const int p = 2;
     // slot 3: blinking signal; slot 4: steady signal; slot 5: blinking text; slot 6: steady text.
-    t.Signal_Used(p, 3) = 1, t.Signal_Miganie_Flag(p, 3) = 1, t.Signal_Color(p, 3) = 0x0000FF, t.Signal_Color_Fon(p, 3) = 0x00FF00;
-    t.Signal_Used(p, 4) = 1, t.Signal_Miganie_Flag(p, 4) = 0, t.Signal_Color(p, 4) = 0x111111, t.Signal_Color_Fon(p, 4) = 0x222222;
+    t.Signal_Used(p, 3) = 1, t.Signal_Miganie_Flag(p, 3) = 1, t.Signal_Color(p, 3) = 0x0000FF,
+                     t.Signal_Color_Fon(p, 3) = 0x00FF00;
+    t.Signal_Used(p, 4) = 1, t.Signal_Miganie_Flag(p, 4) = 0, t.Signal_Color(p, 4) = 0x111111,
+                     t.Signal_Color_Fon(p, 4) = 0x222222;
     t.Text_Signal_Used(p, 5) = 1, t.Text_Signal_Miganie_Flag(p, 5) = 1;
     t.Text_Signal_Text_Off(p, 5) = QStringLiteral("Стоп"), t.Text_Signal_Text_On(p, 5) = QStringLiteral("Пуск");
-    t.Text_Signal_Used(p, 6) = 1, t.Text_Signal_Text_Off(p, 6) = QStringLiteral("Норма"), t.Text_Signal_Text_On(p, 6) = QStringLiteral("Аварія");
+    t.Text_Signal_Used(p, 6) = 1, t.Text_Signal_Text_Off(p, 6) = QStringLiteral("Норма"),
+                          t.Text_Signal_Text_On(p, 6) = QStringLiteral("Аварія");
     // an element of another page is never touched
     t.Signal_Used(p + 1, 3) = 1;
 
@@ -119,6 +124,7 @@ TEST(RestoredViews, MechanismLookByFanFlagAndPictureCode)
 {
     ProjectModel m;
     auto &t = m.pages;
+    // clang-format off
     struct Case { int page, slot, word; std::int32_t bits; int code; QString phaseName; MechanismLook look; };
     const Case cases[] = {
         {2, 17, 1, 0x1, 5, {}, MechanismLook::Impeller2},     // bit 0 of word 1 is slot 17
@@ -130,6 +136,7 @@ TEST(RestoredViews, MechanismLookByFanFlagAndPictureCode)
         {0, 4, 0, 0, 22, QStringLiteral("\\phase0.gif"), MechanismLook::UserPhase},
         {0, 4, 0, 0x8, 22, {}, MechanismLook::Hidden},
     };
+    // clang-format on
     for (const Case &c : cases) {
         t.Vent_Fon_Bits(0, c.page) = 0;
         t.Vent_Fon_Bits(1, c.page) = 0;
@@ -142,18 +149,21 @@ TEST(RestoredViews, MechanismLookByFanFlagAndPictureCode)
 
 TEST(GridStep, TypedTextsAcceptedOrRefused)
 {
+    // clang-format off
     struct Case { const char *text; std::optional<std::int16_t> step; };
     const Case cases[] = {
         {"10", 10}, {" 7 px", 7}, {"1", 1}, {"2.5", 2}, {"3.5", 4}, {"32767", 32767},
         {"0", std::nullopt}, {"0.4", std::nullopt}, {"-3", std::nullopt}, {"", std::nullopt},
         {"abc", std::nullopt}, {"32768", std::nullopt}, {"1e9", std::nullopt},
     };
+    // clang-format on
     for (const Case &c : cases)
         EXPECT_EQ(gridStepFromText(QString::fromUtf8(c.text)), c.step) << c.text;
 }
 
 TEST(BackgroundPicture, StoredNameIsABackslashAndTheBareName)
 {
+    // clang-format off
     struct Case { const char *path; std::optional<QString> name; };
     const Case cases[] = {
         {"/home/eng/pages/pump.gif", QStringLiteral("\\pump.gif")},
@@ -163,6 +173,7 @@ TEST(BackgroundPicture, StoredNameIsABackslashAndTheBareName)
         {"/x/a.g", std::nullopt},
         {"/x/", std::nullopt},
     };
+    // clang-format on
     for (const Case &c : cases)
         EXPECT_EQ(backgroundEntryName(QString::fromUtf8(c.path)), c.name) << c.path;
 }
@@ -174,11 +185,13 @@ TEST(Eyedropper, PictureThenPageColourThenOutside)
     picture.setPixelColor(5, 6, QColor(255, 0, 0));
     picture.setPixelColor(7, 7, Qt::transparent);
     const std::int32_t page = 0xC0FFC0;
+    // clang-format off
     struct Case { int x, y; std::int32_t colour; };
     const Case cases[] = {
         {5, 6, 0x0000FF},   {0, 0, 0x1E140A}, {7, 7, page}, {150, 40, page}, {799, 479, page},
         {800, 10, -1},      {10, 480, -1},    {-1, 0, -1},
     };
+    // clang-format on
     for (const Case &c : cases)
         EXPECT_EQ(canvasPointColour(picture, page, 800, 480, c.x, c.y), c.colour) << c.x << "," << c.y;
     EXPECT_EQ(canvasPointColour(QImage(), page, 800, 480, 5, 6), page);

@@ -40,14 +40,8 @@ protected:
         for (int i = 0; i <= 10000; ++i)
             s.Parametr_Value(i) = 7.0f;
     }
-    QString text(int block, int k) const
-    {
-        return m.schema.Parametr_Name(m.schema.Parametr_Name_Start(block) + k);
-    }
-    float value(int block, int k) const
-    {
-        return m.schema.Parametr_Value(m.schema.Parametr_Value_Start(block) + k);
-    }
+    QString text(int block, int k) const { return m.schema.Parametr_Name(m.schema.Parametr_Name_Start(block) + k); }
+    float value(int block, int k) const { return m.schema.Parametr_Value(m.schema.Parametr_Value_Start(block) + k); }
     ProjectModel m;
 };
 

@@ -61,9 +61,9 @@ protected:
     }
     QString plantNetlist()
     {
-        return netlist(QStringLiteral("plant.net"), {{1, QStringLiteral("AND2_4"), {}},
-                                                     {9, QStringLiteral("OR_2_4"), {}},
-                                                     {96, QStringLiteral("XOR"), {}}});
+        return netlist(
+            QStringLiteral("plant.net"),
+            {{1, QStringLiteral("AND2_4"), {}}, {9, QStringLiteral("OR_2_4"), {}}, {96, QStringLiteral("XOR"), {}}});
     }
 
     QTemporaryDir dir;
@@ -122,6 +122,7 @@ TEST_F(ConfigProjectTest, LinkKindEnablesTheTcpFieldsAndShowsTheDevice)
         bool ip, others;
         const char *device;
     };
+    // clang-format off
     const Case cases[] = {
         {9, 10, 1, false, true, ""},          // server: no remote address
         {8, 9, 0, true, true, ""},            // client: all six
@@ -129,6 +130,7 @@ TEST_F(ConfigProjectTest, LinkKindEnablesTheTcpFieldsAndShowsTheDevice)
         {9, 10, 1, false, true, ""},
         {7, 8, 1, false, false, "/dev/ttyS7"},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(c.index);
         choose(dlg.Combo1, c.index);
@@ -371,7 +373,8 @@ TEST_F(ConfigProjectTest, NewProjectEndToEnd)
 
 TEST_F(ConfigProjectTest, SettingsKeepBlockTextsButNamePagesAgain)
 {
-    const QString path = netlist(QStringLiteral("alg.net"), {{2, QStringLiteral("RS485"), {QStringLiteral("1"), QStringLiteral("9600")}}});
+    const QString path = netlist(QStringLiteral("alg.net"),
+                                 {{2, QStringLiteral("RS485"), {QStringLiteral("1"), QStringLiteral("9600")}}});
     Config_Project &dlg = newProject();
     ui().openPaths.push_back(path);
     dlg.Load_Key_SCHEMA_Click();

@@ -83,8 +83,11 @@ TEST(FormatVersion, CapacityFromCode)
     fillCatalogueTypes(m.catalogue, 0);
     const struct {
         int code, tou, rs4, statements, algNames, comments;
-    } rows[] = {{6, 1, 48, 224, 9184, 2464}, {5, 1, 48, 128, 5248, 1408}, {3, 1, 0, 128, 5248, 1408},
-                {0, 0, 0, 128, 5248, 1408},  {1, 0, 0, 128, 5248, 1408}};
+    } rows[] = {{6, 1, 48, 224, 9184, 2464},
+                {5, 1, 48, 128, 5248, 1408},
+                {3, 1, 0, 128, 5248, 1408},
+                {0, 0, 0, 128, 5248, 1408},
+                {1, 0, 0, 128, 5248, 1408}};
     for (const auto &r : rows) {
         applyVersionCapacity(m, r.code);
         EXPECT_EQ(m.catalogue.Parametr_Value_Count(type::TOU), r.tou) << r.code;

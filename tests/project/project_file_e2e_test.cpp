@@ -41,7 +41,8 @@ protected:
         ASSERT_TRUE(work.isValid());
         ASSERT_TRUE(QDir(work.path()).mkpath(u"a"_s));
         ASSERT_TRUE(QDir(work.path()).mkpath(u"b"_s));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(PELMORA_EXAMPLES_DIR "/demo_schema.net"), work.filePath(u"demo_schema.net"_s)));
+        ASSERT_TRUE(
+            QFile::copy(QStringLiteral(PELMORA_EXAMPLES_DIR "/demo_schema.net"), work.filePath(u"demo_schema.net"_s)));
     }
     void TearDown() override { QDir::setCurrent(previousDir); }
 
@@ -152,7 +153,8 @@ TEST_F(EndToEnd, TheDemoProjectOpensAndSavesBackUnchanged)
 {
     const QString demo = work.filePath(u"a/demo_project.prt"_s);
     ASSERT_TRUE(QFile::copy(QStringLiteral(PELMORA_EXAMPLES_DIR "/demo_project.prt"), demo));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(PELMORA_EXAMPLES_DIR "/demo_schema.net"), work.filePath(u"a/demo_schema.net"_s)));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(PELMORA_EXAMPLES_DIR "/demo_schema.net"), work.filePath(u"a/demo_schema.net"_s)));
     Config_SCADA w;
     ui().openPaths.push_back(demo);
     w.projectMenu->mnuLoad_Click();

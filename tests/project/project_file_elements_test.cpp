@@ -59,11 +59,13 @@ TEST(ElementCodec, FlagBytes)
 
 TEST(ElementCodec, TransitionCodesOfTheDialog)
 {
+    // clang-format off
     struct Case { int block; bool process; int position; int pages; int code; };
     const Case cases[] = {
         {12, false, 0, 16, 12},   {7, true, 96, 16, 107},  {97, false, 2, 8, 203}, {97, false, 2, 16, 202},
         {98, false, 7, 16, 223},  {98, false, 7, 8, 218},  {0, false, 4, 16, 224}, {0, false, 4, 8, 220},
     };
+    // clang-format on
     for (const Case &c : cases) {
         EXPECT_EQ(transitionTargetPack(c.block, c.process, c.position, c.pages), c.code) << c.block;
         const Target t = transitionTarget(c.code, c.pages);
@@ -81,6 +83,7 @@ TEST(ElementCodec, TransitionCodesOfTheDialog)
 
 TEST(ElementCodec, TransitionCaptionOfARestoredView)
 {
+    // clang-format off
     struct Case { int code; int pages; const char16_t *caption; };
     const Case cases[] = {
         {105, 16, u"5"}, {5, 8, u"5"},    {205, 8, u"97"},  {205, 16, u"97"}, {200, 16, u"97"},
@@ -88,6 +91,7 @@ TEST(ElementCodec, TransitionCaptionOfARestoredView)
         {220, 16, u"98"}, {220, 8, u"Тs"}, {252, 16, u"Тs"}, {252, 8, nullptr}, {0, 16, nullptr},
         {100, 16, nullptr}, {256, 16, nullptr},
     };
+    // clang-format on
     for (const Case &c : cases) {
         const auto caption = transitionCaption(c.code, c.pages);
         if (!c.caption)

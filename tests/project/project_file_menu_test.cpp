@@ -4,14 +4,14 @@
 
 #include "core/cp1251.h"
 #include "project/config_scada.h"
-#include "project/schema_view.h"
 #include "project/format_version.h"
 #include "project/project_file.h"
 #include "project/project_file_disk.h"
+#include "project/project_file_layout.h"
 #include "project/project_menu.h"
+#include "project/schema_view.h"
 #include "project/startup.h"
 #include "schema/schema_import.h"
-#include "project/project_file_layout.h"
 #include "support/fake_services.h"
 #include "support/lumtor_registry.h"
 #include "support/netlist_builder.h"
@@ -270,7 +270,8 @@ TEST_F(ProjectMenuTest, AFileThatCannotBeReadLeavesTheOpenProjectAsItWas)
     ASSERT_GT(clock, 0);
     clockLines[clock + 1] = " 1 \r";
     const QByteArray pageless = clockLines.join('\n');
-    const QByteArray files[] = {good.left(good.size() / 2), typed77, pageless, QByteArray("\x01\x02garbage\r\n"), QByteArray()};
+    const QByteArray files[] = {good.left(good.size() / 2), typed77, pageless, QByteArray("\x01\x02garbage\r\n"),
+                                QByteArray()};
     int k = 0;
     for (const QByteArray &bytes : files) {
         const QString path = savedPath(u"bad%1.prt"_s.arg(k++));

@@ -45,7 +45,7 @@ QList<QByteArray> linesOf(const QByteArray &bytes)
     QList<QByteArray> lines = bytes.split('\n');
     lines.removeLast(); // after the last CR LF
     for (QByteArray &l : lines)
-        l.chop(1);      // the CR
+        l.chop(1); // the CR
     return lines;
 }
 
@@ -165,7 +165,7 @@ TEST(ProjectFileHeader, VersionAndPageCountFromTheFirstLine)
 {
     struct Case {
         const char16_t *header;
-        int prior;      // version of the project open before
+        int prior; // version of the project open before
         int fileV, fileN;
         std::optional<int> version;
         int format, pages, statements;
@@ -263,7 +263,9 @@ TEST(ProjectFileVersions, ShortCommentsSectionIsAccepted)
     const QList<QByteArray> lines = linesOf(fileOf(3, 8));
     const qsizetype marker = lineIndex(lines, QString::fromUtf16(kCommentsMarker));
     ASSERT_GT(marker, 0);
+    // clang-format off
     struct Case { qsizetype keep; int commentsRead; };
+    // clang-format on
     // Up to the marker only, the marker alone, ten comments, all comments and half the flags.
     const Case cases[] = {{marker, 0}, {marker + 1, 0}, {marker + 11, 10}, {marker + 1 + 1409 + 128, 1409}};
     for (const Case &c : cases) {
@@ -353,8 +355,20 @@ TEST(ProjectFileBad, TruncatedFilesCannotBeRead)
     const qsizetype comments = lineIndex(lines, QString::fromUtf16(kCommentsMarker));
     ASSERT_GT(schema, 0);
     ASSERT_GT(mech, 0);
-    const qsizetype cuts[] = {0, 1, 4, 7, 30, 5000, mech + 3, mech + 500, schema + 1, schema + 1010,
-                              schema + 1104, schema + 1130, names + 2, comments - 1};
+    const qsizetype cuts[] = {0,
+                              1,
+                              4,
+                              7,
+                              30,
+                              5000,
+                              mech + 3,
+                              mech + 500,
+                              schema + 1,
+                              schema + 1010,
+                              schema + 1104,
+                              schema + 1130,
+                              names + 2,
+                              comments - 1};
     for (qsizetype cut : cuts) {
         ProjectModel m = startedModel();
         const ReadResult r = readProjectFile(joined(lines.mid(0, cut)), m, kDir);
@@ -376,6 +390,7 @@ TEST(ProjectFileBad, ValuesThatCannotBeTakenStopTheReading)
         l[i + offset] = text;
     };
     const QString schema = QString::fromUtf16(kSchemaMarker);
+    // clang-format off
     const Case cases[] = {
         {"type code 77", [&](auto &l) { at(l, schema, 1 + 1004 + 4, " 77 "); }},
         {"negative type", [&](auto &l) { at(l, schema, 1 + 1004 + 4, "-1 "); }},
@@ -403,6 +418,7 @@ TEST(ProjectFileBad, ValuesThatCannotBeTakenStopTheReading)
              at(l, QStringLiteral("Сторінка SCADA  - 3Вентилятор - 4"), 6, " 23 ");
          }},
     };
+    // clang-format on
     const QList<QByteArray> good = linesOf(fileOf(5, 8));
     for (const Case &c : cases) {
         QList<QByteArray> lines = good;
@@ -502,9 +518,12 @@ TEST(ProjectFileAdopt, PoolsStayExceptTheRs4TextsAndTheAlgorithmDataIsKept)
 
 TEST(ProjectFileSettings, TcpLinkKindsSetTheServerFlag)
 {
+    // clang-format off
     struct Case { int kind; int before; int after; };
+    // clang-format on
     for (const Case c : {Case{1, 1, 1}, Case{9, 1, 0}, Case{10, 0, 1}, Case{8, 0, 0}}) {
-        const QByteArray bytes = fileOf(3, 8, [&](ProjectModel &m) { m.settings.Num_COM_Link = static_cast<std::int16_t>(c.kind); });
+        const QByteArray bytes =
+            fileOf(3, 8, [&](ProjectModel &m) { m.settings.Num_COM_Link = static_cast<std::int16_t>(c.kind); });
         ProjectModel m = startedModel();
         m.settings.TCP_Server = static_cast<std::int16_t>(c.before);
         ASSERT_TRUE(readProjectFile(bytes, m, kDir).ok);

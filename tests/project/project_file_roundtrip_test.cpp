@@ -62,11 +62,9 @@ TEST_P(RoundTrip, WritesBackByteForByteAndHasTheSectionTableLength)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllVersionsAndPageCounts, RoundTrip,
-                         ::testing::Values(Combination{0, 8}, Combination{0, 16}, Combination{1, 8},
-                                           Combination{1, 16}, Combination{3, 8}, Combination{3, 16},
-                                           Combination{5, 8}, Combination{5, 16}, Combination{6, 8},
-                                           Combination{6, 16}),
+                         ::testing::Values(Combination{0, 8}, Combination{0, 16}, Combination{1, 8}, Combination{1, 16},
+                                           Combination{3, 8}, Combination{3, 16}, Combination{5, 8}, Combination{5, 16},
+                                           Combination{6, 8}, Combination{6, 16}),
                          [](const auto &info) {
-                             return "V" + std::to_string(info.param.version) + "_N" +
-                                    std::to_string(info.param.pages);
+                             return "V" + std::to_string(info.param.version) + "_N" + std::to_string(info.param.pages);
                          });

@@ -65,10 +65,12 @@ TEST(SchemaGrid, CellsPicturesAndNumberTexts)
         int block, column, row, picture;
         const char *text;
     };
+    // clang-format off
     const Case cases[] = {
         {1, 1, 0, 9, "01"},   {8, 1, 7, 16, "08"},   {9, 2, 0, 17, "09"},
         {10, 2, 1, 18, " 10"}, {95, 12, 6, 103, " 95"}, {96, 12, 7, 104, " 96"},
     };
+    // clang-format on
     for (const Case &c : cases) {
         const SchemaCell cell = schemaCellOfBlock(c.block);
         EXPECT_EQ(cell.column, c.column) << c.block;

@@ -42,10 +42,7 @@ protected:
     QLabel *picture(int index) { return w.Block_IMAGE[static_cast<std::size_t>(index)]; }
     PageView &pages() { return *w.pageView; }
     SchemaView &view() { return *w.schemaView; }
-    int messagesWith(const QString &text) const
-    {
-        return static_cast<int>(test::fakes().messageTexts().count(text));
-    }
+    int messagesWith(const QString &text) const { return static_cast<int>(test::fakes().messageTexts().count(text)); }
 
     Config_SCADA w;
     ProjectModel &m = w.model();
@@ -83,6 +80,7 @@ TEST_F(SchemaViewTest, DrawingPlacesThePicturesOnTheMainWindow)
         QRect geometry;
         int type;
     };
+    // clang-format off
     const Case cases[] = {
         {1, QRect(20, 20, 40, 40), type::SCA},
         {2, QRect(20, 80, 40, 40), type::GRA},
@@ -90,6 +88,7 @@ TEST_F(SchemaViewTest, DrawingPlacesThePicturesOnTheMainWindow)
         {9, QRect(80, 20, 40, 40), type::AND},
         {104, QRect(740, 440, 40, 40), type::ALG},
     };
+    // clang-format on
     for (const Case &c : cases) {
         EXPECT_FALSE(picture(c.index)->isHidden()) << c.index;
         EXPECT_EQ(picture(c.index)->geometry(), c.geometry) << c.index;
@@ -373,11 +372,13 @@ TEST(ParameterEntryCaption, SlotWithTheChosenDigitCount)
         int slot, code;
         std::optional<QString> caption;
     };
+    // clang-format off
     const Case cases[] = {
         {5, 0, QStringLiteral("05")},     {12, 0, QStringLiteral("12")},  {5, 4, QStringLiteral("000005")},
         {12, 4, QStringLiteral("000012")}, {32, 2, QStringLiteral("0032")}, {0, 1, QStringLiteral("000")},
         {7, 5, std::nullopt},             {7, -1, std::nullopt},
     };
+    // clang-format on
     for (const Case &c : cases)
         EXPECT_EQ(parameterEntryCaption(c.slot, c.code), c.caption) << c.slot << "/" << c.code;
 }

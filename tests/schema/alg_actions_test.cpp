@@ -20,8 +20,8 @@ namespace {
 struct ListCall {
     int L, C, R, T, V, F;
 };
-constexpr ListCall kOutputsSet{4, 25, 10, 27, 0, 7}, kOutputsReset{5, 26, 10, 28, 1, 8},
-    kFlagsSet{8, 31, 18, 33, 0, 6}, kFlagsReset{9, 29, 18, 31, 1, 6};
+constexpr ListCall kOutputsSet{4, 25, 10, 27, 0, 7}, kOutputsReset{5, 26, 10, 28, 1, 8}, kFlagsSet{8, 31, 18, 33, 0, 6},
+    kFlagsReset{9, 29, 18, 31, 1, 6};
 
 class BranchLines : public test::WithFakes {
 protected:
@@ -66,6 +66,7 @@ TEST_F(BranchLines, OutputListsGiveTwoBitCodes)
     const struct {
         const char *set, *reset;
         std::vector<int> block;
+        // clang-format off
     } cases[] = {
         {" 1-3 5", "", {21, 1, 0, 0, 0, 0, 0, 0}},
         {" 4", "", {64, 0, 0, 0, 0, 0, 0, 0}},
@@ -78,6 +79,7 @@ TEST_F(BranchLines, OutputListsGiveTwoBitCodes)
         {"  7", "", {0, 16, 0, 0, 0, 0, 0, 0}},            // read at both blanks, counted once
         {" 0 x", "", {0, 0, 0, 0, 0, 0, 0, 0}},            // no item number
     };
+    // clang-format on
     for (const auto &c : cases) {
         FlowchartBranch b;
         b.outputsSet = QString::fromLatin1(c.set);
@@ -139,6 +141,7 @@ TEST_F(BranchLines, ActionsAndTheirBytes)
         std::vector<int> bytes;
         int setpoint; // set-point the statement sets, 0 for none
         float value;
+        // clang-format off
     } cases[] = {
         {"OUT3 = INP2", {8, 2, 16, 1}, 0, 0},
         {"OUT3 += 5", {16, 2, 8, 5}, 0, 0},
@@ -165,6 +168,7 @@ TEST_F(BranchLines, ActionsAndTheirBytes)
         {"LIM_MAX_SP7 = SP8", {216, 6, 32, 7}, 0, 0},
         {"SUM_SP7 = 2", {224, 6, 8, 2}, 0, 0},
     };
+    // clang-format on
     for (const auto &c : cases) {
         FlowchartBranch b;
         b.action1 = QString::fromLatin1(c.statement);
@@ -199,8 +203,8 @@ TEST_F(BranchLines, TemplatesLeaveTheActionEmpty)
 TEST_F(BranchLines, ActionsThatNameNoKnownTargetAreReported)
 {
     // Unknown targets, and targets without the operator or suffix their form needs.
-    for (const char *statement : {"XY1 = 2", "OUT3 5", "OUT3 := 5", "SP3 5", "SI(SP2 &= 1", "FB3 = 1",
-                                  "FB3_OUT2 = 1", "RD_SP3 = 1", "CLR_SP3 = 1", "out3 = 1"}) {
+    for (const char *statement : {"XY1 = 2", "OUT3 5", "OUT3 := 5", "SP3 5", "SI(SP2 &= 1", "FB3 = 1", "FB3_OUT2 = 1",
+                                  "RD_SP3 = 1", "CLR_SP3 = 1", "out3 = 1"}) {
         ui().reset();
         FlowchartBranch b;
         b.action1 = QString::fromLatin1(statement);
@@ -225,8 +229,8 @@ TEST_F(BranchLines, StatementsThatCannotBeCutOrEncodedFail)
     };
     EXPECT_THROW(runLine(test::actionLine(1, QStringLiteral("OUT0 = 1"))), CompileError);
     EXPECT_THROW(runLine(test::actionLine(1, QStringLiteral("SP300 = 1"))), CompileError);
-    EXPECT_THROW(runLine(test::actionLine(1, QStringLiteral("OUT3"))), CompileError);      // no blank
-    EXPECT_THROW(runLine(test::actionLine(1, QString())), CompileError);                  // no blank
+    EXPECT_THROW(runLine(test::actionLine(1, QStringLiteral("OUT3"))), CompileError);          // no blank
+    EXPECT_THROW(runLine(test::actionLine(1, QString())), CompileError);                       // no blank
     EXPECT_THROW(runLine(QStringLiteral("(attr \"OPERATION1\" \"OUT1 = 1\")")), CompileError); // no point list
     EXPECT_THROW(runLine(QStringLiteral("(attr (pt 0 0)")), CompileError);
     place({});

@@ -22,10 +22,7 @@ protected:
         WithFakes::SetUp();
         startUpModel(m);
     }
-    void compile(const QString &statement, int step = kStep)
-    {
-        compileLine(test::conditionLine(statement), step);
-    }
+    void compile(const QString &statement, int step = kStep) { compileLine(test::conditionLine(statement), step); }
     void compileLine(const QString &line, int step = kStep)
     {
         const QStringList lines = test::stepComponent(step, QString());

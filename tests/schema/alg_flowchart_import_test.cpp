@@ -132,8 +132,8 @@ TEST_F(FlowchartImport, WorkedFlowchartLinksCompilesLaysOutAndStores)
     EXPECT_EQ(m.alg.Alg_Size_Empty, 253 * 11);
 
     // Both of step 1's jumps name step 2's record; step 2 only its yes jump.
-    EXPECT_EQ(record(0, 23), (std::vector<int>{8, 0, 8, 1, 0, 0, 23, 0, 23, 5, 0, 21, 1, 0, 0, 0, 0, 0, 0, 72, 9, 8,
-                                               5}));
+    EXPECT_EQ(record(0, 23),
+              (std::vector<int>{8, 0, 8, 1, 0, 0, 23, 0, 23, 5, 0, 21, 1, 0, 0, 0, 0, 0, 0, 72, 9, 8, 5}));
     EXPECT_EQ(record(23, 11), (std::vector<int>{40, 11, 32, 12, 4, 0, 34, 0, 0, 0, 1}));
     // Step 3 has no exit and is not stored; the rest of the record is reset.
     EXPECT_EQ(record(34, 11), std::vector<int>(11, 0));
@@ -261,6 +261,7 @@ TEST_F(FlowchartImport, FailureWhileCompilingLeavesTheStoredProgram)
     const struct {
         const char *condition;
         QStringList messages;
+        // clang-format off
     } cases[] = {
         {"INP0 = 1", {QStringLiteral("Помилка -Attributes- блок A1")}},
         {"XYZ3 = INP2",
@@ -272,6 +273,7 @@ TEST_F(FlowchartImport, FailureWhileCompilingLeavesTheStoredProgram)
           QStringLiteral("Помилка у блоку <АЛГОРИТМ> умова В>  крок A0"), QStringLiteral("Помилка -Attributes- блок A1")}},
         {"INP3 =1", {QStringLiteral("Помилка умови у блоку <АЛГОРИТМ>  шаг A1"), QStringLiteral("Помилка -Attributes- блок A1")}},
     };
+    // clang-format on
     for (const auto &c : cases) {
         ui().reset();
         FlowchartBuilder b;

@@ -23,19 +23,21 @@ using namespace pelmora::alg;
 
 namespace {
 
+// clang-format off
 const char *const kWords[] = {
     "INP",   "OUT",     "SP",     "SI(INP",  "SI(SP",  "INI(INP",  "INI(SP",     "OUI(INP", "OUI(SP", "FB",
     "FLAG",  "TIMER",   "No",     "RDY_PROG", "CALL",  "RET",      "LOCK_SP",    "LOCK_SI(SP", "D_INP", "D_INI(SP",
     "ABS_SP", "SQRT_SP", "LOCK_", "MIN_SP",  "MAX_SP", "SUM_SP",   "BYTE",       "WR_SP",   "RD_SP",  "CLR_SP",
     "ROUND_SP", "LIM_MIN_SP", "LIM_MAX_SP", "XY", "inp", "sp", "Поріг",
 };
-const char *const kJoins[] = {"_", "+SP", "-SP", "*SP", "/SP", "_SP", "_OUT", "_OUI(SP", "_SI(SP", "(", ")",
-                              "_S", "_M", "_H", "_X", "+", "-", "", "", ""};
-const char *const kOperators[] = {" = ", " += ", " -= ", " *= ", " /= ", " &= ", " |= ", " < ", " > ", " <= ",
-                                  " >= ", " <> ", " AND ", " OR ", " XOR ", "CALL", "RET", " ", "  ", "="};
-const char *const kNumbers[] = {"",    "0",  "1",   "2",    "-1",  "7",     "12",  "16", "17", "32",
-                                "33",  "99", "128", "129",  "255", "256",   "257", "-5", "300", "1023",
-                                "1024", "2.5", "1e5", "1e40", "-",  "(3)",  ".5",  "9E", "1-3", " 5"};
+// clang-format on
+const char *const kJoins[] = {"_", "+SP", "-SP", "*SP", "/SP", "_SP", "_OUT", "_OUI(SP", "_SI(SP", "(",
+                              ")", "_S",  "_M",  "_H",  "_X",  "+",   "-",    "",        "",       ""};
+const char *const kOperators[] = {" = ",  " += ", " -= ",  " *= ", " /= ",  " &= ", " |= ", " < ", " > ", " <= ",
+                                  " >= ", " <> ", " AND ", " OR ", " XOR ", "CALL", "RET",  " ",   "  ",  "="};
+const char *const kNumbers[] = {"",     "0",   "1",   "2",    "-1",  "7",   "12",  "16", "17",  "32",
+                                "33",   "99",  "128", "129",  "255", "256", "257", "-5", "300", "1023",
+                                "1024", "2.5", "1e5", "1e40", "-",   "(3)", ".5",  "9E", "1-3", " 5"};
 
 class Generated : public test::WithFakes {
 protected:
@@ -47,8 +49,7 @@ protected:
         m.schema.Parametr_Value_Start(4) = kValues;
     }
 
-    template <typename T, std::size_t N>
-    QString pick(const T (&pool)[N])
+    template <typename T, std::size_t N> QString pick(const T (&pool)[N])
     {
         return QString::fromUtf8(pool[std::uniform_int_distribution<std::size_t>(0, N - 1)(rng)]);
     }
@@ -57,12 +58,11 @@ protected:
     QString operandText()
     {
         switch (below(4)) {
-        case 0:
-            return pick(kNumbers);
-        case 1:
-            return noise(below(8));
+        case 0: return pick(kNumbers);
+        case 1: return noise(below(8));
         default:
-            return pick(kWords) + pick(kNumbers) + pick(kJoins) + pick(kNumbers) + (below(4) ? QString() : pick(kOperators) + pick(kNumbers));
+            return pick(kWords) + pick(kNumbers) + pick(kJoins) + pick(kNumbers) +
+                   (below(4) ? QString() : pick(kOperators) + pick(kNumbers));
         }
     }
     QString statement()
@@ -134,21 +134,11 @@ TEST_F(Generated, NoStatementCrashesOrWritesOutsideItsStep)
         bool failed = false;
         try {
             switch (kind) {
-            case 0:
-                Compile_Condition(m);
-                break;
-            case 1:
-                Compile_Action(m, 6, 21, 4, 251, 26);
-                break;
-            case 2:
-                Compile_Action(m, 7, 23, 8, 247, 30);
-                break;
-            case 3:
-                Compile_Bit_List(m, 4, 25, 10, 27, 0, 7);
-                break;
-            case 4:
-                Compile_Bit_List(m, 4, 26, 34, 28, 1, 8);
-                break;
+            case 0: Compile_Condition(m); break;
+            case 1: Compile_Action(m, 6, 21, 4, 251, 26); break;
+            case 2: Compile_Action(m, 7, 23, 8, 247, 30); break;
+            case 3: Compile_Bit_List(m, 4, 25, 10, 27, 0, 7); break;
+            case 4: Compile_Bit_List(m, 4, 26, 34, 28, 1, 8); break;
             case 5: {
                 const int rowsOf[] = {2, 28, 32, 52, 56};
                 Compile_Operand(m, described, rowsOf[below(5)]);

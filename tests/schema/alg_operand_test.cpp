@@ -21,7 +21,10 @@ protected:
         m.schema.Parametr_Value_Start(4) = 200;
         m.alg.Num_Step = kStep;
     }
-    std::pair<int, int> bytes(int R) const { return {m.alg.Step_Code(R, kStep - 1), m.alg.Step_Code(R + 1, kStep - 1)}; }
+    std::pair<int, int> bytes(int R) const
+    {
+        return {m.alg.Step_Code(R, kStep - 1), m.alg.Step_Code(R + 1, kStep - 1)};
+    }
 
     static constexpr int kStep = 7;
     ProjectModel m;
@@ -129,6 +132,7 @@ TEST_F(Operand, NumberInParenthesesWarnsByTheRowsItGoesTo)
     const struct {
         int R;
         const char16_t *message;
+        // clang-format off
     } cases[] = {
         {2, u"Помилка у блоку <АЛГОРИТМ> умова В  крок A7"},
         {28, u"Помилка у блоку <АЛГОРИТМ>   крок Y7"},
@@ -136,6 +140,7 @@ TEST_F(Operand, NumberInParenthesesWarnsByTheRowsItGoesTo)
         {52, u"Помилка у блоку <АЛГОРИТМ>   крок N7"},
         {56, u"Помилка у блоку <АЛГОРИТМ>   крок N7"},
     };
+    // clang-format on
     for (const auto &c : cases) {
         ui().reset();
         Compile_Operand(m, QStringLiteral("SP5+SP(3)"), c.R);
@@ -165,8 +170,7 @@ TEST_F(Operand, UnknownFormIsReportedAndEndsTheStep)
 
 TEST_F(Operand, NumbersThatDoNotFitTheirBytesCannotBeCompiled)
 {
-    for (const char *text : {"SP(5)", "SP0", "INP", "OUT257", "BYTE8_1", "BYTE1_256", "1e12", "SP5_SP17",
-                             "MIN_SP10"}) {
+    for (const char *text : {"SP(5)", "SP0", "INP", "OUT257", "BYTE8_1", "BYTE1_256", "1e12", "SP5_SP17", "MIN_SP10"}) {
         m.alg.Num_Step = kStep;
         EXPECT_THROW(Compile_Operand(m, QString::fromLatin1(text), 2), CompileError) << text;
     }

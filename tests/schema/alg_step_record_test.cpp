@@ -48,6 +48,7 @@ TEST(StepPacking, PacksNumbersIntoCodeAndValueBytes)
         int base;
         double first, second;
         OperandBytes bytes;
+        // clang-format off
     } cases[] = {
         {'A', 72, 3, 5, {72, 132}},   // INP3+SP5
         {'A', 96, 8, 2, {97, 193}},   // SP8-SP2
@@ -62,6 +63,7 @@ TEST(StepPacking, PacksNumbersIntoCodeAndValueBytes)
         {'C', 0, 6, 2, {193, 66}},   // TIMER6_H
         {'C', 0, 32, 0, {199, 192}}, // TIMER32_S
     };
+    // clang-format on
     for (const auto &c : cases) {
         OperandBytes got;
         if (c.packing == 'A')
@@ -88,8 +90,8 @@ TEST_F(StepRecord, RecordLengthIsHeadPlusPresentParts)
     const struct {
         int parts;
         int length;
-    } cases[] = {{0, 11}, {1, 19}, {2, 19}, {4, 15}, {8, 15}, {16, 19}, {32, 19}, {64, 15}, {128, 15},
-                 {1 | 4, 23}, {16 | 128, 23}, {255, 59}};
+    } cases[] = {{0, 11},  {1, 19},  {2, 19},   {4, 15},     {8, 15},        {16, 19},
+                 {32, 19}, {64, 15}, {128, 15}, {1 | 4, 23}, {16 | 128, 23}, {255, 59}};
     for (const auto &c : cases) {
         m.alg.Step_Code(row::Parts, 0) = static_cast<std::uint8_t>(c.parts);
         EXPECT_EQ(stepRecordLength(m.alg, m.catalogue, 1), c.length) << c.parts;
@@ -100,7 +102,7 @@ TEST_F(StepRecord, LayoutPacksRecordsBackToBack)
 {
     m.alg.Step_Code(row::Parts, 0) = 1 | 8; // 11 + 8 + 4
     m.alg.Step_Code(row::Kind, 0) = 8;
-    m.alg.Step_Code(row::Parts, 1) = 0; // 11, no condition
+    m.alg.Step_Code(row::Parts, 1) = 0;   // 11, no condition
     m.alg.Step_Code(row::Parts, 2) = 255; // 59
     m.alg.Step_Code(row::Kind, 2) = 40;
     m.alg.Step_Code(row::Kind, 255) = 16; // the last stored step
@@ -147,8 +149,8 @@ TEST_F(StepRecord, NoPartsFollowYesPartsOfTheSameStep)
     m.alg.Save_Param_Started = 0;
     Save_parametr_NAME(m, 1, 0);
     Save_parametr_NAME(m, 1, 1);
-    EXPECT_EQ(texts(9, 27), (std::vector<int>{4 | 16 | 128, 0, 72, 9, 8, 5, 1, 2, 3, 4, 5, 6, 7, 8, 64, 0, 9, 1,
-                                              0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(texts(9, 27), (std::vector<int>{4 | 16 | 128, 0, 72, 9, 8, 5, 1, 2, 3, 4, 5, 6, 7, 8,
+                                              64,           0, 9,  1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST_F(StepRecord, OnlyNoPartsStartAtEntryElevenWhetherOrNotYesIsStored)

@@ -23,7 +23,7 @@ struct Case {
     const char *what;
     QString name;
     QStringList attrs;
-    std::vector<std::pair<int, float>> values; // V(i) of block 5
+    std::vector<std::pair<int, float>> values;  // V(i) of block 5
     std::vector<std::pair<int, QString>> texts; // T(i) of block 5
     QStringList messages = {};
 };
@@ -79,7 +79,8 @@ protected:
         for (auto [i, v] : c.values)
             EXPECT_EQ(s.Parametr_Value(s.Parametr_Value_Start(5) + i), v) << c.what << ": V(" << i << ")";
         for (const auto &[i, t] : c.texts)
-            EXPECT_EQ(s.Parametr_Name(s.Parametr_Name_Start(5) + i).toStdString(), t.toStdString()) << c.what << ": T(" << i << ")";
+            EXPECT_EQ(s.Parametr_Name(s.Parametr_Name_Start(5) + i).toStdString(), t.toStdString())
+                << c.what << ": T(" << i << ")";
     }
 
     ProjectModel m;
@@ -87,8 +88,16 @@ protected:
 
 TEST_F(BlockParams, IoBlocks)
 {
-    const QStringList ai = concat({{u"1"_s}, {u"ТХК"_s}, numbers(6, 1), {u"Pt100"_s}, numbers(6, 11),
-                                   {u"4-20мА"_s}, numbers(6, 21), {u"xyz"_s}, numbers(6, 31)});
+    const QStringList ai = concat({{u"1"_s},
+                                   {u"ТХК"_s},
+                                   numbers(6, 1),
+                                   {u"Pt100"_s},
+                                   numbers(6, 11),
+                                   {u"4-20мА"_s},
+                                   numbers(6, 21),
+                                   {u"xyz"_s},
+                                   numbers(6, 31)});
+    // clang-format off
     const Case cases[] = {
         // Per input n: the sensor at V(n), its six values at V(n + 4), ..., V(n + 24).
         {"A_I sensors and channel values", u"A_I"_s, ai,
@@ -116,6 +125,7 @@ TEST_F(BlockParams, IoBlocks)
         {"RS4 speed 230400", u"RS485"_s, {u"3"_s, u"230400"_s}, {{0, 2}, {1, 2}, {2, 5}}, {}},
         {"RS4 unknown speed and name", u"RS485_X"_s, {u"1"_s, u"4800"_s}, {{1, kUntouched}, {2, kUntouched}}, {}},
     };
+    // clang-format on
     for (const auto &c : cases)
         run(c);
     EXPECT_EQ(m.schema.Num_Block_AI, 5);
@@ -123,6 +133,7 @@ TEST_F(BlockParams, IoBlocks)
 
 TEST_F(BlockParams, ArithmeticAndLogicBlocks)
 {
+    // clang-format off
     const Case cases[] = {
         {"MUL", u"MUL"_s, {u"1.5"_s, u"2"_s, u"-3"_s, u"4E2"_s}, {{0, 1.5f}, {1, 2}, {2, -3}, {3, 400}}, {}},
         {"a value read as its first seven characters", u"DIV"_s, {u"1234567.8"_s, u"0"_s, u"0"_s, u"0"_s},
@@ -152,6 +163,7 @@ TEST_F(BlockParams, ArithmeticAndLogicBlocks)
         {"UNI_TIMER_FIFO", u"UNI_TIMER_FIFO"_s, numbers(8, 1), {{0, 15}}, {}},
         {"UNI name not listed reads nothing", u"UNI_OTHER"_s, {}, {{0, kUntouched}, {1, kUntouched}}, {}},
     };
+    // clang-format on
     for (const auto &c : cases)
         run(c);
 }
@@ -159,6 +171,7 @@ TEST_F(BlockParams, ArithmeticAndLogicBlocks)
 TEST_F(BlockParams, ProgramAndCodeBlocks)
 {
     const QStringList pro = concat({{u"4"_s}, numbers(128, 1)});
+    // clang-format off
     const Case cases[] = {
         {"PRO program 4 is 3; steps by four", u"PRO"_s, pro,
          {{136, 3}, {4, 1}, {36, 2}, {68, 3}, {100, 4}, {35, 125}, {131, 128}, {135, kUntouched}}, {}},
@@ -176,13 +189,14 @@ TEST_F(BlockParams, ProgramAndCodeBlocks)
          concat({{u"1"_s, u"40000"_s}, automaton().mid(1)}), {}, {}, {kStop}},
         {"COD of another name reads nothing", u"CODE_X"_s, {}, {{0, kUntouched}}, {}},
     };
+    // clang-format on
     for (const auto &c : cases)
         run(c);
 }
 
 TEST_F(BlockParams, TextBlocks)
 {
-    const QString t17 = u"Сімнадцять знаків"_s;  // 17 characters
+    const QString t17 = u"Сімнадцять знаків"_s;   // 17 characters
     const QString t18 = u"Вісімнадцять знаків"_s; // 19 characters
     const QString t41 = QString(41, u'Ж');
     ASSERT_EQ(t17.size(), 17);
@@ -193,6 +207,7 @@ TEST_F(BlockParams, TextBlocks)
     QStringList rep;
     for (int k = 0; k < 16; ++k)
         rep << (k == 3 ? t18 : u"R"_s + QString::number(k));
+    // clang-format off
     const Case cases[] = {
         {"S_P texts of 17 characters stay, 18 or more are cut to 15", u"S_P"_s, sp,
          {{0, 10}, {7, 17}},
@@ -209,6 +224,7 @@ TEST_F(BlockParams, TextBlocks)
          {t41, QString(42, u'Ж'), u"c"_s, u"d"_s, u"e"_s}, {},
          {{0, t41.left(15)}, {1, kUntouchedText}, {2, u"c"_s}}},
     };
+    // clang-format on
     for (const auto &c : cases)
         run(c);
 }
@@ -217,8 +233,11 @@ TEST_F(BlockParams, TextBlocks)
 // rows stay rewritten for the parameter dialog.
 TEST_F(BlockParams, VariantSlotRowsStay)
 {
-    run({"PAN_INC_DEC_REG", u"PAN_INC_DEC_REG"_s, concat({{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s}, numbers(8, 1)}),
-         {}, {}});
+    run({"PAN_INC_DEC_REG",
+         u"PAN_INC_DEC_REG"_s,
+         concat({{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s}, numbers(8, 1)}),
+         {},
+         {}});
     run({"OSC4_ONE", u"OSC4_ONE"_s, numbers(4, 1), {}, {}});
     run({"UNI_MENU", u"UNI_MENU"_s, numbers(8, 1), {}, {}});
     const auto &slotMap = m.catalogue.Parametr_Value_Slot;

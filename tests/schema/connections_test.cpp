@@ -48,10 +48,7 @@ protected:
         startUpModel(m);
     }
     NetlistBuilder &block(int b, const QString &name) { return n.block(b, name, attrsOf(name)); }
-    void import()
-    {
-        n.importInto(m);
-    }
+    void import() { n.importInto(m); }
     std::pair<int, int> link(int pin, int b) const
     {
         return {m.schema.Block_Link(2 * (pin - 1), b), m.schema.Block_Link(2 * (pin - 1) + 1, b)};
@@ -88,11 +85,13 @@ TEST_F(Connections, OutputIndexes)
         int pin;
         int index;
     };
+    // clang-format off
     const Case cases[] = {
         {"D_O", 3, 9, 0},      {"RS485", 3, 9, 7},   {"RS485", 3, 16, 0}, {"A_I", 3, 1, 0},  {"A_I", 3, 16, 15},
         {"MUL", 3, 12, 0},     {"SCA", 97, 33, 0},   {"SCA", 97, 67, 2},  {"SCA", 97, 136, 7}, {"SCA", 97, 40, 39},
         {"XYZ", 3, 9, 8}, // no block: pin - 1
     };
+    // clang-format on
     for (const auto &c : cases) {
         ui().reset();
         n = NetlistBuilder();

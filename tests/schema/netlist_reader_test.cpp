@@ -36,6 +36,7 @@ struct FieldCase {
 
 TEST(NetlistFields, FieldRules)
 {
+    // clang-format off
     const FieldCase cases[] = {
         {"leading blanks dropped, quotes inside an unquoted field kept", "   (node \"U1\" \"9\")\r\n",
          {"(node \"U1\" \"9\")"}},
@@ -50,6 +51,7 @@ TEST(NetlistFields, FieldRules)
         {"a quoted field may span lines", "\"a\r\nb\"\r\nc\r\n", {"a\r\nb", "c"}},
         {"Windows-1251 text", "(attr \"\xD2\xE8\xEF\" \"\xD2\xD5\xCA\")\r\n", {u"(attr \"Тип\" \"ТХК\")"_qs}},
     };
+    // clang-format on
     for (const auto &c : cases) {
         const QStringList got = fieldsOf("(netlist \"x\"\r\n" + c.body + ")\r\n");
         EXPECT_EQ(got, c.fields) << c.what;
@@ -64,6 +66,7 @@ TEST(NetlistFields, CountsAndMarker)
         int count;
         QStringList fields;
     };
+    // clang-format off
     const Case cases[] = {
         {"no start marker", "header\r\n(net \"N1\"\r\n)\r\n", 0, {}},
         {"empty file", "", 0, {}},
@@ -76,6 +79,7 @@ TEST(NetlistFields, CountsAndMarker)
          {"one", ")"}},
         {"only the first nine characters are tested", "(netlist)\r\n(netlist \"b\"\r\nx\r\n)\r\n", 2, {"x"}},
     };
+    // clang-format on
     for (const auto &c : cases) {
         int count = -1;
         const QStringList got = fieldsOf(c.file, &count);

@@ -45,9 +45,11 @@ QByteArray sample()
 
 bool knownMessage(const QString &text)
 {
+    // clang-format off
     static const QString prefixes[] = {u"Помилка netLIST!!! Вихід блоку №"_s, u"Помилка параметра!!!Блок U"_s,
                                        u"Помилка підключення виходу інвертора "_s, u"Номер блоку ГРАФІК не 98"_s,
                                        u"Номер блоку ЖУРНАЛ не 99"_s, u"Номер блоку SCADA не 97"_s};
+    // clang-format on
     for (const auto &p : prefixes)
         if (text.startsWith(p))
             return true;
@@ -112,6 +114,7 @@ TEST_F(NetlistRobustness, Mutated)
 // Lines made of the pieces the import looks for, in random order.
 TEST_F(NetlistRobustness, RandomLines)
 {
+    // clang-format off
     const QStringList pieces{
         u"(compInst \"U"_s, u"(compInst \"D"_s, u"(originalName \""_s, u"(attr \"P1\" \""_s, u"(net \"N1\""_s,
         u"(node \"U"_s,     u"(node \"D"_s,     u")"_s,               u"\")"_s,               u"\" \""_s,
@@ -119,6 +122,7 @@ TEST_F(NetlistRobustness, RandomLines)
         u"REP"_s,           u"CODE_AUTOMAT_128"_s, u"PAN_INC_DEC_REG"_s, u"A_I"_s,           u"TOUCH"_s,
         u"1"_s,             u"2"_s,             u"9"_s,               u"99"_s,                u"136"_s,
         u"-5"_s,            u"1E+30"_s,         u"ТХК"_s,             u","_s,                 u" "_s};
+    // clang-format on
     std::mt19937 rng(7);
     for (int round = 0; round < 120; ++round) {
         QString text = u"(netlist \"r\"\r\n"_s;

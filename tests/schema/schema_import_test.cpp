@@ -1,8 +1,8 @@
 // The schema import: components to blocks and types, the record layout and
 // sizes, the stop rules.
 
-#include "project/startup.h"
 #include "core/numbers.h"
+#include "project/startup.h"
 #include "schema/import_context.h"
 #include "schema/netlist_reader.h"
 #include "schema/schema_import.h"
@@ -65,12 +65,13 @@ TEST_F(SchemaImport, FixtureBlocksValuesAndConnections)
     EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u" | "_s).toStdString();
 
     const auto &s = m.schema;
-    const std::pair<int, int> types[] = {{1, 3}, {2, 0}, {3, 10}, {5, 17}, {7, 26}, {96, 0}, {97, 43}, {98, 41}, {99, 42}};
+    const std::pair<int, int> types[] = {{1, 3},  {2, 0},   {3, 10},  {5, 17}, {7, 26},
+                                         {96, 0}, {97, 43}, {98, 41}, {99, 42}};
     for (auto [b, t] : types)
         EXPECT_EQ(s.Block_Type(b), t) << "block " << b;
 
     // Records in block-number order without gaps.
-    const std::tuple<int, int, int> starts[] = {{1, 0, 0},   {3, 9, 0},   {5, 19, 0},  {7, 20, 0},
+    const std::tuple<int, int, int> starts[] = {{1, 0, 0},   {3, 9, 0},   {5, 19, 0},    {7, 20, 0},
                                                 {97, 38, 0}, {98, 39, 0}, {99, 138, 34}, {2, 0, 0}};
     for (auto [b, v, t] : starts) {
         EXPECT_EQ(s.Parametr_Value_Start(b), v) << "block " << b;
@@ -124,11 +125,11 @@ TEST_F(SchemaImport, FixtureBlocksValuesAndConnections)
 TEST_F(SchemaImport, TypesFromPrefixes)
 {
     NetlistBuilder n;
-    n.block(2, u"XYZ_1"_s);          // no such prefix
-    n.block(4, u"NO_THING"_s);       // "NO_": the lowest of its codes
+    n.block(2, u"XYZ_1"_s);    // no such prefix
+    n.block(4, u"NO_THING"_s); // "NO_": the lowest of its codes
     n.block(6, u"AND2_4"_s);
-    n.block(6, u"OR_8_1"_s);         // the later component decides
-    n.block(97, u"AND4_2"_s);        // fixed numbers keep their fixed types
+    n.block(6, u"OR_8_1"_s);  // the later component decides
+    n.block(97, u"AND4_2"_s); // fixed numbers keep their fixed types
     n.importInto(m);
     EXPECT_TRUE(ui().messages.empty());
     EXPECT_EQ(m.schema.Block_Type(2), 0);
@@ -215,6 +216,7 @@ TEST_F(SchemaImport, StopRules)
             n.block(k % 90 + 1, u"XOR"_s);
         return n.bytes();
     };
+    // clang-format off
     const Case cases[] = {
         {"a 101st component", [&] { return many(101); }, {kStop}},
         {"no GRA and JUR components",
@@ -240,6 +242,7 @@ TEST_F(SchemaImport, StopRules)
          [] { return NetlistBuilder().block(3, u"AND2_4"_s).raw(u"(net \"X\""_s).raw(u"(node \"U300\" \"1\")"_s).raw(u")"_s).bytes(); },
          {kStop + u"0"_s}},
     };
+    // clang-format on
     for (const auto &c : cases) {
         ui().reset();
         m.schema.Block_Link(0, 1) = 5;
@@ -330,10 +333,30 @@ namespace {
 // The import's own fast number reading gives what the shared reading gives.
 TEST(ImportNumbers, ReadLikeTheSharedNumberReading)
 {
-    const char *texts[] = {"",        "\"",       "9\")",      "  12\"",   "-3.25",    "+.5",     ".",
-                           "-",       "1.",       "1 2 . 5",   "0.1",      "0.3",      "123456789012345",
-                           "1234567890123456789",   "1e5",      "2.5E-3\"", "7d2",      "1E",      "00012",
-                           "3.14159265358979",      "0.000000000000000000000001", "1.2.3",   "\t-\t7",  "12a"};
+    const char *texts[] = {"",
+                           "\"",
+                           "9\")",
+                           "  12\"",
+                           "-3.25",
+                           "+.5",
+                           ".",
+                           "-",
+                           "1.",
+                           "1 2 . 5",
+                           "0.1",
+                           "0.3",
+                           "123456789012345",
+                           "1234567890123456789",
+                           "1e5",
+                           "2.5E-3\"",
+                           "7d2",
+                           "1E",
+                           "00012",
+                           "3.14159265358979",
+                           "0.000000000000000000000001",
+                           "1.2.3",
+                           "\t-\t7",
+                           "12a"};
     for (const char *t : texts) {
         const QString s = QString::fromLatin1(t);
         EXPECT_EQ(netlist::val(s), num::leadingNumber(s)) << '"' << t << '"';

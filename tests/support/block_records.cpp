@@ -23,25 +23,13 @@ BlockRecords::BlockRecords(ProjectModel &model, int t, int b, int vs, int ns)
     m.settings.Type_Block_Edit = static_cast<std::uint8_t>(type);
 }
 
-float &BlockRecords::V(int i)
-{
-    return m.schema.Parametr_Value(valueStart + i);
-}
+float &BlockRecords::V(int i) { return m.schema.Parametr_Value(valueStart + i); }
 
-QString &BlockRecords::T(int i)
-{
-    return m.schema.Parametr_Name(nameStart + i);
-}
+QString &BlockRecords::T(int i) { return m.schema.Parametr_Name(nameStart + i); }
 
-int BlockRecords::valueCount() const
-{
-    return m.catalogue.Parametr_Value_Count(type);
-}
+int BlockRecords::valueCount() const { return m.catalogue.Parametr_Value_Count(type); }
 
-int BlockRecords::nameCount() const
-{
-    return m.catalogue.Parametr_Name_Count(type);
-}
+int BlockRecords::nameCount() const { return m.catalogue.Parametr_Name_Count(type); }
 
 bool BlockRecords::neighboursUntouched() const
 {

@@ -9,6 +9,7 @@
 
 namespace pelmora::test {
 
+// clang-format off
 inline const std::vector<int> kDemoAlgorithmProgram = {
     // step 1, 47 texts: head, YES outputs, YES flags, YES action 1, NO outputs, NO flags
     8, 0, 8, 1, 0, 0, 47, 0, 0, 55, 0,
@@ -24,5 +25,6 @@ inline const std::vector<int> kDemoAlgorithmProgram = {
     // step 3, 11 texts
     24, 0, 8, 1, 0, 0, 47, 0, 0, 0, 2,
 };
+// clang-format on
 
 } // namespace pelmora::test

@@ -84,9 +84,6 @@ FakeServices &fakes()
     return f;
 }
 
-void FakeServicesEnvironment::SetUp()
-{
-    Services::install(&fakes(), &fakes(), &fakes(), &fakes());
-}
+void FakeServicesEnvironment::SetUp() { Services::install(&fakes(), &fakes(), &fakes(), &fakes()); }
 
 } // namespace pelmora::test

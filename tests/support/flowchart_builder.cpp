@@ -25,10 +25,7 @@ QStringList componentHead(const QString &designator, const QString &symbol)
 
 } // namespace
 
-QString conditionLine(const QString &statement)
-{
-    return attrAt(16, QStringLiteral("UMOVA"), statement);
-}
+QString conditionLine(const QString &statement) { return attrAt(16, QStringLiteral("UMOVA"), statement); }
 
 QString outputsSetLine(const QString &items)
 {
@@ -134,9 +131,13 @@ QStringList FlowchartBuilder::fields() const
 
 QString FlowchartBuilder::text() const
 {
-    QStringList lines = {QStringLiteral("ACCEL_ASCII \"flowchart.net\""), QString(),
-                         QStringLiteral("(asciiHeader"), QStringLiteral("  (asciiVersion 3 0)"),
-                         QStringLiteral("  (fileUnits Mil)"), QStringLiteral(")"), QString(),
+    QStringList lines = {QStringLiteral("ACCEL_ASCII \"flowchart.net\""),
+                         QString(),
+                         QStringLiteral("(asciiHeader"),
+                         QStringLiteral("  (asciiVersion 3 0)"),
+                         QStringLiteral("  (fileUnits Mil)"),
+                         QStringLiteral(")"),
+                         QString(),
                          QStringLiteral("(netlist \"flowchart\"")};
     for (const QString &l : components_)
         lines << (l.startsWith(u"(compInst") || l == u")" ? QStringLiteral("  ") : QStringLiteral("    ")) + l;

@@ -23,12 +23,12 @@ struct FlowchartBranch {
 };
 
 // Single attribute lines, as the field reader stores them.
-QString conditionLine(const QString &statement);        // entry +4 of a step, text from column 16
-QString outputsSetLine(const QString &items);           // +4 of Y/N, column 25, items from its 7th character
-QString outputsResetLine(const QString &items);         // +5, column 26, from the 8th
+QString conditionLine(const QString &statement);         // entry +4 of a step, text from column 16
+QString outputsSetLine(const QString &items);            // +4 of Y/N, column 25, items from its 7th character
+QString outputsResetLine(const QString &items);          // +5, column 26, from the 8th
 QString actionLine(int which, const QString &statement); // +6 (1, column 21) or +7 (2, column 23)
-QString flagsSetLine(const QString &items);             // +8, column 31, from the 6th
-QString flagsResetLine(const QString &items);           // +9, column 29, from the 6th
+QString flagsSetLine(const QString &items);              // +8, column 31, from the 6th
+QString flagsResetLine(const QString &items);            // +9, column 29, from the 6th
 
 // The fields of one component from its "(compInst" entry to its closing ")".
 QStringList stepComponent(int n, const QString &condition);

@@ -27,15 +27,9 @@ LumtorRegistry::~LumtorRegistry()
         qunsetenv(RegistryVariable);
 }
 
-QString LumtorRegistry::path() const
-{
-    return dir_.filePath(QStringLiteral("controls.ini"));
-}
+QString LumtorRegistry::path() const { return dir_.filePath(QStringLiteral("controls.ini")); }
 
-QString LumtorRegistry::libraryPath()
-{
-    return QStringLiteral(LUMTOR_LIBRARY_PATH);
-}
+QString LumtorRegistry::libraryPath() { return QStringLiteral(LUMTOR_LIBRARY_PATH); }
 
 std::unique_ptr<hosting::HostedControl> createLumtor()
 {

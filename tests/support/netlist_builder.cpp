@@ -7,10 +7,7 @@
 namespace pelmora::test {
 namespace {
 
-QString designator(char letter, int number)
-{
-    return QChar::fromLatin1(letter) + QString::number(number);
-}
+QString designator(char letter, int number) { return QChar::fromLatin1(letter) + QString::number(number); }
 
 QStringList component(const QString &designator, const QString &name, const QStringList &values)
 {
@@ -63,10 +60,7 @@ NetlistBuilder &NetlistBuilder::inverter(int number)
     return *this;
 }
 
-NetlistBuilder &NetlistBuilder::net(std::initializer_list<NetNode> nodes)
-{
-    return net(std::vector<NetNode>(nodes));
-}
+NetlistBuilder &NetlistBuilder::net(std::initializer_list<NetNode> nodes) { return net(std::vector<NetNode>(nodes)); }
 
 NetlistBuilder &NetlistBuilder::net(const std::vector<NetNode> &nodes)
 {
@@ -115,14 +109,8 @@ QByteArray NetlistBuilder::bytes() const
     return cp1251::encode(lines().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
-int NetlistBuilder::readInto(ProjectModel &m) const
-{
-    return readNetlist(m, bytes());
-}
+int NetlistBuilder::readInto(ProjectModel &m) const { return readNetlist(m, bytes()); }
 
-void NetlistBuilder::importInto(ProjectModel &m) const
-{
-    Import_NetList(m, readInto(m));
-}
+void NetlistBuilder::importInto(ProjectModel &m) const { Import_NetList(m, readInto(m)); }
 
 } // namespace pelmora::test

@@ -114,9 +114,11 @@ void menu(PageTables &t, int p, int n, int x, int y, const QString &caption, int
 void placeDemoPageElements(ProjectModel &m)
 {
     PageTables &t = m.pages;
+    // clang-format off
     const QString names[16] = {
         QStringLiteral("Котельня"), QStringLiteral("Насоси"), QStringLiteral("Вентиляція"),
     };
+    // clang-format on
     for (int k = 0; k <= 15; ++k) {
         t.Stranica_Name(k) = names[k].isEmpty() ? QStringLiteral("Сторінка %1").arg(k + 1) : names[k];
         t.Stranica_Num_Net(k) = 0;

@@ -181,7 +181,7 @@ void fillVariedProject(ProjectModel &m, int version, int pages)
 
     // The schema: a block of each kind the file treats apart.
     auto &sch = m.schema;
-    const std::pair<int, int> blocks[] = {{1, type::A_I}, {3, type::RS4}, {5, type::ALG}, {7, type::REP},
+    const std::pair<int, int> blocks[] = {{1, type::A_I},  {3, type::RS4},  {5, type::ALG},  {7, type::REP},
                                           {10, type::S_P}, {12, type::TOU}, {20, type::PAN}, {33, type::D_O},
                                           {97, type::SCA}, {98, type::GRA}, {99, type::JUR}};
     for (const auto &[b, t] : blocks)
@@ -232,8 +232,8 @@ long long expectedLineCount(const ProjectModel &m)
             continue;
         lines += m.catalogue.Parametr_Value_Count(t) + 2;
         rep = rep || t == type::REP;
-        const bool listed = t == 25 || t == 29 || t == 41 || t == 42 || t == 45 || t == 48 ||
-                            (t == 5 && (V == 5 || V == 6));
+        const bool listed =
+            t == 25 || t == 29 || t == 41 || t == 42 || t == 45 || t == 48 || (t == 5 && (V == 5 || V == 6));
         if (listed)
             texts += m.catalogue.Parametr_Name_Count(t) + 1;
     }

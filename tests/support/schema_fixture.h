@@ -12,9 +12,9 @@ class QTemporaryDir;
 namespace pelmora::test {
 
 struct FixtureBlock {
-    int number;          // designator U<number>
-    QString name;        // component name, e.g. "AND2_4"
-    QStringList attrs;   // attribute values in order, each written as (attr "A" "<value>")
+    int number;        // designator U<number>
+    QString name;      // component name, e.g. "AND2_4"
+    QStringList attrs; // attribute values in order, each written as (attr "A" "<value>")
 };
 
 // The three fixed blocks: SCADA 97, graph 98 and journal 99, with the

@@ -32,15 +32,9 @@ ControllerSimulator::~ControllerSimulator()
         serial_.close();
 }
 
-bool ControllerSimulator::listenTcp(quint16 port)
-{
-    return server_.listen(QHostAddress::LocalHost, port);
-}
+bool ControllerSimulator::listenTcp(quint16 port) { return server_.listen(QHostAddress::LocalHost, port); }
 
-quint16 ControllerSimulator::tcpPort() const
-{
-    return server_.serverPort();
-}
+quint16 ControllerSimulator::tcpPort() const { return server_.serverPort(); }
 
 bool ControllerSimulator::openSerial(const QString &device)
 {
@@ -53,20 +47,14 @@ bool ControllerSimulator::openSerial(const QString &device)
     return serial_.open(QIODevice::ReadWrite);
 }
 
-QString ControllerSimulator::serialError() const
-{
-    return serial_.errorString();
-}
+QString ControllerSimulator::serialError() const { return serial_.errorString(); }
 
 bool ControllerSimulator::tcpPeerConnected() const
 {
     return peer_ && peer_->state() == QAbstractSocket::ConnectedState;
 }
 
-void ControllerSimulator::addRule(FrameRule rule)
-{
-    rules_.push_back(std::move(rule));
-}
+void ControllerSimulator::addRule(FrameRule rule) { rules_.push_back(std::move(rule)); }
 
 void ControllerSimulator::clearRecords()
 {

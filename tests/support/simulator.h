@@ -10,10 +10,10 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QPointer>
 #include <QSerialPort>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QPointer>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -22,8 +22,8 @@
 namespace pelmora::test {
 
 struct ReceivedFrame {
-    QByteArray bytes;       // the whole frame as received, checksum included
-    std::uint8_t kind = 0;  // its second byte
+    QByteArray bytes;      // the whole frame as received, checksum included
+    std::uint8_t kind = 0; // its second byte
     bool crcGood = false;
 };
 

@@ -26,8 +26,7 @@ int main(int argc, char **argv)
     const QCommandLineOption serial(QStringLiteral("serial"), QStringLiteral("Answer on <device>."),
                                     QStringLiteral("device"));
     const QCommandLineOption every(QStringLiteral("every"), QStringLiteral("Answer every frame."));
-    const QCommandLineOption status(QStringLiteral("status"), QStringLiteral("Reply status <n>."),
-                                    QStringLiteral("n"));
+    const QCommandLineOption status(QStringLiteral("status"), QStringLiteral("Reply status <n>."), QStringLiteral("n"));
     const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Never answer."));
     parser.addOptions({tcp, serial, every, status, silent});
     parser.process(app);

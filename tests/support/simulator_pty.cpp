@@ -27,8 +27,7 @@ PtyPair::PtyPair()
         return;
     }
     socat_.setProgram(QStringLiteral("socat"));
-    socat_.setArguments({QStringLiteral("-d"), QStringLiteral("-d"),
-                         QStringLiteral("pty,raw,echo=0,link=") + linkEnd(),
+    socat_.setArguments({QStringLiteral("-d"), QStringLiteral("-d"), QStringLiteral("pty,raw,echo=0,link=") + linkEnd(),
                          QStringLiteral("pty,raw,echo=0,link=") + controllerEnd()});
     socat_.setProcessChannelMode(QProcess::MergedChannels); // its log is kept for error()
     socat_.start();
@@ -46,10 +45,7 @@ PtyPair::PtyPair()
         error_ = QStringLiteral("socat made no pseudo-terminal pair: ") + QString::fromLocal8Bit(socat_.readAll());
 }
 
-PtyPair::~PtyPair()
-{
-    stop();
-}
+PtyPair::~PtyPair() { stop(); }
 
 void PtyPair::stop()
 {

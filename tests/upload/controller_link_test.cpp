@@ -37,11 +37,13 @@ TEST(ComDevice, Mapping)
         int number;
         QString device;
     };
+    // clang-format off
     const Case cases[] = {
         {1, QStringLiteral("/dev/ttyS0")}, {2, QStringLiteral("/dev/ttyS1")}, {3, QStringLiteral("/dev/ttyUSB0")},
         {4, QStringLiteral("/dev/ttyS3")}, {8, QStringLiteral("/dev/ttyS7")}, {0, QString()},
         {9, QString()},                    {10, QString()},                   {-1, QString()},
     };
+    // clang-format on
     for (const Case &c : cases)
         EXPECT_EQ(comDevicePath(c.number), c.device) << c.number;
 }
@@ -162,7 +164,8 @@ TEST_P(LinkToSimulator, FrameArrivesByteForByteAndTheReplyIsJudged)
     const QByteArray replies = readAtLeast(20);
     EXPECT_EQ(replies, sim.sent());
     EXPECT_EQ(judgeControllerReply(replies), ReplyVerdict::Good);
-    EXPECT_EQ(replies.left(2), QByteArray("\x03" "A"));
+    EXPECT_EQ(replies.left(2), QByteArray("\x03"
+                                          "A"));
 }
 
 TEST_P(LinkToSimulator, BadFrameChecksumIsSeenByTheSimulator)
@@ -188,6 +191,7 @@ TEST_P(LinkToSimulator, InjectedFaultsAreJudged)
     status.status = 2;
     shortReply.length = 3;
     delayed.delayMs = 50;
+    // clang-format off
     const Case cases[] = {
         {"good", ReplyFault{}, ReplyVerdict::Good},
         {"wrong checksum", badCrc, ReplyVerdict::ChecksumFailure},
@@ -195,6 +199,7 @@ TEST_P(LinkToSimulator, InjectedFaultsAreJudged)
         {"short reply", shortReply, ReplyVerdict::ChecksumFailure},
         {"delayed", delayed, ReplyVerdict::Good},
     };
+    // clang-format on
     for (const Case &c : cases) {
         sim.clearRecords();
         sim.nextFaults.push_back(c.fault);

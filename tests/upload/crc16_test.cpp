@@ -44,6 +44,7 @@ TEST(Crc16, CalcOverTheBufferPrefix)
         int len;
         std::int32_t crc;
     };
+    // clang-format off
     const Case cases[] = {
         {"abc", 3, 0x5749},
         {"abcdef", 3, 0x5749},  // only the first CRC16_Len bytes count
@@ -53,6 +54,7 @@ TEST(Crc16, CalcOverTheBufferPrefix)
         {"", 1, 0},
         {"123456789", 9, 0x4B37},
     };
+    // clang-format on
     for (const Case &c : cases) {
         LinkState s;
         s.Packet_Buffer = c.buffer;

@@ -19,23 +19,27 @@ int byteAt(const QByteArray &b, int i) { return static_cast<unsigned char>(b[i])
 
 TEST(PageImageCodec, ChannelLevelBins)
 {
+    // clang-format off
     struct Case { int value; int level; };
     const Case cases[] = {
         {0, 0}, {29, 0}, {30, 1}, {58, 1}, {59, 2}, {87, 2}, {88, 3}, {103, 3},
         {104, 4}, {167, 7}, {168, 8}, {215, 10}, {216, 11}, {223, 11}, {224, 12},
         {239, 13}, {240, 14}, {247, 14}, {248, 15}, {255, 15},
     };
+    // clang-format on
     for (const Case &c : cases)
         EXPECT_EQ(page::channelLevel(c.value), c.level) << c.value;
 }
 
 TEST(PageImageCodec, TwelveBitColourHasRedInTheHighNibble)
 {
+    // clang-format off
     struct Case { std::int32_t colour; int twelveBit; };
     const Case cases[] = {
         {0xFFFFFF, 0xFFF}, {0x0000FF, 0xF00}, {0x00FF00, 0x0F0}, {0xFF0000, 0x00F},
         {0x000000, 0x000}, {0x1E1E1E, 0x111}, {0xF8F71D, 0x0EF},
     };
+    // clang-format on
     for (const Case &c : cases)
         EXPECT_EQ(page::Color_To_444(c.colour), c.twelveBit) << std::hex << c.colour;
 }
@@ -62,12 +66,14 @@ TEST(PageImageCodec, RunWords)
 
 class PageImage : public ::testing::Test {
 protected:
-    PageImage() { startUpModel(m); m.settings.Format_Version = 6; m.settings.Num_Net = 9; }
-
-    PageData build(const QImage &canvas, int page = 0)
+    PageImage()
     {
-        return buildPageData(canvas, m, page, image);
+        startUpModel(m);
+        m.settings.Format_Version = 6;
+        m.settings.Num_Net = 9;
     }
+
+    PageData build(const QImage &canvas, int page = 0) { return buildPageData(canvas, m, page, image); }
 
     static QImage filled(int w, int h, QRgb colour)
     {
@@ -129,7 +135,9 @@ TEST_F(PageImage, OneColourPage)
             EXPECT_EQ(pk.mid(8, 1024), image.mid(b * 48000 + (k - 1) * 1024, 1024));
         }
         // Length, two reserved bytes as they were, then pure red runs of 16.
+        // clang-format off
         EXPECT_EQ(d.packets[b][0].mid(8, 8), QByteArray::fromHex("7417" "5a5a" "00ff" "00ff"));
+        // clang-format on
     }
     EXPECT_EQ(total, 52);
     EXPECT_EQ(d.tableLength, 3580);
@@ -148,8 +156,12 @@ TEST_F(PageImage, SmallCanvasReadsBlackBelowItsRows)
     ASSERT_EQ(d.error, PageBuildError::None);
     // red x3, blue x5, then 58 rows of 4 black pixels: 14 runs of 16 and one of 8.
     EXPECT_EQ(d.slotLength[0], 4 + 2 * 17);
+    // clang-format off
     EXPECT_EQ(image.mid(0, 10).toHex(), QByteArray::fromHex("2600" "5a5a" "002f" "0f40" "00f0").toHex());
-    EXPECT_EQ(image.mid(4 + 2 * 15, 4).toHex(), QByteArray::fromHex("00f0" "0070").toHex());
+    // clang-format on
+    EXPECT_EQ(image.mid(4 + 2 * 15, 4).toHex(), QByteArray::fromHex("00f0"
+                                                                    "0070")
+                                                    .toHex());
     // Bands below the canvas are all black: 240 pixels, 15 runs of 16.
     EXPECT_EQ(d.slotLength[3], 4 + 2 * 15);
 }
@@ -165,9 +177,13 @@ TEST_F(PageImage, RunsEndAtTheLastPixelOfABand)
     ASSERT_EQ(d.error, PageBuildError::None);
     // 47992 black pixels: 2999 runs of 16 and one of 8; then 8 red in one word.
     EXPECT_EQ(d.slotLength[0], 4 + 2 * 3001);
+    // clang-format off
     EXPECT_EQ(image.mid(4 + 2 * 2999, 4).toHex(), QByteArray::fromHex("0070" "007f").toHex());
+    // clang-format on
     EXPECT_EQ(d.slotLength[1], 4 + 2 * 3001);
+    // clang-format off
     EXPECT_EQ(image.mid(48000 + 4, 4).toHex(), QByteArray::fromHex("007f" "00f0").toHex());
+    // clang-format on
 }
 
 TEST_F(PageImage, CanvasLargerThanThePageIsRefused)
@@ -183,6 +199,7 @@ TEST_F(PageImage, CanvasLargerThanThePageIsRefused)
 
 TEST_F(PageImage, BandLengthLimits)
 {
+    // clang-format off
     struct Case { int band; int words; bool ok; int packets; };
     const Case cases[] = {
         {0, 15998, true, 32},  // L = 32000, the most a band may hold
@@ -191,6 +208,7 @@ TEST_F(PageImage, BandLengthLimits)
         {7, 14591, true, 32},  // L + T = 32766
         {7, 14592, false, 0},  // L + T = 32768 needs 33 packets
     };
+    // clang-format on
     for (const Case &c : cases) {
         QImage img = filled(800, 480, qRgb(0, 0, 0));
         paintBandOfWords(img, c.band * 60, c.words);

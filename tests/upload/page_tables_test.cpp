@@ -15,7 +15,7 @@ namespace {
 using page::writeElementTables;
 
 constexpr char Fill = char(0xAA); // what the buffer held before the tables
-constexpr int p = 0;            // the page the offset table fills
+constexpr int p = 0;              // the page the offset table fills
 
 struct Written {
     bool ok = false;
@@ -45,6 +45,7 @@ protected:
 
 TEST(PageTableCodec, Rgb565PutsRedInTheHighBits)
 {
+    // clang-format off
     struct Case { std::int32_t colour; int rgb565; };
     const Case cases[] = {
         {0x0000FF, 0xF800}, {0xFFFFFF, 0xFFFF}, {0x808080, 0x8410},
@@ -52,12 +53,14 @@ TEST(PageTableCodec, Rgb565PutsRedInTheHighBits)
         {0x070307, 0x0000}, // below one step of every channel
         {0x080408, 0x0821},
     };
+    // clang-format on
     for (const Case &c : cases)
         EXPECT_EQ(page::Color_RGB_565(c.colour), c.rgb565) << std::hex << c.colour;
 }
 
 TEST(PageTableCodec, FontCodes)
 {
+    // clang-format off
     struct Case { int size; int parameter; int textSignal; };
     const Case cases[] = {
         {0, 0, 0},     // a free slot: -0.5 rounds to the even 0
@@ -66,6 +69,7 @@ TEST(PageTableCodec, FontCodes)
         {16, 4, 4},    // 3.5 -> 4
         {30, 7, 7},
     };
+    // clang-format on
     for (const Case &c : cases) {
         EXPECT_EQ(page::parameterFontCode(c.size), c.parameter) << c.size;
         EXPECT_EQ(page::textSignalFontCode(c.size), c.textSignal) << c.size;
@@ -74,23 +78,27 @@ TEST(PageTableCodec, FontCodes)
 
 TEST(PageTableCodec, KeyCells)
 {
+    // clang-format off
     struct Case { int x, y, cell; };
     const Case cases[] = {
         {0, 0, 0}, {0, 300, 0}, {60, 58, 15}, {120, 0, 3}, {1, 0, 1},
         {40, 50, 2}, {39, 50, 1}, {778, 420, 13 + 7 * 13},
     };
+    // clang-format on
     for (const Case &c : cases)
         EXPECT_EQ(page::keyCell(c.x, c.y), c.cell) << c.x << "," << c.y;
 }
 
 TEST(PageTableCodec, LayoutLengthsByFormatVersion)
 {
+    // clang-format off
     struct Case { int version; bool longLayout; int length; int written; };
     const Case cases[] = {
         {0, true, 3580, 3580}, {3, true, 3580, 3580}, {4, true, 3580, 3580},
         {5, true, 3580, 3580}, {6, true, 3580, 3580},
         {1, false, 2971, 3036}, {2, false, 2971, 3036}, {7, false, 2971, 3036},
     };
+    // clang-format on
     for (const Case &c : cases) {
         EXPECT_EQ(page::longTableLayout(c.version), c.longLayout) << c.version;
         EXPECT_EQ(page::tableLength(c.version), c.length) << c.version;
@@ -100,6 +108,7 @@ TEST(PageTableCodec, LayoutLengthsByFormatVersion)
 
 TEST(PageTableCodec, MechanismOffsets)
 {
+    // clang-format off
     struct Case { int code; bool flag; int used; int dx, dy; };
     const Case cases[] = {
         {0, false, 1, 12, 12}, {0, true, 1, 0, 0},
@@ -111,6 +120,7 @@ TEST(PageTableCodec, MechanismOffsets)
         {8, false, 0, 0, 0},   {0, false, -1, 0, 0},
         {-1, false, 1, 0, 0},
     };
+    // clang-format on
     for (const Case &c : cases) {
         const page::Offset d = page::mechanismOffset(c.code, c.flag, c.used);
         EXPECT_EQ(d.dx, c.dx) << c.code << " " << c.flag << " " << c.used;
@@ -158,8 +168,10 @@ TEST_F(PageElementTables, UnusedPageLongLayout)
     EXPECT_EQ(r.at(2344), 1); // graph width and height
     EXPECT_EQ(r.at(2345), 1);
 
+    // clang-format off
     EXPECT_EQ(r.image.mid(2763, 11),
               QByteArray::fromHex("03" "2c01" "1400" "00f8" "ffff" "0c" "04"));
+    // clang-format on
     EXPECT_EQ(r.image.mid(2774, 373), QByteArray(373, 7));
     EXPECT_EQ(r.at(3147), 55);
     EXPECT_EQ(r.image.mid(3148, 8), QByteArray(8, Fill));
@@ -189,6 +201,7 @@ TEST_F(PageElementTables, SectionOffsets)
         int shortOffset;
         QByteArray expected;
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {"parameter 1 x", [](auto &t) { t.Parametr_Coord_X(p, 1) = 0x1234; }, 0, 0, QByteArray::fromHex("3412")},
         {"parameter 32 digits", [](auto &t) { t.Parametr_Digits(p, 32) = 4; }, 31 * 11 + 10, 31 * 11 + 10, QByteArray::fromHex("06")},
@@ -214,6 +227,7 @@ TEST_F(PageElementTables, SectionOffsets)
         {"transition target 32", [](auto &t) { t.Go_Block_Target(p, 32) = 200; }, 3484 + 31, 2940 + 31, QByteArray::fromHex("c8")},
         {"mechanism binding 32", [](auto &t) { t.Vent_Num_Block(p, 32) = 9; t.Vent_Num_OUT(p, 32) = 2; }, 3516 + 62, 2972 + 62, QByteArray::fromHex("0902")},
     };
+    // clang-format on
     for (const Case &c : cases) {
         for (int version : {6, 1}) {
             const int offset = version == 6 ? c.longOffset : c.shortOffset;
@@ -249,11 +263,13 @@ TEST_F(PageElementTables, SignalSizesAreReducedByOneOrByFiveWithAFrame)
     m.pages.Signal_Color(0, 1) = 0x0000FF;
     m.pages.Signal_Color_Fon(0, 1) = 0x808080;
     m.pages.Signal_Razmer_X(0, 2) = 84;
-    m.pages.Signal_Razmer_Y(0, 2) = 3;  // 3 - 5 gives 2
+    m.pages.Signal_Razmer_Y(0, 2) = 3; // 3 - 5 gives 2
     m.pages.Signal_Border_Style(0, 2) = 1;
     const Written r = write(6);
     ASSERT_TRUE(r.ok);
+    // clang-format off
     EXPECT_EQ(r.image.mid(352, 11).toHex(), QByteArray::fromHex("00000000" "5313" "00f8" "1084" "00").toHex());
+    // clang-format on
     EXPECT_EQ(r.at(363 + 4), 79);
     EXPECT_EQ(r.at(363 + 5), 2);
     EXPECT_EQ(r.at(363 + 10), 1);
@@ -261,7 +277,9 @@ TEST_F(PageElementTables, SignalSizesAreReducedByOneOrByFiveWithAFrame)
 
 TEST_F(PageElementTables, LevelSizesReducedByFiveOnlyForTypeOne)
 {
+    // clang-format off
     struct Case { int type; int width; int height; };
+    // clang-format on
     const Case cases[] = {{0, 49, 99}, {1, 45, 95}, {2, 49, 99}, {3, 49, 99}};
     for (const Case &c : cases) {
         m.pages.Level_Razmer_X(0, 1) = 50;
@@ -285,7 +303,9 @@ TEST_F(PageElementTables, ParameterRecord)
     m.pages.Parametr_Digits(0, 2) = 3;
     const Written r = write(6);
     ASSERT_TRUE(r.ok);
+    // clang-format off
     EXPECT_EQ(r.image.mid(11, 11).toHex(), QByteArray::fromHex("6400" "3200" "e007" "1f00" "01" "0c" "05").toHex());
+    // clang-format on
 }
 
 TEST_F(PageElementTables, TextSignalRecordWithSetpointAndCyrillicTexts)
@@ -300,7 +320,9 @@ TEST_F(PageElementTables, TextSignalRecordWithSetpointAndCyrillicTexts)
     m.pages.Text_Signal_Border_Style(0, 1) = element::textSignalBorderPack(1, true);
     const Written r = write(6);
     ASSERT_TRUE(r.ok);
+    // clang-format off
     EXPECT_EQ(r.image.mid(704, 10).toHex(), QByteArray::fromHex("0a00" "1404" "04" "ffff" "0000" "8f").toHex());
+    // clang-format on
     // "Текст 1" in Windows-1251, padded with blanks; the on-text cut to 12.
     EXPECT_EQ(r.image.mid(714, 12).toHex(), QByteArray::fromHex("d2e5eaf1f220312020202020").toHex());
     EXPECT_EQ(r.image.mid(726, 12).toHex(), QByteArray::fromHex("c4eee2e3e8e920f2e5eaf1f2").toHex());
@@ -308,6 +330,7 @@ TEST_F(PageElementTables, TextSignalRecordWithSetpointAndCyrillicTexts)
 
 TEST_F(PageElementTables, ControlButtonKeyCells)
 {
+    // clang-format off
     struct Case { int x, y, kind; std::optional<double> viewTop; int sentY, cell; };
     const Case cases[] = {
         {60, 58, 5, {}, 58, 15},
@@ -318,14 +341,14 @@ TEST_F(PageElementTables, ControlButtonKeyCells)
         {60, 110, 13, 50.5, 50, 15}, // 50.5 -> 50 but 59.5 -> 60
         {60, 110, 13, 50.4, 50, 2},
     };
+    // clang-format on
     for (const Case &c : cases) {
         m.pages.Control_Coord_X(0, 3) = c.x;
         m.pages.Control_Coord_Y(0, 3) = c.y;
         m.pages.Control_Key_Type(0, 3) = c.kind;
         const auto top = c.viewTop;
-        const Written r = write(6, 0, [top](int slot) -> std::optional<double> {
-            return slot == 3 ? top : std::nullopt;
-        });
+        const Written r =
+            write(6, 0, [top](int slot) -> std::optional<double> { return slot == 3 ? top : std::nullopt; });
         ASSERT_TRUE(r.ok);
         const int at = 2347 + 2 * 6;
         EXPECT_EQ(r.w16(at), c.x);
@@ -337,6 +360,7 @@ TEST_F(PageElementTables, ControlButtonKeyCells)
 
 TEST_F(PageElementTables, TransitionCells)
 {
+    // clang-format off
     struct Case { int used, x, y, cell; };
     const Case cases[] = {
         {3, 0, 0, 0},      // double field, but X 0 gives no cell and no 128
@@ -344,6 +368,7 @@ TEST_F(PageElementTables, TransitionCells)
         {1, 60, 58, 15},
         {2, 120, 0, 131},
     };
+    // clang-format on
     for (const Case &c : cases) {
         m.pages.Go_Block_Used(0, 5) = c.used;
         m.pages.Go_Block_Coord_X(0, 5) = c.x;
@@ -356,12 +381,14 @@ TEST_F(PageElementTables, TransitionCells)
 
 TEST_F(PageElementTables, MechanismPositionsWithOffsets)
 {
+    // clang-format off
     struct Case { int code; bool background; int sentX, sentY; };
     const Case cases[] = {
         {8, false, 108, 247}, {8, true, 108, 247},
         {2, false, 108, 208}, {2, true, 100, 200},
         {22, false, 100, 200},
     };
+    // clang-format on
     for (int slot : {1, 16, 17, 32}) {
         for (const Case &c : cases) {
             m = ProjectModel();
@@ -392,6 +419,7 @@ TEST_F(PageElementTables, ValuesThatDoNotFitStopTheTables)
         bool longFails;
         bool shortFails;
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {"banner without output", [](auto &t) { t.Varning_Num_OUT = -1; }, true, false},
         {"banner block 300", [](auto &t) { t.Varning_Num_Block = 300; }, true, false},
@@ -408,14 +436,14 @@ TEST_F(PageElementTables, ValuesThatDoNotFitStopTheTables)
         {"mechanism y still negative after its offset",
          [](auto &t) { t.Vent_Used(0, 1) = 1; t.Vent_Picture_Num(0, 1) = 11; t.Vent_Coord_Y(0, 1) = -10; }, true, false},
     };
+    // clang-format on
     for (const Case &c : cases) {
         for (int version : {6, 1}) {
             m = ProjectModel();
             startUpModel(m);
             c.fill(m.pages);
             const Written r = write(version);
-            EXPECT_EQ(!r.ok, version == 6 ? c.longFails : c.shortFails)
-                << c.what << ", format version " << version;
+            EXPECT_EQ(!r.ok, version == 6 ? c.longFails : c.shortFails) << c.what << ", format version " << version;
         }
     }
 }

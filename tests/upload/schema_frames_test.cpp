@@ -4,9 +4,9 @@
 #include "project/startup.h"
 #include "upload/crc16.h"
 
+#include "support/byte_literals.h"
 #include <QStringList>
 #include <functional>
-#include "support/byte_literals.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -16,10 +16,7 @@ namespace {
 
 using test::bytes;
 
-std::uint8_t at(const QByteArray &b, qsizetype i)
-{
-    return static_cast<std::uint8_t>(b.at(i));
-}
+std::uint8_t at(const QByteArray &b, qsizetype i) { return static_cast<std::uint8_t>(b.at(i)); }
 
 TEST(ParamToBytes, FixedPointValues)
 {
@@ -237,6 +234,7 @@ TEST_F(SchemaFrameFixture, ValuesAndTextsThatCannotBeSentRefuseTheUpload)
         std::function<void(SchemaFrameFixture &)> spoil;
         QStringList inMessage;
     };
+    // clang-format off
     const Case cases[] = {
         {"value too large", [](SchemaFrameFixture &f) { f.m.schema.Parametr_Value(1) = 3.0e9f; },
          {QStringLiteral("Помилка параметра"), QStringLiteral("3E+09")}},
@@ -259,6 +257,7 @@ TEST_F(SchemaFrameFixture, ValuesAndTextsThatCannotBeSentRefuseTheUpload)
         {"negative numeric size", [](SchemaFrameFixture &f) { f.m.schema.Parametr_Value_Size = -4; },
          {QStringLiteral("-4")}},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SetUp();
         c.spoil(*this);

@@ -120,6 +120,7 @@ TEST_F(Stepper, TcpWaitsAreHalfTheAreaButNeverBelowTheRequestPeriod)
 
 TEST_F(Stepper, BadRepliesEndWithTheTransferError)
 {
+    // clang-format off
     const std::optional<QByteArray> replies[] = {
         controllerReply(1, 'B', 1), controllerReply(1, 'B', 0).left(4), QByteArray(), std::nullopt,
         [] {
@@ -128,6 +129,7 @@ TEST_F(Stepper, BadRepliesEndWithTheTransferError)
             return r;
         }(),
     };
+    // clang-format on
     for (const auto &reply : replies) {
         stepper.start(tenFrames(), 1, 300);
         io.reply = reply;

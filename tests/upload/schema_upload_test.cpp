@@ -142,7 +142,8 @@ protected:
             m().settings.Num_COM_Link = 9;
             m().settings.T_Zapyt = 40;
             link().connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
-            ASSERT_TRUE(ControllerSimulator::waitFor([&] { return link().clientConnected() && sim.tcpPeerConnected(); }));
+            ASSERT_TRUE(
+                ControllerSimulator::waitFor([&] { return link().clientConnected() && sim.tcpPeerConnected(); }));
         }
     }
 
@@ -299,7 +300,7 @@ TEST_F(SchemaUploadBase, SerialWaitsAfterTheTwoAreaFrames)
     const SchemaFrames frames = Schema_Frame(m());
     for (int step = 0; step <= 9; ++step) {
         tick(sim);
-        const int expected = step < 8 ? 100
+        const int expected = step < 8    ? 100
                              : step == 8 ? 500 + SchemaStepper::serialWireMs(frames.frame[8].size())
                                          : 1000 + SchemaStepper::serialWireMs(frames.frame[9].size());
         EXPECT_EQ(up().Timer_05->interval(), expected) << step;

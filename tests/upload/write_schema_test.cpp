@@ -4,8 +4,8 @@
 #include "support/fake_services.h"
 
 #include <QCoreApplication>
-#include <QPointer>
 #include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>

@@ -11,9 +11,8 @@ namespace pelmora::hosting {
 
 namespace {
 
-const char *const kNotRegistered =
-    "Елемент керування «%1» не зареєстровано.\n"
-    "Зареєструйте його бібліотеку програмою lumtor-register.";
+const char *const kNotRegistered = "Елемент керування «%1» не зареєстровано.\n"
+                                   "Зареєструйте його бібліотеку програмою lumtor-register.";
 const char *const kLibraryNotLoaded = "Не вдалося завантажити бібліотеку елемента керування «%1».\n%2";
 const char *const kCreateFailed = "Не вдалося створити елемент керування «%1».";
 
@@ -28,15 +27,11 @@ struct ControlHost::LoadedServer {
 QString createErrorMessage(CreateError error, const QString &progId, const QString &detail)
 {
     switch (error) {
-    case CreateError::None:
-        return {};
-    case CreateError::NotRegistered:
-        return QString::fromUtf8(kNotRegistered).arg(progId);
-    case CreateError::LibraryNotLoaded:
-        return QString::fromUtf8(kLibraryNotLoaded).arg(progId, detail);
+    case CreateError::None: return {};
+    case CreateError::NotRegistered: return QString::fromUtf8(kNotRegistered).arg(progId);
+    case CreateError::LibraryNotLoaded: return QString::fromUtf8(kLibraryNotLoaded).arg(progId, detail);
     case CreateError::ClassNotServed:
-    case CreateError::CreateFailed:
-        break;
+    case CreateError::CreateFailed: break;
     }
     return QString::fromUtf8(kCreateFailed).arg(progId);
 }
@@ -113,18 +108,11 @@ CreateResult ControlHost::createInstance(const QString &progId, const std::optio
     return result;
 }
 
-CreateResult ControlHost::create(const QString &progId)
-{
-    return createInstance(progId, std::nullopt);
-}
+CreateResult ControlHost::create(const QString &progId) { return createInstance(progId, std::nullopt); }
 
-CreateResult ControlHost::create(const QString &progId, const QVariantMap &bag)
-{
-    return createInstance(progId, bag);
-}
+CreateResult ControlHost::create(const QString &progId, const QVariantMap &bag) { return createInstance(progId, bag); }
 
-std::unique_ptr<HostedControl> ControlHost::createOrReport(const QString &progId,
-                                                           const std::optional<QVariantMap> &bag)
+std::unique_ptr<HostedControl> ControlHost::createOrReport(const QString &progId, const std::optional<QVariantMap> &bag)
 {
     CreateResult r = createInstance(progId, bag);
     if (r.control) {
@@ -153,10 +141,7 @@ int ControlHost::freeUnusedLibraries()
     return unloaded;
 }
 
-bool ControlHost::isLoaded(const QString &libraryPath) const
-{
-    return servers_.count(libraryPath) != 0;
-}
+bool ControlHost::isLoaded(const QString &libraryPath) const { return servers_.count(libraryPath) != 0; }
 
 std::optional<bool> ControlHost::canUnloadNow(const QString &libraryPath) const
 {

@@ -35,9 +35,18 @@ template <typename F, typename... A> void EventSink::dispatch(const F &handler, 
 
 void EventSink::Click() { dispatch(handlers.Click); }
 void EventSink::DblClick() { dispatch(handlers.DblClick); }
-void EventSink::MouseDown(short Button, short Shift, float X, float Y) { dispatch(handlers.MouseDown, Button, Shift, X, Y); }
-void EventSink::MouseMove(short Button, short Shift, float X, float Y) { dispatch(handlers.MouseMove, Button, Shift, X, Y); }
-void EventSink::MouseUp(short Button, short Shift, float X, float Y) { dispatch(handlers.MouseUp, Button, Shift, X, Y); }
+void EventSink::MouseDown(short Button, short Shift, float X, float Y)
+{
+    dispatch(handlers.MouseDown, Button, Shift, X, Y);
+}
+void EventSink::MouseMove(short Button, short Shift, float X, float Y)
+{
+    dispatch(handlers.MouseMove, Button, Shift, X, Y);
+}
+void EventSink::MouseUp(short Button, short Shift, float X, float Y)
+{
+    dispatch(handlers.MouseUp, Button, Shift, X, Y);
+}
 
 void EventSink::PropertyChanged(const QString &name)
 {

@@ -45,6 +45,7 @@ Whole wholeNumber(const QVariant &value, qint64 lo, qint64 hi, qint64 &out)
 // Converts a value for the property's type, checking the range of integers.
 DispResult convertFor(const QMetaProperty &p, const QVariant &in, QVariant &out)
 {
+    // clang-format off
     struct Range { int type; qint64 lo, hi; };
     static const Range ranges[] = {
         {QMetaType::UChar, 0, 255},
@@ -55,6 +56,7 @@ DispResult convertFor(const QMetaProperty &p, const QVariant &in, QVariant &out)
         // Colours and other unsigned 32-bit values also take a negative 32-bit integer.
         {QMetaType::UInt, std::numeric_limits<qint32>::min(), std::numeric_limits<quint32>::max()},
     };
+    // clang-format on
     const int type = p.metaType().id();
     for (const Range &r : ranges) {
         if (r.type != type)
@@ -132,10 +134,7 @@ std::optional<qint32> HostedControl::dispIdOf(const QString &name) const
     return it == dispIds_.constEnd() ? std::nullopt : std::optional<qint32>(it.value());
 }
 
-QString HostedControl::propertyNameOf(qint32 dispId) const
-{
-    return dispNames_.value(dispId);
-}
+QString HostedControl::propertyNameOf(qint32 dispId) const { return dispNames_.value(dispId); }
 
 std::optional<qint32> HostedControl::eventIdOf(const QString &name) const
 {
@@ -182,10 +181,7 @@ std::optional<QVariant> HostedControl::property(qint32 dispId) const
     return property(name);
 }
 
-ControlEventHandlers &HostedControl::events()
-{
-    return sink_->handlers;
-}
+ControlEventHandlers &HostedControl::events() { return sink_->handlers; }
 
 void HostedControl::initNew()
 {
@@ -213,10 +209,7 @@ void HostedControl::move(int left, int top, int width, int height)
         object_->setProperty("geometry", QRect(left, top, std::max(0, width), std::max(0, height)));
 }
 
-QRect HostedControl::geometry() const
-{
-    return object_ ? object_->property("geometry").toRect() : QRect();
-}
+QRect HostedControl::geometry() const { return object_ ? object_->property("geometry").toRect() : QRect(); }
 
 void HostedControl::setVisible(bool visible)
 {
@@ -237,10 +230,7 @@ void HostedControl::setToolTipText(const QString &text)
         object_->setProperty("toolTip", text);
 }
 
-QString HostedControl::toolTipText() const
-{
-    return object_ ? object_->property("toolTip").toString() : QString();
-}
+QString HostedControl::toolTipText() const { return object_ ? object_->property("toolTip").toString() : QString(); }
 
 void HostedControl::release()
 {

@@ -2,10 +2,7 @@
 
 namespace pelmora::hosting {
 
-QWidget *widgetOf(const HostedControl &control)
-{
-    return qobject_cast<QWidget *>(control.object());
-}
+QWidget *widgetOf(const HostedControl &control) { return qobject_cast<QWidget *>(control.object()); }
 
 void setContainer(HostedControl &control, QWidget *container)
 {

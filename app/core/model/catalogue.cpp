@@ -17,6 +17,7 @@ struct TypeRow {
 
 // The catalogue by type code. Codes not listed are "NO_" with no parameters
 // and no outputs (100, 100).
+// clang-format off
 constexpr TypeRow kTypes[] = {
     {1, "A_I", 29, 0, 1, 16, 0},     {2, "A_O", 5, 0, 100, 100, 0},   {3, "D_I", 9, 0, 1, 8, 0},
     {4, "D_O", 9, 0, 9, 10, 5},      {5, "RS4", 3, 48, 9, 17, 0},     {6, "SYS", 1, 0, 1, 2, 0},
@@ -32,6 +33,7 @@ constexpr TypeRow kTypes[] = {
     {45, "ALG", 129, -1, 33, 65, 95}, {46, "UNI", 9, 0, 9, 17, 7},    {47, "MON", 0, 0, 100, 100, 0},
     {48, "REP", 0, 16, 17, 100, 0},  {49, "INV", 0, 0, 2, 3, 0},      {50, "TOU", 0, 0, 1, 256, 0},
 };
+// clang-format on
 
 // Output labels: a run from `from` to `to` (either direction), or one label.
 struct LabelRow {
@@ -40,6 +42,7 @@ struct LabelRow {
     int to;
 };
 
+// clang-format off
 constexpr LabelRow kLabels[] = {
     {1, 1, 16},   {3, 1, 8},    {4, 9, 9},    {5, 16, 9},   {6, 1, 1},    {9, 12, 9},   {10, 12, 9},
     {11, 12, 9},  {12, 12, 9},  {13, 8, 5},   {17, 12, 9},  {18, 12, 9},  {19, 12, 9},  {20, 12, 9},
@@ -47,6 +50,7 @@ constexpr LabelRow kLabels[] = {
     {31, 8, 6},   {33, 10, 9},  {34, 8, 3},   {35, 10, 5},  {36, 16, 9},  {37, 11, 9},  {38, 16, 9},
     {42, 40, 33}, {44, 14, 9},  {45, 64, 33}, {46, 16, 9},
 };
+// clang-format on
 
 // Identity maps n -> n + shift for n = 0..last.
 struct IdentityRow {
@@ -55,10 +59,12 @@ struct IdentityRow {
     int shift;
 };
 
+// clang-format off
 constexpr IdentityRow kValueIdentity[] = {
     {4, 8, 0}, {5, 2, 0}, {9, 3, 0}, {11, 3, 0}, {12, 3, 0}, {30, 5, 0}, {34, 3, 0},
     {35, 5, 0}, {36, 3, 1}, {37, 2, 0}, {50, 8, 0},
 };
+// clang-format on
 
 constexpr IdentityRow kNameIdentity[] = {{29, 4, 0}, {48, 15, 0}};
 
@@ -75,7 +81,7 @@ void fillCatalogueLists(Catalogue &c)
     for (int i = 0; i < 6; ++i)
         c.Speed_List(i) = QString::fromLatin1(speeds[i]);
 
-    const char16_t *sensors[] = {u"Выкл.", u"50П ", u"50М ", u"100П", u"100М", u"гр21", u"гр23", u"Pt100",
+    const char16_t *sensors[] = {u"Выкл.", u"50П ", u"50М ", u"100П", u"100М",  u"гр21",   u"гр23",   u"Pt100",
                                  u"ТХК ",  u"ТХА ", u"ТПП ", u"ТЖК ", u"0-5мА", u"0-20мА", u"4-20мА", u""};
     for (int i = 0; i < 16; ++i)
         c.Sensor_Type_Names(i) = QString::fromUtf16(sensors[i]);
@@ -177,17 +183,13 @@ int schemaTextWidth(int t)
 {
     switch (t) {
     case type::RS4:
-    case type::ALG:
-        return 1;
+    case type::ALG: return 1;
     case type::S_P:
     case type::PAN:
     case type::GRA:
-    case type::REP:
-        return 17;
-    case type::JUR:
-        return 40;
-    default:
-        return 0;
+    case type::REP: return 17;
+    case type::JUR: return 40;
+    default: return 0;
     }
 }
 

@@ -20,8 +20,7 @@
 namespace pelmora {
 
 // (page 0..16, slot 0..Slots)
-template <typename T, long long Slots>
-using PageSlotTable = Table2<T, 0, 16, 0, Slots>;
+template <typename T, long long Slots> using PageSlotTable = Table2<T, 0, 16, 0, Slots>;
 
 struct ElementTables {
     // Numeric parameter, slots 1..32 used (declared to 40).
@@ -34,7 +33,7 @@ struct ElementTables {
     PageSlotTable<std::uint8_t, 40> Parametr_Font_Size; // 10, 14, 18, 25; 24 = time format
     PageSlotTable<std::uint8_t, 40> Parametr_Digits;    // 0..4 = 2..6 digits
     PageSlotTable<std::uint8_t, 40> Parametr_Num_Block;
-    PageSlotTable<std::uint8_t, 40> Parametr_Num_OUT;   // bit 7: set-point
+    PageSlotTable<std::uint8_t, 40> Parametr_Num_OUT; // bit 7: set-point
 
     // Signal indicator.
     PageSlotTable<std::int16_t, 32> Signal_Used;
@@ -61,7 +60,7 @@ struct ElementTables {
     PageSlotTable<std::uint8_t, 32> Text_Signal_Border_Style; // set-point * 128 + frame
     PageSlotTable<std::uint8_t, 32> Text_Signal_Miganie_Flag;
     PageSlotTable<std::uint8_t, 32> Text_Signal_Num_Block;
-    PageSlotTable<std::uint8_t, 32> Text_Signal_Num_OUT;      // index + 128 in number mode
+    PageSlotTable<std::uint8_t, 32> Text_Signal_Num_OUT; // index + 128 in number mode
 
     // Level bar (and manometer records).
     PageSlotTable<std::int16_t, 32> Level_Used;

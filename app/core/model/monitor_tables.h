@@ -12,8 +12,8 @@ namespace pelmora {
 struct MonitorTables {
     // Recorded samples, written Grafik_Data(sample, channel).
     Table2<float, 0, 5100, 0, 45> Grafik_Data;
-    Table<float, 0, 45> Grafik_Min;   // bottom of each channel's plot scale
-    Table<float, 0, 45> Grafik_Max;   // top of each channel's plot scale
+    Table<float, 0, 45> Grafik_Min;          // bottom of each channel's plot scale
+    Table<float, 0, 45> Grafik_Max;          // top of each channel's plot scale
     Table<std::int32_t, 0, 45> Grafik_Color; // line colour, 0x00BBGGRR
     Table<QString, 0, 23> Grafik_Name;       // 22-channel monitor: entry c - 1 names channel c
     Table<QString, 0, 45> Grafik_Name_IO;    // 46-channel monitor: entry 45 - c names channel c

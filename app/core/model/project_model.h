@@ -18,7 +18,7 @@ struct ProjectModel {
     SchemaTables schema;
     AlgorithmTables alg;
     PageTables pages;
-    LinkState link; // frame buffer and transfer counters of the controller link
+    LinkState link;         // frame buffer and transfer counters of the controller link
     MonitorTables monitors; // trend channels and readout state of the monitor windows
 };
 

@@ -9,17 +9,17 @@
 namespace pelmora {
 
 struct Settings {
-    std::uint8_t Format_Version = 0;   // 1 ("1.3"), 0 ("3.0"), 3 ("4.2"), 5 ("4.5"), 6 ("5.71")
-    std::int16_t Num_COM_Link = 0;     // 1..8 = COM1..COM8, 9 = TCP client, 10 = TCP server
-    std::int16_t Num_Net = 0;          // controller network number
+    std::uint8_t Format_Version = 0; // 1 ("1.3"), 0 ("3.0"), 3 ("4.2"), 5 ("4.5"), 6 ("5.71")
+    std::int16_t Num_COM_Link = 0;   // 1..8 = COM1..COM8, 9 = TCP client, 10 = TCP server
+    std::int16_t Num_Net = 0;        // controller network number
     QString Adr_IP;
     std::int32_t Port_IP = 0;
-    std::int16_t T_Zapyt = 0;          // request period of the TCP uploads, ms
+    std::int16_t T_Zapyt = 0; // request period of the TCP uploads, ms
     QString Name_Project;
-    QString Name_Schema;               // path of the schema netlist; "Пусто" = none chosen
-    QString Project_File_Path;         // the project file last opened or saved
-    std::int16_t Stranica_Count = 0;   // 8 or 16 pages
-    std::int16_t Stranica_Stop = 0;    // end page of a multi-page upload
+    QString Name_Schema;             // path of the schema netlist; "Пусто" = none chosen
+    QString Project_File_Path;       // the project file last opened or saved
+    std::int16_t Stranica_Count = 0; // 8 or 16 pages
+    std::int16_t Stranica_Stop = 0;  // end page of a multi-page upload
 
     // ALGORITHM capacity, set from the format version.
     std::int16_t ALGORITHM_Statement_Max = 0;
