@@ -5,7 +5,8 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
-#include <QTimer>
+
+#include <algorithm>
 
 namespace pelmora::test {
 
@@ -17,10 +18,14 @@ ControllerSimulator::ControllerSimulator()
                 peer_->deleteLater(); // one controller talks to one client
             peer_ = s;
             s->setParent(this);
-            connect(s, &QTcpSocket::readyRead, this, [this, s] { takeBytes(s->readAll()); });
+            connect(s, &QTcpSocket::readyRead, this, [this, s] { arrive(s->readAll()); });
         }
     });
-    connect(&serial_, &QSerialPort::readyRead, this, [this] { takeBytes(serial_.readAll()); });
+    connect(&serial_, &QSerialPort::readyRead, this, [this] { arrive(serial_.readAll()); });
+    clock_.start();
+    lineTimer_.setSingleShot(true);
+    lineTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&lineTimer_, &QTimer::timeout, this, [this] { deliverDue(); });
 }
 
 ControllerSimulator::~ControllerSimulator()
@@ -71,6 +76,50 @@ void ControllerSimulator::sendHeld()
     held_.clear();
     if (!rest.isEmpty())
         write(rest);
+}
+
+double ControllerSimulator::wireMs(qsizetype bytes) const
+{
+    return lineBaud > 0 ? static_cast<double>(bytes) * 10.0 * 1000.0 / lineBaud : 0.0;
+}
+
+void ControllerSimulator::arrive(const QByteArray &bytes)
+{
+    if (lineBaud > 0)
+        queueOnLine(inbound_, inboundFree_, bytes);
+    else
+        takeBytes(bytes);
+}
+
+void ControllerSimulator::queueOnLine(std::deque<OnWire> &queue, double &freeAt, const QByteArray &bytes)
+{
+    // A chunk starts crossing when the line is free and takes its wire time.
+    const double now = static_cast<double>(clock_.nsecsElapsed()) / 1000.0;
+    freeAt = std::max(now, freeAt) + wireMs(bytes.size()) * 1000.0;
+    queue.push_back({freeAt, bytes});
+    deliverDue();
+}
+
+void ControllerSimulator::deliverDue()
+{
+    const double now = static_cast<double>(clock_.nsecsElapsed()) / 1000.0;
+    while (!inbound_.empty() && inbound_.front().due <= now) {
+        const QByteArray bytes = inbound_.front().bytes;
+        inbound_.pop_front();
+        takeBytes(bytes);
+    }
+    while (!outbound_.empty() && outbound_.front().due <= now) {
+        const QByteArray bytes = outbound_.front().bytes;
+        outbound_.pop_front();
+        transmit(bytes);
+    }
+    double next = -1;
+    if (!inbound_.empty())
+        next = inbound_.front().due;
+    if (!outbound_.empty() && (next < 0 || outbound_.front().due < next))
+        next = outbound_.front().due;
+    if (next >= 0)
+        lineTimer_.start(std::max(0, static_cast<int>((next - now + 999.0) / 1000.0)));
 }
 
 void ControllerSimulator::takeBytes(const QByteArray &bytes)
@@ -151,6 +200,14 @@ void ControllerSimulator::reply(const ReceivedFrame &frame, std::uint8_t frameSt
 }
 
 void ControllerSimulator::write(const QByteArray &bytes)
+{
+    if (lineBaud > 0)
+        queueOnLine(outbound_, outboundFree_, bytes);
+    else
+        transmit(bytes);
+}
+
+void ControllerSimulator::transmit(const QByteArray &bytes)
 {
     sent_ += bytes;
     if (peer_)

@@ -9,11 +9,13 @@
 #include "upload/crc16.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QSerialPort>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -67,6 +69,13 @@ public:
     bool openSerial(const QString &device);
     QString serialError() const;
 
+    // Above 0: the line runs at this speed in bits a second, 10 bits a byte,
+    // one byte at a time each way. Bytes reach the controller, and its replies
+    // reach the program, only when their wire time on that line has passed.
+    int lineBaud = 0;
+    // The wire time of a number of bytes at lineBaud, in milliseconds.
+    double wireMs(qsizetype bytes) const;
+
     void addRule(FrameRule rule);
     // Answers every frame, whatever its rule says (for tests of the link alone).
     bool answerEveryFrame = false;
@@ -99,9 +108,24 @@ public:
 private:
     // Sends a reply (address, kind, status) to the frame, shaped by the next fault.
     void reply(const ReceivedFrame &frame, std::uint8_t status);
+    void arrive(const QByteArray &bytes);
     void takeBytes(const QByteArray &bytes);
     void cutFrames();
     void write(const QByteArray &bytes);
+    void transmit(const QByteArray &bytes);
+
+    // The line at lineBaud: what is on the wire in each direction and when it
+    // has crossed, in microseconds of `clock_`.
+    struct OnWire {
+        double due = 0;
+        QByteArray bytes;
+    };
+    void queueOnLine(std::deque<OnWire> &queue, double &freeAt, const QByteArray &bytes);
+    void deliverDue();
+    QElapsedTimer clock_;
+    QTimer lineTimer_;
+    std::deque<OnWire> inbound_, outbound_;
+    double inboundFree_ = 0, outboundFree_ = 0;
 
     QTcpServer server_;
     QPointer<QTcpSocket> peer_;

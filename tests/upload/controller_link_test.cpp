@@ -5,6 +5,7 @@
 #include "upload/controller_reply.h"
 #include "upload/crc16.h"
 
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 namespace pelmora {
@@ -264,6 +265,20 @@ TEST_P(LinkToSimulator, ReadTakesEverythingReceivedSinceTheLastRead)
     const auto second = link.read(kind);
     ASSERT_TRUE(second.has_value());
     EXPECT_TRUE(second->isEmpty());
+}
+
+TEST_P(LinkToSimulator, EmulatedLineSpeedHoldsFramesAndRepliesForTheirWireTime)
+{
+    // At 1200 baud the 8-byte header takes 66.7 ms to cross and the 5-byte reply 41.7 ms.
+    sim.lineBaud = 1200;
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(link.send(kind, headerFrame(3, 1, 2)));
+    ASSERT_TRUE(sim.waitForFrames(1));
+    EXPECT_GE(clock.elapsed(), 66);
+    const QByteArray reply = readAtLeast(5);
+    EXPECT_GE(clock.elapsed(), 108);
+    EXPECT_EQ(judgeControllerReply(reply), ReplyVerdict::Good);
 }
 
 INSTANTIATE_TEST_SUITE_P(Transports, LinkToSimulator, ::testing::Values(Transport::Pty, Transport::Tcp),
