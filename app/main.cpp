@@ -1,5 +1,5 @@
-#include "core/qt_services.h"
-#include "project/config_scada.h"
+#include "mainwindow/config_scada.h"
+#include "ui/qt_services.h"
 
 #include <QApplication>
 

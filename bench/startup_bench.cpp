@@ -1,6 +1,6 @@
 // Start-up: building and showing the main window on the offscreen platform.
 
-#include "project/config_scada.h"
+#include "mainwindow/config_scada.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

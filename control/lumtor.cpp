@@ -172,18 +172,18 @@ void Lumtor::layoutIfSizeChanged()
 
 void Lumtor::UserControl_Resize()
 {
-    // 1. Hide every line.
+    // Every line hidden first.
     for (LinePiece &line : Line1)
         line.Visible = false;
 
-    // 2. Limit the scale to 50 units in each direction.
+    // The scale is limited to 50 units in each direction.
     const double W = width() >= GridLimit ? GridLimit : width();
     const double H = height() >= GridLimit ? GridLimit : height();
     ScaleWidth = W;
     ScaleHeight = H;
     laidOutSize = size();
 
-    // 3. Draw by type; triangles and valves are taken from W (H for the
+    // Drawn by type; triangles and valves are taken from W (H for the
     // vertical valve) alone, in a square of that side.
     auto line = [this](int i, double x1, double y1, double x2, double y2) {
         LinePiece &l = Line1[size_t(i)];
@@ -254,7 +254,7 @@ void Lumtor::UserControl_Resize()
         break;
     }
 
-    // 4. The event layer covers the whole control, above everything.
+    // The event layer covers the whole control, above everything.
     Label1->setGeometry(rect());
     Label1->raise();
     update();

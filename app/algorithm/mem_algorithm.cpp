@@ -1,10 +1,12 @@
 #include "algorithm/mem_algorithm.h"
 
+#include "algorithm/memory_rules.h"
 #include "algorithm/qt_print_surface.h"
 #include "algorithm/step_decoder.h"
 #include "core/numbers.h"
 #include "core/services.h"
-#include "project/config_scada.h"
+#include "ui/main_window_port.h"
+#include "ui/window_frame.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -18,7 +20,6 @@
 #include <QTableWidget>
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 
 namespace pelmora {
@@ -93,7 +94,8 @@ void viewerCaption(QWidget *parent, const QString &text, int left, int top)
 
 } // namespace
 
-Mem_ALGORITHM::Mem_ALGORITHM(Config_SCADA &main) : QWidget(nullptr), main_(main)
+Mem_ALGORITHM::Mem_ALGORITHM(ProjectModel &m, MainWindowPort &main)
+    : QWidget(nullptr), m_(m), frame_(new WindowFrame(*this, main.mainWindow(), main.windows(), WindowFrameKind::Modal))
 {
     setObjectName(QStringLiteral("Mem_ALGORITHM"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -106,6 +108,8 @@ Mem_ALGORITHM::Mem_ALGORITHM(Config_SCADA &main) : QWidget(nullptr), main_(main)
 }
 
 Mem_ALGORITHM::~Mem_ALGORITHM() = default;
+
+void Mem_ALGORITHM::open() { frame_->show(); }
 
 void Mem_ALGORITHM::buildViewer()
 {
@@ -218,7 +222,7 @@ void Mem_ALGORITHM::buildTables()
 
 void Mem_ALGORITHM::Form_Load()
 {
-    const ProjectModel &m = main_.model();
+    const ProjectModel &m = m_;
     setWindowTitle(QString::fromUtf16(kCaption) + m.settings.Project_File_Path);
 
     // The SP value table: eight pairs of a label column and a value column.
@@ -261,7 +265,7 @@ void Mem_ALGORITHM::Form_Load()
 
 void Mem_ALGORITHM::fillGauge()
 {
-    const AlgorithmTables &alg = main_.model().alg;
+    const AlgorithmTables &alg = m_.alg;
     const auto size = static_cast<std::int16_t>(alg.Alg_Size - alg.Alg_Size_Empty);
     // The bar shows its range's end for a size outside it; the caption the true share.
     ProgressBar1->setValue(std::clamp<int>(size, 0, kGaugeCapacity));
@@ -271,7 +275,7 @@ void Mem_ALGORITHM::fillGauge()
 
 void Mem_ALGORITHM::Text1_Change()
 {
-    const ProjectModel &m = main_.model();
+    const ProjectModel &m = m_;
     view_ = alg::decodeStep(m, m.settings.Num_Block_Edit, Text1->text());
     Dija_YES_NO[4]->setText(view_.condition);
     for (int k = 0; k < 4; ++k)
@@ -293,7 +297,7 @@ void Mem_ALGORITHM::Command1_Click(int Index)
 {
     if (Index < 0 || Index > 1 || !view_.valid)
         return;
-    Text1->setText(alg::successorStepText(main_.model(), view_.nameBase, view_.stepStart, Index));
+    Text1->setText(alg::successorStepText(m_, view_.nameBase, view_.stepStart, Index));
 }
 
 void Mem_ALGORITHM::Coment_Set_SP_Click()
@@ -391,7 +395,7 @@ int Mem_ALGORITHM::topRow(int g) const
 
 void Mem_ALGORITHM::fillValueTable()
 {
-    const ProjectModel &m = main_.model();
+    const ProjectModel &m = m_;
     const int start = m.schema.Parametr_Value_Start(m.settings.Num_Block_Edit);
     for (int j = 0; j <= 7; ++j)
         for (int i = 1; i <= 16; ++i) {
@@ -402,7 +406,7 @@ void Mem_ALGORITHM::fillValueTable()
 
 void Mem_ALGORITHM::fillSpCommentTable()
 {
-    const ProjectModel &m = main_.model();
+    const ProjectModel &m = m_;
     QTableWidget *grid = MSFlexGrid[1];
     if (grid->rowCount() != 128) {
         grid->setRowCount(128);
@@ -435,7 +439,7 @@ void Mem_ALGORITHM::fillSpCommentTable()
 
 void Mem_ALGORITHM::fillCommentTable(int g)
 {
-    const ProjectModel &m = main_.model();
+    const ProjectModel &m = m_;
     const CommentKind &kind = kKinds[g - 2];
     QTableWidget *grid = MSFlexGrid[g];
     if (grid->rowCount() != 32) {
@@ -509,7 +513,7 @@ void Mem_ALGORITHM::MSFlexGrid_DblClick(int g)
 {
     if (g < 1 || g > 6)
         return;
-    const ProjectModel &m = main_.model();
+    const ProjectModel &m = m_;
     const int row = Mouse_Row, col = Mouse_Col;
     QTableWidget *grid = MSFlexGrid[g - 1];
     const int gridLeft = grid->x() * kTwipsPerPixel;
@@ -571,24 +575,17 @@ void Mem_ALGORITHM::Data_KeyPress(int b, int KeyAscii)
 
 void Mem_ALGORITHM::commitValue(int b)
 {
-    ProjectModel &m = main_.model();
+    ProjectModel &m = m_;
     const int row = boxRow_[b], col = boxCol_[b];
-    const int n = b == 0 ? 8 * (col - 1) + row : row;
-    double v = num::leadingNumber(Data[b]->text());
-    // A number beyond single precision keeps its sign at the largest single value.
-    if (!std::isfinite(v) || std::fabs(v) > FLT_MAX)
-        v = std::copysign(FLT_MAX, v);
-    const auto value = static_cast<float>(v);
+    const float value = alg::singleValue(num::leadingNumber(Data[b]->text()));
     setCell(b + 1, row, col, num::shortText(value));
-    const int index = m.schema.Parametr_Value_Start(m.settings.Num_Block_Edit) + n;
-    if (n >= 1 && n <= 128 && index <= 10000)
-        m.schema.Parametr_Value(index) = value;
+    alg::storeSetPoint(m, alg::setPointOfValueCell(b + 1, row, col), value);
     Data[b]->hide();
 }
 
 void Mem_ALGORITHM::commitComment(int b)
 {
-    ProjectModel &m = main_.model();
+    ProjectModel &m = m_;
     const int row = boxRow_[b];
     const int offset = b == 1 ? 0 : kKinds[b - 2].offset;
     const int col = b == 1 ? 2 : 1;
@@ -602,7 +599,7 @@ void Mem_ALGORITHM::commitComment(int b)
 
 void Mem_ALGORITHM::Set_SP_0_Click(int Index)
 {
-    ProjectModel &m = main_.model();
+    ProjectModel &m = m_;
     const int start = m.schema.Parametr_Value_Start(m.settings.Num_Block_Edit);
     const bool zero = showMessage(QStringLiteral("Записати у SP1-SP128 = 0?"), MsgIcon::Question, MsgButtons::YesNo) ==
                       MsgAnswer::Yes;
@@ -632,7 +629,7 @@ void Mem_ALGORITHM::Del_coment_Click(int Index)
         return;
     if (showMessage(QString::fromUtf16(kDeleteComments), MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
-    ProjectModel &m = main_.model();
+    ProjectModel &m = m_;
     for (int i = 1; i <= 32; ++i) {
         setCell(Index + 3, i, 1, QString());
         m.alg.ALGORITHM_Comment(kKinds[Index].offset + i) = QString();
@@ -666,7 +663,7 @@ void Mem_ALGORITHM::Print_SP_Click(int Index)
         return;
     if (Tab_Mem < 0 || Tab_Mem > 5)
         return;
-    const ProjectModel &m = main_.model();
+    const ProjectModel &m = m_;
     bool failed = false;
     std::unique_ptr<alg::PrintSurface> printer;
     try {
@@ -702,10 +699,9 @@ void Mem_ALGORITHM::Print_SP_Click(int Index)
 
 void Mem_ALGORITHM::Form_Unload()
 {
-    main_.setEnabled(true);
     // A step number that is no whole 16-bit number leaves the last step as it was.
     if (const auto step = num::toInt16(num::leadingNumber(Text1->text())))
-        main_.model().settings.ALGORITHM_Last_Step = *step;
+        m_.settings.ALGORITHM_Last_Step = *step;
 }
 
 void Mem_ALGORITHM::closeEvent(QCloseEvent *event)

@@ -1,7 +1,6 @@
 #pragma once
 // The memory editor of an ALGORITHM block: opened from the schema view for
-// the block Num_Block_Edit. A top-level window without parent, modal by hand:
-// the opener disables the main window and every way out enables it again.
+// the block Num_Block_Edit. A modal window on the window frame.
 // Its main face is the step viewer; the button "Коментарі" lays the memory
 // tables (setpoint values and the comments of SP, FLAG, TIMER, INP and OUT)
 // over it.
@@ -25,18 +24,22 @@ class QTableWidget;
 
 namespace pelmora {
 
-class Config_SCADA;
+struct ProjectModel;
+class MainWindowPort;
+class WindowFrame;
 
 class Mem_ALGORITHM : public QWidget {
     Q_OBJECT
 
 public:
     // Loads the window for the block the opener recorded; deletes itself when it closes.
-    explicit Mem_ALGORITHM(Config_SCADA &main);
+    Mem_ALGORITHM(ProjectModel &m, MainWindowPort &main);
     ~Mem_ALGORITHM() override;
 
     void Form_Load();
     void Form_Unload();
+    // Shows the window over the main window, which it disables.
+    void open();
 
     // Step viewer.
     void Text1_Change();
@@ -106,7 +109,8 @@ private:
     void commitComment(int b);
     void clearAll();
 
-    Config_SCADA &main_;
+    ProjectModel &m_;
+    WindowFrame *frame_;
     alg::StepView view_;
     // The cell each edit box was opened over, so that its Enter writes the
     // row it shows even after another table opened its own box.

@@ -1,9 +1,9 @@
 #include "blockparams/com_terminal.h"
 
-#include "project/config_scada.h"
+#include "ui/main_window_port.h"
+#include "ui/window_frame.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,8 +28,8 @@ QLabel *label(const QString &text, QWidget *parent, int left, int top)
 
 } // namespace
 
-Com_Terminal::Com_Terminal(Config_SCADA &main, QWidget *opener)
-    : QWidget(nullptr), terminal_(main.model()), opener_(opener)
+Com_Terminal::Com_Terminal(ProjectModel &m, MainWindowPort &main, QWidget &opener)
+    : QWidget(nullptr), terminal_(m), frame_(new WindowFrame(*this, opener, main.windows(), WindowFrameKind::Modal))
 {
     setObjectName(QStringLiteral("Com_Terminal"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -103,6 +103,7 @@ Com_Terminal::Com_Terminal(Config_SCADA &main, QWidget *opener)
     Cancel_Go_Block->setGeometry(512, 340, 100, 26);
     connect(Ok_Go_Block, &QPushButton::clicked, this, [this] { Ok_Go_Block_Click(); });
     connect(Cancel_Go_Block, &QPushButton::clicked, this, [this] { Cancel_Go_Block_Click(0); });
+    frame_->onEscape([this] { Cancel_Go_Block_Click(0); });
 }
 
 Com_Terminal::~Com_Terminal() = default;
@@ -182,16 +183,6 @@ void Com_Terminal::Ok_Go_Block_Click()
 
 void Com_Terminal::Cancel_Go_Block_Click(int /*Index*/) { close(); }
 
-void Com_Terminal::Form_Unload()
-{
-    if (opener_)
-        opener_->setEnabled(true);
-}
-
-void Com_Terminal::closeEvent(QCloseEvent *event)
-{
-    Form_Unload();
-    event->accept();
-}
+void Com_Terminal::open() { frame_->show(); }
 
 } // namespace pelmora

@@ -6,7 +6,6 @@
 
 #include "blockparams/modbus_rows.h"
 
-#include <QPointer>
 #include <QWidget>
 #include <array>
 
@@ -18,15 +17,17 @@ class QPushButton;
 
 namespace pelmora {
 
-class Config_SCADA;
+struct ProjectModel;
+class MainWindowPort;
+class WindowFrame;
 
 class Com_Terminal : public QWidget {
     Q_OBJECT
 
 public:
-    // `opener` is the parameter dialog, enabled again on every way out. A
-    // top-level window without parent that deletes itself when it closes.
-    Com_Terminal(Config_SCADA &main, QWidget *opener);
+    // `opener` is the parameter dialog: a modal window on the window frame
+    // above it, which it disables while open. It deletes itself when it closes.
+    Com_Terminal(ProjectModel &m, MainWindowPort &main, QWidget &opener);
     ~Com_Terminal() override;
 
     // Fills the window from the block's records (Num_Block_Edit).
@@ -49,18 +50,17 @@ public:
     void in_out_Click(int Index);
     void Ok_Go_Block_Click();
     void Cancel_Go_Block_Click(int Index);
-    void Form_Unload();
+
+    // Shows the window over its opener, which it disables.
+    void open();
 
     const blockparams::ModbusTerminal &terminal() const { return terminal_; }
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void showRows();
 
     blockparams::ModbusTerminal terminal_;
-    QPointer<QWidget> opener_;
+    WindowFrame *frame_;
 };
 
 } // namespace pelmora

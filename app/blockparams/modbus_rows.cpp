@@ -108,19 +108,19 @@ bool ModbusTerminal::open()
 void ModbusTerminal::fillRequest(int i)
 {
     ModbusRowView &r = rows_[i];
-    // 1. the switch; 2. the function; 3. the data type.
+    // The switch, the function and the data type.
     r.check = entryOf(T(i), 3);
     Check1_Click(i);
     r.function = entryOf(T(8 + i), 8);
     Num_FUNC_Click(i);
     r.dataType = entryOf(T(16 + i), 47);
     Type_data_Click(i);
-    // 4. the mask or set-point, a number without anything else.
+    // The mask or set-point, a number without anything else.
     const auto stored = numberFromText(T(24 + i));
     if (!stored)
         throw FillFailure{};
     double v = std::fabs(*stored);
-    // 5.
+    // Bit types spread the mask over the eight I/O boxes; the others name a set-point.
     if (r.dataType <= 6) {
         for (int j = 0; j < 8; ++j) {
             const auto bit = num::mod(v, 2);
@@ -138,7 +138,7 @@ void ModbusTerminal::fillRequest(int i)
         r.setPoint = static_cast<int>(*sp);
         r.setPointShown = true;
     }
-    // 6. the address from its two bytes.
+    // The address from its two bytes.
     r.address = num::shortText(
         static_cast<float>(num::leadingNumber(T(32 + 2 * i)) * 256.0 + num::leadingNumber(T(33 + 2 * i))));
 }

@@ -2,9 +2,9 @@
 
 #include "blockparams/com_terminal.h"
 #include "core/services.h"
-#include "project/config_scada.h"
+#include "ui/main_window_port.h"
+#include "ui/window_frame.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -80,7 +80,9 @@ void ValueTextBox::showText(const QString &text)
         setText(text);
 }
 
-PropertyBLOCK::PropertyBLOCK(Config_SCADA &main) : QWidget(nullptr), main_(main), editor_(main.model())
+PropertyBLOCK::PropertyBLOCK(ProjectModel &m, MainWindowPort &main)
+    : QWidget(nullptr), m_(m), main_(main),
+      frame_(new WindowFrame(*this, main.mainWindow(), main.windows(), WindowFrameKind::Modal)), editor_(m)
 {
     setObjectName(QStringLiteral("PropertyBLOCK"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -99,6 +101,7 @@ PropertyBLOCK::PropertyBLOCK(Config_SCADA &main) : QWidget(nullptr), main_(main)
     Cancel_Property->setObjectName(QStringLiteral("Cancel_Property"));
     connect(Ok_Property, &QPushButton::clicked, this, [this] { Ok_Property_Click(); });
     connect(Cancel_Property, &QPushButton::clicked, this, [this] { Cancel_Property_Click(); });
+    frame_->onEscape([this] { Cancel_Property_Click(); });
 
     Blok_Image = new QFrame(this);
     Blok_Image->setFrameShape(QFrame::Panel);
@@ -119,9 +122,11 @@ PropertyBLOCK::PropertyBLOCK(Config_SCADA &main) : QWidget(nullptr), main_(main)
 
 PropertyBLOCK::~PropertyBLOCK() = default;
 
+void PropertyBLOCK::open() { frame_->show(); }
+
 void PropertyBLOCK::Form_Load()
 {
-    // 1. the rows, each a caption with a list or a text box, all hidden.
+    // The rows, each a caption with a list or a text box, all hidden.
     for (int r = 0; r < kRowCount; ++r) {
         auto *caption = new QLabel(this);
         caption->setObjectName(QStringLiteral("Set_ParametrLabel_%1").arg(r));
@@ -151,16 +156,16 @@ void PropertyBLOCK::Form_Load()
         connect(combo, &QComboBox::currentIndexChanged, this, chosen);
         text->edited = [this, r](const QString &) { Value_Text_Change(r); };
     }
-    // 2. their places.
+    // Their places.
     for (int r = 0; r < kRowCount; ++r) {
         Set_ParametrLabel[r]->move(px(180), px(390 + 330 * r));
         Value_Combo[r]->move(px(1620), px(390 + 330 * r));
         Value_Text[r]->move(px(1620), px(390 + 330 * r));
     }
-    // 3. and 4. the row tables, the rows of the block's type, its values.
-    label_Parametr(main_.model().settings.Type_Block_Edit);
+    // The row tables, the rows of the block's type, its values.
+    label_Parametr(m_.settings.Type_Block_Edit);
     // The first value row takes the long journal names.
-    Value_Text[1]->setLimit(main_.model().settings.Type_Block_Edit == type::JUR ? 40 : 17);
+    Value_Text[1]->setLimit(m_.settings.Type_Block_Edit == type::JUR ? 40 : 17);
 }
 
 void PropertyBLOCK::label_Parametr(int /*tupe_bl: the editor reads Type_Block_Edit itself*/)
@@ -174,7 +179,7 @@ void PropertyBLOCK::label_Parametr(int /*tupe_bl: the editor reads Type_Block_Ed
     Ok_Property->setGeometry(px(1710), px(buttonTop), px(1245), px(345));
     Cancel_Property->setGeometry(px(3210), px(buttonTop), px(1245), px(345));
 
-    const ProjectModel &m = main_.model();
+    const ProjectModel &m = m_;
     const int b = editor_.block();
     Bl_Image->setPixmap(blockTypePicture(b >= 0 && b <= 100 ? m.schema.Block_Type(b) : 0));
     Bl_Image->setGeometry(px(30), px(30), px(600), px(600));
@@ -237,39 +242,24 @@ void PropertyBLOCK::Value_Text_Change(int Index)
 void PropertyBLOCK::Bl_Image_Click()
 {
     QString why;
-    if (!opensModbusRequests(main_.model(), &why)) {
+    if (!opensModbusRequests(m_, &why)) {
         if (!why.isEmpty())
             showMessage(why, MsgIcon::Exclamation);
         return;
     }
-    // Modal by hand: this dialog stays disabled while the requests are open.
-    setEnabled(false);
-    comTerminal_ = new Com_Terminal(main_, this);
-    comTerminal_->show();
+    // The requests' window disables this dialog while it is open.
+    comTerminal_ = new Com_Terminal(m_, main_, *this);
+    comTerminal_->open();
     comTerminal_->Form_Load();
 }
 
 Com_Terminal *PropertyBLOCK::comTerminal() const { return comTerminal_.data(); }
 
-void PropertyBLOCK::Ok_Property_Click()
-{
-    main_.setEnabled(true);
-    close();
-}
+// Every change went into the block's records as it was made: both buttons
+// just close the dialog.
+void PropertyBLOCK::Ok_Property_Click() { close(); }
 
-void PropertyBLOCK::Cancel_Property_Click()
-{
-    close();
-    main_.setEnabled(true);
-}
-
-void PropertyBLOCK::Form_Unload() { main_.setEnabled(true); }
-
-void PropertyBLOCK::closeEvent(QCloseEvent *event)
-{
-    Form_Unload();
-    event->accept();
-}
+void PropertyBLOCK::Cancel_Property_Click() { close(); }
 
 void PropertyBLOCK::showEvent(QShowEvent *event)
 {

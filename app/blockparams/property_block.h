@@ -19,8 +19,10 @@ class QPushButton;
 
 namespace pelmora {
 
-class Config_SCADA;
+struct ProjectModel;
 class Com_Terminal;
+class MainWindowPort;
+class WindowFrame;
 
 // A value text box. Its length limit applies to what the user types: a longer
 // text that the program puts in stays whole (the box then takes that length,
@@ -49,8 +51,8 @@ class PropertyBLOCK : public QWidget {
 public:
     // The opener sets Type_Block_Edit and Num_Block_Edit first; the dialog loads
     // for that block here (a failed loading shows its message before the dialog
-    // is shown). A top-level window without parent that deletes itself on close.
-    explicit PropertyBLOCK(Config_SCADA &main);
+    // is shown). A modal window on the window frame that deletes itself on close.
+    PropertyBLOCK(ProjectModel &m, MainWindowPort &main);
     ~PropertyBLOCK() override;
 
     QLabel *Label1;
@@ -70,7 +72,9 @@ public:
     void Bl_Image_Click();
     void Ok_Property_Click();
     void Cancel_Property_Click();
-    void Form_Unload();
+
+    // Shows the dialog over the main window, which it disables.
+    void open();
 
     // The window's height in twips (its outer height, frame included).
     int formHeight() const { return height_; }
@@ -79,14 +83,15 @@ public:
     Com_Terminal *comTerminal() const;
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showRows();
 
-    Config_SCADA &main_;
+    ProjectModel &m_;
+    MainWindowPort &main_;
+    WindowFrame *frame_;
     blockparams::ParamEditor editor_;
     int height_ = 0;
     QPointer<Com_Terminal> comTerminal_;

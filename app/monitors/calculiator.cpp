@@ -1,7 +1,9 @@
 #include "monitors/calculiator.h"
 
 #include "monitors/bit_pattern.h"
-#include "project/config_scada.h"
+#include "ui/main_window_port.h"
+#include "ui/window_frame.h"
+#include "ui/window_registry.h"
 
 #include <QCheckBox>
 #include <QFont>
@@ -14,16 +16,15 @@
 namespace pelmora {
 namespace {
 
-const QString kName = QStringLiteral("Calculiator");
-
 // Design positions are in twips, 15 to the pixel.
 QRect twips(int left, int top, int width, int height) { return QRect(left / 15, top / 15, width / 15, height / 15); }
 
 } // namespace
 
-Calculiator::Calculiator() : QWidget(nullptr)
+Calculiator::Calculiator(MainWindowPort &main) : QWidget(nullptr)
 {
-    setObjectName(kName);
+    setObjectName(QStringLiteral("Calculiator"));
+    new WindowFrame(*this, main.mainWindow(), main.windows(), WindowFrameKind::Modeless);
     setWindowTitle(QStringLiteral("Калькулятор"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(8520 / 15, 1620 / 15);
@@ -71,19 +72,15 @@ Calculiator::Calculiator() : QWidget(nullptr)
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
-Calculiator &Calculiator::mnuCalculiator_Click(Config_SCADA &main)
+Calculiator &Calculiator::mnuCalculiator_Click(MainWindowPort &main)
 {
-    Calculiator *w = loaded(main);
-    if (!w) {
-        w = new Calculiator;
-        main.registerWindow(kName, w);
-    }
-    w->show();
-    w->raise();
-    return *w;
+    Calculiator &w = main.windows().open<Calculiator>([&main] { return new Calculiator(main); });
+    w.show();
+    w.raise();
+    return w;
 }
 
-Calculiator *Calculiator::loaded(Config_SCADA &main) { return qobject_cast<Calculiator *>(main.openWindow(kName)); }
+Calculiator *Calculiator::loaded(MainWindowPort &main) { return main.windows().find<Calculiator>(); }
 
 void Calculiator::Check1_Click(int /*index*/)
 {

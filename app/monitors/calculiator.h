@@ -1,7 +1,8 @@
 #pragma once
 // The bit calculator: sixteen boxes, one per bit of a 16-bit word, and the
-// word's decimal value below them. A modeless tool window; closing it deletes
-// it, so the next opening starts with every box unticked.
+// word's decimal value below them. A modeless tool window on the window frame,
+// above the main window; closing it deletes it, so the next opening starts
+// with every box unticked.
 
 #include <QWidget>
 #include <array>
@@ -12,16 +13,16 @@ class QPushButton;
 
 namespace pelmora {
 
-class Config_SCADA;
+class MainWindowPort;
 
 class Calculiator : public QWidget {
     Q_OBJECT
 
 public:
     // "&Калькулятор": shows the window, loading it first when it is not loaded.
-    static Calculiator &mnuCalculiator_Click(Config_SCADA &main);
+    static Calculiator &mnuCalculiator_Click(MainWindowPort &main);
     // The loaded window, or nullptr.
-    static Calculiator *loaded(Config_SCADA &main);
+    static Calculiator *loaded(MainWindowPort &main);
 
     std::array<QCheckBox *, 16> Check1{}; // index i is bit i; Check1[15] is leftmost
     QLabel *Label1;
@@ -34,7 +35,7 @@ public:
     void Command1_Click();
 
 private:
-    Calculiator();
+    explicit Calculiator(MainWindowPort &main);
 };
 
 } // namespace pelmora

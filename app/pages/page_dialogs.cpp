@@ -1,12 +1,13 @@
 #include "pages/page_dialogs.h"
 
+#include "core/model/project_model.h"
 #include "core/services.h"
 #include "pages/page_rules.h"
 #include "pages/page_view.h"
-#include "project/config_scada.h"
+#include "ui/main_window_port.h"
+#include "ui/window_frame.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +17,8 @@ namespace pelmora::pages {
 
 // --- Coord_Setka -------------------------------------------------------------------
 
-Coord_Setka::Coord_Setka(Config_SCADA &main) : QWidget(nullptr), main_(main)
+Coord_Setka::Coord_Setka(ProjectModel &m, MainWindowPort &main)
+    : QWidget(nullptr), m_(m), frame_(new WindowFrame(*this, main.mainWindow(), main.windows(), WindowFrameKind::Modal))
 {
     setObjectName(QStringLiteral("Coord_Setka"));
     setWindowTitle(QStringLiteral("Координатна сітка"));
@@ -38,7 +40,10 @@ Coord_Setka::Coord_Setka(Config_SCADA &main) : QWidget(nullptr), main_(main)
     Cancel_Coord_Net->setGeometry(122, 74, 95, 26);
     connect(Ok_Coord_Net, &QPushButton::clicked, this, &Coord_Setka::Ok_Coord_Net_Click);
     connect(Cancel_Coord_Net, &QPushButton::clicked, this, &Coord_Setka::Cancel_Coord_Net_Click);
+    frame_->onEscape([this] { Cancel_Coord_Net_Click(); });
 }
+
+void Coord_Setka::open() { frame_->show(); }
 
 QString Coord_Setka::badStepMessage() { return QStringLiteral("Розмір сітки - ціле число від 1 до 32767"); }
 
@@ -51,39 +56,21 @@ void Coord_Setka::Ok_Coord_Net_Click()
         showMessage(badStepMessage(), MsgIcon::Exclamation);
         return;
     }
-    auto &pg = main_.model().pages;
+    auto &pg = m_.pages;
     pg.Setka_Razmer = *step;
     pg.Setka_Razmer_Menu = *step;
     pg.Control_Grid = Control_Coord_Net->isChecked() ? 1 : 0;
     pg.Control_Grid_Menu = pg.Control_Grid;
-    unload();
-}
-
-void Coord_Setka::Cancel_Coord_Net_Click()
-{
-    hide();
-    unload();
-}
-
-void Coord_Setka::Form_Unload() { main_.setEnabled(true); }
-
-void Coord_Setka::unload()
-{
-    unloading_ = true;
-    main_.setEnabled(true);
     close();
 }
 
-void Coord_Setka::closeEvent(QCloseEvent *event)
-{
-    if (!unloading_)
-        Form_Unload();
-    event->accept();
-}
+void Coord_Setka::Cancel_Coord_Net_Click() { close(); }
 
 // --- Num_Net_Orvo ------------------------------------------------------------------
 
-Num_Net_Orvo::Num_Net_Orvo(Config_SCADA &main) : QWidget(nullptr), main_(main)
+Num_Net_Orvo::Num_Net_Orvo(ProjectModel &m, MainWindowPort &main, PageTabControl &tabs)
+    : QWidget(nullptr), m_(m), tabs_(tabs),
+      frame_(new WindowFrame(*this, main.mainWindow(), main.windows(), WindowFrameKind::Modal))
 {
     setObjectName(QStringLiteral("Num_Net_Orvo"));
     setWindowTitle(QStringLiteral("№ Orvo в мережі"));
@@ -110,37 +97,23 @@ Num_Net_Orvo::Num_Net_Orvo(Config_SCADA &main) : QWidget(nullptr), main_(main)
     Cancel->setGeometry(156, 84, 130, 26);
     connect(Ok, &QPushButton::clicked, this, &Num_Net_Orvo::Ok_Click);
     connect(Cancel, &QPushButton::clicked, this, &Num_Net_Orvo::Cancel_Click);
+    frame_->onEscape([this] { Cancel_Click(); });
     Form_Load();
 }
 
-void Num_Net_Orvo::Form_Load() { Text1->setText(main_.pageView->SCADA_SSTab->Caption()); }
+void Num_Net_Orvo::open() { frame_->show(); }
+
+void Num_Net_Orvo::Form_Load() { Text1->setText(tabs_.Caption()); }
 
 void Num_Net_Orvo::Ok_Click()
 {
-    auto &pg = main_.model().pages;
-    PageTabControl *tabs = main_.pageView->SCADA_SSTab;
-    pg.Stranica_Num_Net(tabs->Tab()) = static_cast<std::int16_t>(Combo2->currentIndex());
-    tabs->setCaption(Text1->text());
+    auto &pg = m_.pages;
+    pg.Stranica_Num_Net(tabs_.Tab()) = static_cast<std::int16_t>(Combo2->currentIndex());
+    tabs_.setCaption(Text1->text());
     pg.Stranica_Name(pg.Num_Stranica_SCADA) = Text1->text();
-    unload();
-}
-
-void Num_Net_Orvo::Cancel_Click() { unload(); }
-
-void Num_Net_Orvo::Form_Unload() { main_.setEnabled(true); }
-
-void Num_Net_Orvo::unload()
-{
-    unloading_ = true;
-    main_.setEnabled(true);
     close();
 }
 
-void Num_Net_Orvo::closeEvent(QCloseEvent *event)
-{
-    if (!unloading_)
-        Form_Unload();
-    event->accept();
-}
+void Num_Net_Orvo::Cancel_Click() { close(); }
 
 } // namespace pelmora::pages

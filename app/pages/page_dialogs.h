@@ -1,8 +1,7 @@
 #pragma once
 // The page editor's two dialogs: the coordinate grid (Coord_Setka) and the
-// page's name and controller number (Num_Net_Orvo). Both are modal by hand:
-// the opener disables the main window, every way out enables it again and
-// unloads the dialog. They are top-level windows without a parent.
+// page's name and controller number (Num_Net_Orvo). Both are modal windows on
+// the window frame; every way out unloads them.
 
 #include <QWidget>
 
@@ -12,8 +11,11 @@ class QLineEdit;
 class QPushButton;
 
 namespace pelmora {
-class Config_SCADA;
-}
+struct ProjectModel;
+class MainWindowPort;
+class PageTabControl;
+class WindowFrame;
+} // namespace pelmora
 
 namespace pelmora::pages {
 
@@ -21,7 +23,7 @@ class Coord_Setka : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Coord_Setka(Config_SCADA &main);
+    Coord_Setka(ProjectModel &m, MainWindowPort &main);
 
     QLineEdit *Text_Razmer_Coord_NET;
     QCheckBox *Control_Coord_Net;
@@ -30,25 +32,23 @@ public:
 
     void Ok_Coord_Net_Click();
     void Cancel_Coord_Net_Click();
-    void Form_Unload();
+    // Shows the dialog over the main window, which it disables.
+    void open();
 
     // The text shown when the typed step cannot be used.
     static QString badStepMessage();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
-    void unload();
-    Config_SCADA &main_;
-    bool unloading_ = false;
+    ProjectModel &m_;
+    WindowFrame *frame_;
 };
 
 class Num_Net_Orvo : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Num_Net_Orvo(Config_SCADA &main);
+    // `tabs` is the page tab control whose current tab the dialog names.
+    Num_Net_Orvo(ProjectModel &m, MainWindowPort &main, PageTabControl &tabs);
 
     QLineEdit *Text1;
     QComboBox *Combo2;
@@ -58,15 +58,13 @@ public:
     void Form_Load();
     void Ok_Click();
     void Cancel_Click();
-    void Form_Unload();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
+    // Shows the dialog over the main window, which it disables.
+    void open();
 
 private:
-    void unload();
-    Config_SCADA &main_;
-    bool unloading_ = false;
+    ProjectModel &m_;
+    PageTabControl &tabs_;
+    WindowFrame *frame_;
 };
 
 } // namespace pelmora::pages

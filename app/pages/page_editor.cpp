@@ -2,14 +2,17 @@
 
 #include "core/element_codec.h"
 #include "core/hosting/hosted_control.h"
-#include "core/hosting/hosted_control_widget.h"
+#include "core/model/project_model.h"
 #include "core/numbers.h"
 #include "core/services.h"
 #include "pages/element_kinds.h"
 #include "pages/page_dialogs.h"
 #include "pages/page_rules.h"
 #include "pages/page_view.h"
-#include "project/config_scada.h"
+#include "ui/hosted_control_widget.h"
+#include "ui/main_menu.h"
+#include "ui/main_window_port.h"
+#include "ui/window_registry.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -34,10 +37,10 @@ const char16_t kBadPicture[] = u"Не правильный тип файлу";
 
 } // namespace
 
-PageEditor::PageEditor(Config_SCADA &main) : elements(main.pageView->SCADA_Picture[0]), main_(main)
+PageEditor::PageEditor(ProjectModel &m, MainWindowPort &main, PageView &view)
+    : elements(view.SCADA_Picture[0]), m_(m), main_(main), menu_(main.menu()), view_(view)
 {
     setObjectName(QStringLiteral("PageEditor"));
-    PageView &view = *main.pageView;
     for (int p = 0; p < kPages; ++p) {
         QLabel *c = view.SCADA_Picture[static_cast<std::size_t>(p)];
         MouseHandlers h;
@@ -51,24 +54,24 @@ PageEditor::PageEditor(Config_SCADA &main) : elements(main.pageView->SCADA_Pictu
     for (int t = 0; t < PageTabControl::kTabs; ++t)
         view.SCADA_SSTab->tabButton(t)->installEventFilter(this);
 
-    connect(main.MnuSignalSCADA, &QAction::triggered, this, &PageEditor::MnuSignalSCADA_Click);
-    connect(main.MnuTextSignal, &QAction::triggered, this, &PageEditor::MnuTextSignal_Click);
-    connect(main.MnuParametrSCADA, &QAction::triggered, this, &PageEditor::MnuParametrSCADA_Click);
-    connect(main.MnuLevelSCADA, &QAction::triggered, this, &PageEditor::MnuLevelSCADA_Click);
-    connect(main.mnuManometr, &QAction::triggered, this, &PageEditor::mnuManometr_Click);
-    connect(main.MnuGotoBlockSCADA, &QAction::triggered, this, &PageEditor::MnuGotoBlockSCADA_Click);
-    connect(main.MnuControl, &QAction::triggered, this, &PageEditor::MnuControl_Click);
-    connect(main.mnuVent, &QAction::triggered, this, &PageEditor::mnuVent_Click);
-    connect(main.MnuFigura, &QAction::triggered, this, &PageEditor::MnuFigura_Click);
-    connect(main.mnuText, &QAction::triggered, this, &PageEditor::mnuText_Click);
-    connect(main.MnuMenuSCADA, &QAction::triggered, this, &PageEditor::MnuMenuSCADA_Click);
-    connect(main.MnuClockSCADA, &QAction::triggered, this, &PageEditor::MnuClockSCADA_Click);
-    connect(main.MnuColorFonSCADA, &QAction::triggered, this, &PageEditor::MnuColorFonSCADA_Click);
-    connect(main.MnuInsertFonSCADA, &QAction::triggered, this, &PageEditor::MnuInsertFonSCADA_Click);
-    connect(main.MnuCoordNetSCADA, &QAction::triggered, this, &PageEditor::MnuCoordNetSCADA_Click);
+    connect(menu_.MnuSignalSCADA, &QAction::triggered, this, &PageEditor::MnuSignalSCADA_Click);
+    connect(menu_.MnuTextSignal, &QAction::triggered, this, &PageEditor::MnuTextSignal_Click);
+    connect(menu_.MnuParametrSCADA, &QAction::triggered, this, &PageEditor::MnuParametrSCADA_Click);
+    connect(menu_.MnuLevelSCADA, &QAction::triggered, this, &PageEditor::MnuLevelSCADA_Click);
+    connect(menu_.mnuManometr, &QAction::triggered, this, &PageEditor::mnuManometr_Click);
+    connect(menu_.MnuGotoBlockSCADA, &QAction::triggered, this, &PageEditor::MnuGotoBlockSCADA_Click);
+    connect(menu_.MnuControl, &QAction::triggered, this, &PageEditor::MnuControl_Click);
+    connect(menu_.mnuVent, &QAction::triggered, this, &PageEditor::mnuVent_Click);
+    connect(menu_.MnuFigura, &QAction::triggered, this, &PageEditor::MnuFigura_Click);
+    connect(menu_.mnuText, &QAction::triggered, this, &PageEditor::mnuText_Click);
+    connect(menu_.MnuMenuSCADA, &QAction::triggered, this, &PageEditor::MnuMenuSCADA_Click);
+    connect(menu_.MnuClockSCADA, &QAction::triggered, this, &PageEditor::MnuClockSCADA_Click);
+    connect(menu_.MnuColorFonSCADA, &QAction::triggered, this, &PageEditor::MnuColorFonSCADA_Click);
+    connect(menu_.MnuInsertFonSCADA, &QAction::triggered, this, &PageEditor::MnuInsertFonSCADA_Click);
+    connect(menu_.MnuCoordNetSCADA, &QAction::triggered, this, &PageEditor::MnuCoordNetSCADA_Click);
     // The menu toggles a checkable item by itself; the handler does the toggling.
-    connect(main.mnuBlockSCADA, &QAction::triggered, this, [this] {
-        main_.mnuBlockSCADA->setChecked(!main_.mnuBlockSCADA->isChecked());
+    connect(menu_.mnuBlockSCADA, &QAction::triggered, this, [this] {
+        menu_.mnuBlockSCADA->setChecked(!menu_.mnuBlockSCADA->isChecked());
         mnuBlockSCADA_Click();
     });
     view.enterPageZero = [this] { enterPageZero(); };
@@ -76,11 +79,11 @@ PageEditor::PageEditor(Config_SCADA &main) : elements(main.pageView->SCADA_Pictu
 
 PageEditor::~PageEditor()
 {
-    delete coordSetka_.data();
-    delete numNetOrvo_.data();
+    delete coordSetka();
+    delete numNetOrvo();
 }
 
-ProjectModel &PageEditor::model() const { return main_.model(); }
+ProjectModel &PageEditor::model() const { return m_; }
 
 int PageEditor::currentPage() const { return model().pages.Num_Stranica_SCADA; }
 
@@ -88,7 +91,7 @@ QLabel *PageEditor::canvas(int page) const
 {
     if (page < 0 || page >= kPages)
         return nullptr;
-    return main_.pageView->SCADA_Picture[static_cast<std::size_t>(page)];
+    return view_.SCADA_Picture[static_cast<std::size_t>(page)];
 }
 
 QLabel *PageEditor::currentCanvas() const { return canvas(currentPage()); }
@@ -106,7 +109,7 @@ void PageEditor::paintPageColour(int page)
 
 QPoint PageEditor::insertionPoint() const { return QPoint(Insert_Flag * Insert_X, Insert_Flag * Insert_Y); }
 
-void PageEditor::unlockElements() { main_.mnuBlockSCADA->setChecked(false); }
+void PageEditor::unlockElements() { menu_.mnuBlockSCADA->setChecked(false); }
 
 template <typename T> void PageEditor::showTemplate(T *templ, QPoint at)
 {
@@ -378,35 +381,28 @@ void PageEditor::MnuInsertFonSCADA_Click()
     pg.Stranica_Fon_Flag(p) = 1;
 }
 
-void PageEditor::mnuBlockSCADA_Click() { main_.mnuBlockSCADA->setChecked(!main_.mnuBlockSCADA->isChecked()); }
+void PageEditor::mnuBlockSCADA_Click() { menu_.mnuBlockSCADA->setChecked(!menu_.mnuBlockSCADA->isChecked()); }
 
 void PageEditor::MnuCoordNetSCADA_Click()
 {
-    if (!coordSetka_) {
-        coordSetka_ = new Coord_Setka(main_);
-        main_.registerWindow(QStringLiteral("Coord_Setka"), coordSetka_);
-    }
-    coordSetka_->show();
-    main_.setEnabled(false);
+    Coord_Setka &dlg = main_.windows().open<Coord_Setka>([this] { return new Coord_Setka(m_, main_); });
+    dlg.open();
     const auto &pg = model().pages;
-    coordSetka_->Text_Razmer_Coord_NET->setText(QString::number(pg.Setka_Razmer));
-    coordSetka_->Control_Coord_Net->setChecked(pg.Control_Grid == 1);
+    dlg.Text_Razmer_Coord_NET->setText(QString::number(pg.Setka_Razmer));
+    dlg.Control_Coord_Net->setChecked(pg.Control_Grid == 1);
 }
 
 void PageEditor::SCADA_SSTab_DblClick()
 {
-    if (!numNetOrvo_) {
-        numNetOrvo_ = new Num_Net_Orvo(main_);
-        main_.registerWindow(QStringLiteral("Num_Net_Orvo"), numNetOrvo_);
-    }
-    numNetOrvo_->show();
-    const int tab = main_.pageView->SCADA_SSTab->Tab();
-    numNetOrvo_->Combo2->setCurrentIndex(model().pages.Stranica_Num_Net(tab));
-    main_.setEnabled(false);
+    Num_Net_Orvo &dlg =
+        main_.windows().open<Num_Net_Orvo>([this] { return new Num_Net_Orvo(m_, main_, *view_.SCADA_SSTab); });
+    dlg.open();
+    const int tab = view_.SCADA_SSTab->Tab();
+    dlg.Combo2->setCurrentIndex(model().pages.Stranica_Num_Net(tab));
 }
 
-Coord_Setka *PageEditor::coordSetka() const { return coordSetka_.data(); }
-Num_Net_Orvo *PageEditor::numNetOrvo() const { return numNetOrvo_.data(); }
+Coord_Setka *PageEditor::coordSetka() const { return main_.windows().find<Coord_Setka>(); }
+Num_Net_Orvo *PageEditor::numNetOrvo() const { return main_.windows().find<Num_Net_Orvo>(); }
 
 bool PageEditor::eventFilter(QObject *watched, QEvent *event)
 {

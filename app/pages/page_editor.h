@@ -17,8 +17,10 @@ class QLabel;
 
 namespace pelmora {
 
-class Config_SCADA;
+struct MainMenu;
 struct ProjectModel;
+class MainWindowPort;
+class PageView;
 
 namespace pages {
 class Coord_Setka;
@@ -29,7 +31,7 @@ class PageEditor : public QObject {
     Q_OBJECT
 
 public:
-    explicit PageEditor(Config_SCADA &main);
+    PageEditor(ProjectModel &m, MainWindowPort &main, PageView &view);
     ~PageEditor() override;
 
     pages::PageElements elements;
@@ -96,10 +98,11 @@ private:
     void unlockElements();
     template <typename T> void showTemplate(T *templ, QPoint at);
 
-    Config_SCADA &main_;
+    ProjectModel &m_;
+    MainWindowPort &main_;
+    MainMenu &menu_;
+    PageView &view_;
     QColor lastFonColour_ = Qt::black; // the colour dialog starts at the colour it gave last
-    QPointer<pages::Coord_Setka> coordSetka_;
-    QPointer<pages::Num_Net_Orvo> numNetOrvo_;
 };
 
 } // namespace pelmora

@@ -2,8 +2,8 @@
 
 #include "core/hosting/control_host.h"
 #include "core/hosting/hosted_control.h"
-#include "core/hosting/hosted_control_widget.h"
 #include "pages/builtin_pictures.h"
+#include "ui/hosted_control_widget.h"
 
 namespace pelmora::pages {
 

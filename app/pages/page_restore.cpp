@@ -2,13 +2,14 @@
 
 #include "core/element_codec.h"
 #include "core/hosting/hosted_control.h"
-#include "core/hosting/hosted_control_widget.h"
+#include "core/model/project_model.h"
 #include "pages/builtin_pictures.h"
 #include "pages/element_kinds.h"
 #include "pages/page_editor.h"
 #include "pages/page_rules.h"
 #include "pages/page_view.h"
-#include "project/config_scada.h"
+#include "ui/hosted_control_widget.h"
+#include "ui/main_window_port.h"
 
 #include <QDir>
 #include <QLabel>
@@ -36,17 +37,18 @@ QString inCurrentFolder(const QString &name)
 
 class Restorer {
 public:
-    explicit Restorer(Config_SCADA &main)
-        : main_(main), m_(main.model()), t_(m_.pages), e_(main.pageEditor->elements), N_(m_.settings.Stranica_Count)
+    Restorer(ProjectModel &m, PageEditor &editor, PageView &view, MainSurface &surface)
+        : m_(m), editor_(editor), view_(view), surface_(surface), t_(m_.pages), e_(editor.elements),
+          N_(m_.settings.Stranica_Count)
     {}
 
     void run();
 
 private:
-    QLabel *canvas(int page) const { return main_.pageEditor->canvas(page); }
+    QLabel *canvas(int page) const { return editor_.canvas(page); }
 
-    // Step 2 and 3 of restoring a widget element: load (or reuse) element i,
-    // and put it on page p's canvas. Elements of a page without a canvas (the
+    // Restoring a widget element: load (or reuse) element i, and put it on
+    // page p's canvas. Elements of a page without a canvas (the
     // extra page index of a 16-page project) stay loaded but hidden.
     template <typename T> T *place(ControlArray<T> &array, int i, int page)
     {
@@ -80,8 +82,10 @@ private:
     void controlImage(int p, int n);
     void menu(int p, int n);
 
-    Config_SCADA &main_;
     ProjectModel &m_;
+    PageEditor &editor_;
+    PageView &view_;
+    MainSurface &surface_;
     PageTables &t_;
     PageElements &e_;
     int N_;
@@ -137,7 +141,7 @@ void Restorer::run()
         for (int n = 0; n <= kLastMenuSlot; ++n)
             if (t_.Menu_Used(p, n) == 1)
                 menu(p, n);
-    main_.pageView->selectTab(0);
+    view_.selectTab(0);
     t_.Num_Stranica_SCADA = 0;
     m_.settings.Load_Project_Flag = flag;
 }
@@ -330,7 +334,7 @@ void Restorer::mechanismLook(int p, int n)
 
 void Restorer::warningLine()
 {
-    QLineEdit *w = main_.Varning_Text;
+    QLineEdit *w = surface_.Varning_Text;
     w->hide();
     w->move(t_.Varning_Coord_X + 2, t_.Varning_Coord_Y + 42);
     QPalette pal = w->palette();
@@ -429,6 +433,9 @@ void Restorer::menu(int p, int n)
 
 } // namespace
 
-void restorePageElements(Config_SCADA &main) { Restorer(main).run(); }
+void restorePageElements(ProjectModel &m, PageEditor &editor, PageView &view, MainSurface &surface)
+{
+    Restorer(m, editor, view, surface).run();
+}
 
 } // namespace pelmora

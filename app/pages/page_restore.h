@@ -10,8 +10,11 @@
 
 namespace pelmora {
 
-class Config_SCADA;
+struct MainSurface;
+struct ProjectModel;
+class PageEditor;
+class PageView;
 
-void restorePageElements(Config_SCADA &main);
+void restorePageElements(ProjectModel &m, PageEditor &editor, PageView &view, MainSurface &surface);
 
 } // namespace pelmora

@@ -1,8 +1,8 @@
 #include "pages/page_view.h"
 
+#include "core/model/project_model.h"
 #include "core/services.h"
-#include "pages/page_editor.h"
-#include "project/config_scada.h"
+#include "ui/main_window_port.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -132,15 +132,15 @@ void PageTabControl::layoutTabs()
     }
 }
 
-PageView::PageView(Config_SCADA &main) : main_(main)
+PageView::PageView(ProjectModel &m, MainWindowPort &main) : m_(m), surface_(main.surface())
 {
     setObjectName(QStringLiteral("PageView"));
-    SCADA_SSTab = new PageTabControl(main.Client);
+    SCADA_SSTab = new PageTabControl(surface_.Client);
     SCADA_SSTab->setObjectName(QStringLiteral("SCADA_SSTab"));
     SCADA_SSTab->setGeometry(kTabControlLeft, kTabControlTop, kTabControlWidth, kTabControlHeight);
     SCADA_SSTab->hide();
 
-    const auto &pages = main.model().pages;
+    const auto &pages = m.pages;
     const QPixmap exit = exitPicture();
     for (int p = 0; p < kPages; ++p) {
         const auto i = static_cast<std::size_t>(p);
@@ -176,26 +176,24 @@ PageView::~PageView() = default;
 
 void PageView::SCADA_SSTab_Click(int /*previousTab*/)
 {
-    ProjectModel &m = main_.model();
+    ProjectModel &m = m_;
     auto &pg = m.pages;
     const int tab = SCADA_SSTab->Tab();
-    // 1.
     pg.Num_Stranica_SCADA = static_cast<std::int16_t>(tab);
-    // 2. page 16 cannot show mechanisms drawn from the user's phase pictures.
+    // Page 16 cannot show mechanisms drawn from the user's phase pictures.
     if (tab == 15 && m.settings.Load_Project_Flag == 0)
         for (int p = 0; p <= 15; ++p)
             for (int n = 0; n <= 32; ++n)
                 if (pg.Vent_Picture_Num(p, n) == kUserMechanismPicture)
                     showMessage(QString::fromUtf16(kPage16Inactive), MsgIcon::Information);
-    // 3.
     QLabel *exit = Exit_SCADA[static_cast<std::size_t>(tab)];
     exit->move(kExitLeft, kExitTop);
     exit->show();
-    // 4. the warning line belongs to one page, and only to the SCADA view.
+    // The warning line belongs to one page, and only to the SCADA view.
     const bool warn = pg.Varning_Stranica > 0 && pg.Varning_Stranica == tab + 1 && viewShown_;
-    main_.Varning_Text->setVisible(warn);
+    surface_.Varning_Text->setVisible(warn);
     if (warn)
-        main_.Varning_Text->raise();
+        surface_.Varning_Text->raise();
 }
 
 void PageView::selectTab(int tab)
@@ -207,9 +205,8 @@ void PageView::selectTab(int tab)
 
 void PageView::Signal_Timer_Miganie_SCADA_Timer()
 {
-    // The preview works on the element controls, which the page editor holds.
-    if (main_.pageEditor)
-        main_.pageEditor->Signal_Timer_Miganie_SCADA_Timer();
+    if (blinkTick)
+        blinkTick();
 }
 
 void PageView::placeView(int pageCount)

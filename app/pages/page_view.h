@@ -16,7 +16,9 @@ class QToolButton;
 
 namespace pelmora {
 
-class Config_SCADA;
+struct MainSurface;
+struct ProjectModel;
+class MainWindowPort;
 
 // A tab control with 16 tabs in two rows of 8 above one page area. Selecting
 // a tab from code does not run the owner's tab change by itself: the owner
@@ -64,7 +66,7 @@ class PageView : public QObject {
 public:
     static constexpr int kPages = 16;
 
-    explicit PageView(Config_SCADA &main);
+    PageView(ProjectModel &m, MainWindowPort &main);
     ~PageView() override;
 
     PageTabControl *SCADA_SSTab;
@@ -76,8 +78,10 @@ public:
     void SCADA_SSTab_Click(int previousTab);
     // Making a tab current from code; runs the tab change like a click does.
     void selectTab(int tab);
-    // Blink tick of the page preview.
+    // Blink tick of the page preview: runs `blinkTick`, set by the owner of the
+    // element controls (the page editor).
     void Signal_Timer_Miganie_SCADA_Timer();
+    std::function<void()> blinkTick;
 
     // The tab control at (1, 1), 803 x 520, and the canvases of pages
     // 0 .. pageCount - 1 at (1, 41) inside it, 800 x 480.
@@ -101,7 +105,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    Config_SCADA &main_;
+    ProjectModel &m_;
+    MainSurface &surface_;
     bool viewShown_ = false;
 };
 

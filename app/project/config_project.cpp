@@ -5,10 +5,13 @@
 #include "core/services.h"
 #include "pages/page_view.h"
 #include "project/config_project_model.h"
-#include "project/config_scada.h"
 #include "project/schema_view.h"
 #include "schema/netlist_reader.h"
 #include "schema/schema_import.h"
+#include "ui/main_menu.h"
+#include "ui/main_window_port.h"
+#include "ui/window_frame.h"
+#include "ui/window_registry.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -39,20 +42,11 @@ const char16_t *const kLinkItems[] = {
 
 constexpr int kTcpClient = 9, kTcpServer = 10;
 
-// Shows a top-level window; one that is already on screen comes to the front.
-void showWindow(QWidget *window)
-{
-    const bool shown = window->isVisible();
-    window->show();
-    if (shown) {
-        window->raise();
-        window->activateWindow();
-    }
-}
-
 } // namespace
 
-Config_Project::Config_Project(Config_SCADA &main) : QWidget(nullptr), main_(main)
+Config_Project::Config_Project(ProjectModel &m, MainWindowPort &main, SchemaView &schemaView, PageView &pageView)
+    : QWidget(nullptr), m_(m), main_(main), menu_(main.menu()), schemaView_(schemaView), pageView_(pageView),
+      frame_(new WindowFrame(*this, main.mainWindow(), main.windows(), WindowFrameKind::Modal))
 {
     setObjectName(QStringLiteral("Config_Project"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -135,14 +129,25 @@ Config_Project::Config_Project(Config_SCADA &main) : QWidget(nullptr), main_(mai
     connect(Ok, &QPushButton::clicked, this, [this] { Ok_Click(); });
     connect(Cancel, &QPushButton::clicked, this, [this] { Cancel_Click(); });
 
+    frame_->onEscape([this] { Cancel_Click(); });
     Form_Load();
 }
 
 Config_Project::~Config_Project() = default;
 
+void Config_Project::open() { frame_->show(); }
+
+void Config_Project::showLinkKind(int Num_COM_Link)
+{
+    if (Num_COM_Link == kTcpClient)
+        IP_address->setEnabled(true);
+    else if (Num_COM_Link == kTcpServer)
+        IP_address->setEnabled(false);
+}
+
 void Config_Project::Form_Load()
 {
-    const auto &s = main_.model().settings;
+    const auto &s = m_.settings;
     Name_Project_Text->setText(s.Name_Project);
     T_Zapyt_IP->setText(QString::number(s.T_Zapyt));
     Combo3->setCurrentIndex(s.Stranica_Count == 8 ? 1 : 0);
@@ -153,7 +158,7 @@ void Config_Project::showDevice() { COM_Device->setText(serialPortDevice(Combo1-
 
 void Config_Project::Combo1_Click()
 {
-    auto &s = main_.model().settings;
+    auto &s = m_.settings;
     s.Num_COM_Link = static_cast<std::int16_t>(Combo1->currentIndex() + 1);
     const bool tcp = s.Num_COM_Link == kTcpClient || s.Num_COM_Link == kTcpServer;
     for (QWidget *w :
@@ -169,29 +174,26 @@ void Config_Project::Combo1_Click()
     showDevice();
 }
 
-void Config_Project::Combo2_Click()
-{
-    main_.model().settings.Num_Net = static_cast<std::int16_t>(Combo2->currentIndex() + 1);
-}
+void Config_Project::Combo2_Click() { m_.settings.Num_Net = static_cast<std::int16_t>(Combo2->currentIndex() + 1); }
 
 void Config_Project::Load_Key_SCHEMA_Click()
 {
-    ProjectModel &m = main_.model();
-    // 1 to 5. a cancelled dialog, or a file that cannot be opened, ends the
-    // choice silently: nothing changes.
+    ProjectModel &m = m_;
+    // A cancelled dialog, or a file that cannot be opened, ends the choice
+    // silently: nothing changes.
     const std::optional<ChosenNetlist> chosen = chooseAndReadNetlist(m);
     if (!chosen)
         return;
     Name_Schema_text->setText(chosen->path);
     m.settings.Name_Schema = chosen->path;
     Ok->setEnabled(Name_Schema_text->text() != QString::fromUtf16(kEmptySchema));
-    // 6. the import shows its own messages.
+    // The import shows its own messages.
     Import_NetList(m, chosen->count);
 }
 
 void Config_Project::Ok_Click()
 {
-    ProjectModel &m = main_.model();
+    ProjectModel &m = m_;
     auto &s = m.settings;
     // Input that cannot be stored is refused before anything changes.
     const std::optional<std::int32_t> port = portFromText(Port->text());
@@ -204,51 +206,36 @@ void Config_Project::Ok_Click()
         showMessage(QString::fromUtf16(kPeriodTooLarge), MsgIcon::Exclamation);
         return;
     }
-    // 1.
-    main_.mnuSave->setEnabled(true);
-    // 2.
-    main_.schemaView->clearDrawing();
-    // 3.
+    menu_.mnuSave->setEnabled(true);
+    schemaView_.clearDrawing();
     s.Name_Project = Name_Project_Text->text();
     s.Adr_IP = IP_address->text();
     s.Port_IP = *port;
     s.T_Zapyt = *period;
-    // 4.
-    main_.setEnabled(true);
-    main_.mnuConfig->setVisible(true);
-    main_.MnuOrvo->setVisible(true);
-    // 5. the caption names the netlist, not the project.
-    main_.setWindowTitle(QString::fromUtf16(kMainCaption) + s.Name_Schema);
-    // 6.
-    main_.schemaView->Draw_Schema();
-    // 7. a new project's blocks get their default texts.
+    menu_.mnuConfig->setVisible(true);
+    menu_.MnuOrvo->setVisible(true);
+    // The caption names the netlist, not the project.
+    main_.mainWindow().setWindowTitle(QString::fromUtf16(kMainCaption) + s.Name_Schema);
+    schemaView_.Draw_Schema();
+    // A new project's blocks get their default texts.
     if (s.Nastrojki_Flag != 1)
         writeNewProjectDefaults(m);
-    // 8. every page gets a name and loses its mechanisms' background flags;
+    // Every page gets a name and loses its mechanisms' background flags;
     // selecting each tab runs the tab change.
-    PageView &pv = *main_.pageView;
     for (int p = 0; p <= 15; ++p) {
         resetPageOnConfirm(m, p);
-        pv.selectTab(p);
-        pv.SCADA_SSTab->setCaption(m.pages.Stranica_Name(p));
+        pageView_.selectTab(p);
+        pageView_.SCADA_SSTab->setCaption(m.pages.Stranica_Name(p));
     }
-    // 9.
-    pv.selectTab(0);
-    // 10.
+    pageView_.selectTab(0);
     s.Nastrojki_Flag = 0;
-    // 11.
     s.Stranica_Count = Combo3->currentIndex() == 1 ? 8 : 16;
-    // 12.
     close();
 }
 
 void Config_Project::Cancel_Click() { close(); }
 
-void Config_Project::Form_Unload()
-{
-    main_.setEnabled(true);
-    main_.model().settings.Nastrojki_Flag = 0;
-}
+void Config_Project::Form_Unload() { m_.settings.Nastrojki_Flag = 0; }
 
 void Config_Project::closeEvent(QCloseEvent *event)
 {
@@ -256,41 +243,38 @@ void Config_Project::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-ProjectSettingsMenu::ProjectSettingsMenu(Config_SCADA &main) : main_(main)
+ProjectSettingsMenu::ProjectSettingsMenu(ProjectModel &m, MainWindowPort &main, SchemaView &schemaView,
+                                         PageView &pageView)
+    : m_(m), main_(main), schemaView_(schemaView), pageView_(pageView)
 {
     setObjectName(QStringLiteral("ProjectSettingsMenu"));
-    connect(main.mnuNEW, &QAction::triggered, this, [this] { mnuNEW_Click(); });
-    connect(main.mnuNastrojki, &QAction::triggered, this, [this] { mnuNastrojki_Click(); });
+    connect(main.menu().mnuNEW, &QAction::triggered, this, [this] { mnuNEW_Click(); });
+    connect(main.menu().mnuNastrojki, &QAction::triggered, this, [this] { mnuNastrojki_Click(); });
 }
 
 Config_Project &ProjectSettingsMenu::dialog()
 {
-    if (auto *open = qobject_cast<Config_Project *>(main_.openWindow(QStringLiteral("Config_Project"))))
-        return *open;
-    auto *dlg = new Config_Project(main_);
-    main_.registerWindow(QStringLiteral("Config_Project"), dlg);
-    return *dlg;
+    return main_.windows().open<Config_Project>(
+        [this] { return new Config_Project(m_, main_, schemaView_, pageView_); });
 }
 
 void ProjectSettingsMenu::mnuNEW_Click()
 {
-    main_.Logo->setVisible(false);
-    main_.setEnabled(false);
+    main_.surface().Logo->setVisible(false);
     Config_Project &dlg = dialog();
-    showWindow(&dlg);
+    dlg.open();
     dlg.Ok->setEnabled(false);
-    main_.model().settings.Nastrojki_Flag = 0;
+    m_.settings.Nastrojki_Flag = 0;
 }
 
 void ProjectSettingsMenu::mnuNastrojki_Click()
 {
-    auto &s = main_.model().settings;
+    auto &s = m_.settings;
     s.Nastrojki_Flag = 1;
     Config_Project &dlg = dialog();
-    showWindow(&dlg);
+    dlg.open();
     // A controller write may have left the dialog disabled.
     dlg.setEnabled(true);
-    main_.setEnabled(false);
     dlg.Name_Schema_text->setText(s.Name_Schema);
     dlg.Ok->setEnabled(dlg.Name_Schema_text->text() != QString::fromUtf16(kEmptySchema));
     // Setting a list from code runs its click handler. A value that is not

@@ -1,9 +1,8 @@
 #pragma once
 // The project settings dialog: project name, controller link, controller
-// number, request period, page count and the schema netlist. A top-level
-// window without parent, modal by hand: the opener disables the main window
-// and every way out enables it again and unloads the dialog, so each opening
-// starts from the dialog's design state.
+// number, request period, page count and the schema netlist. A modal window on
+// the window frame; every way out unloads it, so each opening starts from the
+// dialog's design state.
 
 #include <QObject>
 #include <QWidget>
@@ -15,14 +14,19 @@ class QPushButton;
 
 namespace pelmora {
 
-class Config_SCADA;
+struct MainMenu;
+struct ProjectModel;
+class MainWindowPort;
+class PageView;
+class SchemaView;
+class WindowFrame;
 
 class Config_Project : public QWidget {
     Q_OBJECT
 
 public:
     // Loads the dialog (its Form_Load runs); it deletes itself when unloaded.
-    explicit Config_Project(Config_SCADA &main);
+    Config_Project(ProjectModel &m, MainWindowPort &main, SchemaView &schemaView, PageView &pageView);
     ~Config_Project() override;
 
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8;
@@ -47,13 +51,24 @@ public:
     void Cancel_Click();
     void Form_Unload();
 
+    // Shows the dialog over the main window, which it disables.
+    void open();
+    // The address box follows the link kind of a project just opened: enabled
+    // for a TCP client, disabled for a TCP server, as it is for other kinds.
+    void showLinkKind(int Num_COM_Link);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void showDevice();
 
-    Config_SCADA &main_;
+    ProjectModel &m_;
+    MainWindowPort &main_;
+    MainMenu &menu_;
+    SchemaView &schemaView_;
+    PageView &pageView_;
+    WindowFrame *frame_;
 };
 
 // The two menu items that open the dialog.
@@ -61,7 +76,7 @@ class ProjectSettingsMenu : public QObject {
     Q_OBJECT
 
 public:
-    explicit ProjectSettingsMenu(Config_SCADA &main);
+    ProjectSettingsMenu(ProjectModel &m, MainWindowPort &main, SchemaView &schemaView, PageView &pageView);
 
     // "&Створити проект".
     void mnuNEW_Click();
@@ -72,7 +87,10 @@ public:
     Config_Project &dialog();
 
 private:
-    Config_SCADA &main_;
+    ProjectModel &m_;
+    MainWindowPort &main_;
+    SchemaView &schemaView_;
+    PageView &pageView_;
 };
 
 } // namespace pelmora

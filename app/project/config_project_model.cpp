@@ -81,17 +81,17 @@ void writeNewProjectDefaults(ProjectModel &m)
                 const int i = kStatementTexts * g + k;
                 return i < texts ? &s.Parametr_Name(t + i) : nullptr;
             };
-            // 1.
+            // Every statement text starts as "0".
             for (int g = 0; g < S; ++g)
                 for (int k = 0; k < kStatementTexts; ++k)
                     if (QString *p = text(g, k))
                         *p = zero;
-            // 2. the set-points SP1 to SP128.
+            // The set-points SP1 to SP128.
             const int values = ownedValueCount(m, b);
             const int v = s.Parametr_Value_Start(b);
             for (int k = 1; k <= kSetPoints && k < values; ++k)
                 s.Parametr_Value(v + k) = 0.0f;
-            // 3.
+            // Every step names the step count in texts 39 and 40.
             const QString count = QString::number(S);
             for (int g = 0; g < S; ++g) {
                 if (QString *p = text(g, 39))

@@ -24,8 +24,8 @@ struct VersionItem {
 const std::array<VersionItem, 5> &versionItems();
 const VersionItem *versionItemByCode(int code);
 
-// What a version menu item does to the model: steps 1 and 5 (the window's own
-// steps 2 to 4 are done by the window).
+// What a version menu item does to the model (the caption, the mechanism item
+// and the check marks are the window's part).
 void applyVersionItem(ProjectModel &m, const VersionItem &item);
 
 // What the project writer and reader set from the code: the TOU value count,

@@ -197,7 +197,7 @@ template <class Io, class Model> void walkReserveLines(Io &io, Model &m, int p, 
 
 template <class Io, class Model> void walkProjectFile(Io &io, Model &m)
 {
-    // 1. Header: the version code and the page count. A reader sets the
+    // Header: the version code and the page count. A reader sets the
     // version, the page count and the counts that follow from the version.
     io.header(m);
     const int N = m.settings.Stranica_Count;
@@ -206,7 +206,7 @@ template <class Io, class Model> void walkProjectFile(Io &io, Model &m)
     const int C = m.settings.Comment_Count;
     auto &pg = m.pages;
 
-    // 2. Settings.
+    // Settings.
     io.X(m.settings.Name_Project);
     io.leadI(m.settings.Num_COM_Link);
     io.X(m.settings.Adr_IP);
@@ -214,25 +214,25 @@ template <class Io, class Model> void walkProjectFile(Io &io, Model &m)
     io.leadI(m.settings.Num_Net);
     io.netlistName(m);
 
-    // 3. and 4. Page backgrounds.
+    // Page backgrounds.
     for (int i = 0; i <= 2 * N - 1; ++i)
         io.X(pg.Stranica_Fon_Name(i));
     for (int i = 0; i <= N; ++i)
         io.leadB(pg.Stranica_Fon_Flag(i));
 
-    // 5. Coordinate grid.
+    // Coordinate grid.
     io.marker(kGridMarker);
     io.I(pg.Setka_Razmer);
     io.I(pg.Control_Grid);
     io.I(pg.Setka_Razmer_Menu);
     io.I(pg.Control_Grid_Menu);
 
-    // 6. Page elements, the six records of a slot together.
+    // Page elements, the six records of a slot together.
     for (int p = 0; p <= N; ++p)
         for (int n = 0; n <= 32; ++n)
             walkElementRecords(io, m, p, n);
 
-    // 7. Mechanisms, with the project-wide values in the reserve lines.
+    // Mechanisms, with the project-wide values in the reserve lines.
     if (hasMechanisms(V)) {
         for (int p = 0; p <= N; ++p)
             for (int n = 0; n <= 32; ++n) {
@@ -258,7 +258,7 @@ template <class Io, class Model> void walkProjectFile(Io &io, Model &m)
             }
     }
 
-    // 8. Static texts.
+    // Static texts.
     for (int p = 0; p <= N; ++p)
         for (int n = 0; n <= 64; ++n) {
             io.record(p + 1, u"Текст - ", n);
@@ -273,13 +273,13 @@ template <class Io, class Model> void walkProjectFile(Io &io, Model &m)
             io.B(pg.Text_Label_Font_Size(p, n));
         }
 
-    // 9. Page colours of the pages shown.
+    // Page colours of the pages shown.
     for (int p = 0; p <= N - 1; ++p) {
         io.record(p + 1, u"Фон SCADA - ", p);
         io.L(pg.Stranica_Fon_Color(p));
     }
 
-    // 10. Graph windows and 11. clocks, index page + 1.
+    // Graph windows and clocks, index page + 1.
     for (int i = 0; i <= N; ++i) {
         io.record(i + 1, u"Графік - ", i);
         io.I(pg.Grafik_Used(i));
@@ -296,7 +296,7 @@ template <class Io, class Model> void walkProjectFile(Io &io, Model &m)
         io.I(pg.Clock_Coord_Y(i));
     }
 
-    // 12. Control images.
+    // Control images.
     for (int p = 0; p <= N; ++p)
         for (int n = 0; n <= 32; ++n) {
             io.record(p + 1, u"Керування - ", n);
@@ -311,7 +311,7 @@ template <class Io, class Model> void walkProjectFile(Io &io, Model &m)
             io.B(pg.Control_Key_Type(p, n));
         }
 
-    // 13. Menus.
+    // Menus.
     for (int p = 0; p <= N; ++p)
         for (int n = 0; n <= 8; ++n) {
             io.record(p + 1, u"Меню - ", n);
@@ -322,7 +322,7 @@ template <class Io, class Model> void walkProjectFile(Io &io, Model &m)
             io.B(pg.Menu_Stranica(p, n));
         }
 
-    // 14. Schema parameters: the step offsets and the block types, which fix
+    // Schema parameters: the step offsets and the block types, which fix
     // the lengths of the records that follow.
     io.marker(kSchemaMarker);
     if (hasStepOffsets(V)) {
@@ -339,7 +339,7 @@ template <class Io, class Model> void walkProjectFile(Io &io, Model &m)
     const auto &cat = m.catalogue;
     auto &sch = m.schema;
 
-    // 15. Numeric values: P(t) + 1 values a block, taken at a running offset,
+    // Numeric values: P(t) + 1 values a block, taken at a running offset,
     // so the last value of a record is the first of the next one.
     int o = 0;
     for (int b = 1; b <= 99; ++b) {
@@ -360,7 +360,7 @@ template <class Io, class Model> void walkProjectFile(Io &io, Model &m)
         o += P;
     }
 
-    // 16. Report record of the first REP block.
+    // Report record of the first REP block.
     for (int b = 1; b <= 99; ++b) {
         if (sch.Block_Type(b) != type::REP)
             continue;
@@ -370,7 +370,7 @@ template <class Io, class Model> void walkProjectFile(Io &io, Model &m)
         break;
     }
 
-    // 17. Schema texts, at a running offset of their own.
+    // Schema texts, at a running offset of their own.
     io.marker(kNamesMarker);
     o = 0;
     for (int b = 1; b <= 99; ++b) {
@@ -389,7 +389,7 @@ template <class Io, class Model> void walkProjectFile(Io &io, Model &m)
         o += Q;
     }
 
-    // 18. ALGORITHM comments and group flags; a reader accepts a short section.
+    // ALGORITHM comments and group flags; a reader accepts a short section.
     if (hasComments(V)) {
         io.tolerant([&] {
             io.marker(kCommentsMarker);

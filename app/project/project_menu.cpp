@@ -4,13 +4,16 @@
 #include "pages/page_editor.h"
 #include "pages/page_restore.h"
 #include "pages/page_view.h"
-#include "project/config_scada.h"
+#include "project/config_project.h"
 #include "project/format_version.h"
 #include "project/project_file.h"
 #include "project/project_file_disk.h"
 #include "project/project_file_layout.h"
 #include "project/schema_view.h"
 #include "schema/schema_import.h"
+#include "ui/main_menu.h"
+#include "ui/main_window_port.h"
+#include "ui/window_registry.h"
 #include "upload/controller_link.h"
 
 #include <QAction>
@@ -47,17 +50,18 @@ void startProjectLink(ControllerLink &link, const ProjectModel &m)
     link.closeServer();
 }
 
-ProjectMenu::ProjectMenu(Config_SCADA &main) : main_(main)
+ProjectMenu::ProjectMenu(ProjectModel &m, MainWindowPort &main, SchemaView &schemaView, PageView &pageView,
+                         PageEditor &pageEditor)
+    : m_(m), main_(main), menu_(main.menu()), schemaView_(schemaView), pageView_(pageView), pageEditor_(pageEditor)
 {
-    connect(main_.mnuSave, &QAction::triggered, this, &ProjectMenu::mnuSave_Click);
-    connect(main_.mnuLoad, &QAction::triggered, this, &ProjectMenu::mnuLoad_Click);
+    connect(menu_.mnuSave, &QAction::triggered, this, &ProjectMenu::mnuSave_Click);
+    connect(menu_.mnuLoad, &QAction::triggered, this, &ProjectMenu::mnuLoad_Click);
 }
 
 void ProjectMenu::mnuSave_Click()
 {
-    ProjectModel &m = main_.model();
+    ProjectModel &m = m_;
     auto &s = m.settings;
-    // 1. and 2.
     FileDialogRequest request;
     request.filter = kProjectFilter;
     request.defaultName = s.Name_Project;
@@ -66,7 +70,7 @@ void ProjectMenu::mnuSave_Click()
         return;
     const QString path = QFileInfo(*chosen).absoluteFilePath();
     makeFolderCurrent(path);
-    // 4.
+    // Saving under another name than the project's asks first.
     if (s.Project_File_Path != path) {
         if (showMessage(QString::fromUtf16(kNameDiffers), MsgIcon::None, MsgButtons::YesNo) != MsgAnswer::Yes)
             return;
@@ -75,16 +79,15 @@ void ProjectMenu::mnuSave_Click()
     // Two ALGORITHM blocks share the one stored program.
     if (algorithmBlockCount(m) > 1)
         showMessage(QString::fromUtf16(kOneAlgorithmProgram), MsgIcon::Exclamation);
-    // 7. and 9. the counts of the version; 8. the element lock.
+    // The counts of the version and the element lock.
     prepareForSave(m);
-    main_.mnuBlockSCADA->setChecked(true);
-    // 10.
+    menu_.mnuBlockSCADA->setChecked(true);
     const SaveResult saved = saveProjectFile(m, path);
     if (!saved.ok) {
         showMessage(QString::fromUtf16(kFileLocked), MsgIcon::Critical);
         return;
     }
-    // 12. and 13. the netlist and the page pictures next to the project file.
+    // The netlist and the page pictures go next to the project file.
     const CopyResult copies = copyProjectFiles(m, QDir::currentPath());
     if (!copies.failed.isEmpty())
         showMessage(QString::fromUtf16(kCopyFailed) + u'\n' + copies.failed.join(u'\n'), MsgIcon::Exclamation);
@@ -92,15 +95,14 @@ void ProjectMenu::mnuSave_Click()
 
 void ProjectMenu::mnuLoad_Click()
 {
-    ProjectModel &m = main_.model();
-    // 1. and 2.
-    main_.Logo->hide();
+    ProjectModel &m = m_;
+    main_.surface().Logo->hide();
     FileDialogRequest request;
     request.filter = kProjectFilter;
     const std::optional<QString> chosen = Services::files().open(request);
     if (!chosen)
         return;
-    // 3. No file: the netlist of the project in memory is imported again.
+    // No file: the netlist of the project in memory is imported again.
     if (chosen->isEmpty()) {
         importAndFinish();
         return;
@@ -108,8 +110,8 @@ void ProjectMenu::mnuLoad_Click()
     const QString path = QFileInfo(*chosen).absoluteFilePath();
     makeFolderCurrent(path);
 
-    // 4. to 12. and the sections of the file, read whole into a copy of the
-    // open project; only a file read to its end replaces it.
+    // The file is read whole into a copy of the open project; only a file read
+    // to its end replaces it.
     ProjectModel staging = m;
     const ReadResult read = openProjectFile(path, staging, QDir::currentPath());
     if (!read.ok) {
@@ -120,75 +122,60 @@ void ProjectMenu::mnuLoad_Click()
     staging.settings.Nastrojki_Flag = 0;
 
     applyWindowState(staging, read.version);
-    // 10. The link of the opened project; a socket that fails does not stop the opening.
-    // (The pause between the pages of a multi-page write, 3000 ms for link kind 9
-    // and 1000 ms for the others, is the page range writer's to take from Num_COM_Link.)
-    if (main_.link)
-        startProjectLink(*main_.link, staging);
-    // 11. to 14. (Unloading the old element views and loading the new ones
-    // belongs to the page editor's canvases; the tables are filled here.)
+    // The link of the opened project; a socket that fails does not stop the
+    // opening. (The pause between the pages of a multi-page write, 3000 ms for
+    // link kind 9 and 1000 ms for the others, is the page range writer's to
+    // take from Num_COM_Link.)
+    startProjectLink(main_.link(), staging);
+    // The page tabs, the tables and the element views of the opened project.
     m.pages.Varning_Stranica = 0;
     restoreBackgrounds(staging);
     adoptProject(m, std::move(staging), read);
     restoreNamesAndColours();
-    if (main_.pageEditor)
-        restorePageElements(main_);
+    restorePageElements(m, pageEditor_, pageView_, main_.surface());
     importAndFinish();
 }
 
 void ProjectMenu::applyWindowState(const ProjectModel &m, std::optional<int> version)
 {
-    // 5. the save item and the version's check mark.
-    main_.mnuSave->setEnabled(true);
+    // The save item and the version's check mark.
+    menu_.mnuSave->setEnabled(true);
     if (version) {
         for (const VersionItem &item : versionItems())
-            if (QAction *a = main_.menuItem(QLatin1String(item.menuName)))
+            if (QAction *a = menu_.menuItem(QLatin1String(item.menuName)))
                 a->setChecked(item.code == *version);
     }
-    // 8. the address box of the settings dialog, when it is loaded.
-    if (QWidget *settings = main_.openWindow(QStringLiteral("Config_Project"))) {
-        if (auto *ip = settings->findChild<QLineEdit *>(QStringLiteral("IP_address"))) {
-            if (m.settings.Num_COM_Link == 9)
-                ip->setEnabled(true);
-            else if (m.settings.Num_COM_Link == 10)
-                ip->setEnabled(false);
-        }
-    }
-    // 9. The warning banner is hidden and its dialog's page list shows "No".
-    main_.mnuNetlist->setVisible(true);
-    main_.mnu5->setVisible(true);
-    main_.Varning_Text->hide();
-    if (QWidget *varning = main_.openWindow(QStringLiteral("Varning")))
-        if (auto *list = varning->findChild<QComboBox *>(QStringLiteral("Num_Sheet_Var")))
-            list->setCurrentIndex(0);
+    // The address box of the settings dialog, when it is loaded.
+    if (Config_Project *settings = main_.windows().find<Config_Project>())
+        settings->showLinkKind(m.settings.Num_COM_Link);
+    // The warning banner is hidden. (Its dialog's page list shows "No" when
+    // the dialog opens next.)
+    menu_.mnuNetlist->setVisible(true);
+    menu_.mnu5->setVisible(true);
+    main_.surface().Varning_Text->hide();
 }
 
 void ProjectMenu::importAndFinish()
 {
-    ProjectModel &m = main_.model();
-    // 13.
+    ProjectModel &m = m_;
     if (!importNetlistFile(m, m.settings.Name_Schema)) {
         showMessage(QString::fromUtf16(kNetlistMissing) + m.settings.Name_Schema, MsgIcon::Exclamation);
         return;
     }
-    // 14. to 16.
-    main_.setEnabled(true);
-    main_.mnuConfig->setVisible(true);
-    main_.MnuOrvo->setVisible(true);
-    main_.setWindowTitle(captionWithPath(m.settings.Format_Version, m.settings.Name_Schema));
-    if (main_.schemaView)
-        main_.schemaView->Draw_Schema();
+    main_.mainWindow().setEnabled(true);
+    menu_.mnuConfig->setVisible(true);
+    menu_.MnuOrvo->setVisible(true);
+    main_.mainWindow().setWindowTitle(captionWithPath(m.settings.Format_Version, m.settings.Name_Schema));
+    schemaView_.Draw_Schema();
 }
 
 void ProjectMenu::restoreBackgrounds(const ProjectModel &opened)
 {
-    if (!main_.pageView)
-        return;
-    PageView &view = *main_.pageView;
+    PageView &view = pageView_;
     const auto &pg = opened.pages;
     const int N = opened.settings.Stranica_Count;
-    // 13. Captions and background pictures, page by page; a picture that
-    // cannot be loaded leaves its page with a cleared picture.
+    // Captions and background pictures, page by page; a picture that cannot be
+    // loaded leaves its page with a cleared picture.
     for (int p = 0; p <= N - 1 && p < PageView::kPages; ++p) {
         QLabel *canvas = view.SCADA_Picture[static_cast<std::size_t>(p)];
         canvas->setPixmap(QPixmap());
@@ -208,16 +195,13 @@ void ProjectMenu::restoreBackgrounds(const ProjectModel &opened)
         view.selectTab(p);
         canvas->show();
     }
-    // 14.
     view.selectTab(0);
 }
 
 void ProjectMenu::restoreNamesAndColours()
 {
-    if (!main_.pageView)
-        return;
-    PageView &view = *main_.pageView;
-    ProjectModel &m = main_.model();
+    PageView &view = pageView_;
+    ProjectModel &m = m_;
     const auto &pg = m.pages;
     const int N = m.settings.Stranica_Count;
     // The page names of the file, each set on its tab.

@@ -8,8 +8,12 @@
 
 namespace pelmora {
 
-class Config_SCADA;
 class ControllerLink;
+class MainWindowPort;
+class PageEditor;
+class PageView;
+class SchemaView;
+struct MainMenu;
 
 // The link of an opened project: link kind 9 connects the TCP client to the
 // project's address without waiting for it; every other kind closes the
@@ -29,7 +33,8 @@ class ProjectMenu : public QObject {
     Q_OBJECT
 
 public:
-    explicit ProjectMenu(Config_SCADA &main);
+    ProjectMenu(ProjectModel &m, MainWindowPort &main, SchemaView &schemaView, PageView &pageView,
+                PageEditor &pageEditor);
 
     // "&Зберегти проект": writes the project file and copies the netlist and
     // the page pictures next to it.
@@ -44,11 +49,16 @@ private:
     // change looks at its mechanisms), the names and colours afterwards.
     void restoreBackgrounds(const ProjectModel &opened);
     void restoreNamesAndColours();
-    // Steps 13 to 16 of opening: the netlist import and the main window's finish.
+    // The end of opening: the netlist import and the main window's finish.
     void importAndFinish();
     void applyWindowState(const ProjectModel &opened, std::optional<int> version);
 
-    Config_SCADA &main_;
+    ProjectModel &m_;
+    MainWindowPort &main_;
+    MainMenu &menu_;
+    SchemaView &schemaView_;
+    PageView &pageView_;
+    PageEditor &pageEditor_;
 };
 
 } // namespace pelmora

@@ -29,21 +29,20 @@ QString schemaBlockNumberText(int block)
 void Draw_Schema(ProjectModel &m, SchemaSurface &surface)
 {
     auto &s = m.schema;
-    // 1, 2.
     surface.clearDrawing();
-    // 3. the three fixed blocks always have their types.
+    // The three fixed blocks always have their types.
     s.Block_Type(97) = type::SCA;
     s.Block_Type(98) = type::GRA;
     s.Block_Type(99) = type::JUR;
-    // 4. captions below the fixed pictures.
+    // Captions below the fixed pictures.
     surface.drawText(22, 62, QStringLiteral("SCADA"), kBlack, kSchemaFontSize);
     surface.drawText(22, 122, QStringLiteral("График"), kBlack, kSchemaFontSize);
     surface.drawText(20, 182, QStringLiteral("Журнал"), kBlack, kSchemaFontSize);
-    // 5. the fixed pictures in column 0.
+    // The fixed pictures in column 0.
     surface.showBlockPicture(1, s.Block_Type(97), 20, 20);
     surface.showBlockPicture(2, s.Block_Type(98), 20, 80);
     surface.showBlockPicture(3, s.Block_Type(99), 20, 140);
-    // 6. blocks 1 to 96, column by column; a block without a type is hidden.
+    // Blocks 1 to 96, column by column; a block without a type is hidden.
     int i = 0;
     for (int c = 0; c < kSchemaColumns; ++c)
         for (int r = 0; r < kSchemaRows; ++r) {
@@ -56,7 +55,7 @@ void Draw_Schema(ProjectModel &m, SchemaSurface &surface)
             else
                 surface.hideBlockPicture(i);
         }
-    // 7, 8. the numbers: above the picture of a block, in the middle of an empty cell.
+    // The numbers: above the picture of a block, in the middle of an empty cell.
     i = 0;
     for (int c = 0; c < kSchemaColumns; ++c)
         for (int r = 0; r < kSchemaRows; ++r) {

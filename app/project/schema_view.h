@@ -14,13 +14,17 @@
 
 namespace pelmora {
 
-class Config_SCADA;
+struct MainMenu;
+struct MainSurface;
+struct ProjectModel;
+class MainWindowPort;
+class PageView;
 
 class SchemaView : public QObject, public SchemaSurface {
     Q_OBJECT
 
 public:
-    explicit SchemaView(Config_SCADA &main);
+    SchemaView(ProjectModel &m, MainWindowPort &main, PageView &pageView);
     ~SchemaView() override;
 
     // Redraws the schema view from the main window's model.
@@ -57,7 +61,11 @@ protected:
 private:
     void paintDrawing();
 
-    Config_SCADA &main_;
+    ProjectModel &m_;
+    MainWindowPort &main_;
+    MainMenu &menu_;
+    MainSurface &surface_;
+    PageView &pageView_;
     QList<DrawnText> texts_;
 };
 

@@ -1,7 +1,7 @@
 #include "schema/alg_block_mouse_down.h"
 
+#include "core/model/project_model.h"
 #include "core/services.h"
-#include "project/config_scada.h"
 #include "schema/alg_flowchart_import.h"
 
 #include <QDir>
@@ -9,9 +9,8 @@
 
 namespace pelmora {
 
-void Block_IMAGE_MouseDown_Algorithm(Config_SCADA &main, int Index, int Button)
+void Block_IMAGE_MouseDown_Algorithm(ProjectModel &m, int Index, int Button)
 {
-    ProjectModel &m = main.model();
     if (Index <= 8 || Index > 104 || Button != 2 || m.schema.Block_Type(Index - 8) != type::ALG)
         return;
     FileDialogRequest request;

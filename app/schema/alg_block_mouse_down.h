@@ -4,11 +4,11 @@
 
 namespace pelmora {
 
-class Config_SCADA;
+struct ProjectModel;
 
 // Picture Index (9..104 show blocks 1..96), Button as the program numbers
 // them (1 left, 2 right, 4 middle). Anything but a right press on an
 // ALGORITHM block's picture does nothing.
-void Block_IMAGE_MouseDown_Algorithm(Config_SCADA &main, int Index, int Button);
+void Block_IMAGE_MouseDown_Algorithm(ProjectModel &m, int Index, int Button);
 
 } // namespace pelmora

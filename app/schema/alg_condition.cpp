@@ -83,7 +83,7 @@ void Compile_Condition(ProjectModel &m)
     const long long blank = find(statement, QStringLiteral(" "));
     const QString left = alg::left(statement, blank - 1);
 
-    // 2. The operator.
+    // The operator.
     const Comparison *comparison = nullptr;
     for (const Comparison &c : kComparisons)
         if (statement.contains(QString::fromUtf16(c.text))) {
@@ -101,10 +101,9 @@ void Compile_Condition(ProjectModel &m)
         rightOperand = QStringLiteral("0");
     }
 
-    // 3.
     stepByte(alg, row::Compare) = static_cast<std::uint8_t>(comparison ? comparison->code : 0);
 
-    // 4. The left operand's class.
+    // The left operand's class.
     const ConditionClass *cls = nullptr;
     for (const ConditionClass &c : kClasses) {
         const QString k = QString::fromUtf16(c.keyword);
@@ -130,11 +129,11 @@ void Compile_Condition(ProjectModel &m)
             stepByte(alg, row::Number) = toByte(numberValue(mid(left, cls->from)) - 1);
     }
 
-    // 5. A number in parentheses is a warning.
+    // A number in parentheses is a warning.
     if (left.contains(u"INP(") || left.contains(u"SP(") || left.contains(u"OUT("))
         reportCritical(msg::conditionParenthesis + QString::number(alg.Num_Step));
 
-    // 6.
+    // The right operand.
     Compile_Operand(m, rightOperand, row::Operand);
 }
 

@@ -1,4 +1,5 @@
-# ALGORITHM compiler: step records, statement compilers, flowchart import.
+# ALGORITHM compiler: step records, statement compilers, flowchart import and
+# the right press on an ALGORITHM block that starts it.
 target_sources(pelmora_core PRIVATE
   alg_statement_text.h alg_statement_text.cpp
   alg_step_record.h alg_step_record.cpp
@@ -6,7 +7,5 @@ target_sources(pelmora_core PRIVATE
   alg_actions.h alg_actions.cpp
   alg_condition.h alg_condition.cpp
   alg_flowchart_import.h alg_flowchart_import.cpp
-)
-target_sources(pelmora_ui PRIVATE
   alg_block_mouse_down.h alg_block_mouse_down.cpp
 )

@@ -18,7 +18,7 @@ QStringView letterOf(QStringView line) { return midView(line, 8, 1); }
 // The number of the last three characters: the pin of an inverter node.
 double lastThree(QStringView line) { return val(rightView(line, 3)); }
 
-// Step 1 of the connections: every net's output node moves to the head of
+// First of the connections: every net's output node moves to the head of
 // its net (it changes places with the node that headed it), and an inverter
 // output that ends its net moves up by one line.
 void driverFirst(ImportContext &ctx)
@@ -54,7 +54,7 @@ void driverFirst(ImportContext &ctx)
     }
 }
 
-// Step 2: the input that an inverter output drives is marked inverted; an
+// Then the input that an inverter output drives is marked inverted; an
 // inverter output with more than one node beside it is reported.
 void inverterMasks(ImportContext &ctx)
 {
@@ -111,7 +111,7 @@ QString designator(const QString &line)
     return mid(line, 8, 3);
 }
 
-// Step 3: each inverter output that heads its net takes the node of the
+// Then each inverter output that heads its net takes the node of the
 // input it drives with it, and that node replaces the inverter's input node
 // in the net that feeds the inverter. The inverter's own net is left without
 // node lines.
@@ -197,7 +197,7 @@ std::uint8_t byteOf(long long v)
     return static_cast<std::uint8_t>(v);
 }
 
-// Step 4: the first node of every net is its source; every further node is
+// Last, the first node of every net is its source; every further node is
 // an input fed by it.
 void scanNets(ImportContext &ctx)
 {

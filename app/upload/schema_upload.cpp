@@ -1,6 +1,7 @@
 #include "upload/schema_upload.h"
 
-#include "project/config_scada.h"
+#include "core/model/project_model.h"
+#include "ui/main_window_port.h"
 #include "upload/controller_link.h"
 #include "upload/schema_frames.h"
 #include "upload/write_schema.h"
@@ -14,7 +15,7 @@ namespace pelmora {
 
 const char16_t *const kComPortError = u"Помилка СОМ порту!";
 
-SchemaUpload::SchemaUpload(Config_SCADA &main) : main_(main), stepper_(main.model().link)
+SchemaUpload::SchemaUpload(ProjectModel &m, MainWindowPort &main) : m_(m), main_(main), stepper_(m.link)
 {
     Timer_05 = new QTimer(this);
     Timer_05->setObjectName(QStringLiteral("Timer_05"));
@@ -22,15 +23,9 @@ SchemaUpload::SchemaUpload(Config_SCADA &main) : main_(main), stepper_(main.mode
     connect(Timer_05, &QTimer::timeout, this, &SchemaUpload::Timer_05_Timer);
 }
 
-void SchemaUpload::enableSettings(bool enabled)
-{
-    if (QWidget *settings = main_.openWindow(QStringLiteral("Config_Project")))
-        settings->setEnabled(enabled);
-}
-
 void SchemaUpload::MnuSaveOrvo_Click()
 {
-    ProjectModel &m = main_.model();
+    ProjectModel &m = m_;
     const int kind = m.settings.Num_COM_Link;
 
     // Choosing the item again starts over: the run in progress ends here.
@@ -39,7 +34,7 @@ void SchemaUpload::MnuSaveOrvo_Click()
     if (wasRunning) {
         Timer_05->stop();
         stepper_.abandon();
-        enableSettings(true);
+        main_.enableSettings(true);
     }
     auto refuse = [&](const QString &text, MsgIcon icon) {
         if (wasRunning)
@@ -59,26 +54,26 @@ void SchemaUpload::MnuSaveOrvo_Click()
         return;
     }
 
-    Write_SCHEMA &w = Write_SCHEMA::load(main_);
+    Write_SCHEMA &w = Write_SCHEMA::load(m_, main_);
     w.setWindowTitle(QStringLiteral("Запис схеми в Orvo"));
     w.T_msec->setText(QString::number(m.settings.T_Zapyt));
     // A packet upload may have left the bar at 0..8.
     w.Write_SCHEMA_ProgressBar->setRange(0, 10);
     w.Write_SCHEMA_ProgressBar->setValue(0);
-    w.show();
+    w.open();
 
-    ControllerLink &link = *main_.link;
+    ControllerLink &link = main_.link();
     if (uploadLinkFor(kind) != UploadLink::TcpClient && !link.openSerialOnDemand(kind)) {
         Write_SCHEMA::unload(main_);
         showMessage(QString::fromUtf16(kComPortError));
-        main_.setEnabled(true);
+        main_.mainWindow().setEnabled(true);
         return;
     }
     // Bytes from an earlier exchange must not be taken for this upload's reply.
     link.discardInput(kind);
 
     const int first = stepper_.start(frames.frame, kind, m.settings.T_Zapyt);
-    enableSettings(false);
+    main_.enableSettings(false);
     Timer_05->setInterval(first);
     Timer_05->start();
 }
@@ -87,12 +82,12 @@ void SchemaUpload::Timer_05_Timer()
 {
     if (!stepper_.running())
         return;
-    const int kind = main_.model().settings.Num_COM_Link;
-    ControllerLinkIo io(*main_.link, kind);
+    const int kind = m_.settings.Num_COM_Link;
+    ControllerLinkIo io(main_.link(), kind);
     const SchemaStepper::Result r = stepper_.tick(io);
 
     // Writing a field loads the window again (hidden) after "Відміна".
-    QProgressBar *bar = Write_SCHEMA::load(main_).Write_SCHEMA_ProgressBar;
+    QProgressBar *bar = Write_SCHEMA::load(m_, main_).Write_SCHEMA_ProgressBar;
     bar->setValue(qBound(bar->minimum(), r.progress, bar->maximum()));
     if (r.interval)
         Timer_05->setInterval(*r.interval);
@@ -107,7 +102,7 @@ void SchemaUpload::Timer_05_Timer()
     if (run != run_)
         return; // the upload was started again while the message was open
     Write_SCHEMA::unload(main_);
-    enableSettings(true);
+    main_.enableSettings(true);
 }
 
 } // namespace pelmora

@@ -11,7 +11,8 @@ class QTimer;
 
 namespace pelmora {
 
-class Config_SCADA;
+struct ProjectModel;
+class MainWindowPort;
 
 extern const char16_t *const kComPortError; // "Помилка СОМ порту!"
 
@@ -19,7 +20,7 @@ class SchemaUpload : public QObject {
     Q_OBJECT
 
 public:
-    explicit SchemaUpload(Config_SCADA &main);
+    SchemaUpload(ProjectModel &m, MainWindowPort &main);
 
     // Designed disabled, 100 ms.
     QTimer *Timer_05;
@@ -30,9 +31,8 @@ public:
     const SchemaStepper &stepper() const { return stepper_; }
 
 private:
-    void enableSettings(bool enabled);
-
-    Config_SCADA &main_;
+    ProjectModel &m_;
+    MainWindowPort &main_;
     SchemaStepper stepper_;
     quint64 run_ = 0; // which start the running ticks belong to
 };

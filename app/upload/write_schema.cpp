@@ -1,6 +1,9 @@
 #include "upload/write_schema.h"
 
-#include "project/config_scada.h"
+#include "core/model/project_model.h"
+#include "ui/main_window_port.h"
+#include "ui/window_frame.h"
+#include "ui/window_registry.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -10,8 +13,6 @@
 namespace pelmora {
 
 namespace {
-
-const QString kName = QStringLiteral("Write_SCHEMA");
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int y, int w)
 {
@@ -23,9 +24,11 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int
 
 } // namespace
 
-Write_SCHEMA::Write_SCHEMA(Config_SCADA &main) : QWidget(nullptr), main_(main)
+Write_SCHEMA::Write_SCHEMA(ProjectModel &m, MainWindowPort &main)
+    : QWidget(nullptr), m_(m), main_(main),
+      frame_(new WindowFrame(*this, main.mainWindow(), main.windows(), WindowFrameKind::Modeless))
 {
-    setObjectName(kName);
+    setObjectName(QStringLiteral("Write_SCHEMA"));
     setWindowTitle(QStringLiteral("Запис схеми в Orvo"));
     setFixedSize(297, 121);
 
@@ -49,40 +52,42 @@ Write_SCHEMA::Write_SCHEMA(Config_SCADA &main) : QWidget(nullptr), main_(main)
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(104, 86, 89, 27);
     connect(Command1, &QPushButton::clicked, this, &Write_SCHEMA::Command1_Click);
+    frame_->onEscape([this] { Command1_Click(); });
 
     // A window left loaded when the main window goes away goes with it.
-    connect(&main, &QObject::destroyed, this, [this] {
+    connect(&main.mainWindow(), &QObject::destroyed, this, [this] {
         unloaded_ = true;
         deleteLater();
     });
 }
 
-Write_SCHEMA &Write_SCHEMA::load(Config_SCADA &main)
+Write_SCHEMA &Write_SCHEMA::load(ProjectModel &m, MainWindowPort &main)
 {
     if (Write_SCHEMA *w = loaded(main))
         return *w;
-    auto *w = new Write_SCHEMA(main);
-    main.registerWindow(kName, w);
+    auto *w = new Write_SCHEMA(m, main);
+    main.windows().add(w);
     return *w;
 }
 
-Write_SCHEMA *Write_SCHEMA::loaded(Config_SCADA &main)
+Write_SCHEMA *Write_SCHEMA::loaded(MainWindowPort &main)
 {
-    auto *w = qobject_cast<Write_SCHEMA *>(main.openWindow(kName));
+    auto *w = main.windows().find<Write_SCHEMA>();
     return w && !w->unloaded_ ? w : nullptr;
 }
 
-void Write_SCHEMA::unload(Config_SCADA &main)
+void Write_SCHEMA::unload(MainWindowPort &main)
 {
     if (Write_SCHEMA *w = loaded(main))
         w->Form_Unload();
 }
 
+void Write_SCHEMA::open() { frame_->show(); }
+
 void Write_SCHEMA::Command1_Click()
 {
-    if (QWidget *settings = main_.openWindow(QStringLiteral("Config_Project")))
-        settings->setEnabled(true);
-    main_.model().link.Save_n_Stranica_Flag = 0;
+    main_.enableSettings(true);
+    m_.link.Save_n_Stranica_Flag = 0;
     Form_Unload();
 }
 
@@ -91,10 +96,9 @@ void Write_SCHEMA::Form_Unload()
     if (unloaded_)
         return;
     unloaded_ = true;
-    main_.setEnabled(true);
+    main_.mainWindow().setEnabled(true);
     // The next use loads a fresh window with the design values.
-    if (main_.openWindow(kName) == this)
-        main_.registerWindow(kName, nullptr);
+    main_.windows().remove(this);
     hide();
     deleteLater();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The write progress window that every upload shows while it writes into the
-// controller. One instance at most: an upload loads it (hidden, with its design
-// values) on first use and unloads it at its end.
+// controller: a modeless window on the window frame, above the main window.
+// One instance at most: an upload loads it (hidden, with its design values) on
+// first use and unloads it at its end.
 
 #include <QWidget>
 
@@ -11,18 +12,23 @@ class QPushButton;
 
 namespace pelmora {
 
-class Config_SCADA;
+struct ProjectModel;
+class MainWindowPort;
+class WindowFrame;
 
 class Write_SCHEMA : public QWidget {
     Q_OBJECT
 
 public:
     // The loaded window, loaded now (hidden, design values) when it is not.
-    static Write_SCHEMA &load(Config_SCADA &main);
+    static Write_SCHEMA &load(ProjectModel &m, MainWindowPort &main);
     // The loaded window, or nullptr.
-    static Write_SCHEMA *loaded(Config_SCADA &main);
+    static Write_SCHEMA *loaded(MainWindowPort &main);
     // Unloads the window when it is loaded.
-    static void unload(Config_SCADA &main);
+    static void unload(MainWindowPort &main);
+
+    // Shows the window above the main window.
+    void open();
 
     QLabel *Label1, *Num_Paket_SCADA;
     QLabel *Label2, *Numb_Sheet_SCADA;
@@ -33,17 +39,21 @@ public:
 
     // "Відміна": the settings dialog is enabled again and a page range ends
     // after the page being written; the transfer itself runs on to its end.
+    // Escape does the same.
     void Command1_Click();
-    // Every way the window goes: the main window is enabled again.
+    // Every way the window goes: the main window is enabled again (an upload
+    // that stopped on a failure may have left it disabled).
     void Form_Unload();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    explicit Write_SCHEMA(Config_SCADA &main);
+    Write_SCHEMA(ProjectModel &m, MainWindowPort &main);
 
-    Config_SCADA &main_;
+    ProjectModel &m_;
+    MainWindowPort &main_;
+    WindowFrame *frame_;
     bool unloaded_ = false;
 };
 

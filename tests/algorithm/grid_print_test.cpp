@@ -3,8 +3,8 @@
 
 #include "algorithm/grid_print.h"
 #include "algorithm/mem_algorithm.h"
-#include "project/config_scada.h"
 #include "support/fake_services.h"
+#include "support/main_window_stand_in.h"
 
 #include <QCoreApplication>
 #include <QPrinterInfo>
@@ -190,7 +190,7 @@ protected:
         WithFakes::SetUp();
         m.settings.Name_Project = QStringLiteral("Demo");
         m.settings.Num_Block_Edit = 0;
-        win = new Mem_ALGORITHM(w);
+        win = new Mem_ALGORITHM(m, w);
         win->makePrinter = [this] {
             auto s = std::make_unique<RecordingSurface>();
             s->failAtLine = failAtLine;
@@ -204,7 +204,6 @@ protected:
     {
         win->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        w.Form_Unload();
     }
     void showTab(int tab)
     {
@@ -230,8 +229,8 @@ protected:
         void endDoc() override { s.endDoc(); }
     };
 
-    Config_SCADA w;
-    ProjectModel &m = w.model();
+    test::MainWindowStandIn w; // the window is built without the main window
+    ProjectModel &m = w.model;
     Mem_ALGORITHM *win = nullptr;
     std::vector<std::unique_ptr<RecordingSurface>> made;
     RecordingSurface *last = nullptr;
@@ -297,8 +296,8 @@ TEST_F(PrintButton, WithoutAPrinterOnlyTheMessageComes)
 {
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "a printer is installed";
-    Config_SCADA main;
-    auto *real = new Mem_ALGORITHM(main);
+    test::MainWindowStandIn main;
+    auto *real = new Mem_ALGORITHM(main.model, main);
     Mem_ALGORITHM::Tab_Mem = 0;
     real->Coment_Set_SP_Click();
     real->Print_SP_Click(0);
@@ -306,7 +305,6 @@ TEST_F(PrintButton, WithoutAPrinterOnlyTheMessageComes)
               QStringList({QStringLiteral("Друкувати таблицю?"), QStringLiteral("Помилка принтера!")}));
     real->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    main.Form_Unload();
 }
 
 } // namespace

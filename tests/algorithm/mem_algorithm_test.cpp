@@ -3,10 +3,10 @@
 
 #include "algorithm/mem_algorithm.h"
 #include "algorithm/step_decoder.h"
-#include "project/config_scada.h"
 #include "schema/alg_flowchart_import.h"
 #include "schema/schema_import.h"
 #include "support/fake_services.h"
+#include "support/main_window_stand_in.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -44,13 +44,12 @@ protected:
     void TearDown() override
     {
         closeWindow();
-        w.Form_Unload();
         QDir::setCurrent(savedDir_);
     }
     void open()
     {
-        w.setEnabled(false);
-        win = new Mem_ALGORITHM(w);
+        win = new Mem_ALGORITHM(m, w);
+        win->open();
     }
     void closeWindow()
     {
@@ -78,8 +77,8 @@ protected:
         win->Data_KeyPress(grid - 1, 13);
     }
 
-    Config_SCADA w;
-    ProjectModel &m = w.model();
+    test::MainWindowStandIn w; // the window is built without the main window
+    ProjectModel &m = w.model;
     Mem_ALGORITHM *win = nullptr;
 
 private:
@@ -117,7 +116,7 @@ TEST_F(MemAlgorithmWindow, GoButtonsFollowTheBranchesAndClosingKeepsTheStep)
     win->Command1_Click(0);
     EXPECT_EQ(win->Text1->text(), QStringLiteral("2"));
     closeWindow();
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(w.window.isEnabled());
     EXPECT_EQ(m.settings.ALGORITHM_Last_Step, 2);
     // The next opening shows that step again.
     open();

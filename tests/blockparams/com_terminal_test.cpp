@@ -1,9 +1,9 @@
 #include "blockparams/com_terminal.h"
 #include "blockparams/property_block.h"
-#include "project/config_scada.h"
 #include "project/format_version.h"
 #include "support/block_records.h"
 #include "support/fake_services.h"
+#include "support/main_window_stand_in.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,7 +24,7 @@ using test::BlockRecords;
 
 class ComTerminalWindow : public test::WithFakes {
 protected:
-    Config_SCADA main;
+    test::MainWindowStandIn main; // the dialog is built without the main window
     std::unique_ptr<BlockRecords> rec;
     QPointer<PropertyBLOCK> params;
     QPointer<Com_Terminal> term;
@@ -32,7 +32,7 @@ protected:
     void SetUp() override
     {
         WithFakes::SetUp();
-        rec = std::make_unique<BlockRecords>(main.model(), type::RS4, 6);
+        rec = std::make_unique<BlockRecords>(main.model, type::RS4, 6);
         rec->V(1) = 2.0f;
     }
     void TearDown() override
@@ -43,9 +43,8 @@ protected:
     // The schema view opens the parameter dialog, then the picture is clicked.
     void openRequests()
     {
-        params = new PropertyBLOCK(main);
-        main.setEnabled(false);
-        params->show();
+        params = new PropertyBLOCK(main.model, main);
+        params->open();
         QTest::mouseClick(params->Bl_Image, Qt::LeftButton);
         term = params->comTerminal();
     }
@@ -80,7 +79,7 @@ TEST_F(ComTerminalWindow, EveryWayOutEnablesTheParameterDialogAgain)
         QTest::mouseClick(term->Check1[0], Qt::LeftButton);
         way.close(*term);
         EXPECT_TRUE(params->isEnabled());
-        EXPECT_FALSE(main.isEnabled()); // still held by the parameter dialog
+        EXPECT_FALSE(main.window.isEnabled()); // still held by the parameter dialog
         EXPECT_EQ(rec->T(0), way.stores ? "1" : "0");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(term.isNull());
@@ -151,7 +150,7 @@ TEST_F(ComTerminalWindow, NoDialogForOtherModesAndNoneWithoutTheTexts)
     delete params.data();
 
     rec->V(1) = 2.0f;
-    applyVersionCapacity(main.model(), 3);
+    applyVersionCapacity(main.model, 3);
     openRequests();
     EXPECT_TRUE(term.isNull());
     EXPECT_TRUE(params->isEnabled());

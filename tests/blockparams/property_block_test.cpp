@@ -1,7 +1,7 @@
 #include "blockparams/property_block.h"
-#include "project/config_scada.h"
 #include "support/block_records.h"
 #include "support/fake_services.h"
+#include "support/main_window_stand_in.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -22,7 +22,7 @@ using test::BlockRecords;
 
 class PropertyBlockWindow : public test::WithFakes {
 protected:
-    Config_SCADA main;
+    test::MainWindowStandIn main; // the dialog is built without the main window
     std::unique_ptr<BlockRecords> rec;
     QPointer<PropertyBLOCK> w;
 
@@ -36,15 +36,14 @@ protected:
     {
         if (w)
             delete w.data();
-        rec = std::make_unique<BlockRecords>(main.model(), type, block);
+        rec = std::make_unique<BlockRecords>(main.model, type, block);
         return *rec;
     }
     // Opens the dialog as the schema view does.
     PropertyBLOCK &open()
     {
-        w = new PropertyBLOCK(main);
-        main.setEnabled(false);
-        w->show();
+        w = new PropertyBLOCK(main.model, main);
+        w->open();
         return *w;
     }
     PropertyBLOCK &open(int type, int block = 5)
@@ -74,11 +73,11 @@ TEST_F(PropertyBlockWindow, EveryWayOutEnablesTheMainWindowAndUnloadsTheDialog)
     for (const Way &way : ways) {
         SCOPED_TRACE(way.name);
         open(type::MUL, 3);
-        ASSERT_FALSE(main.isEnabled());
+        ASSERT_FALSE(main.window.isEnabled());
         EXPECT_EQ(w->parentWidget(), nullptr);
         EXPECT_EQ(w->windowTitle(), QStringLiteral("Налаштування параметрів"));
         way.close(*w);
-        EXPECT_TRUE(main.isEnabled());
+        EXPECT_TRUE(main.window.isEnabled());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(w.isNull());
     }
@@ -345,7 +344,7 @@ TEST_F(PropertyBlockWindow, LengthLimitNeverCutsAStoredName)
     const QString longName = QStringLiteral("Котельня, панель насосів 1");
     ASSERT_GT(longName.size(), 17);
     place(type::PAN).T(0) = longName;
-    w = new PropertyBLOCK(main);
+    w = new PropertyBLOCK(main.model, main);
     w->Value_Text[1]->setMaxLength(17);
     w->show();
     QLineEdit *box = w->Value_Text[1];

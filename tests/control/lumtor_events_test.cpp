@@ -4,7 +4,7 @@
 #include "support/fake_services.h"
 #include "support/lumtor_registry.h"
 
-#include "core/hosting/hosted_control_widget.h"
+#include "ui/hosted_control_widget.h"
 
 #include <QTest>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "monitors/bit_pattern.h"
 #include "monitors/calculiator.h"
 
-#include "project/config_scada.h"
+#include "mainwindow/config_scada.h"
 #include "support/fake_services.h"
 
 #include <QAction>

@@ -5,12 +5,12 @@
 //                                                 the page (1..16; 0: the schema view)
 //                                                 and saves the window as a picture
 
-#include "core/qt_services.h"
+#include "mainwindow/config_scada.h"
 #include "pages/page_editor.h"
 #include "pages/page_view.h"
-#include "project/config_scada.h"
 #include "project/project_menu.h"
 #include "project/schema_view.h"
+#include "ui/qt_services.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,14 +2,14 @@
 // canvas clicks and double-clicks, the blink preview, and the page settings.
 
 #include "core/hosting/hosted_control.h"
-#include "core/hosting/hosted_control_widget.h"
 #include "pages/element_kinds.h"
 #include "pages/page_dialogs.h"
 #include "pages/page_editor.h"
 #include "pages/page_view.h"
-#include "project/config_scada.h"
 #include "support/fake_services.h"
 #include "support/lumtor_registry.h"
+#include "support/page_rig.h"
+#include "ui/hosted_control_widget.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -39,15 +39,11 @@ protected:
         test::WithFakes::SetUp();
         m.settings.Stranica_Count = 16;
     }
-    void TearDown() override
-    {
-        w.Form_Unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void TearDown() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    PageEditor &ed() { return *w.pageEditor; }
-    PageElements &el() { return w.pageEditor->elements; }
-    PageView &view() { return *w.pageView; }
+    PageEditor &ed() { return w.editor; }
+    PageElements &el() { return w.editor.elements; }
+    PageView &view() { return w.view; }
     QLabel *canvas(int p) { return view().SCADA_Picture[static_cast<std::size_t>(p)]; }
     void selectPage(int p) { view().selectTab(p); }
     // A mouse move over a canvas records the pointer, as the user's pointer does.
@@ -58,8 +54,8 @@ protected:
     }
     bool locked() const { return w.mnuBlockSCADA->isChecked(); }
 
-    Config_SCADA w;
-    ProjectModel &m = w.model();
+    test::PageRig w; // the page view and editor without the main window
+    ProjectModel &m = w.model;
 };
 
 } // namespace
@@ -412,7 +408,7 @@ TEST_F(PageEditorTest, GridDialogShowsTheStepAndSetsBothCopies)
     w.MnuCoordNetSCADA->trigger();
     Coord_Setka *d = ed().coordSetka();
     ASSERT_NE(d, nullptr);
-    EXPECT_FALSE(w.isEnabled());
+    EXPECT_FALSE(w.window.isEnabled());
     EXPECT_EQ(d->Text_Razmer_Coord_NET->text(), QStringLiteral("5"));
     EXPECT_TRUE(d->Control_Coord_Net->isChecked());
     d->Text_Razmer_Coord_NET->setText(QStringLiteral("10"));
@@ -422,7 +418,7 @@ TEST_F(PageEditorTest, GridDialogShowsTheStepAndSetsBothCopies)
     EXPECT_EQ(m.pages.Setka_Razmer_Menu, 10);
     EXPECT_EQ(m.pages.Control_Grid, 0);
     EXPECT_EQ(m.pages.Control_Grid_Menu, 0);
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(w.window.isEnabled());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(ed().coordSetka(), nullptr);
 }
@@ -439,9 +435,9 @@ TEST_F(PageEditorTest, GridStepOfZeroOrTooLargeIsRefusedInTheDialog)
         d->Ok_Coord_Net->click();
         EXPECT_EQ(m.pages.Setka_Razmer, 3) << typed;
         EXPECT_EQ(ui().messageTexts(), QStringList{Coord_Setka::badStepMessage()}) << typed;
-        EXPECT_FALSE(w.isEnabled()) << typed; // the dialog stays open
+        EXPECT_FALSE(w.window.isEnabled()) << typed; // the dialog stays open
         d->Cancel_Coord_Net->click();
-        EXPECT_TRUE(w.isEnabled());
+        EXPECT_TRUE(w.window.isEnabled());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
@@ -450,7 +446,7 @@ TEST_F(PageEditorTest, GridDialogClosedByItsCloseBoxEnablesTheWindow)
 {
     w.MnuCoordNetSCADA->trigger();
     ed().coordSetka()->close();
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(w.window.isEnabled());
     EXPECT_EQ(m.pages.Setka_Razmer, 1);
 }
 
@@ -464,7 +460,7 @@ TEST_F(PageEditorTest, PageDialogStoresNameCaptionAndControllerNumber)
     QCoreApplication::sendEvent(view().SCADA_SSTab->tabButton(4), &dbl);
     Num_Net_Orvo *d = ed().numNetOrvo();
     ASSERT_NE(d, nullptr);
-    EXPECT_FALSE(w.isEnabled());
+    EXPECT_FALSE(w.window.isEnabled());
     EXPECT_EQ(d->Text1->text(), QStringLiteral("Котельня"));
     EXPECT_EQ(d->Combo2->currentIndex(), 7);
     d->Text1->setText(QStringLiteral("Насосна"));
@@ -473,20 +469,20 @@ TEST_F(PageEditorTest, PageDialogStoresNameCaptionAndControllerNumber)
     EXPECT_EQ(m.pages.Stranica_Name(4), QStringLiteral("Насосна"));
     EXPECT_EQ(view().SCADA_SSTab->TabCaption(4), QStringLiteral("Насосна"));
     EXPECT_EQ(m.pages.Stranica_Num_Net(4), 2);
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(w.window.isEnabled());
 }
 
 TEST_F(PageEditorTest, PageDialogCancelStoresNothing)
 {
     selectPage(1);
     m.pages.Stranica_Name(1) = QStringLiteral("Вентиляція");
-    w.pageEditor->SCADA_SSTab_DblClick();
+    w.editor.SCADA_SSTab_DblClick();
     ed().numNetOrvo()->Text1->setText(QStringLiteral("інше"));
     ed().numNetOrvo()->Combo2->setCurrentIndex(9);
     ed().numNetOrvo()->Cancel->click();
     EXPECT_EQ(m.pages.Stranica_Name(1), QStringLiteral("Вентиляція"));
     EXPECT_EQ(m.pages.Stranica_Num_Net(1), 0);
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(w.window.isEnabled());
 }
 
 TEST_F(PageEditorTest, EnteringTheViewPutsPageZeroLevelBarsBackAndRewritesItsParameterCaptions)

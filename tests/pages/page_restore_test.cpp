@@ -1,17 +1,19 @@
 // Restoring the page elements of an opened project onto the canvases.
 
 #include "core/hosting/hosted_control.h"
-#include "core/hosting/hosted_control_widget.h"
 #include "pages/builtin_pictures.h"
 #include "pages/page_editor.h"
 #include "pages/page_restore.h"
 #include "pages/page_view.h"
-#include "project/config_scada.h"
 #include "project/project_file.h"
 #include "project/project_file_disk.h"
+#include "project/project_menu.h"
+#include "project/schema_view.h"
 #include "support/fake_services.h"
 #include "support/lumtor_registry.h"
 #include "support/page_fixture.h"
+#include "support/page_rig.h"
+#include "ui/hosted_control_widget.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,13 +41,12 @@ protected:
     }
     void TearDown() override
     {
-        w.Form_Unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QDir::setCurrent(savedDir_);
     }
 
-    PageElements &el() { return w.pageEditor->elements; }
-    QLabel *canvas(int p) { return w.pageView->SCADA_Picture[static_cast<std::size_t>(p)]; }
+    PageElements &el() { return w.editor.elements; }
+    QLabel *canvas(int p) { return w.view.SCADA_Picture[static_cast<std::size_t>(p)]; }
     template <typename T> bool shownOn(T *widget, int page)
     {
         return widget && widget->parentWidget() == canvas(page) && widget->isVisibleTo(canvas(page));
@@ -59,8 +60,8 @@ protected:
 
     test::LumtorRegistry registry;
     QTemporaryDir dir_;
-    Config_SCADA w;
-    ProjectModel &m = w.model();
+    test::PageRig w; // the page view and editor without the main window
+    ProjectModel &m = w.model;
 
 private:
     QString savedDir_;
@@ -71,7 +72,7 @@ private:
 TEST_F(PageRestoreTest, EveryUsedSlotGetsItsControlAtItsIndexAndPlace)
 {
     test::placeDemoPageElements(m);
-    restorePageElements(w);
+    restorePageElements(m, w.editor, w.view, w);
 
     // Numeric parameters: the slot number as a placeholder of the chosen width.
     ElementLabel *p7 = el().Parametr_Label(7);
@@ -95,7 +96,7 @@ TEST_F(PageRestoreTest, EveryUsedSlotGetsItsControlAtItsIndexAndPlace)
     EXPECT_EQ(ts->caption(), QStringLiteral("Сигнализация"));
     EXPECT_EQ(ts->borderStyle(), 1);
     EXPECT_EQ(ts->captionFont().pointSize(), 14);
-    w.pageEditor->Signal_Timer_Miganie_SCADA_Timer();
+    w.editor.Signal_Timer_Miganie_SCADA_Timer();
     EXPECT_EQ(ts->caption(), QStringLiteral("Норма"));
 
     // Level bars: a vertical bar of height 151 has its upper half covered in the background.
@@ -181,7 +182,7 @@ TEST_F(PageRestoreTest, IndicatorsGetTheirThreePropertiesAndUnpackedPlace)
     t.Signal_Razmer_Y(2, 7) = 66;  // 2 pixels, shape part 1
     t.Signal_Color(2, 7) = 0x00FF00;
     t.Signal_Border_Style(2, 7) = 3;
-    restorePageElements(w);
+    restorePageElements(m, w.editor, w.view, w);
     hosting::HostedControl *s = el().Signal_Picture(71);
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(hosting::widgetOf(*s)->parentWidget(), canvas(2));
@@ -197,14 +198,14 @@ TEST_F(PageRestoreTest, IndicatorsGetTheirThreePropertiesAndUnpackedPlace)
 TEST_F(PageRestoreTest, WarningLineIsPlacedHiddenAndPageOneIsCurrent)
 {
     test::placeDemoPageElements(m);
-    w.pageView->selectTab(5);
-    restorePageElements(w);
+    w.view.selectTab(5);
+    restorePageElements(m, w.editor, w.view, w);
     EXPECT_EQ(w.Varning_Text->pos(), QPoint(202, 492));
     EXPECT_EQ(w.Varning_Text->palette().color(QPalette::Text), QColor(255, 0, 0));
     EXPECT_EQ(w.Varning_Text->palette().color(QPalette::Base), QColor(255, 255, 0));
     EXPECT_FALSE(w.Varning_Text->isVisibleTo(w.Client));
     EXPECT_EQ(m.pages.Num_Stranica_SCADA, 0);
-    EXPECT_EQ(w.pageView->SCADA_SSTab->Tab(), 0);
+    EXPECT_EQ(w.view.SCADA_SSTab->Tab(), 0);
     EXPECT_EQ(m.settings.Load_Project_Flag, 0);
     EXPECT_TRUE(ui().messages.empty());
 }
@@ -219,14 +220,14 @@ TEST_F(PageRestoreTest, UserMechanismShowsPhaseZeroAtItsOwnSizeOrHides)
     }
     writePicture(QStringLiteral("phase0.png"), QSize(70, 30));
     t.Mechanizm_Gif_Name(0) = QStringLiteral("\\phase0.png");
-    restorePageElements(w);
+    restorePageElements(m, w.editor, w.view, w);
     ElementImage *v = el().Ventilator_Picture(97);
     ASSERT_TRUE(shownOn(v, 3));
     EXPECT_EQ(v->size(), QSize(70, 30));
     EXPECT_FALSE(v->stretch());
 
     t.Mechanizm_Gif_Name(0).clear();
-    restorePageElements(w);
+    restorePageElements(m, w.editor, w.view, w);
     v = el().Ventilator_Picture(97);
     ASSERT_NE(v, nullptr);
     EXPECT_FALSE(v->isVisibleTo(canvas(3)));
@@ -236,7 +237,7 @@ TEST_F(PageRestoreTest, UserMechanismShowsPhaseZeroAtItsOwnSizeOrHides)
 TEST_F(PageRestoreTest, ReopeningUnloadsTheOldElementsOfThePagesRead)
 {
     test::placeDemoPageElements(m);
-    restorePageElements(w);
+    restorePageElements(m, w.editor, w.view, w);
     ASSERT_TRUE(el().ShapePlus1.isLoaded(10));
     QPointer<ElementLabel> oldTitle = el().Text_Label_Label(64);
 
@@ -247,7 +248,7 @@ TEST_F(PageRestoreTest, ReopeningUnloadsTheOldElementsOfThePagesRead)
     fresh.pages.Figura_Razmer_X(1, 1) = 10, fresh.pages.Figura_Razmer_Y(1, 1) = 10;
     m.pages = fresh.pages;
     m.settings.Stranica_Count = 16;
-    restorePageElements(w);
+    restorePageElements(m, w.editor, w.view, w);
     EXPECT_EQ(el().ShapePlus1.indexes(), (std::vector<int>{0, 33}));
     EXPECT_TRUE(oldTitle.isNull());
     EXPECT_EQ(el().Text_Label_Label.indexes(), (std::vector<int>{0}));
@@ -261,7 +262,7 @@ TEST_F(PageRestoreTest, EightPageProjectCaptionsTransitionsByItsOwnRanges)
     t.Go_Block_Used(0, 1) = 1, t.Go_Block_Target(0, 1) = 220;
     t.Go_Block_Used(0, 2) = 1, t.Go_Block_Target(0, 2) = 210;
     t.Go_Block_Used(0, 3) = 3, t.Go_Block_Target(0, 3) = 205;
-    restorePageElements(w);
+    restorePageElements(m, w.editor, w.view, w);
     EXPECT_EQ(el().Go_Block_Label(1)->caption(), QStringLiteral("Тs"));
     EXPECT_EQ(el().Go_Block_Label(2)->caption(), QStringLiteral("12")); // the template's
     EXPECT_EQ(el().Go_Block_Label(3)->caption(), QStringLiteral("97"));
@@ -277,6 +278,9 @@ TEST_F(PageRestoreTest, ProjectFileWithElementsOfEveryKindOpensFromTheFileMenu)
     // An element of the project open before, on a page the file carries.
     ASSERT_TRUE(el().ShapePlus1.load(300));
 
+    // The file menu as the main window joins it to the views.
+    SchemaView schemaView(m, w, w.view);
+    ProjectMenu fileMenu(m, w, schemaView, w.view, w.editor);
     ui().openPaths.push_back(path);
     w.mnuLoad->trigger();
 
@@ -288,7 +292,7 @@ TEST_F(PageRestoreTest, ProjectFileWithElementsOfEveryKindOpensFromTheFileMenu)
     EXPECT_EQ(el().Text_Label_Label(64)->caption(), QStringLiteral("Котел №1"));
     EXPECT_EQ(el().Menu_Image(2)->pos(), QPoint(93, 317));
     EXPECT_EQ(el().Real_Time(2)->pos(), QPoint(650, 62));
-    EXPECT_EQ(w.pageView->SCADA_SSTab->TabCaption(2), QStringLiteral("Вентиляція"));
+    EXPECT_EQ(w.view.SCADA_SSTab->TabCaption(2), QStringLiteral("Вентиляція"));
     hosting::HostedControl *arrow = el().Signal_Picture(2);
     ASSERT_NE(arrow, nullptr);
     EXPECT_EQ(arrow->property(QStringLiteral("Type_Signal"))->toInt(), 6);
@@ -310,7 +314,7 @@ TEST_F(PageRestoreTest, ProjectFileReadBackRestoresTheSameElements)
     const projectfile::ReadResult read = projectfile::readProjectFile(file.bytes, staging, dir_.path());
     ASSERT_TRUE(read.ok) << read.reason.toStdString();
     projectfile::adoptProject(m, std::move(staging), read);
-    restorePageElements(w);
+    restorePageElements(m, w.editor, w.view, w);
 
     EXPECT_EQ(el().Parametr_Label(7)->caption(), QStringLiteral("0007"));
     EXPECT_EQ(el().Go_Block_Label(9)->caption(), QStringLiteral("97"));

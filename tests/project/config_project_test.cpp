@@ -1,6 +1,6 @@
+#include "mainwindow/config_scada.h"
 #include "pages/page_view.h"
 #include "project/config_project.h"
-#include "project/config_scada.h"
 #include "project/schema_view.h"
 #include "support/fake_services.h"
 #include "support/schema_fixture.h"
@@ -40,7 +40,7 @@ protected:
     }
     static void flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    Config_Project *open() { return qobject_cast<Config_Project *>(w.openWindow(QStringLiteral("Config_Project"))); }
+    Config_Project *open() { return w.windows().find<Config_Project>(); }
     Config_Project &newProject()
     {
         w.mnuNEW->trigger();

@@ -2,9 +2,9 @@
 // project on the demo netlist, saved, opened in a fresh main window, saved
 // again. Also what opening does to the page tabs and the controller link.
 
+#include "mainwindow/config_scada.h"
 #include "pages/page_view.h"
 #include "project/config_project.h"
-#include "project/config_scada.h"
 #include "project/project_menu.h"
 #include "support/fake_services.h"
 #include "support/lumtor_registry.h"
@@ -137,7 +137,7 @@ TEST_F(EndToEnd, OpeningSetsTheTabsTheCanvasesAndTheLink)
     EXPECT_EQ(w.model().pages.Num_Stranica_SCADA, 0);
     EXPECT_FALSE(view.SCADA_Picture[0]->pixmap().isNull());
     EXPECT_EQ(view.SCADA_Picture[3]->palette().color(QPalette::Window), QColor(0x40, 0x80, 0xFF));
-    EXPECT_NE(w.link->tcpClient().state(), QAbstractSocket::UnconnectedState);
+    EXPECT_NE(w.link().tcpClient().state(), QAbstractSocket::UnconnectedState);
     EXPECT_EQ(w.model().settings.TCP_Server, 0);
 
     // A serial project closes the client again.
@@ -146,7 +146,7 @@ TEST_F(EndToEnd, OpeningSetsTheTabsTheCanvasesAndTheLink)
     w.projectMenu->mnuSave_Click();
     ui().openPaths.push_back(path);
     w.projectMenu->mnuLoad_Click();
-    EXPECT_EQ(w.link->tcpClient().state(), QAbstractSocket::UnconnectedState);
+    EXPECT_EQ(w.link().tcpClient().state(), QAbstractSocket::UnconnectedState);
 }
 
 TEST_F(EndToEnd, TheDemoProjectOpensAndSavesBackUnchanged)

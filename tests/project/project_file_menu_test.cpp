@@ -3,7 +3,7 @@
 // project left unchanged by a file that cannot be read, the netlist import.
 
 #include "core/cp1251.h"
-#include "project/config_scada.h"
+#include "mainwindow/config_scada.h"
 #include "project/format_version.h"
 #include "project/project_file.h"
 #include "project/project_file_disk.h"

@@ -1,7 +1,7 @@
 #include "algorithm/mem_algorithm.h"
 #include "blockparams/property_block.h"
+#include "mainwindow/config_scada.h"
 #include "pages/page_view.h"
-#include "project/config_scada.h"
 #include "project/schema_view.h"
 #include "support/fake_services.h"
 #include "support/schema_fixture.h"
@@ -119,13 +119,13 @@ TEST_F(SchemaViewTest, BlockClickRecordsTheBlockAndOpensItsWindowModally)
         int index;
         int type;
         int block;
-        const char *window;
+        bool memoryEditor;
     };
     const Case cases[] = {
-        {2, type::GRA, 98, "PropertyBLOCK"},
-        {3, type::JUR, 99, "PropertyBLOCK"},
-        {13, type::PID, 5, "PropertyBLOCK"},
-        {20, type::ALG, 12, "Mem_ALGORITHM"},
+        {2, type::GRA, 98, false},
+        {3, type::JUR, 99, false},
+        {13, type::PID, 5, false},
+        {20, type::ALG, 12, true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.index);
@@ -133,7 +133,8 @@ TEST_F(SchemaViewTest, BlockClickRecordsTheBlockAndOpensItsWindowModally)
         EXPECT_EQ(m.settings.Type_Block_Edit, c.type);
         EXPECT_EQ(m.settings.Num_Block_Edit, c.block);
         EXPECT_FALSE(w.isEnabled());
-        QPointer<QWidget> dlg = w.openWindow(QLatin1String(c.window));
+        QPointer<QWidget> dlg = c.memoryEditor ? static_cast<QWidget *>(w.windows().find<Mem_ALGORITHM>())
+                                               : static_cast<QWidget *>(w.windows().find<PropertyBLOCK>());
         ASSERT_TRUE(dlg);
         EXPECT_TRUE(dlg->isWindow());
         EXPECT_EQ(dlg->parentWidget(), nullptr);
@@ -155,13 +156,13 @@ TEST_F(SchemaViewTest, ParameterDialogWaysOutEnableTheMainWindow)
     using Way = void (PropertyBLOCK::*)();
     for (Way way : {&PropertyBLOCK::Ok_Property_Click, &PropertyBLOCK::Cancel_Property_Click}) {
         view().Block_IMAGE_Click(2);
-        auto *dlg = qobject_cast<PropertyBLOCK *>(w.openWindow(QStringLiteral("PropertyBLOCK")));
+        auto *dlg = w.windows().find<PropertyBLOCK>();
         ASSERT_NE(dlg, nullptr);
         EXPECT_FALSE(w.isEnabled());
         (dlg->*way)();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(w.isEnabled());
-        EXPECT_EQ(w.openWindow(QStringLiteral("PropertyBLOCK")), nullptr);
+        EXPECT_EQ(w.windows().find<PropertyBLOCK>(), nullptr);
     }
 }
 
@@ -173,13 +174,9 @@ TEST_F(SchemaViewTest, FirstValueRowTakesFortyCharactersForTheJournalOnly)
     };
     for (const Case c : {Case{3, 40}, Case{2, 17}}) {
         view().Block_IMAGE_Click(c.index);
-        QWidget *dlg = w.openWindow(QStringLiteral("PropertyBLOCK"));
+        PropertyBLOCK *dlg = w.windows().find<PropertyBLOCK>();
         ASSERT_NE(dlg, nullptr);
-        auto *row = dlg->findChild<QLineEdit *>(QStringLiteral("Value_Text_1"));
-        if (!row) {
-            dlg->close();
-            GTEST_SKIP() << "the parameter dialog has no value rows yet";
-        }
+        QLineEdit *row = dlg->Value_Text[1];
         // What the user can type into it.
         row->clear();
         QTest::keyClicks(row, QString(45, QLatin1Char('a')));
@@ -195,12 +192,12 @@ TEST_F(SchemaViewTest, MouseOnAPictureDispatchesTheLeftButtonOnly)
     view().Draw_Schema();
     QTest::mouseClick(picture(11), Qt::RightButton);
     EXPECT_TRUE(w.isEnabled());
-    EXPECT_EQ(w.openWindow(QStringLiteral("PropertyBLOCK")), nullptr);
+    EXPECT_EQ(w.windows().find<PropertyBLOCK>(), nullptr);
 
     QTest::mouseClick(picture(11), Qt::LeftButton);
     EXPECT_EQ(m.settings.Num_Block_Edit, 3);
     EXPECT_EQ(m.settings.Type_Block_Edit, type::TIM);
-    EXPECT_NE(w.openWindow(QStringLiteral("PropertyBLOCK")), nullptr);
+    EXPECT_NE(w.windows().find<PropertyBLOCK>(), nullptr);
     EXPECT_FALSE(w.isEnabled());
 }
 

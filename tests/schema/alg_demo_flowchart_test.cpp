@@ -2,7 +2,7 @@
 // ALGORITHM block, both through the import and through a right press on the
 // block's picture in the schema view.
 
-#include "project/config_scada.h"
+#include "mainwindow/config_scada.h"
 #include "project/schema_view.h"
 #include "project/startup.h"
 #include "schema/alg_flowchart_import.h"

@@ -1,7 +1,8 @@
 #include "upload/schema_upload.h"
 
 #include "core/cp1251.h"
-#include "project/config_scada.h"
+#include "mainwindow/config_scada.h"
+#include "project/config_project.h"
 #include "support/fake_services.h"
 #include "support/netlist_builder.h"
 #include "support/simulator.h"
@@ -68,8 +69,7 @@ protected:
     {
         WithFakes::SetUp();
         main = std::make_unique<Config_SCADA>();
-        settings = new QWidget;
-        main->registerWindow(QStringLiteral("Config_Project"), settings);
+        settings = &main->projectSettings->dialog(); // loaded, hidden
         fixtureNetlist().importInto(m());
         ASSERT_TRUE(ui().messages.empty()) << ui().messageTexts().join(QStringLiteral(" | ")).toStdString();
         m().settings.Num_Net = 2;
@@ -86,7 +86,7 @@ protected:
 
     ProjectModel &m() { return main->model(); }
     SchemaUpload &up() { return *main->schemaUpload; }
-    ControllerLink &link() { return *main->link; }
+    ControllerLink &link() { return main->link(); }
     Write_SCHEMA *window() { return Write_SCHEMA::loaded(*main); }
     int kind() const { return main->model().settings.Num_COM_Link; }
 
@@ -117,7 +117,7 @@ protected:
     }
 
     std::unique_ptr<Config_SCADA> main;
-    QPointer<QWidget> settings;
+    QPointer<Config_Project> settings;
     TimerWatchingMessages watcher;
 };
 

@@ -1,6 +1,7 @@
 #include "upload/write_schema.h"
 
-#include "project/config_scada.h"
+#include "mainwindow/config_scada.h"
+#include "project/config_project.h"
 #include "support/fake_services.h"
 
 #include <QCoreApplication>
@@ -20,8 +21,8 @@ protected:
     {
         WithFakes::SetUp();
         main = std::make_unique<Config_SCADA>();
-        settings = new QWidget; // the main window's shutdown may unload it
-        main->registerWindow(QStringLiteral("Config_Project"), settings);
+        settings = &main->projectSettings->dialog(); // loaded, hidden
+        settings->setAttribute(Qt::WA_DeleteOnClose, false);
     }
     void TearDown() override
     {
@@ -34,15 +35,15 @@ protected:
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     std::unique_ptr<Config_SCADA> main;
-    QPointer<QWidget> settings;
+    QPointer<Config_Project> settings;
 };
 
 TEST_F(WriteSchemaWindow, LoadsHiddenWithItsDesignValues)
 {
     ASSERT_EQ(Write_SCHEMA::loaded(*main), nullptr);
-    Write_SCHEMA &w = Write_SCHEMA::load(*main);
+    Write_SCHEMA &w = Write_SCHEMA::load(main->model(), *main);
     EXPECT_FALSE(w.isVisible());
-    EXPECT_EQ(&Write_SCHEMA::load(*main), &w); // one instance
+    EXPECT_EQ(&Write_SCHEMA::load(main->model(), *main), &w); // one instance
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Запис схеми в Orvo"));
     const std::pair<QLabel *, const char *> labels[] = {
         {w.Label1, "Пакет:"},   {w.Num_Paket_SCADA, "0"}, {w.Label2, "Сторінка:"}, {w.Numb_Sheet_SCADA, "0"},
@@ -54,12 +55,12 @@ TEST_F(WriteSchemaWindow, LoadsHiddenWithItsDesignValues)
     EXPECT_EQ(w.Write_SCHEMA_ProgressBar->maximum(), 10);
     EXPECT_EQ(w.Write_SCHEMA_ProgressBar->value(), 0);
     EXPECT_EQ(w.Command1->text(), QStringLiteral("Відміна"));
-    EXPECT_EQ(main->openWindow(QStringLiteral("Write_SCHEMA")), &w);
+    EXPECT_EQ(main->windows().find<Write_SCHEMA>(), &w);
 }
 
 TEST_F(WriteSchemaWindow, CancelEnablesSettingsEndsThePageRangeAndUnloads)
 {
-    Write_SCHEMA &w = Write_SCHEMA::load(*main);
+    Write_SCHEMA &w = Write_SCHEMA::load(main->model(), *main);
     w.show();
     w.T_msec->setText(QStringLiteral("40"));
     w.Write_SCHEMA_ProgressBar->setValue(6);
@@ -74,10 +75,10 @@ TEST_F(WriteSchemaWindow, CancelEnablesSettingsEndsThePageRangeAndUnloads)
     EXPECT_EQ(main->model().link.Save_n_Stranica_Flag, 0);
     EXPECT_EQ(Write_SCHEMA::loaded(*main), nullptr);
     settle();
-    EXPECT_EQ(main->openWindow(QStringLiteral("Write_SCHEMA")), nullptr);
+    EXPECT_EQ(main->windows().find<Write_SCHEMA>(), nullptr);
 
     // A later write loads a fresh window with the design values again.
-    Write_SCHEMA &again = Write_SCHEMA::load(*main);
+    Write_SCHEMA &again = Write_SCHEMA::load(main->model(), *main);
     EXPECT_EQ(again.T_msec->text(), QStringLiteral("300"));
     EXPECT_EQ(again.Write_SCHEMA_ProgressBar->value(), 0);
     EXPECT_FALSE(again.isVisible());
@@ -85,7 +86,7 @@ TEST_F(WriteSchemaWindow, CancelEnablesSettingsEndsThePageRangeAndUnloads)
 
 TEST_F(WriteSchemaWindow, CloseBoxEnablesOnlyTheMainWindow)
 {
-    Write_SCHEMA &w = Write_SCHEMA::load(*main);
+    Write_SCHEMA &w = Write_SCHEMA::load(main->model(), *main);
     w.show();
     settings->setEnabled(false);
     main->setEnabled(false);
@@ -101,8 +102,8 @@ TEST_F(WriteSchemaWindow, CloseBoxEnablesOnlyTheMainWindow)
 
 TEST_F(WriteSchemaWindow, CancelWithoutASettingsDialogStillUnloads)
 {
-    main->registerWindow(QStringLiteral("Config_Project"), nullptr);
-    Write_SCHEMA &w = Write_SCHEMA::load(*main);
+    delete settings.data();
+    Write_SCHEMA &w = Write_SCHEMA::load(main->model(), *main);
     w.show();
     w.Command1_Click();
     EXPECT_EQ(Write_SCHEMA::loaded(*main), nullptr);
@@ -114,7 +115,7 @@ TEST_F(WriteSchemaWindow, UnloadOfAnUnloadedWindowDoesNothing)
     main->setEnabled(false);
     Write_SCHEMA::unload(*main); // not loaded: the main window is left as it is
     EXPECT_FALSE(main->isEnabled());
-    Write_SCHEMA::load(*main);
+    Write_SCHEMA::load(main->model(), *main);
     Write_SCHEMA::unload(*main);
     EXPECT_TRUE(main->isEnabled());
     EXPECT_EQ(Write_SCHEMA::loaded(*main), nullptr);
@@ -122,7 +123,7 @@ TEST_F(WriteSchemaWindow, UnloadOfAnUnloadedWindowDoesNothing)
 
 TEST_F(WriteSchemaWindow, MainWindowShutdownUnloadsIt)
 {
-    QPointer<Write_SCHEMA> w = &Write_SCHEMA::load(*main);
+    QPointer<Write_SCHEMA> w = &Write_SCHEMA::load(main->model(), *main);
     w->show();
     main->Form_Unload();
     settle();

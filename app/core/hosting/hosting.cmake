@@ -1,5 +1,5 @@
 # Hosting of controls that live in libraries loaded at run time (the Lumtor
-# indicator). The core part has no widgets; the container side is in pelmora_ui.
+# indicator). The widget that contains a hosted control is in app/ui.
 target_sources(pelmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/hosted_control.h ${CMAKE_CURRENT_LIST_DIR}/hosted_control.cpp
   ${CMAKE_CURRENT_LIST_DIR}/event_sink.h ${CMAKE_CURRENT_LIST_DIR}/event_sink.cpp
@@ -8,6 +8,3 @@ target_sources(pelmora_core PRIVATE
 # The contract with control libraries (entry points, control registry file):
 # headers only, so nothing of a control library is linked.
 target_include_directories(pelmora_core PRIVATE ${PROJECT_SOURCE_DIR}/control/platform)
-target_sources(pelmora_ui PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/hosted_control_widget.h ${CMAKE_CURRENT_LIST_DIR}/hosted_control_widget.cpp
-)

@@ -32,11 +32,10 @@ constexpr int A_I = 1, A_O = 2, D_I = 3, D_O = 4, RS4 = 5, SYS = 6, MUL = 9, SUM
               SCA = 43, LOG = 44, ALG = 45, UNI = 46, MON = 47, REP = 48, INV = 49, TOU = 50;
 }
 
-// Fills the three fixed lists and the attribute-slot maps and output labels
-// (start-up step 8).
+// Fills the three fixed lists and the attribute-slot maps and output labels.
 void fillCatalogueLists(Catalogue &c);
-// Fills names, counts, output ranges, pin groups and set-point counts
-// (start-up step 16). The ALG text count is copied from algNameCount.
+// Fills names, counts, output ranges, pin groups and set-point counts. The ALG
+// text count is copied from algNameCount.
 void fillCatalogueTypes(Catalogue &c, std::int16_t algNameCount);
 
 // Bytes one text of a block of type t takes in the schema's text area: the

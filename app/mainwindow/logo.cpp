@@ -1,4 +1,4 @@
-#include "project/logo.h"
+#include "mainwindow/logo.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,5 @@
-#include "project/config_scada.h"
+#include "mainwindow/config_scada.h"
+#include "monitors/calculiator.h"
 #include "support/fake_services.h"
 
 #include <QAction>
@@ -150,11 +151,11 @@ TEST_F(StartUp, MenuTree)
         {"mnuPaste", u"&Вставити", true, true, false},
         {"mnuDelete", u"&Видалити", true, true, false},
     };
-    ASSERT_EQ(w.menuItems().size(), static_cast<qsizetype>(std::size(rows)));
+    ASSERT_EQ(w.menuItems.size(), static_cast<qsizetype>(std::size(rows)));
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         const auto &r = rows[i];
         SCOPED_TRACE(r.name);
-        QAction *a = w.menuItems()[static_cast<qsizetype>(i)];
+        QAction *a = w.menuItems[static_cast<qsizetype>(i)];
         EXPECT_EQ(a->objectName(), QLatin1String(r.name)); // menu order
         if (!a->isSeparator()) {
             EXPECT_EQ(a->text(), QString::fromUtf16(r.caption));
@@ -169,14 +170,13 @@ TEST_F(StartUp, MenuTree)
 
 TEST_F(StartUp, ClosingLeavesWindowsOffTheUnloadListOpen)
 {
+    // A window off the list (as the trend monitors are) and one on it.
     auto *monitor = new QWidget;
     monitor->setAttribute(Qt::WA_DeleteOnClose);
-    auto *dialog = new QWidget;
-    QPointer<QWidget> dialogAlive(dialog);
-    w.registerWindow(QStringLiteral("Grafik_NEW"), monitor);
-    w.registerWindow(QStringLiteral("Calculiator"), dialog);
+    w.windows().add(monitor);
+    Calculiator &dialog = Calculiator::mnuCalculiator_Click(w);
+    QPointer<QWidget> dialogAlive(&dialog);
     monitor->show();
-    dialog->show();
     w.show();
     w.mnuExit_Click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

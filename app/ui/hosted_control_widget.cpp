@@ -1,4 +1,4 @@
-#include "core/hosting/hosted_control_widget.h"
+#include "ui/hosted_control_widget.h"
 
 namespace pelmora::hosting {
 

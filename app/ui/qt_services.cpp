@@ -1,4 +1,4 @@
-#include "core/qt_services.h"
+#include "ui/qt_services.h"
 
 #include <QApplication>
 #include <QColorDialog>

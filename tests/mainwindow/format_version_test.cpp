@@ -1,4 +1,4 @@
-#include "project/config_scada.h"
+#include "mainwindow/config_scada.h"
 #include "support/fake_services.h"
 
 #include <QAction>

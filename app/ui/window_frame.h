@@ -1,0 +1,58 @@
+#pragma once
+// The frame every secondary window of the program stands in. The window is a
+// top-level window without a parent (a disabled parent would disable it too)
+// and transient for the window it belongs to, its owner: the window manager
+// keeps it above the owner and the frame centres it over the owner when it is
+// first shown. A modal window disables its owner while it is shown and counts
+// itself in the registry, so the main window refuses to close; whichever way
+// it goes (its own buttons, the close box, Escape, being deleted) the owner is
+// enabled again. Escape does what the window's own cancel or close does.
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QWidget;
+
+namespace pelmora {
+
+class WindowRegistry;
+
+enum class WindowFrameKind {
+    Modal,   // disables its owner while shown
+    Modeless // stays above its owner, which stays usable
+};
+
+class WindowFrame : public QObject {
+    Q_OBJECT
+
+public:
+    WindowFrame(QWidget &window, QWidget &owner, WindowRegistry &registry, WindowFrameKind kind);
+    ~WindowFrame() override;
+
+    // What Escape does; without it Escape does nothing.
+    void onEscape(std::function<void()> handler) { escape_ = std::move(handler); }
+
+    // Shows the window above its owner; a window already shown comes to the front.
+    void show();
+
+    QWidget *owner() const { return owner_.data(); }
+    WindowFrameKind kind() const { return kind_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void arm();
+    void release();
+
+    QWidget &window_;
+    QPointer<QWidget> owner_;
+    QPointer<WindowRegistry> registry_;
+    WindowFrameKind kind_;
+    std::function<void()> escape_;
+    bool armed_ = false;
+};
+
+} // namespace pelmora

@@ -1,0 +1,207 @@
+// Every window that stands above the main window, in its frame: transient for
+// the window it belongs to, the main window refusing to close while a modal
+// window is open, Escape doing the window's cancel, and the window it disabled
+// enabled again whichever way it goes.
+
+#include "algorithm/mem_algorithm.h"
+#include "blockparams/com_terminal.h"
+#include "blockparams/property_block.h"
+#include "mainwindow/config_scada.h"
+#include "monitors/calculiator.h"
+#include "pages/page_dialogs.h"
+#include "pages/page_editor.h"
+#include "project/config_project.h"
+#include "project/schema_view.h"
+#include "support/block_records.h"
+#include "support/fake_services.h"
+#include "upload/write_schema.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace pelmora;
+
+namespace {
+
+constexpr int kAlgBlock = 12;
+constexpr int kRs4Block = 6;
+
+enum class Way { Ok, Cancel, CloseBox, Escape };
+
+const char *wayName(Way w)
+{
+    switch (w) {
+    case Way::Ok: return "Ok";
+    case Way::Cancel: return "Cancel";
+    case Way::CloseBox: return "close box";
+    case Way::Escape: return "Escape";
+    }
+    return "";
+}
+
+struct FramedWindow {
+    const char *name;
+    // Opens the window as its opener does; returns it.
+    std::function<QWidget *(Config_SCADA &)> open;
+    // The window it belongs to (and disables, when modal).
+    std::function<QWidget *(Config_SCADA &)> owner;
+    bool modal;
+    std::function<void(QWidget *)> ok;     // empty: the window has no Ok
+    std::function<void(QWidget *)> cancel; // empty: no cancel of its own, and Escape does nothing
+};
+
+QWidget *mainOf(Config_SCADA &w) { return &w; }
+
+// clang-format off
+const FramedWindow kWindows[] = {
+    {"Config_Project",
+     [](Config_SCADA &w) -> QWidget * { w.mnuNastrojki->trigger(); return w.windows().find<Config_Project>(); },
+     mainOf, true,
+     [](QWidget *d) { static_cast<Config_Project *>(d)->Ok_Click(); },
+     [](QWidget *d) { QTest::mouseClick(static_cast<Config_Project *>(d)->Cancel, Qt::LeftButton); }},
+    {"PropertyBLOCK",
+     [](Config_SCADA &w) -> QWidget * { w.schemaView->Block_IMAGE_Click(2); return w.windows().find<PropertyBLOCK>(); },
+     mainOf, true,
+     [](QWidget *d) { QTest::mouseClick(static_cast<PropertyBLOCK *>(d)->Ok_Property, Qt::LeftButton); },
+     [](QWidget *d) { QTest::mouseClick(static_cast<PropertyBLOCK *>(d)->Cancel_Property, Qt::LeftButton); }},
+    {"Com_Terminal",
+     [](Config_SCADA &w) -> QWidget * {
+         w.schemaView->Block_IMAGE_Click(kRs4Block + 8);
+         PropertyBLOCK *params = w.windows().find<PropertyBLOCK>();
+         params->Bl_Image_Click();
+         return params->comTerminal();
+     },
+     [](Config_SCADA &w) -> QWidget * { return w.windows().find<PropertyBLOCK>(); }, true,
+     [](QWidget *d) { QTest::mouseClick(static_cast<Com_Terminal *>(d)->Ok_Go_Block, Qt::LeftButton); },
+     [](QWidget *d) { QTest::mouseClick(static_cast<Com_Terminal *>(d)->Cancel_Go_Block, Qt::LeftButton); }},
+    {"Mem_ALGORITHM",
+     [](Config_SCADA &w) -> QWidget * {
+         w.schemaView->Block_IMAGE_Click(kAlgBlock + 8);
+         return w.windows().find<Mem_ALGORITHM>();
+     },
+     mainOf, true, {}, {}},
+    {"Coord_Setka",
+     [](Config_SCADA &w) -> QWidget * { w.pageEditor->MnuCoordNetSCADA_Click(); return w.pageEditor->coordSetka(); },
+     mainOf, true,
+     [](QWidget *d) { QTest::mouseClick(static_cast<pages::Coord_Setka *>(d)->Ok_Coord_Net, Qt::LeftButton); },
+     [](QWidget *d) { QTest::mouseClick(static_cast<pages::Coord_Setka *>(d)->Cancel_Coord_Net, Qt::LeftButton); }},
+    {"Num_Net_Orvo",
+     [](Config_SCADA &w) -> QWidget * { w.pageEditor->SCADA_SSTab_DblClick(); return w.pageEditor->numNetOrvo(); },
+     mainOf, true,
+     [](QWidget *d) { QTest::mouseClick(static_cast<pages::Num_Net_Orvo *>(d)->Ok, Qt::LeftButton); },
+     [](QWidget *d) { QTest::mouseClick(static_cast<pages::Num_Net_Orvo *>(d)->Cancel, Qt::LeftButton); }},
+    {"Write_SCHEMA",
+     [](Config_SCADA &w) -> QWidget * {
+         Write_SCHEMA &p = Write_SCHEMA::load(w.model(), w);
+         p.open();
+         return &p;
+     },
+     mainOf, false, {},
+     [](QWidget *d) { QTest::mouseClick(static_cast<Write_SCHEMA *>(d)->Command1, Qt::LeftButton); }},
+    {"Calculiator",
+     [](Config_SCADA &w) -> QWidget * { w.mnuCalculiator->trigger(); return Calculiator::loaded(w); },
+     mainOf, false, {}, {}},
+};
+// clang-format on
+
+class WindowFrameTest : public test::WithFakes {
+protected:
+    void SetUp() override
+    {
+        test::WithFakes::SetUp();
+        ProjectModel &m = w.model();
+        m.schema.Block_Type(kAlgBlock) = type::ALG;
+        test::BlockRecords rs4(m, type::RS4, kRs4Block);
+        rs4.V(1) = 2.0f; // MODBUS mode: the picture opens the request window
+        w.show();
+    }
+    void TearDown() override
+    {
+        w.Form_Unload();
+        settle();
+    }
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void pressEscape(QWidget *window)
+    {
+        QApplication::setActiveWindow(window);
+        QTest::keyClick(window, Qt::Key_Escape);
+    }
+
+    Config_SCADA w;
+};
+
+TEST_F(WindowFrameTest, EveryWindowStandsAboveItsOwnerAndEveryWayOutEnablesIt)
+{
+    for (const FramedWindow &f : kWindows) {
+        for (Way way : {Way::Ok, Way::Cancel, Way::CloseBox, Way::Escape}) {
+            SCOPED_TRACE(std::string(f.name) + ", " + wayName(way));
+            if ((way == Way::Ok && !f.ok) || (way == Way::Cancel && !f.cancel))
+                continue;
+            QPointer<QWidget> window = f.open(w);
+            ASSERT_TRUE(window);
+            QWidget *owner = f.owner(w);
+            ASSERT_NE(owner, nullptr);
+            EXPECT_TRUE(window->isVisible());
+            EXPECT_EQ(window->parentWidget(), nullptr);
+            ASSERT_NE(window->windowHandle(), nullptr);
+            EXPECT_EQ(window->windowHandle()->transientParent(), owner->windowHandle());
+            EXPECT_EQ(owner->isEnabled(), !f.modal);
+
+            // A modal window keeps the main window from closing.
+            if (f.modal) {
+                EXPECT_FALSE(w.close());
+                EXPECT_TRUE(w.isVisible());
+                EXPECT_TRUE(window && window->isVisible());
+            }
+
+            switch (way) {
+            case Way::Ok: f.ok(window); break;
+            case Way::Cancel: f.cancel(window); break;
+            case Way::CloseBox: window->close(); break;
+            case Way::Escape: pressEscape(window); break;
+            }
+            settle();
+            const bool staysOpen = way == Way::Escape && !f.cancel;
+            EXPECT_EQ(window && window->isVisible(), staysOpen);
+            EXPECT_EQ(owner->isEnabled(), !staysOpen || !f.modal);
+            if (window && window->isVisible())
+                window->close();
+            if (owner != &w)
+                owner->close(); // the parameter dialog that opened the request window
+            settle();
+            EXPECT_TRUE(w.isEnabled());
+        }
+    }
+}
+
+TEST_F(WindowFrameTest, MainWindowClosesOnceTheModalWindowIsGone)
+{
+    w.mnuNastrojki->trigger();
+    QPointer<Config_Project> dlg = w.windows().find<Config_Project>();
+    ASSERT_TRUE(dlg);
+    EXPECT_FALSE(w.close());
+    dlg->Cancel_Click();
+    settle();
+    EXPECT_TRUE(w.close());
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(WindowFrameTest, AModalWindowIsCentredOverTheMainWindow)
+{
+    w.move(40, 30);
+    w.schemaView->Block_IMAGE_Click(2);
+    PropertyBLOCK *dlg = w.windows().find<PropertyBLOCK>();
+    ASSERT_NE(dlg, nullptr);
+    const QPoint offset = dlg->frameGeometry().center() - w.frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 4);
+    dlg->close();
+}
+
+} // namespace
