@@ -2,6 +2,8 @@
 
 #include "upload/crc16.h"
 
+#include <algorithm>
+
 namespace pelmora::mechanism {
 
 const char16_t *const kMechanismSizeLabel = u"Розмір масиву GIF - ";
@@ -68,9 +70,10 @@ IndexedPicture indexPicture(const QImage &picture)
 
 // Run words in sequence order: a lone index, or count x 256 + index for a run
 // of count + 1 equal pixels (count 1..125).
-std::vector<int> runWords(const std::vector<std::uint8_t> &indices)
+std::vector<std::uint16_t> runWords(const std::vector<std::uint8_t> &indices)
 {
-    std::vector<int> words;
+    std::vector<std::uint16_t> words;
+    words.reserve(indices.size());
     int run = 0;
     for (std::size_t i = 0; i < indices.size(); ++i) {
         const int cur = indices[i];
@@ -78,30 +81,27 @@ std::vector<int> runWords(const std::vector<std::uint8_t> &indices)
         if (next == cur && run < MaxRunCount) {
             ++run;
         } else {
-            words.push_back(run == 0 ? cur : run * 256 + cur);
+            words.push_back(static_cast<std::uint16_t>(run == 0 ? cur : run * 256 + cur));
             run = 0;
         }
     }
     return words;
 }
 
-// Writes the code bytes of the run words into image from offset 4 on (the
-// image grows as needed, new bytes 0); returns E, the offset of the last one.
-int writeCodes(const std::vector<int> &words, QByteArray &image)
+// The image up to its code stream: bytes 0 .. 3 zero, then the code bytes of
+// the run words from offset 4 on; its last byte is at E.
+std::vector<std::uint8_t> writeCodes(const std::vector<std::uint16_t> &words)
 {
-    auto put = [&image](int at, int value) {
-        if (at >= image.size())
-            image.append(QByteArray(at + 1 - image.size(), '\0'));
-        image[at] = static_cast<char>(value);
-    };
+    // A word takes at most two bytes and the count byte of a group before it.
+    std::vector<std::uint8_t> image(4 + 3 * words.size() + 2, 0);
     int p = 4;         // the last byte written
     int countAt = 4;   // the count byte of the literal group being filled
     int groupSize = 0; // indices in that group
     for (std::size_t i = 0; i < words.size(); ++i) {
         const int word = words[i];
         if (word >= 256) {
-            put(p + 1, 128 + word / 256);
-            put(p + 2, word & 255);
+            image[p + 1] = static_cast<std::uint8_t>(128 + word / 256);
+            image[p + 2] = static_cast<std::uint8_t>(word & 255);
             p += 2;
             if (i + 1 < words.size() && words[i + 1] < 256)
                 ++p; // the place of the next group's count byte
@@ -115,15 +115,16 @@ int writeCodes(const std::vector<int> &words, QByteArray &image)
                 ++p;
                 groupSize = 0;
             }
-            put(countAt, 1);
+            image[countAt] = 1;
         } else {
-            put(countAt, static_cast<std::uint8_t>(image.at(countAt)) + 1);
+            ++image[countAt];
         }
-        put(p + 1, word);
+        image[p + 1] = static_cast<std::uint8_t>(word);
         ++p;
         ++groupSize;
     }
-    return p;
+    image.resize(static_cast<std::size_t>(p) + 1);
+    return image;
 }
 
 PackedPicture pack(const QImage &picture, int codeLimit, bool limitLength)
@@ -145,8 +146,8 @@ PackedPicture pack(const QImage &picture, int codeLimit, bool limitLength)
         return out;
     }
 
-    QByteArray image(4, '\0');
-    const int end = writeCodes(runWords(indexed.indices), image);
+    const std::vector<std::uint8_t> codes = writeCodes(runWords(indexed.indices));
+    const int end = static_cast<int>(codes.size()) - 1;
     out.codeEnd = end;
     if (end > codeLimit) {
         out.error = PackError::CodesTooLong;
@@ -162,7 +163,8 @@ PackedPicture pack(const QImage &picture, int codeLimit, bool limitLength)
         out.error = PackError::ImageTooLong;
         return out;
     }
-    image.append(QByteArray(length + 4 - image.size(), '\0'));
+    QByteArray image(length + 4, '\0');
+    std::copy(codes.begin(), codes.end(), image.begin());
     int p = end + 4;
     for (std::uint16_t colour : indexed.palette) {
         image[p] = static_cast<char>(colour & 0xFF);
