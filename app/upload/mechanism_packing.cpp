@@ -7,7 +7,6 @@
 namespace pelmora::mechanism {
 
 const char16_t *const kMechanismSizeLabel = u"Розмір масиву GIF - ";
-const char16_t *const kArraySizeLabel = u"Розмір масива - ";
 const char16_t *const kMechanismPortError = u"COM";
 const char16_t *const kMechanismPortErrorTitle = u"Помилка !!!";
 
@@ -16,7 +15,6 @@ namespace {
 const char16_t *const kTooLarge = u"Размер Х x Y должен быть меньше = 800 x 480";
 const char16_t *const kPaletteTooLarge = u"Палитра больше 256 цветов!";
 const char16_t *const kOver16K = u"Розмір GIF більше 16 Кб!";
-const char16_t *const kNoMemory = u"Не хватает памяти!";
 const char16_t *const kNoPicture = u"Немає зображення для пакування.";
 const char16_t *const kErrorTitleRu = u"Ошибка !!!";
 const char16_t *const kErrorTitleUa = u"Помилка !!!";
@@ -227,22 +225,6 @@ std::vector<QByteArray> mechanismPackets(const PackedPicture &packed, int netNum
     return packets;
 }
 
-QString arrayText(const PackedPicture &packed)
-{
-    if (packed.error != PackError::None || packed.image.isEmpty())
-        return {};
-    QString text;
-    text.reserve(packed.image.size() * 4 + 3);
-    text += u'{';
-    for (qsizetype i = 0; i < packed.image.size(); ++i) {
-        if (i > 0)
-            text += u',';
-        text += QString::number(static_cast<std::uint8_t>(packed.image.at(i)));
-    }
-    text += QStringLiteral("};");
-    return text;
-}
-
 namespace {
 
 PackMessage message(const char16_t *text, const char16_t *title)
@@ -263,13 +245,6 @@ PackMessage mechanismMessage(PackError error)
     case PackError::ImageTooLong: return message(kOver16K, kErrorTitleUa);
     }
     return {};
-}
-
-PackMessage arrayMessage(PackError error)
-{
-    if (error == PackError::CodesTooLong)
-        return message(kNoMemory, kErrorTitleRu);
-    return mechanismMessage(error);
 }
 
 } // namespace pelmora::mechanism

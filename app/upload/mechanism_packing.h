@@ -83,23 +83,16 @@ int packetCount(int length);
 // the CRC-16 of all that, low byte first. Nothing for a failed packing.
 std::vector<QByteArray> mechanismPackets(const PackedPicture &packed, int netNumber, int phase = 0);
 
-// The array initialiser of a packed image: "{" then the decimal values of
-// image bytes 0 .. L + 3 separated by "," and "};". Empty for a failed packing.
-QString arrayText(const PackedPicture &packed);
-
-// Shown with the packed length L by the phase editor and by the export tool.
+// Shown with the packed length L by the phase editor.
 extern const char16_t *const kMechanismSizeLabel; // "Розмір масиву GIF - "
-extern const char16_t *const kArraySizeLabel;     // "Розмір масива - "
 
 // What a failed packing tells the user: its text and its title (the error icon
-// goes with every one). The export tool says "Не хватает памяти!" where the
-// upload says its stream is over 16 KB.
+// goes with every one).
 struct PackMessage {
     QString text;
     QString title;
 };
 PackMessage mechanismMessage(PackError error);
-PackMessage arrayMessage(PackError error);
 
 // Said by the upload when the serial port cannot be opened.
 extern const char16_t *const kMechanismPortError;      // "COM"

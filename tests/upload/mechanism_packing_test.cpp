@@ -192,11 +192,6 @@ TEST(MechanismPacking, SixteenKilobyteLimit)
     const PackedPicture largest = mechanism::packMechanism(alternatingPicture(157, 101));
     EXPECT_EQ(mechanism::mechanismPackets(largest, 1).size(), 16u);
     EXPECT_EQ(largest.image.size(), 16004);
-
-    const mechanism::PackMessage over = mechanism::mechanismMessage(PackError::ImageTooLong);
-    EXPECT_EQ(over.text, QStringLiteral("Розмір GIF більше 16 Кб!"));
-    EXPECT_EQ(over.title, QStringLiteral("Помилка !!!"));
-    EXPECT_EQ(mechanism::mechanismMessage(PackError::CodesTooLong).text, over.text);
 }
 
 TEST(MechanismPacking, RefusalMessages)
@@ -205,22 +200,19 @@ TEST(MechanismPacking, RefusalMessages)
         PackError error;
         const char16_t *text;
         const char16_t *title;
-        const char16_t *arrayText;
     };
     // clang-format off
     const Case cases[] = {
-        {PackError::TooLarge, u"Размер Х x Y должен быть меньше = 800 x 480", u"Ошибка !!!", nullptr},
-        {PackError::PaletteTooLarge, u"Палитра больше 256 цветов!", u"Ошибка !!!", nullptr},
-        {PackError::CodesTooLong, u"Розмір GIF більше 16 Кб!", u"Помилка !!!", u"Не хватает памяти!"},
+        {PackError::TooLarge, u"Размер Х x Y должен быть меньше = 800 x 480", u"Ошибка !!!"},
+        {PackError::PaletteTooLarge, u"Палитра больше 256 цветов!", u"Ошибка !!!"},
+        {PackError::CodesTooLong, u"Розмір GIF більше 16 Кб!", u"Помилка !!!"},
+        {PackError::ImageTooLong, u"Розмір GIF більше 16 Кб!", u"Помилка !!!"},
     };
     // clang-format on
     for (const Case &c : cases) {
         const mechanism::PackMessage m = mechanism::mechanismMessage(c.error);
         EXPECT_EQ(m.text, QString::fromUtf16(c.text));
         EXPECT_EQ(m.title, QString::fromUtf16(c.title));
-        const mechanism::PackMessage a = mechanism::arrayMessage(c.error);
-        EXPECT_EQ(a.text, QString::fromUtf16(c.arrayText ? c.arrayText : c.text));
-        EXPECT_EQ(a.title, QStringLiteral("Ошибка !!!")) << a.text.toStdString();
     }
     EXPECT_FALSE(mechanism::mechanismMessage(PackError::NoPicture).text.isEmpty());
 }
@@ -265,29 +257,6 @@ TEST(MechanismPackets, TrailerAcrossAPacketEdgeIsSentWhole)
     // clang-format on
     for (const Case &c : counts)
         EXPECT_EQ(mechanism::packetCount(c.length), c.packets) << c.length;
-}
-
-TEST(MechanismArray, TextOfTheWholeImageWithItsTrailer)
-{
-    const PackedPicture p = mechanism::packArray(filled(4, 1, kColourA));
-    EXPECT_EQ(mechanism::arrayText(p), QStringLiteral("{16,0,3,0,0,131,1,0,0,0,0,0,171,17,0,0,0,3,0,0};"));
-    EXPECT_TRUE(mechanism::arrayText(mechanism::packArray(filled(801, 1, kColourA))).isEmpty());
-}
-
-TEST(MechanismArray, CodeLimitAndNoLengthLimit)
-{
-    // 229 x 107 alternating with a tail run: E = 24701 with four pixels in the run, 24702 with three.
-    const PackedPicture longest = mechanism::packArray(alternatingPicture(229, 107, 4));
-    EXPECT_EQ(longest.error, PackError::None);
-    EXPECT_EQ(longest.codeEnd, 24701);
-    EXPECT_EQ(longest.length, 24715);
-    EXPECT_EQ(longest.image.size(), 24719);
-    const PackedPicture over = mechanism::packArray(alternatingPicture(229, 107, 3));
-    EXPECT_EQ(over.error, PackError::CodesTooLong);
-    EXPECT_EQ(over.codeEnd, 24702);
-    EXPECT_EQ(mechanism::arrayMessage(over.error).text, QStringLiteral("Не хватает памяти!"));
-    // The upload refuses the first at its own limit.
-    EXPECT_EQ(mechanism::packMechanism(alternatingPicture(229, 107, 4)).error, PackError::CodesTooLong);
 }
 
 } // namespace
