@@ -1,11 +1,13 @@
 // A controller simulator to run by hand against the program:
 //   pelmora_controller_sim --tcp PORT        listen on 127.0.0.1:PORT
 //   pelmora_controller_sim --serial DEVICE   answer on a serial device (a socat pty end)
-// It takes the schema frames and answers once after the last one.
+// It takes the schema frames and answers once after the last one, and takes
+// the mechanism picture packets, answering each, and says when a picture is whole.
 // Options: --every (answer every frame), --status N (reply status), --silent.
 // Every frame received is printed in hex with its checksum verdict.
 
 #include "support/simulator.h"
+#include "support/simulator_mechanism.h"
 #include "support/simulator_schema.h"
 
 #include <QCommandLineParser>
@@ -33,6 +35,7 @@ int main(int argc, char **argv)
 
     ControllerSimulator sim;
     pelmora::test::SchemaController schema(sim);
+    pelmora::test::MechanismController mechanism(sim);
     sim.answerEveryFrame = parser.isSet(every);
     sim.fault.status = static_cast<std::uint8_t>(parser.value(status).toInt());
     sim.fault.silent = parser.isSet(silent);
@@ -56,6 +59,8 @@ int main(int argc, char **argv)
     std::fflush(stdout);
 
     std::size_t shown = 0;
+    int shownTaken = 0;
+    qsizetype shownProblems = 0;
     QTimer report;
     QObject::connect(&report, &QTimer::timeout, [&] {
         for (; shown < sim.frames().size(); ++shown) {
@@ -64,6 +69,15 @@ int main(int argc, char **argv)
                         static_cast<long long>(f.bytes.size()), f.crcGood ? "good" : "BAD",
                         f.bytes.left(48).toHex(' ').constData());
         }
+        if (mechanism.complete() && mechanism.packetsTaken() != shownTaken) {
+            shownTaken = mechanism.packetsTaken();
+            std::printf("mechanism picture %d x %d, length %d, whole\n", mechanism.picture().width(),
+                        mechanism.picture().height(), mechanism.length());
+        }
+        if (mechanism.problems().size() < shownProblems)
+            shownProblems = 0; // a new picture began
+        for (; shownProblems < mechanism.problems().size(); ++shownProblems)
+            std::printf("mechanism picture: %s\n", qPrintable(mechanism.problems().at(shownProblems)));
         std::fflush(stdout);
     });
     report.start(100);
