@@ -1,6 +1,6 @@
 # Editing a page with the mouse, without a window: the editor state, band
-# selection and group move, dragging, resize handles, the control grid, tool
-# tips and the layout of a view from its record.
+# selection and group move, dragging, resize handles, copy, delete and paste,
+# the control grid, tool tips and the layout of a view from its record.
 target_sources(pelmora_core PRIVATE
   editor/editor_state.h
   editor/editor_changes.h
@@ -15,4 +15,7 @@ target_sources(pelmora_core PRIVATE
   editor/element_drag.h editor/element_drag.cpp
   editor/menu_caption.h editor/menu_caption.cpp
   editor/handle_resize.h editor/handle_resize.cpp
+  editor/copy_selection.h editor/copy_selection.cpp
+  editor/delete_selection.h editor/delete_selection.cpp
+  editor/paste_selection.h editor/paste_selection.cpp
 )
