@@ -8,6 +8,10 @@
 
 namespace pelmora::pages {
 
+namespace {
+constexpr int kTwipsPerPixel = 15;
+} // namespace
+
 int roundPixel(double v)
 {
     return static_cast<int>(

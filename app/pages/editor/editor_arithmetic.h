@@ -9,7 +9,6 @@
 namespace pelmora::pages {
 
 constexpr int kPageWidth = 800, kPageHeight = 480;
-constexpr int kTwipsPerPixel = 15;
 
 // v rounded to a whole number, halves to even (0 for a value that is not finite).
 int roundPixel(double v);

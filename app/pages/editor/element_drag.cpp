@@ -3,7 +3,9 @@
 #include "pages/editor/control_raster.h"
 #include "pages/editor/editor_arithmetic.h"
 #include "pages/editor/element_fields.h"
+#include "pages/editor/element_layout.h"
 #include "pages/editor/tool_tips.h"
+#include "pages/page_rules.h"
 
 #include <algorithm>
 
@@ -13,11 +15,8 @@ namespace {
 
 const char16_t kBadBlockNumber[] = u"Помилка номера блоку!!!";
 
-// The warning line's place in the main window is its page place + (2, 42).
-constexpr int kBannerDx = 2, kBannerDy = 42;
 // A menu item's text box stands 7 right of and 13 below its picture while it is dragged.
 constexpr int kMenuTextDx = 7, kMenuTextDy = 13;
-constexpr int kClockDateDy = 22;
 
 enum class Raster { None, Control, Transition, Menu };
 

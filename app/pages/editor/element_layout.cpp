@@ -9,8 +9,6 @@ namespace pelmora::pages {
 
 namespace {
 
-constexpr int kBannerDx = 2, kBannerDy = 42;
-
 double nonNegative(int v) { return std::max(v, 0); }
 
 ViewLayout sized(ViewArray a, int index, int x, int y, int w, int h)

@@ -13,6 +13,9 @@
 
 namespace pelmora::pages {
 
+// The warning line stands in the main window, where the page origin lies at (2, 42).
+constexpr int kBannerDx = 2, kBannerDy = 42;
+
 struct ViewLayout {
     ViewRef view;
     QPointF pos;
