@@ -3,7 +3,7 @@
 // "Load Image" chooses a picture, "Run >" packs it as the mechanism upload
 // does and shows its size and the array initialiser text.
 
-#include "core/qt_services.h"
+#include "ui/qt_services.h"
 #include "upload/zip_gif_16/zip_gif_16.h"
 
 #include <QApplication>
