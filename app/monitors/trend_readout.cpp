@@ -1,10 +1,24 @@
 #include "monitors/trend_readout.h"
 
+#include "monitors/trend_channels.h"
+#include "monitors/trend_decoding.h"
 #include "upload/crc16.h"
 
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace pelmora {
+
+const char16_t *const kReadoutPortError = u"Помилка № COM?";
+const char16_t *const kReadoutCancelled = u"Помилка завантаження";
+const char16_t *const kReadoutBusy = u"Іде інший обмін з контролером. Зачекайте його завершення.";
+const char16_t *const kReadoutNoAnswer =
+    u"Немає правильної відповіді контролера на %1 запитів поспіль. Зчитування зупинено.";
+
+namespace {
+constexpr int kCheckedLength = kReadAnswerLength - 2; // the answer's bytes under its CRC
+} // namespace
 
 QByteArray readRequest(std::uint8_t address, std::uint16_t startRegister)
 {
@@ -32,29 +46,87 @@ AnswerCheck checkReadAnswer(QByteArrayView answer, int checkedLength, LinkState 
     return check;
 }
 
-TrendReadout::TrendReadout(ReadoutVariant variant, MonitorTables &m, LinkState &link)
-    : Timer2_Interval(variant == ReadoutVariant::Tesk ? 10 : 100), variant_(variant), m_(m), link_(link)
+int readoutAnswerWaitMs(int baud)
 {
-    if (variant_ == ReadoutVariant::Orvo)
-        m_.Grafik_CRC_Len = 253;
+    const long long bitsPerSecond = baud > 0 ? baud : 115200;
+    const long long bits = static_cast<long long>(kReadRequestLength + kReadAnswerLength) * 10;
+    return static_cast<int>((bits * 1000 + bitsPerSecond - 1) / bitsPerSecond) + kReadoutWaitMarginMs;
 }
 
-void TrendReadout::start(std::uint8_t address)
+TrendReadout::TrendReadout(ReadoutVariant variant, ProjectModel &m)
+    : Timer2_Interval(variant == ReadoutVariant::Tesk ? 10 : 100), variant_(variant), m_(m), mon_(m.monitors)
 {
-    m_.Grafik_Load_Flag = 1;
+    if (variant_ == ReadoutVariant::Orvo)
+        mon_.Grafik_CRC_Len = kCheckedLength;
+}
+
+TrendReadout::~TrendReadout()
+{
+    if (running_)
+        stop();
+}
+
+LinkTransfer TrendReadout::transferKind() const
+{
+    return variant_ == ReadoutVariant::Tesk ? LinkTransfer::TeskReadout : LinkTransfer::OrvoReadout;
+}
+
+TrendReadout::CommandResult TrendReadout::startOrStop(ControllerLink &link, std::uint8_t address)
+{
+    if (running_) {
+        stop();
+        return {ReadoutCommand::Stopped,
+                variant_ == ReadoutVariant::Orvo ? QString::fromUtf16(kReadoutCancelled) : QString()};
+    }
+    if (m_.link.Transfer_Busy != LinkTransfer::None)
+        return {ReadoutCommand::Refused, QString::fromUtf16(kReadoutBusy)};
+    if (!link.openSerialOnDemand(mon_.Grafik_COM)) {
+        stop();
+        return {ReadoutCommand::PortError, QString::fromUtf16(kReadoutPortError)};
+    }
+    return start(address, link.serialBaudRate());
+}
+
+TrendReadout::CommandResult TrendReadout::start(std::uint8_t address, int baud)
+{
+    if (m_.link.Transfer_Busy != LinkTransfer::None)
+        return {ReadoutCommand::Refused, QString::fromUtf16(kReadoutBusy)};
+    m_.link.Transfer_Busy = transferKind();
+    running_ = true;
+    mon_.Grafik_Load_Flag = 1;
     address_ = address;
+    waitMs_ = readoutAnswerWaitMs(baud);
+    failures_ = 0;
+    repeat_ = false;
+    input_.clear();
+    raw_ = QByteArray(kOrvoRawBytes, '\0');
+    fill_ = 0;
     Timer3_Enabled = true;
     if (variant_ == ReadoutVariant::Orvo)
         Timer1_Enabled = true;
+    return {ReadoutCommand::Started, QString()};
 }
 
 void TrendReadout::stop()
 {
-    m_.Grafik_Zapyt = 0;
-    m_.Grafik_Paket = 0;
-    m_.Grafik_Register = 0;
     Timer1_Enabled = Timer2_Enabled = Timer3_Enabled = Timer6_Enabled = false;
-    m_.Grafik_Load_Flag = 0;
+    input_.clear();
+    // The readout state is shared by both monitors: a monitor without a
+    // running readout leaves the other one's readout alone.
+    if (!running_ && m_.link.Transfer_Busy != LinkTransfer::None)
+        return;
+    mon_.Grafik_Zapyt = 0;
+    mon_.Grafik_Paket = 0;
+    mon_.Grafik_Register = 0;
+    mon_.Grafik_Load_Flag = 0;
+    running_ = false;
+    release();
+}
+
+void TrendReadout::release()
+{
+    if (m_.link.Transfer_Busy == transferKind())
+        m_.link.Transfer_Busy = LinkTransfer::None;
 }
 
 void TrendReadout::Timer3_Tick()
@@ -64,10 +136,10 @@ void TrendReadout::Timer3_Tick()
     Timer1_Enabled = true;
     Timer3_Enabled = false;
     Timer6_Enabled = true;
-    m_.Grafik_Register = kReadFirstRegister;
-    m_.Grafik_Num_Net = variant_ == ReadoutVariant::Tesk ? address_ : 1;
-    m_.Grafik_Paket = 0;
-    m_.Grafik_Zapyt = 0;
+    mon_.Grafik_Register = kReadFirstRegister;
+    mon_.Grafik_Num_Net = variant_ == ReadoutVariant::Tesk ? address_ : 1;
+    mon_.Grafik_Paket = 0;
+    mon_.Grafik_Zapyt = 0;
 }
 
 void TrendReadout::Timer6_Tick()
@@ -78,97 +150,118 @@ void TrendReadout::Timer6_Tick()
     Timer6_Enabled = false;
 }
 
-TrendReadout::Tick TrendReadout::Timer2_Tick()
-{
-    if (!Timer2_Enabled)
-        return {}; // a tick of a readout that has ended or stopped
-    if (m_.Grafik_Zapyt == 0)
-        return sendTick();
-    return variant_ == ReadoutVariant::Tesk ? answerTeskTick() : answerOrvoTick();
-}
-
-TrendReadout::Tick TrendReadout::sendTick()
+TrendReadout::Tick TrendReadout::Timer2_Tick(LinkIo &io, std::int64_t nowMs)
 {
     Tick t;
-    m_.Grafik_Zapyt = 1;
+    if (!Timer2_Enabled || !running_)
+        return t; // a tick of a readout that has ended or stopped
+    if (mon_.Grafik_Zapyt == 0)
+        sendTick(io, nowMs);
+    else
+        answerTick(io, nowMs, t);
+    // The Orvo cycle looks at its count at the end of every tick.
+    if (running_ && variant_ == ReadoutVariant::Orvo && mon_.Grafik_Paket >= packetCount())
+        finish(t);
+    return t;
+}
+
+void TrendReadout::sendTick(LinkIo &io, std::int64_t nowMs)
+{
+    mon_.Grafik_Zapyt = 1;
+    io.read(); // what is left of an earlier answer goes
     input_.clear();
     if (variant_ == ReadoutVariant::Tesk) {
-        // The first request is packet 1; a good answer moves on, a bad one asks again.
-        int packet = m_.Grafik_Paket;
-        if (packet == 0 || m_.Grafik_CRC_Error == 0)
+        // The first request is packet 1; a good answer moves on, a failed one asks again.
+        int packet = mon_.Grafik_Paket;
+        if (packet == 0 || !repeat_)
             ++packet;
-        m_.Grafik_Paket = static_cast<std::int16_t>(packet);
-        m_.Grafik_Register = static_cast<std::int16_t>(kReadFirstRegister - 1 + packet);
+        mon_.Grafik_Paket = static_cast<std::int16_t>(packet);
+        mon_.Grafik_Register = static_cast<std::int16_t>(kReadFirstRegister - 1 + packet);
     } else {
-        m_.Grafik_Num_Net = 1;
+        mon_.Grafik_Num_Net = 1;
         Timer2_Interval = 40; // the answer is looked at 40 ms after the request
     }
-    t.request = readRequest(m_.Grafik_Num_Net, static_cast<std::uint16_t>(m_.Grafik_Register));
-    return t;
+    // A request that cannot be written gets no answer, and fails as a missing one.
+    io.send(readRequest(mon_.Grafik_Num_Net, static_cast<std::uint16_t>(mon_.Grafik_Register)));
+    sentAt_ = nowMs;
 }
 
-TrendReadout::Tick TrendReadout::answerTeskTick()
+void TrendReadout::answerTick(LinkIo &io, std::int64_t nowMs, Tick &t)
 {
-    Tick t;
-    if (input_.size() < kReadAnswerLength)
-        return t; // no time-out: the wait goes on until the answer or a stop
+    if (variant_ == ReadoutVariant::Orvo)
+        Timer2_Interval = 10;
+    if (const std::optional<QByteArray> got = io.read())
+        input_ += *got;
+    if (input_.size() < kReadAnswerLength) {
+        if (nowMs - sentAt_ < waitMs_)
+            return; // the answer may still be on its way
+        mon_.Grafik_Zapyt = 0;
+        fail(t);
+        return;
+    }
+    // Only the first 255 bytes count; anything after them goes with them.
     const QByteArray answer = std::exchange(input_, QByteArray());
-    const AnswerCheck check = checkReadAnswer(answer, kReadAnswerLength - 2, link_);
-    m_.Grafik_CRC_In = check.carried;
-    m_.Grafik_Zapyt = 0;
+    const AnswerCheck check = checkReadAnswer(answer, kCheckedLength, m_.link);
+    mon_.Grafik_CRC_In = check.carried;
+    mon_.Grafik_Zapyt = 0;
     if (!check.good) {
-        m_.Grafik_CRC_Error = 1;
+        mon_.Grafik_CRC_Error = 1;
         t.beep = true;
-        return t;
+        fail(t);
+        return;
     }
-    m_.Grafik_CRC_Error = 0;
-    t.data = answer.mid(3, kReadAnswerLength - 5);
-    t.packet = m_.Grafik_Paket;
-    if (m_.Grafik_Paket >= packetCount())
-        finish(t);
-    return t;
+    mon_.Grafik_CRC_Error = 0;
+    failures_ = 0;
+    repeat_ = false;
+    takeGoodAnswer(answer, t);
 }
 
-TrendReadout::Tick TrendReadout::answerOrvoTick()
+void TrendReadout::takeGoodAnswer(const QByteArray &answer, Tick &t)
 {
-    Tick t;
-    Timer2_Interval = 10;
-    const int checked = m_.Grafik_CRC_Len;
-    if (input_.size() < checked + 2) {
-        m_.Grafik_Zapyt = 0; // no full answer: the next tick asks again
-    } else {
-        const QByteArray answer = std::exchange(input_, QByteArray());
-        const AnswerCheck check = checkReadAnswer(answer, checked, link_);
-        m_.Grafik_CRC_In = check.carried;
-        m_.Grafik_Zapyt = 0;
-        if (!check.good) {
-            m_.Grafik_CRC_Error = 1;
-            t.beep = true;
-        } else {
-            m_.Grafik_CRC_Error = 0;
-            t.data = answer.mid(3, checked - 3);
-            ++m_.Grafik_Register;
-            ++m_.Grafik_Paket;
-            t.packet = m_.Grafik_Paket;
-        }
+    const QByteArrayView data = QByteArrayView(answer).sliced(3, kAnswerDataBytes);
+    if (variant_ == ReadoutVariant::Tesk) {
+        decodeTeskPacket(mon_, mon_.Grafik_Paket, data);
+        t.packet = mon_.Grafik_Paket;
+        if (mon_.Grafik_Paket >= packetCount())
+            finish(t);
+        return;
     }
-    if (m_.Grafik_Paket >= packetCount())
-        finish(t);
-    return t;
+    if (fill_ + kAnswerDataBytes <= raw_.size()) {
+        std::memcpy(raw_.data() + fill_, data.data(), kAnswerDataBytes);
+        fill_ += kAnswerDataBytes;
+    }
+    ++mon_.Grafik_Register;
+    ++mon_.Grafik_Paket;
+    t.packet = mon_.Grafik_Paket;
+}
+
+void TrendReadout::fail(Tick &t)
+{
+    repeat_ = true;
+    if (++failures_ < kReadoutFailureLimit)
+        return;
+    stop();
+    t.message = QString::fromUtf16(kReadoutNoAnswer).arg(kReadoutFailureLimit);
 }
 
 void TrendReadout::finish(Tick &t)
 {
+    if (variant_ == ReadoutVariant::Orvo) {
+        decodeOrvoRecords(mon_, raw_, orvoAnalogScales(m_.schema));
+        fill_ = 0;
+    }
     t.finished = true;
     Timer1_Enabled = false;
     Timer2_Enabled = false;
-    m_.Grafik_Load_Flag = 0;
+    mon_.Grafik_Load_Flag = 0;
+    running_ = false;
+    release();
 }
 
 float TrendReadout::progress() const
 {
     const float per = variant_ == ReadoutVariant::Tesk ? 30.0f : 32.0f;
-    return static_cast<float>(m_.Grafik_Paket) / per + 0.25f;
+    return static_cast<float>(mon_.Grafik_Paket) / per + 0.25f;
 }
 
 } // namespace pelmora

@@ -1,23 +1,39 @@
 #pragma once
 // Reading a controller's recorded samples: one 8-byte request per packet of
 // 250 data bytes, answered by 255 bytes whose last two carry the CRC-16 of the
-// rest, low byte first. TrendReadout is the timer-driven cycle shared by both
-// monitor windows, without the port and timers themselves: the window feeds it
-// the bytes that arrive, calls the tick handlers of its timers, sends what a
-// tick returns and keeps its QTimers in step with the *_Enabled fields.
+// rest, low byte first. TrendReadout is the timer-driven cycle of a monitor
+// window over the program's link, without the timers themselves: the window
+// calls the tick handlers of its timers, keeps its QTimers in step with the
+// *_Enabled fields and Timer2_Interval, and shows what a tick or a command
+// returns. The readout decodes the answers into the monitor tables itself.
+//
+// Every wait for an answer is bounded by the answer's wire time at the port's
+// speed plus a margin; twenty failures in a row (no full answer in time, or a
+// bad checksum) stop the readout with a message. A readout holds the link
+// (LinkState::Transfer_Busy) from its start to its end, stop or failure, and
+// is refused while another transfer holds it.
 
-#include "core/model/link_state.h"
-#include "core/model/monitor_tables.h"
+#include "core/model/project_model.h"
+#include "upload/controller_link.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 #include <cstdint>
 
 namespace pelmora {
 
 inline constexpr int kReadRegisterCount = 125; // registers per request: 250 data bytes
-inline constexpr int kReadAnswerLength = 255;  // 3 header bytes, 250 data bytes, 2 CRC bytes
+inline constexpr int kReadRequestLength = 8;
+inline constexpr int kReadAnswerLength = 255; // 3 header bytes, 250 data bytes, 2 CRC bytes
 inline constexpr int kReadFirstRegister = 1000;
+inline constexpr int kReadoutWaitMarginMs = 100; // added to the wire time of request and answer
+inline constexpr int kReadoutFailureLimit = 20;  // failures in a row that stop a readout
+
+extern const char16_t *const kReadoutPortError; // "Помилка № COM?"
+extern const char16_t *const kReadoutCancelled; // "Помилка завантаження": the Orvo cancel
+extern const char16_t *const kReadoutBusy;      // another transfer holds the link
+extern const char16_t *const kReadoutNoAnswer;  // the stop after the failure limit
 
 // The request for 125 registers from startRegister: address, 0x50, the register
 // high byte first, 0x00 0x7D, then the CRC low byte first.
@@ -32,39 +48,64 @@ struct AnswerCheck {
 };
 AnswerCheck checkReadAnswer(QByteArrayView answer, int checkedLength, LinkState &link);
 
+// How long a request waits for its answer at a port speed (bits a second, 10
+// bits a byte; 115200 when not known): the wire time of both plus the margin.
+int readoutAnswerWaitMs(int baud);
+
 enum class ReadoutVariant {
-    Tesk, // 240 packets, waits for an answer without limit, 10 ms cycle
-    Orvo, // 300 packets, asks again when no full answer is there 40 ms after the request
+    Tesk, // 240 packets decoded one by one, 10 ms cycle
+    Orvo, // 300 packets collected and decoded at the end; 40 ms after a request, 10 ms after a check
+};
+
+enum class ReadoutCommand {
+    Started,  // the start timer runs
+    Stopped,  // a running readout of this monitor was stopped
+    Refused,  // another transfer holds the link; nothing changed
+    PortError // the port could not be opened; nothing runs
 };
 
 class TrendReadout {
 public:
-    TrendReadout(ReadoutVariant variant, MonitorTables &m, LinkState &link);
+    TrendReadout(ReadoutVariant variant, ProjectModel &m);
+    // A readout whose owner goes while it runs stops, and gives the link back.
+    ~TrendReadout();
+    TrendReadout(const TrendReadout &) = delete;
+    TrendReadout &operator=(const TrendReadout &) = delete;
 
+    ReadoutVariant variant() const { return variant_; }
     int packetCount() const { return variant_ == ReadoutVariant::Tesk ? 240 : 300; }
+    // This monitor's readout runs (from its start to its end, stop or failure).
+    bool running() const { return running_; }
 
-    // The start command: the readout begins on the next Timer3 tick, which takes
-    // the address chosen in the window (the Orvo cycle always asks address 1).
-    void start(std::uint8_t address);
-    // Stop or cancel: every timer off, the counters back to 0; nothing of the
-    // stopped readout runs afterwards.
+    struct CommandResult {
+        ReadoutCommand outcome = ReadoutCommand::Started;
+        QString message; // to show when not empty
+    };
+    // The start/stop command of the window (FLASH_Click, mnuLoad_I_O_Click):
+    // a running readout of this monitor stops (the Orvo monitor then says
+    // "Помилка завантаження"); else a readout that another transfer would
+    // disturb is refused; else the serial port opens on demand at Grafik_COM
+    // (an open port is used as it is) and the readout starts. address is the
+    // Tesk address chosen in the window; the Orvo readout asks address 1.
+    CommandResult startOrStop(ControllerLink &link, std::uint8_t address);
+    // The start alone, for a port already open at baud.
+    CommandResult start(std::uint8_t address, int baud);
+    // Stop or cancel (also the window's close): every timer off, the counters
+    // back to 0, the link given back; nothing of the stopped readout runs later.
     void stop();
 
     void Timer3_Tick();
     void Timer6_Tick();
 
-    // Bytes that arrived at the port since the last tick.
-    void feed(QByteArrayView bytes) { input_ += bytes; }
-    qsizetype bytesWaiting() const { return input_.size(); }
-
     struct Tick {
-        QByteArray request;    // to be written to the port, when not empty
         bool beep = false;     // an answer failed its checksum
-        QByteArray data;       // the 250 data bytes of a good answer, when not empty
-        int packet = 0;        // the packet those bytes belong to, 1-based
-        bool finished = false; // the last packet is in: the readout has ended
+        int packet = 0;        // the packet whose good answer this tick took, 1-based
+        bool finished = false; // the last packet is in and decoded: the window's end steps follow
+        QString message;       // the readout stopped after too many failures: show it
     };
-    Tick Timer2_Tick();
+    // One tick of the request/answer cycle at time nowMs (any steady clock in
+    // milliseconds): a request goes out, or the answer is awaited and judged.
+    Tick Timer2_Tick(LinkIo &io, std::int64_t nowMs);
 
     // Timers of the window, as the cycle wants them.
     bool Timer1_Enabled = false; // progress
@@ -76,17 +117,31 @@ public:
     // The progress bar's value: packets / 30 (Tesk) or / 32 (Orvo), plus 0.25.
     float progress() const;
 
+    // The wait of this readout's requests, and the failures in a row so far.
+    int answerWaitMs() const { return waitMs_; }
+    int failuresInARow() const { return failures_; }
+
 private:
-    Tick sendTick();
-    Tick answerTeskTick();
-    Tick answerOrvoTick();
+    LinkTransfer transferKind() const;
+    void sendTick(LinkIo &io, std::int64_t nowMs);
+    void answerTick(LinkIo &io, std::int64_t nowMs, Tick &t);
+    void takeGoodAnswer(const QByteArray &answer, Tick &t);
+    void fail(Tick &t);
     void finish(Tick &t);
+    void release();
 
     ReadoutVariant variant_;
-    MonitorTables &m_;
-    LinkState &link_;
-    QByteArray input_;         // the port's input buffer
+    ProjectModel &m_;
+    MonitorTables &mon_;
+    bool running_ = false;
+    QByteArray input_;         // bytes received since the request
     std::uint8_t address_ = 1; // the address of the start command, taken by the start tick
+    int waitMs_ = 0;
+    std::int64_t sentAt_ = 0;
+    int failures_ = 0;
+    bool repeat_ = false; // the last request failed: the Tesk cycle asks for the same packet
+    QByteArray raw_;      // the Orvo raw buffer, Grafik_Raw
+    qsizetype fill_ = 0;  // its fill position
 };
 
 } // namespace pelmora

@@ -58,6 +58,8 @@ public:
     int serialPortNumber() const { return serialIsOpen() ? openNumber_ : 0; }
     // The device the open port uses, empty while closed.
     QString serialDevice() const;
+    // The open port's speed in bits a second, 0 while closed.
+    qint32 serialBaudRate() const { return serialIsOpen() ? serial_.baudRate() : 0; }
     // Opens COMn at 115200 baud, 8 data bits, no parity, one stop bit, unless
     // a port is already open: then nothing is done, and transfers go out on
     // the port that is open, whatever its number. False when it cannot be opened.

@@ -162,11 +162,11 @@ void ControllerSimulator::cutFrames()
         frames_.push_back(frame);
         const bool answer = rule->answers && rule->answers(frame);
         if (answer || answerEveryFrame)
-            reply(frame, rule->status ? rule->status(frame) : (frame.crcGood ? 0 : 1));
+            reply(frame, rule, rule->status ? rule->status(frame) : (frame.crcGood ? 0 : 1));
     }
 }
 
-void ControllerSimulator::reply(const ReceivedFrame &frame, std::uint8_t frameStatus)
+void ControllerSimulator::reply(const ReceivedFrame &frame, const FrameRule *rule, std::uint8_t frameStatus)
 {
     ReplyFault f = fault;
     if (!nextFaults.empty()) {
@@ -175,11 +175,17 @@ void ControllerSimulator::reply(const ReceivedFrame &frame, std::uint8_t frameSt
     }
     if (f.silent)
         return;
-    const std::uint8_t status = f.status != 0 ? f.status : frameStatus;
-    QByteArray bytes = controllerReply(static_cast<std::uint8_t>(frame.bytes.at(0)), frame.kind, status);
-    if (f.badCrc)
-        bytes[3] = static_cast<char>(bytes.at(3) ^ 0x5A);
-    bytes.truncate(qBound(0, f.length, 5));
+    QByteArray bytes;
+    if (rule && rule->answer) {
+        bytes = rule->answer(frame);
+    } else {
+        const std::uint8_t status = f.status != 0 ? f.status : frameStatus;
+        bytes = controllerReply(static_cast<std::uint8_t>(frame.bytes.at(0)), frame.kind, status);
+    }
+    if (f.badCrc && bytes.size() >= 2) // the checksum's low byte
+        bytes[bytes.size() - 2] = static_cast<char>(bytes.at(bytes.size() - 2) ^ 0x5A);
+    if (f.length >= 0)
+        bytes.truncate(f.length);
     auto send = [this, bytes, f] {
         ++replies_;
         if (f.splitAt > 0 && f.splitAt < bytes.size()) {

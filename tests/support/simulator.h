@@ -4,7 +4,7 @@
 // incoming bytes into frames by the rules it knows, checks each frame's
 // checksum in the byte order of its kind, records everything, and answers as a
 // controller does: a five-byte reply (address, kind, status, checksum low byte
-// first). Faults can be injected into the replies.
+// first), or the answer a frame rule builds. Faults can be injected into the replies.
 
 #include "upload/crc16.h"
 
@@ -32,8 +32,8 @@ struct ReceivedFrame {
 // What a reply looks like on the wire; the default is a good reply.
 struct ReplyFault {
     bool badCrc = false;     // the checksum bytes do not match
-    std::uint8_t status = 0; // non-zero: the frame was rejected
-    int length = 5;          // fewer: a short reply
+    std::uint8_t status = 0; // non-zero: the frame was rejected (five-byte replies)
+    int length = -1;         // 0 or more: only that many bytes of the reply, a short one
     bool silent = false;     // no reply at all
     int delayMs = 0;         // wait before the reply
     int splitAt = 0;         // above 0: that many bytes, then the rest after splitDelayMs
@@ -57,6 +57,8 @@ public:
         std::function<bool(const ReceivedFrame &)> answers;
         // The status of the answer; when not given, 0 for a good checksum, else 1.
         std::function<std::uint8_t(const ReceivedFrame &)> status;
+        // The whole answer, checksum last, in place of the five-byte reply.
+        std::function<QByteArray(const ReceivedFrame &)> answer;
     };
 
     ControllerSimulator();
@@ -106,8 +108,8 @@ public:
     void sendRaw(const QByteArray &bytes) { write(bytes); }
 
 private:
-    // Sends a reply (address, kind, status) to the frame, shaped by the next fault.
-    void reply(const ReceivedFrame &frame, std::uint8_t status);
+    // Sends the reply to the frame, shaped by the next fault.
+    void reply(const ReceivedFrame &frame, const FrameRule *rule, std::uint8_t status);
     void arrive(const QByteArray &bytes);
     void takeBytes(const QByteArray &bytes);
     void cutFrames();

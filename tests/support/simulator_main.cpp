@@ -1,13 +1,15 @@
 // A controller simulator to run by hand against the program:
 //   pelmora_controller_sim --tcp PORT        listen on 127.0.0.1:PORT
 //   pelmora_controller_sim --serial DEVICE   answer on a serial device (a socat pty end)
-// It takes the schema frames and answers once after the last one, and takes
-// the mechanism picture packets, answering each, and says when a picture is whole.
+// It takes the schema frames and answers once after the last one, takes the
+// mechanism picture packets, answering each, and says when a picture is whole,
+// and answers the trend readout's requests with registers of a known pattern.
 // Options: --every (answer every frame), --status N (reply status), --silent.
 // Every frame received is printed in hex with its checksum verdict.
 
 #include "support/simulator.h"
 #include "support/simulator_mechanism.h"
+#include "support/simulator_readout.h"
 #include "support/simulator_schema.h"
 
 #include <QCommandLineParser>
@@ -36,6 +38,7 @@ int main(int argc, char **argv)
     ControllerSimulator sim;
     pelmora::test::SchemaController schema(sim);
     pelmora::test::MechanismController mechanism(sim);
+    pelmora::test::ReadoutController readout(sim);
     sim.answerEveryFrame = parser.isSet(every);
     sim.fault.status = static_cast<std::uint8_t>(parser.value(status).toInt());
     sim.fault.silent = parser.isSet(silent);

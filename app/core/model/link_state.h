@@ -7,6 +7,9 @@
 
 namespace pelmora {
 
+// The transfers that use the link; one at a time holds it.
+enum class LinkTransfer : std::uint8_t { None, Schema, Page, Mechanism, TeskReadout, OrvoReadout };
+
 struct LinkState {
     // The frame being built or, after a read, the bytes received. One byte per element.
     QByteArray Packet_Buffer;
@@ -21,6 +24,11 @@ struct LinkState {
     std::int16_t Save_n_Stranica_Flag = 0;
     // The schema upload step that the next tick performs, 0..10; 11 after the last.
     std::int16_t Schema_Step = 0;
+
+    // The transfer that holds the link now, None while it is free. A transfer
+    // takes it when it starts and gives it back however it ends; a transfer of
+    // another kind started meanwhile is refused.
+    LinkTransfer Transfer_Busy = LinkTransfer::None;
 };
 
 } // namespace pelmora

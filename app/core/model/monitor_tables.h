@@ -34,6 +34,11 @@ struct MonitorTables {
     std::int32_t Grafik_CRC_In = 0;    // checksum carried by the last answer
     std::int16_t Grafik_CRC_Len = 0;   // 253 once the 46-channel monitor has loaded
 
+    // Cursor and channel choice that outlive a window.
+    std::int16_t Grafik_Kanal_IO = 0;      // selected analog column of the 46-channel monitor, 40..45; 0 for none
+    std::int16_t Cursor_Drag_Flag = 0;     // 1 while a cursor handle is held down, in either window
+    std::int16_t Cursor_Miganie_Count = 0; // blink tick counter of the cursor line, 0..20
+
     bool operator==(const MonitorTables &) const = default;
 };
 
