@@ -1,0 +1,6 @@
+# The page upload's core: the page drawn as the controller receives it, the
+# build of its packets in one call, the acknowledged packet sender (shared with
+# the mechanism upload), and the rules of writing a range of pages.
+target_sources(pelmora_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/packet_sender.h ${CMAKE_CURRENT_LIST_DIR}/packet_sender.cpp
+)
