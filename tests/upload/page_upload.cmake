@@ -6,4 +6,5 @@ target_sources(${PELMORA_SUITE} PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/page_renderer_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/page_build_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/page_range_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/page_upload_link_test.cpp
 )
