@@ -71,8 +71,9 @@ public:
         int errors = 0;       // Err_Write_Scada: bad replies since the start
         int interval = 0;     // T_msec, and the timer's wait from this step on
         bool sent = false;    // a packet left in this step
-        std::optional<int>
-            rowsDone; // when a row has just gone out: Num_Paket_SCADA (rows done, row count + 1 at the end)
+        // When a row has just gone out: Num_Paket_SCADA, the rows done (the
+        // row count + 1 on the closing step).
+        std::optional<int> rowsDone;
         End end = End::None;
         QString message; // shown after the timer has stopped, when not empty
         MsgIcon icon = MsgIcon::None;
