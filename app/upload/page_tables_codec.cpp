@@ -242,7 +242,8 @@ void writeTables(const ProjectModel &m, int p, int formatVersion, TableWriter &w
         w.rgb565(t.Varning_Color);
         w.rgb565(t.Varning_Color_Fon);
         w.b8(t.Varning_Num_Block);
-        w.b8(t.Varning_Num_OUT);
+        // A banner bound to no block has no output to choose: it goes out as output 0.
+        w.b8(t.Varning_Num_Block == 0 && t.Varning_Num_OUT == -1 ? 0 : t.Varning_Num_OUT);
 
         for (int i = 0; i < 373; ++i)
             w.b8(7);

@@ -1,14 +1,17 @@
 // A controller simulator to run by hand against the program:
 //   pelmora_controller_sim --tcp PORT        listen on 127.0.0.1:PORT
 //   pelmora_controller_sim --serial DEVICE   answer on a serial device (a socat pty end)
-// It takes the schema frames and answers once after the last one, takes the
-// mechanism picture packets, answering each, and says when a picture is whole,
-// and answers the trend readout's requests with registers of a known pattern.
-// Options: --every (answer every frame), --status N (reply status), --silent.
+// It takes the schema frames and answers once after the last one, answers
+// every page packet, takes the mechanism picture packets, answering each, and
+// says when a picture is whole, and answers the trend readout's requests with
+// registers of a known pattern.
+// Options: --every (answer every frame), --status N (reply status), --silent,
+// --baud N (emulate a line of N bits a second).
 // Every frame received is printed in hex with its checksum verdict.
 
 #include "support/simulator.h"
 #include "support/simulator_mechanism.h"
+#include "support/simulator_pages.h"
 #include "support/simulator_readout.h"
 #include "support/simulator_schema.h"
 
@@ -32,13 +35,17 @@ int main(int argc, char **argv)
     const QCommandLineOption every(QStringLiteral("every"), QStringLiteral("Answer every frame."));
     const QCommandLineOption status(QStringLiteral("status"), QStringLiteral("Reply status <n>."), QStringLiteral("n"));
     const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Never answer."));
-    parser.addOptions({tcp, serial, every, status, silent});
+    const QCommandLineOption baud(QStringLiteral("baud"), QStringLiteral("Emulate a line of <n> bits a second."),
+                                  QStringLiteral("n"));
+    parser.addOptions({tcp, serial, every, status, silent, baud});
     parser.process(app);
 
     ControllerSimulator sim;
     pelmora::test::SchemaController schema(sim);
+    pelmora::test::PageController pages(sim);
     pelmora::test::MechanismController mechanism(sim);
     pelmora::test::ReadoutController readout(sim);
+    sim.lineBaud = parser.value(baud).toInt();
     sim.answerEveryFrame = parser.isSet(every);
     sim.fault.status = static_cast<std::uint8_t>(parser.value(status).toInt());
     sim.fault.silent = parser.isSet(silent);
@@ -62,6 +69,7 @@ int main(int argc, char **argv)
     std::fflush(stdout);
 
     std::size_t shown = 0;
+    std::size_t pagesShown = 0;
     int shownTaken = 0;
     qsizetype shownProblems = 0;
     QTimer report;
@@ -72,6 +80,8 @@ int main(int argc, char **argv)
                         static_cast<long long>(f.bytes.size()), f.crcGood ? "good" : "BAD",
                         f.bytes.left(48).toHex(' ').constData());
         }
+        for (; pagesShown < pages.pagesWritten().size(); ++pagesShown)
+            std::printf("page %d written\n", pages.pagesWritten()[pagesShown] + 1);
         if (mechanism.complete() && mechanism.packetsTaken() != shownTaken) {
             shownTaken = mechanism.packetsTaken();
             std::printf("mechanism picture %d x %d, length %d, whole\n", mechanism.picture().width(),

@@ -236,6 +236,7 @@ TEST_F(PageImage, SlotOfExactlyOnePacketGetsAnEmptySecondPacket)
 
 TEST_F(PageImage, TableValueThatDoesNotFitStopsTheBuildAtTheLastBand)
 {
+    m.pages.Varning_Num_Block = 5; // bound to a block, but to none of its outputs
     m.pages.Varning_Num_OUT = -1;
     PageData d = build(filled(800, 480, qRgb(0, 0, 0)));
     EXPECT_EQ(d.error, PageBuildError::OutOfMemory);

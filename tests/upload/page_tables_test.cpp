@@ -178,6 +178,16 @@ TEST_F(PageElementTables, UnusedPageLongLayout)
     EXPECT_EQ(r.image.mid(3156, 3580 - 3156), QByteArray(3580 - 3156, 0));
 }
 
+TEST_F(PageElementTables, BannerWithoutBlockOrOutputGoesOutAsOutputZero)
+{
+    m.pages.Varning_Num_Block = 0;
+    m.pages.Varning_Num_OUT = -1;
+    const Written r = write(6, 0);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.at(2772), 0);
+    EXPECT_EQ(r.at(2773), 0);
+}
+
 TEST_F(PageElementTables, UnusedPageShortLayoutHasNoMechanismsBannerOrFiller)
 {
     m.pages.Varning_Num_OUT = -1; // not written in this layout, so no failure
@@ -421,7 +431,8 @@ TEST_F(PageElementTables, ValuesThatDoNotFitStopTheTables)
     };
     // clang-format off
     const std::vector<Case> cases = {
-        {"banner without output", [](auto &t) { t.Varning_Num_OUT = -1; }, true, false},
+        {"banner bound to a block without output",
+         [](auto &t) { t.Varning_Num_Block = 5; t.Varning_Num_OUT = -1; }, true, false},
         {"banner block 300", [](auto &t) { t.Varning_Num_Block = 300; }, true, false},
         {"level scale above 65535", [](auto &t) { t.Level_Scale(0, 4) = 65536; }, true, true},
         {"negative level scale", [](auto &t) { t.Level_Scale(0, 4) = -1; }, true, true},

@@ -1,0 +1,274 @@
+// Whole pages written into the controller simulator through the real link,
+// over a socat pseudo-terminal pair (COM2) and over loopback TCP, with the
+// sender driven as the page upload's timer drives it.
+
+#include "project/startup.h"
+#include "support/page_fixture.h"
+#include "support/sender_driver.h"
+#include "support/simulator.h"
+#include "support/simulator_pages.h"
+#include "support/simulator_pty.h"
+#include "upload/controller_link.h"
+#include "upload/packet_sender.h"
+#include "upload/page_build.h"
+#include "upload/page_range.h"
+
+#include <gtest/gtest.h>
+
+namespace pelmora {
+namespace {
+
+using End = PacketSender::End;
+using test::ControllerSimulator;
+using test::PageController;
+using test::PtyPair;
+using test::ReplyFault;
+using test::ScopedEnv;
+using test::SenderDriver;
+
+enum class Transport { Pty, Tcp };
+
+class PageUploadTo : public ::testing::TestWithParam<Transport> {
+protected:
+    void SetUp() override
+    {
+        startUpModel(m);
+        m.settings.Format_Version = 6;
+        m.settings.Stranica_Count = 16;
+        m.settings.Num_Net = 2;
+        test::placeDemoPageElements(m);
+        controller.address = 2;
+        if (GetParam() == Transport::Pty) {
+            pty = std::make_unique<PtyPair>();
+            ASSERT_TRUE(pty->ok()) << pty->error().toStdString();
+            com2 = std::make_unique<ScopedEnv>("PELMORA_COM2", pty->linkEnd());
+            ASSERT_TRUE(sim.openSerial(pty->controllerEnd())) << sim.serialError().toStdString();
+            m.settings.Num_COM_Link = 2;
+            ASSERT_TRUE(link.openSerialOnDemand(2)) << link.serialError().toStdString();
+        } else {
+            ASSERT_TRUE(sim.listenTcp());
+            m.settings.Num_COM_Link = 9;
+            m.settings.T_Zapyt = 40;
+            link.connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
+            ASSERT_TRUE(ControllerSimulator::waitFor([&] { return link.clientConnected() && sim.tcpPeerConnected(); }));
+        }
+        driver = std::make_unique<SenderDriver>(sender, link, m.settings.Num_COM_Link);
+    }
+
+    // Builds page `page` and sends it to its end.
+    page::PageUpload write(int page)
+    {
+        page::PageUpload u = page::buildPageUpload(m, page);
+        EXPECT_TRUE(u.ok()) << u.message.toStdString();
+        driver->start(u.rows(), m.settings.T_Zapyt);
+        EXPECT_TRUE(driver->runToEnd(60000)) << "the upload did not end";
+        return u;
+    }
+
+    // Faults for the replies from the n-th on (0-based).
+    void faultFrom(int n, const std::vector<ReplyFault> &faults)
+    {
+        sim.nextFaults.assign(static_cast<std::size_t>(n), ReplyFault());
+        sim.nextFaults.insert(sim.nextFaults.end(), faults.begin(), faults.end());
+    }
+
+    void expectPageArrived(int page, const page::PageUpload &u)
+    {
+        EXPECT_TRUE(controller.problems().isEmpty()) << controller.problems().join(QStringLiteral("; ")).toStdString();
+        ASSERT_TRUE(controller.complete(page));
+        // The picture, pixel by pixel after quantising.
+        const std::vector<int> got = controller.pixels(page);
+        ASSERT_EQ(got.size(), 800u * 480u);
+        int differing = 0;
+        for (int y = 0; y < 480; ++y)
+            for (int x = 0; x < 800; ++x) {
+                const QRgb c = u.picture.pixel(x, y);
+                const int expected = page::Color_To_444(qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16));
+                if (got[static_cast<std::size_t>(y * 800 + x)] != expected && differing++ < 5)
+                    ADD_FAILURE() << "pixel " << x << "," << y;
+            }
+        EXPECT_EQ(differing, 0);
+        // The element tables, byte by byte.
+        QByteArray tables(page::tableWrittenLength(6), '\0');
+        ASSERT_TRUE(page::writeElementTables(m, page, 6, tables, 0));
+        EXPECT_EQ(controller.tables(page), tables);
+    }
+
+    ProjectModel m;
+    std::unique_ptr<PtyPair> pty;
+    std::unique_ptr<ScopedEnv> com2;
+    ControllerSimulator sim;
+    PageController controller{sim};
+    ControllerLink link;
+    PacketSender sender{m.link};
+    std::unique_ptr<SenderDriver> driver;
+};
+
+TEST_P(PageUploadTo, DemoPageArrivesAsDrawnWithItsTables)
+{
+    const page::PageUpload u = write(0);
+    ASSERT_FALSE(driver->steps().empty());
+    const PacketSender::Result &last = driver->last();
+    EXPECT_EQ(last.end, End::Done);
+    EXPECT_TRUE(last.message.isEmpty());
+    EXPECT_EQ(last.errors, 0);
+    EXPECT_EQ(static_cast<int>(driver->steps().size()), u.packetCount() + 1);
+    EXPECT_EQ(driver->timeouts(), 0); // every step followed its reply
+    EXPECT_EQ(static_cast<int>(controller.packets().size()), u.packetCount());
+    EXPECT_EQ(controller.pagesWritten(), std::vector<int>{0});
+    EXPECT_TRUE(sim.unframed().isEmpty());
+    expectPageArrived(0, u);
+}
+
+TEST_P(PageUploadTo, AtWireSpeedEveryReplyComesWithinItsWait)
+{
+    if (GetParam() == Transport::Tcp)
+        GTEST_SKIP() << "a line speed is emulated on the serial link only";
+    // A page takes longer on the line than the written 50 ms a packet: every
+    // reply must still be judged for its own packet.
+    sim.lineBaud = PacketSender::kSerialBaud;
+    const page::PageUpload u = write(5);
+    EXPECT_EQ(u.packetCount(), 52);
+    EXPECT_EQ(driver->last().end, End::Done);
+    EXPECT_EQ(driver->last().errors, 0);
+    EXPECT_EQ(driver->timeouts(), 0);
+    EXPECT_EQ(controller.packets().size(), 52u);
+    expectPageArrived(5, u);
+}
+
+TEST_P(PageUploadTo, RangeThreeToFiveWritesThreePages)
+{
+    ASSERT_FALSE(page::startPageRange(m, 2, 4).has_value());
+    std::vector<page::PageUpload> uploads;
+    for (int guard = 0; guard < 5; ++guard) {
+        uploads.push_back(write(m.pages.Num_Stranica_SCADA));
+        ASSERT_EQ(driver->last().end, End::Done);
+        if (!page::pageRangeStep(m))
+            break;
+    }
+    EXPECT_EQ(controller.pagesWritten(), (std::vector<int>{2, 3, 4}));
+    EXPECT_EQ(m.link.Save_n_Stranica_Flag, 0);
+    EXPECT_EQ(m.pages.Num_Stranica_SCADA, 4);
+    ASSERT_EQ(uploads.size(), 3u);
+    for (int i = 0; i < 3; ++i)
+        expectPageArrived(2 + i, uploads[static_cast<std::size_t>(i)]);
+}
+
+TEST_P(PageUploadTo, BadRepliesAreAnsweredByTheSamePacket)
+{
+    struct Case {
+        const char *what;
+        ReplyFault fault;
+    };
+    ReplyFault badCrc, badStatus, shortReply, slow;
+    badCrc.badCrc = true;
+    badStatus.status = 3;
+    shortReply.length = 4;
+    slow.delayMs = 20; // well within the wait
+    const Case cases[] = {{"bad checksum", badCrc}, {"bad status", badStatus}, {"short reply", shortReply}};
+    for (const Case &c : cases) {
+        controller.clear();
+        sim.clearRecords();
+        // The reply to the 11th packet is bad; the one to the last packet too
+        // (reply number packets, after the one resend).
+        const int packets = page::buildPageUpload(m, 1).packetCount();
+        std::vector<ReplyFault> faults(static_cast<std::size_t>(packets + 1 - 10), ReplyFault());
+        faults.front() = c.fault;
+        faults.back() = c.fault;
+        faultFrom(10, faults);
+        const page::PageUpload u = write(1);
+        EXPECT_EQ(driver->last().end, End::Done) << c.what;
+        EXPECT_EQ(driver->last().errors, 2) << c.what;
+        const auto &got = controller.packets();
+        ASSERT_EQ(static_cast<int>(got.size()), u.packetCount() + 2) << c.what;
+        EXPECT_EQ(got[10].number, got[11].number) << c.what;
+        EXPECT_EQ(got[10].band, got[11].band) << c.what;
+        EXPECT_TRUE(got[got.size() - 2].last && got.back().last) << c.what;
+        expectPageArrived(1, u);
+    }
+    // A reply that is slow but within the wait is no bad reply.
+    controller.clear();
+    faultFrom(5, {slow, slow, slow});
+    const page::PageUpload u = write(1);
+    EXPECT_EQ(driver->last().end, End::Done);
+    EXPECT_EQ(driver->last().errors, 0);
+    expectPageArrived(1, u);
+}
+
+TEST_P(PageUploadTo, ReplyLaterThanTheWaitCountsAsBadAndThePacketGoesAgain)
+{
+    ReplyFault late;
+    late.delayMs = 1200; // longer than every wait of either link
+    faultFrom(3, {late});
+    const page::PageUpload u = write(0);
+    EXPECT_EQ(driver->last().end, End::Done);
+    EXPECT_GE(driver->last().errors, 1);
+    EXPECT_GE(driver->timeouts(), 1);
+    ASSERT_GE(controller.packets().size(), 5u);
+    EXPECT_EQ(controller.packets()[3].number, controller.packets()[4].number);
+    expectPageArrived(0, u);
+}
+
+TEST_P(PageUploadTo, ControllerThatKeepsRefusingEndsTheTransfer)
+{
+    struct Case {
+        const char *what;
+        ReplyFault fault;
+        const char16_t *message;
+    };
+    ReplyFault badCrc, badStatus;
+    badCrc.badCrc = true;
+    badStatus.status = 1;
+    const Case cases[] = {
+        {"bad checksums", badCrc, u"Помилка контрольної суми підтвердження!!!"},
+        {"bad status", badStatus, u"Помилка контрольної суми запису даних!!!"},
+    };
+    for (const Case &c : cases) {
+        controller.clear();
+        faultFrom(2, std::vector<ReplyFault>(8, c.fault));
+        write(0);
+        const PacketSender::Result &last = driver->last();
+        EXPECT_EQ(last.end, End::GaveUp) << c.what;
+        EXPECT_EQ(last.message, QString::fromUtf16(c.message)) << c.what;
+        EXPECT_EQ(last.errors, 8) << c.what;
+        // Packets 1 and 2, then packet 3 eight times.
+        ASSERT_EQ(controller.packets().size(), 10u) << c.what;
+        EXPECT_EQ(controller.packets().back().number, 3) << c.what;
+        EXPECT_FALSE(controller.complete(0)) << c.what;
+        EXPECT_EQ(m.link.Send_Error_Count, 0);
+    }
+}
+
+TEST_P(PageUploadTo, SilentControllerGivesEightBadRepliesAndTheChecksumMessage)
+{
+    if (GetParam() == Transport::Tcp)
+        GTEST_SKIP() << "TCP waits grow to over a second: the serial link shows the same in a second";
+    sim.fault.silent = true;
+    write(0);
+    const PacketSender::Result &last = driver->last();
+    EXPECT_EQ(last.end, End::GaveUp);
+    EXPECT_EQ(last.message, QStringLiteral("Помилка контрольної суми підтвердження!!!"));
+    EXPECT_EQ(driver->steps().size(), 9u);
+    EXPECT_EQ(driver->timeouts(), 8);
+    EXPECT_EQ(controller.packets().size(), 8u);
+    EXPECT_TRUE(link.serialIsOpen()); // the port stays open
+}
+
+TEST_P(PageUploadTo, LinkThatFailsEndsWithThePortMessage)
+{
+    if (GetParam() == Transport::Pty)
+        link.closeSerial();
+    else
+        link.closeClient();
+    write(0);
+    const PacketSender::Result &last = driver->last();
+    EXPECT_EQ(last.end, End::PortFailure);
+    EXPECT_EQ(last.message, QStringLiteral("Немає відповіді. Помилка порту!!!"));
+    EXPECT_TRUE(controller.packets().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, PageUploadTo, ::testing::Values(Transport::Pty, Transport::Tcp),
+                         [](const auto &info) { return info.param == Transport::Pty ? "Pty" : "Tcp"; });
+
+} // namespace
+} // namespace pelmora
