@@ -41,7 +41,7 @@ void startUpModel(ProjectModel &m)
         }
     // 14.
     p.Num_Stranica_SCADA = 0;
-    s.Name_Schema = QStringLiteral("Пусто");
+    s.Name_Schema = kNoSchema;
     // 16. the catalogue's types; then the capacity of the start-up version.
     fillCatalogueTypes(m.catalogue, s.Alg_Name_Count);
     applyVersionCapacity(m, s.Format_Version);
