@@ -83,8 +83,8 @@ void BM_DemoSchemaUploadAt115200Baud(benchmark::State &state)
     for (const QByteArray &f : frames.frame)
         bytes += f.size();
     const double wireMs = sim.wireMs(bytes + SchemaStepper::kReplyBytes);
-    const double writtenWaitsMs = 9 * SchemaStepper::kSerialTick + SchemaStepper::kSerialAfterValues +
-                                  SchemaStepper::kSerialAfterTexts;
+    const double writtenWaitsMs =
+        9 * SchemaStepper::kSerialTick + SchemaStepper::kSerialAfterValues + SchemaStepper::kSerialAfterTexts;
 
     // Timer_05 and its tick handler, as the menu item sets them up.
     SchemaStepper stepper(m.link);
