@@ -71,6 +71,7 @@ QString actionTarget(int b0, int b1)
     case 25: return QStringLiteral("ROUND_SP") + num(a) + QStringLiteral(" = ");
     case 26: return QStringLiteral("LIM_MIN_SP") + num(a) + QStringLiteral(" = ");
     case 27: return QStringLiteral("LIM_MAX_SP") + num(a) + QStringLiteral(" = ");
+    case 28: return QStringLiteral("SUM_SP") + num(a) + QStringLiteral(" = ");
     case 29: return QStringLiteral("SP") + num(a) + QStringLiteral(" &= ");
     case 30: return QStringLiteral("SP") + num(a) + QStringLiteral(" |= ");
     default: return {};
@@ -113,10 +114,12 @@ QString sourceOperand(int c0, int c1)
     case 24: return QStringLiteral("TIMER") + n4 + timerUnitText(c1 % 64);
     case 25: return QStringLiteral("ABS_SP") + x;
     case 26: return QStringLiteral("SQRT_SP") + x;
+    case 27: return QStringLiteral("LOCK_") + num(c1); // the digit as written, not minus one
     case 28: return QStringLiteral("MIN_SP") + n16 + QStringLiteral("_") + m16;
     case 29: return QStringLiteral("MAX_SP") + n16 + QStringLiteral("_") + m16;
     case 30: return QStringLiteral("SUM_SP") + n16 + QStringLiteral("_") + m16;
-    case 31: return QStringLiteral("BYTE") + num(c0 % 4) + QStringLiteral("_") + num(c1);
+    // BYTEk_w: byte k of 0..7 in the low three bits, neither number minus one.
+    case 31: return QStringLiteral("BYTE") + num(c0 % 8) + QStringLiteral("_") + num(c1);
     default: return {};
     }
 }

@@ -17,10 +17,10 @@ QString operatorText(int code);
 QString bitCodeText(int code);
 
 // Target part of an action from its bytes 0 and 1, with the assignment sign
-// ("OUT3 = ", "SI(SP2) += "); empty for the codes without a target.
+// ("OUT3 = ", "SI(SP2) += ", "SUM_SP5 = "); empty for the codes without a target.
 QString actionTarget(int b0, int b1);
 
-// Source operand from its two bytes ("INP5", "-5", "TIMER4_M", "BYTE2_7");
+// Source operand from its two bytes ("INP5", "-5", "TIMER4_M", "BYTE7_255", "LOCK_3");
 // empty for the classes without a text. Also the compared operand of a condition.
 QString sourceOperand(int c0, int c1);
 

@@ -8,7 +8,9 @@
 // '.' and ',' as the decimal separator.
 //
 // Reading goes into a staging model and checks the whole file first; only a
-// file read to its end is adopted into the open project.
+// file read to its end is adopted into the open project: every marker where
+// the layout puts it, a comments section either whole or left out, and no
+// line after the last section.
 
 #include "core/model/project_model.h"
 #include "project/format_version.h"
@@ -60,7 +62,8 @@ struct ReadResult {
 // the open project: what the file does not carry (pages above its count, the
 // project-wide values of a version-1 file, the comments a short comments
 // section leaves out) keeps the open project's values. `currentDir` is the
-// folder the netlist name is looked up in.
+// folder the netlist name is looked up in; an empty netlist line names no
+// netlist (kNoSchema), so that saving writes it back empty.
 ReadResult readProjectFile(const QByteArray &bytes, ProjectModel &staging, const QString &currentDir);
 
 // Makes a file read by readProjectFile the open project. The parameter pools

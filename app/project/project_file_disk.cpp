@@ -68,10 +68,13 @@ ReadResult openProjectFile(const QString &path, ProjectModel &staging, const QSt
 CopyResult copyProjectFiles(const ProjectModel &m, const QString &folder)
 {
     CopyResult result;
+    // A project that names no netlist has none to copy.
     const QString &schema = m.settings.Name_Schema;
-    const auto netlistName = backslashName(schema);
-    if (!netlistName || !copyOver(schema, inFolder(folder, *netlistName)))
-        result.failed << schema;
+    if (schema != kNoSchema) {
+        const auto netlistName = backslashName(schema);
+        if (!netlistName || !copyOver(schema, inFolder(folder, *netlistName)))
+            result.failed << schema;
+    }
     const int N = m.settings.Stranica_Count;
     for (int p = 0; p <= N - 1; ++p) {
         const QString &name = m.pages.Stranica_Fon_Name(p);

@@ -26,7 +26,8 @@ ReadResult openProjectFile(const QString &path, ProjectModel &staging, const QSt
 // Copies the schema netlist and the page background pictures into `folder`,
 // under the names the project file gives them. Each copy that fails is named
 // in the result; the others are still made. A file already in place (the
-// source is the destination) is left alone.
+// source is the destination) is left alone, and a project that names no
+// netlist copies none.
 struct CopyResult {
     QStringList failed; // the source paths (or names) that could not be copied
 };

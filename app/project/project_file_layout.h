@@ -13,12 +13,14 @@
 //                        number (a line without one reads as 0)
 //   real(v)              a single-precision line (" .5 ")
 //   X(v)                 a text line
-//   marker(text)         a fixed line that readers skip unchecked
+//   marker(text)         a fixed line; a reader refuses a file where it is
+//                        not the line the layout puts there
 //   record(page, label, slot)
-//                        a record marker "Сторінка SCADA  - " page label slot
+//                        a record marker "Сторінка SCADA  - " page label slot,
+//                        checked by a reader like a marker
 //   reserve()            a reserve line of a mechanism record ("Reserv")
-//   tolerant(f)          runs f; a reader stops the section quietly on an
-//                        error inside it (the comments section may be short)
+//   tolerant(f)          runs f; a reader skips it when the file ends before
+//                        it (the comments section may be left out)
 // and the constant Io::reading. The few places where the two directions
 // differ are spelled out with `if constexpr (Io::reading)`.
 

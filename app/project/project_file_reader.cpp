@@ -23,6 +23,8 @@ const QString kEnded = QStringLiteral("файл закінчується ран�
 const QString kNotANumber = QStringLiteral("рядок не є числом");
 const QString kOutOfRange = QStringLiteral("число не вміщується у своє поле");
 const QString kBadType = QStringLiteral("тип блоку поза межами 0..50");
+const QString kMisplaced = QStringLiteral("рядок розмітки не на своєму місці, вміст зсунуто");
+const QString kTrailing = QStringLiteral("після останнього розділу є зайві рядки");
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
@@ -115,17 +117,30 @@ public:
             *keepText = line.toString();
     }
     void X(QString &v) { v = next().toString(); }
-    void marker(const char16_t *) { next(); }
-    void marker(const QString &) { next(); }
-    void record(int, const char16_t *, int) { next(); }
+    // Section and record markers must stand where the layout puts them: a
+    // line lost or added before one shifts every value after it.
+    void marker(const char16_t *text) { expect(QStringView(text)); }
+    void marker(const QString &text) { expect(text); }
+    void record(int first, const char16_t *label, int second)
+    {
+        QString text = QString::fromUtf16(kRecordPrefix);
+        text += QString::number(first);
+        text += QStringView(label);
+        text += QString::number(second);
+        expect(text);
+    }
     void reserve() { next(); }
+    // The comments section may be left out, but one that begins must be whole.
     template <class F> void tolerant(F f)
     {
-        try {
+        if (!atEnd())
             f();
-        } catch (const ReadStop &) {
-            // a short or damaged section ends here; what was read stays
-        }
+    }
+    // Only a file read to its end is taken: nothing may follow the last section.
+    void finish()
+    {
+        if (!atEnd())
+            throw ReadStop{kTrailing};
     }
 
     void header(ProjectModel &m)
@@ -164,7 +179,12 @@ public:
         m.pages.Num_Stranica_SCADA = 0;
     }
 
-    void netlistName(ProjectModel &m) { m.settings.Name_Schema = inFolder(dir_, next().toString()); }
+    // An empty line names no netlist (the folder alone is none).
+    void netlistName(ProjectModel &m)
+    {
+        const QString line = next().toString();
+        m.settings.Name_Schema = line.isEmpty() ? kNoSchema : inFolder(dir_, line);
+    }
 
     void blockType(std::uint8_t &t)
     {
@@ -177,6 +197,15 @@ public:
     void reportValue(std::int16_t &v) { store(v, std::fabs(leading()), 0, std::numeric_limits<std::int16_t>::max()); }
 
 private:
+    bool atEnd() const { return pos_ >= text_.size(); }
+    void expect(QStringView text)
+    {
+        QStringView line = next();
+        while (!line.isEmpty() && isBlank(line.back()))
+            line.chop(1);
+        if (line != text)
+            throw ReadStop{kMisplaced};
+    }
     QStringView next()
     {
         const qsizetype n = text_.size();
@@ -259,6 +288,7 @@ ReadResult readProjectFile(const QByteArray &bytes, ProjectModel &staging, const
     Reader r(text, currentDir);
     try {
         walkProjectFile(r, staging);
+        r.finish();
     } catch (const ReadStop &stop) {
         result.line = r.lineNumber();
         result.reason = stop.reason;

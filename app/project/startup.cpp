@@ -34,7 +34,7 @@ void startUpModel(ProjectModel &m)
             p.Text_Signal_Font_Size(pg, n) = 10;
         }
     p.Num_Stranica_SCADA = 0;
-    s.Name_Schema = QStringLiteral("Пусто");
+    s.Name_Schema = kNoSchema;
     // The catalogue's types; then the capacity of the start-up version.
     fillCatalogueTypes(m.catalogue, s.Alg_Name_Count);
     applyVersionCapacity(m, s.Format_Version);

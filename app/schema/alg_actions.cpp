@@ -32,7 +32,7 @@ void Compile_Bit_List(ProjectModel &m, int L, int C, int R, int T, int V, int F)
     // Marks item k + 1; false (after the report) for an item the block cannot hold.
     auto mark = [&](std::int32_t k) {
         if (k >= kListItems) {
-            reportStepError(alg, msg::actionError);
+            reportStepError(alg, msg::bitListError);
             return false;
         }
         stepByte(alg, R + k / 4) |= static_cast<std::uint8_t>(code << (2 * (k % 4)));

@@ -68,6 +68,10 @@ private:
     std::vector<std::pair<long long, float>> values_;
 };
 
+// An error the import has already reported in a message: it ends the import
+// with the block's program as it was, and nothing more is said.
+struct ReportedStop {};
+
 class FlowchartImport {
 public:
     explicit FlowchartImport(ProjectModel &m) : m_(m), alg_(m.alg) {}
@@ -75,9 +79,10 @@ public:
 
 private:
     bool read(const QString &fileName);
+    bool hasStartMarker() const;
     void reset();
     void lineLoop();
-    bool linkNet(int line);
+    void linkNet(int line);
     void compileComponent(const QString &entry);
     void compileBranch(int linkSlot, double blockNumber, const BranchCalls &calls);
     int stepEnteringBlock(int linkSlot, double blockNumber) const;
@@ -98,6 +103,10 @@ bool FlowchartImport::run(const QString &fileName)
 {
     if (!read(fileName))
         return false;
+    if (!hasStartMarker()) {
+        showMessage(msg::noStartMarker, MsgIcon::Critical);
+        return false;
+    }
 
     Rollback rollback(m_);
     const long long base = m_.schema.Parametr_Name_Start(m_.settings.Num_Block_Edit);
@@ -114,17 +123,22 @@ bool FlowchartImport::run(const QString &fileName)
             return false;
         }
         texts = storedTexts(base, capacity);
+    } catch (const ReportedStop &) {
+        rollback.restore();
+        return false;
     } catch (const std::exception &) {
         rollback.restore();
         showMessage(msg::attributes + current_);
         return false;
     }
 
-    // Only now the block's program is replaced.
+    // Only now the block's program is replaced. The stored program record
+    // holds it too, as after opening a project, so a later schema import
+    // puts it back into the block instead of an empty one.
     for (long long j = base; j < base + capacity; ++j)
         m_.schema.Parametr_Name(j) = texts(j);
     for (int j = 0; j < m_.settings.Alg_Name_Count && j <= m_.schema.ALGORITHM_Parametr.hi2; ++j)
-        m_.schema.ALGORITHM_Parametr(0, j) = QStringLiteral("0");
+        m_.schema.ALGORITHM_Parametr(0, j) = j < capacity ? texts(base + j) : QStringLiteral("0");
     showWarnings();
     return true;
 }
@@ -157,6 +171,18 @@ bool FlowchartImport::read(const QString &fileName)
     return true;
 }
 
+// A flowchart begins at its start component S; a file without one (the schema
+// netlist chosen by mistake, say) holds no program.
+bool FlowchartImport::hasStartMarker() const
+{
+    for (int line = 1; line < count_; ++line) {
+        const QString &e = alg_.Alg_NetList_Line(line);
+        if (e.startsWith(u"(compInst") && e.size() >= 12 && e.at(11) == u'S')
+            return true;
+    }
+    return false;
+}
+
 // The working tables start empty; the block's record is reset in the copy that is stored.
 void FlowchartImport::reset()
 {
@@ -174,18 +200,16 @@ void FlowchartImport::lineLoop()
     for (int line = count_; line >= 1; --line) {
         alg_.ALGORITHM_Line = line;
         const QString entry = alg_.Alg_NetList_Line(line);
-        if (entry.startsWith(u"(net ")) {
-            if (!linkNet(line))
-                return; // a net with two entries: what was linked so far is stored
-        } else if (entry.startsWith(u"(compInst")) {
+        if (entry.startsWith(u"(net "))
+            linkNet(line);
+        else if (entry.startsWith(u"(compInst"))
             compileComponent(entry);
-        }
     }
 }
 
-// Links the exits on the net that starts at `line` to its entry node.
-// Returns false when the net has two entries (reported).
-bool FlowchartImport::linkNet(int line)
+// Links the exits on the net that starts at `line` to its entry node. A net
+// with two entries is reported and ends the import.
+void FlowchartImport::linkNet(int line)
 {
     struct Node {
         QString letter;
@@ -204,26 +228,27 @@ bool FlowchartImport::linkNet(int line)
     if (at == line + kNetNodesMax + 1 && at < count_ && alg_.Alg_NetList_Line(at) != u")")
         longNets_ << netEntry;
 
-    // Pass 1: the net's entry node, the last pin-1 node; a second entry other than S is an error.
-    bool ok = true;
-    int c = 0;
+    // Pass 1: the net's entry node, its pin-1 node. The start marker S only
+    // starts the program and is never an entry, wherever the export lists it
+    // among the nodes (real exports list it after the steps). A second entry
+    // is an error.
+    bool twoEntries = false;
     const Node *entry = nullptr;
     for (const Node &n : nodes) {
-        if (n.pin != 1)
+        if (n.pin != 1 || n.letter == u"S")
             continue;
-        ++c;
-        if (n.letter != u"S" && c > 1) {
+        if (entry) {
             showMessage(msg::twoEntries + n.letter + QString::number(n.number) + QStringLiteral(" и ") + entry->letter +
                         QString::number(entry->number) + u' ' + netEntry);
-            ok = false;
+            twoEntries = true;
         }
-        if (n.letter == u"S")
-            c = 0;
         entry = &n;
     }
+    if (twoEntries)
+        throw ReportedStop{};
     // A net without an entry node links nothing.
     if (!entry)
-        return ok;
+        return;
 
     // Pass 2: the exits on the net lead to the entry node.
     const QString &D = entry->letter;
@@ -245,7 +270,6 @@ bool FlowchartImport::linkNet(int line)
                 setLink(kYesToBlock, n.number, d);
         }
     }
-    return ok;
 }
 
 void FlowchartImport::setLink(int slot, double component, double target)

@@ -54,6 +54,9 @@ inline const QString conditionNoOperator = QStringLiteral("Помилка умо
 inline const QString conditionNoClass = QStringLiteral("Помилка умови у блоку <АЛГОРИТМ>  крок A");
 inline const QString conditionParenthesis = QStringLiteral("Помилка у блоку <АЛГОРИТМ> умова А  крок A");
 inline const QString actionError = QStringLiteral("Помилка операції у блоку <АЛГОРИТМ>  крок A");
+// An output or flag list naming an item above 32.
+inline const QString bitListError =
+    QStringLiteral("Помилка списку виходів або прапорців (номер понад 32) у блоку <АЛГОРИТМ>  крок A");
 inline const QString operandError = QStringLiteral("Помилка у блоку <АЛГОРИТМ> умова В>  крок A");
 inline const QString timerUnit = QStringLiteral("Помилка TIMER_S_M_H крок A ");
 inline const QString operandParenthesisCondition = QStringLiteral("Помилка у блоку <АЛГОРИТМ> умова В  крок A");

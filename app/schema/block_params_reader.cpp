@@ -52,6 +52,16 @@ private:
         return start + k;
     }
 
+    // How many "(attr" lines the block has, from its first one on.
+    long long attributeLines() const
+    {
+        const long long start = s_.Attr_Start(b_);
+        long long n = 0;
+        while (start != 0 && s_.NetList_Line.inRange(start + n) && startsWith(s_.NetList_Line(start + n), u"(attr"))
+            ++n;
+        return n;
+    }
+
     void searchFailed() const { showMessage(u"Помилка параметра!!!Блок U"_s + QString::number(b_), MsgIcon::Critical); }
 
     // Attr_Col := the column after the third double quote among columns 5 to
@@ -191,6 +201,7 @@ private:
     }
 
     void readAI();
+    std::optional<int> readSensor();
     void readDO();
     void readRS4();
     void readPAN();
@@ -210,27 +221,54 @@ private:
     long long nameN_ = 0;  // Attr_Name_N
 };
 
-// Analog inputs: the network number, then per channel the sensor type and
-// its six values (scale min, scale max, offset, signal min, signal max,
-// filter), ordinals 0 to 28; the slot map lays them out as seven groups of
-// four channel values.
+// The sensor of the current ordinal's line: the index of the first sensor name
+// its four characters begin (a quote as the fourth character reads as a
+// blank); none when no name matches. The ordinal advances.
+std::optional<int> BlockReader::readSensor()
+{
+    findNum();
+    QString sensor = readChars(4);
+    if (sensor.size() < 4)
+        throw ImportStop{};
+    if (sensor.at(3) == u'"')
+        sensor[3] = u' ';
+    ++valueN_;
+    for (int k = 0; k <= 14; ++k)
+        if (c_.Sensor_Type_Names(k).left(sensor.size()) == sensor)
+            return k;
+    return std::nullopt;
+}
+
+// Analog inputs: the network number, then per channel the sensor type and its
+// values. The record holds seven groups of four channel values: V(1 + c) the
+// sensor of channel c, then scale min, scale max, offset, signal min, signal
+// max and filter at V(5 + c), V(9 + c), ..., V(25 + c).
+//
+// A block of 25 attribute lines is drawn with five values a channel (no
+// filter): its values go to their places in that record and the filter is 0.
+// Any other block is read with six values a channel, ordinals 0 to 28, which
+// the slot map lays out in the same record.
 void BlockReader::readAI()
 {
+    const bool fiveValues = attributeLines() == 25;
     networkNumber();
     for (int channel = 0; channel < 4; ++channel) {
-        findNum();
-        QString sensor = readChars(4);
-        if (sensor.size() < 4)
-            throw ImportStop{};
-        if (sensor.at(3) == u'"')
-            sensor[3] = u' ';
-        for (int k = 0; k <= 14; ++k)
-            if (c_.Sensor_Type_Names(k).left(sensor.size()) == sensor) {
-                setEntry(valueN_, k);
-                break;
-            }
-        ++valueN_;
-        numPairs(6);
+        const long long sensorOrdinal = valueN_;
+        const std::optional<int> sensor = readSensor();
+        if (!fiveValues) {
+            if (sensor)
+                setEntry(sensorOrdinal, *sensor);
+            numPairs(6);
+            continue;
+        }
+        if (sensor)
+            setV(1 + channel, *sensor);
+        for (int j = 0; j < 5; ++j) {
+            findNum();
+            setV(5 + 4 * j + channel, val(readView(7)));
+            ++valueN_;
+        }
+        setV(25 + channel, 0);
     }
     s_.Num_Block_AI = static_cast<std::int16_t>(b_);
 }

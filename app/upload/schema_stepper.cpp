@@ -4,12 +4,23 @@
 #include "upload/controller_link.h"
 #include "upload/controller_reply.h"
 
+#include <chrono>
+
 namespace pelmora {
 
 const char16_t *const kSchemaPortError = u"Помилка порту!!!";
 const char16_t *const kSchemaTransferError = u"Помилка передачі !!!";
 
 int SchemaStepper::serialWireMs(qsizetype bytes) { return static_cast<int>((bytes * 10 * 1000 + 115199) / 115200); }
+
+SchemaStepper::SchemaStepper(LinkState &state, Clock clock) : s_(state), clock_(std::move(clock))
+{
+    if (!clock_)
+        clock_ = [] {
+            using namespace std::chrono;
+            return static_cast<qint64>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+        };
+}
 
 int SchemaStepper::start(const std::array<QByteArray, 10> &frames, int linkKind, int requestPeriod)
 {
@@ -18,7 +29,8 @@ int SchemaStepper::start(const std::array<QByteArray, 10> &frames, int linkKind,
     // A timer period below 1 ms would never let the controller answer.
     requestPeriod_ = qMax(1, requestPeriod);
     tcpTableFailures_ = 0;
-    postponed_ = 0;
+    reply_.clear();
+    replyWait_ = 0;
     running_ = true;
     s_.Send_Error_Count = 0;
     s_.Schema_Step = 0;
@@ -56,10 +68,15 @@ SchemaStepper::Result SchemaStepper::tick(LinkIo &io)
 
     if (step <= 9) {
         const QByteArray &frame = frames_[step];
-        if (step == 8)
+        if (step == 8) {
             r.interval = interval(kSerialAfterValues, frame.size(), frame.size() - 5);
-        else if (step == 9)
-            r.interval = interval(kSerialAfterTexts, frame.size(), frame.size() - 5);
+        } else if (step == 9) {
+            // Nothing received so far can be the answer to the text frame.
+            io.read();
+            reply_.clear();
+            replyWait_ = interval(kSerialAfterTexts, frame.size(), frame.size() - 5);
+            r.interval = kReplyPoll;
+        }
         if (!io.send(frame)) {
             if (step == 0 || !tcp_) {
                 s_.Schema_Step = 0;
@@ -75,15 +92,37 @@ SchemaStepper::Result SchemaStepper::tick(LinkIo &io)
             s_.Schema_Step = 1;
             return r;
         }
+        if (step == 9)
+            sentAt_ = waitFrom_ = clock_();
         s_.Schema_Step = static_cast<std::int16_t>(step + 1);
         return r;
     }
+    return awaitReply(r, io);
+}
 
-    // Step 10: the reply, once everything sent has left for the line.
-    if (io.pendingOutput() > 0 && ++postponed_ < kReplyPostponeLimit)
-        return r;
+// Step 10, every kReplyPoll ms: the reply is judged once its five bytes are
+// in, or when the longest wait has passed since the text frame left. Bytes
+// that come while the text frame is still leaving cannot answer it and are
+// dropped; the wait starts again when it has left.
+SchemaStepper::Result SchemaStepper::awaitReply(Result r, LinkIo &io)
+{
+    const qint64 now = clock_();
+    const bool leaving = io.pendingOutput() > 0;
     const std::optional<QByteArray> received = io.read();
-    s_.Packet_Buffer = received.value_or(QByteArray());
+    if (received) {
+        if (!leaving)
+            reply_ += *received;
+        if (reply_.size() < kReplyBytes) {
+            if (leaving && now - sentAt_ < qint64(kReplyPostponeLimit) * replyWait_) {
+                waitFrom_ = now;
+                return r;
+            }
+            if (!leaving && now - waitFrom_ < replyWait_)
+                return r;
+        }
+    }
+    // A port that cannot be read any more is judged on what has come.
+    s_.Packet_Buffer = reply_;
     s_.Schema_Step = 11;
     const bool good = judgeControllerReply(s_) == ReplyVerdict::Good;
     return end(r, good ? QString() : QString::fromUtf16(kSchemaTransferError),

@@ -1,8 +1,15 @@
 #pragma once
 // The eleven steps of the schema upload as a state machine: each tick sends
-// one frame (steps 0 to 9) or reads and judges the controller's single reply
-// (step 10), and says what the timer and the window are to do next. The timer
-// and the link only drive it.
+// one frame (steps 0 to 9) or looks for and judges the controller's single
+// reply (step 10), and says what the timer and the window are to do next. The
+// timer and the link only drive it.
+//
+// The reply is the answer to the text frame (step 9): whatever was received
+// before that frame went out (a late reply of an earlier upload, answers to
+// the other frames) is dropped unread. After the text frame the reply step
+// looks for the reply every few milliseconds and judges it as soon as its
+// five bytes are in; the fixed wait after the text frame is only the longest
+// wait. The wait after the numeric frame (step 8) keeps its full length.
 
 #include "core/model/link_state.h"
 #include "core/services.h"
@@ -11,6 +18,7 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace pelmora {
@@ -28,10 +36,16 @@ public:
     // A table frame that cannot be sent over TCP is tried again from step 1
     // this many times in all before the upload gives up.
     static constexpr int kTcpTableSendTries = 3;
-    // Ticks the reply step waits for queued output to leave before it judges anyway.
+    // While the text frame has not all left, the reply step waits at most
+    // this many times its longest wait before it judges anyway.
     static constexpr int kReplyPostponeLimit = 30;
+    // How often the reply step looks for the reply, and how long the reply is.
+    static constexpr int kReplyPoll = 10;
+    static constexpr int kReplyBytes = 5;
 
-    explicit SchemaStepper(LinkState &state) : s_(state) {}
+    // A steady clock in milliseconds; tests give one of their own.
+    using Clock = std::function<qint64()>;
+    explicit SchemaStepper(LinkState &state, Clock clock = {});
 
     // Starts (or starts over) with the ten checked frames. Schema_Step := 0,
     // Send_Error_Count := 0. Returns the timer's first interval.
@@ -50,20 +64,30 @@ public:
     // One tick: performs step Schema_Step, then advances it.
     Result tick(LinkIo &io);
 
+    // The longest wait for the reply after the text frame of this run, in ms.
+    int replyWaitLimit() const { return replyWait_; }
+
     // Time the bytes take on a 115200 baud line (10 bits a byte), whole milliseconds up.
     static int serialWireMs(qsizetype bytes);
 
 private:
     Result end(Result r, const QString &message, MsgIcon icon);
+    Result awaitReply(Result r, LinkIo &io);
     int interval(int fixedSerial, qsizetype frameBytes, qsizetype areaBytes) const;
 
     LinkState &s_;
+    Clock clock_;
     std::array<QByteArray, 10> frames_{};
     bool running_ = false;
     bool tcp_ = false;
     int requestPeriod_ = 1;
     int tcpTableFailures_ = 0;
-    int postponed_ = 0;
+    // The reply step: what has come since the text frame left, the longest
+    // wait, when the text frame was sent and when the wait started.
+    QByteArray reply_;
+    int replyWait_ = 0;
+    qint64 sentAt_ = 0;
+    qint64 waitFrom_ = 0;
 };
 
 } // namespace pelmora

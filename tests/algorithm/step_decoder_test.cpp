@@ -3,8 +3,13 @@
 
 #include "algorithm/step_decoder.h"
 
+#include "project/startup.h"
+#include "schema/alg_actions.h"
+#include "support/flowchart_builder.h"
+
 #include <gtest/gtest.h>
 
+using namespace pelmora;
 using namespace pelmora::alg;
 
 namespace {
@@ -35,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ByteCase{168, 33, "TIMER2 = "}, ByteCase{176, 4, "WR_SP5 = "},
                       ByteCase{185, 0x12, "RD_SP18_SP3 = "}, ByteCase{192, 0, "CLR_SP1_SP1 = "},
                       ByteCase{200, 0, "ROUND_SP1 = "}, ByteCase{208, 6, "LIM_MIN_SP7 = "},
-                      ByteCase{216, 6, "LIM_MAX_SP7 = "}, ByteCase{224, 3, ""}, ByteCase{232, 3, "SP4 &= "},
+                      ByteCase{216, 6, "LIM_MAX_SP7 = "}, ByteCase{224, 3, "SUM_SP4 = "}, ByteCase{232, 3, "SP4 &= "},
                       ByteCase{247, 3, "SP4 |= "}, ByteCase{248, 3, ""}, ByteCase{300, 3, ""}, ByteCase{-5, 3, ""}));
 
 class SourceOperandTest : public ::testing::TestWithParam<ByteCase> {};
@@ -61,9 +66,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ByteCase{176, 1, "SI(SP1)*SP2"}, ByteCase{184, 1, "SI(SP1)/SP2"}, ByteCase{192, 193, "TIMER4_M"},
                       ByteCase{192, 0, "TIMER1_S"}, ByteCase{192, 2, "TIMER1_H"}, ByteCase{192, 3, "TIMER1"},
                       ByteCase{192, 4, "TIMER1"}, ByteCase{192, 9, "TIMER1"}, ByteCase{200, 0, "ABS_SP1"},
-                      ByteCase{208, 0, "SQRT_SP1"}, ByteCase{216, 1, ""}, ByteCase{224, 0x12, "MIN_SP2_3"},
+                      ByteCase{208, 0, "SQRT_SP1"}, ByteCase{216, 1, "LOCK_1"}, ByteCase{224, 0x12, "MIN_SP2_3"},
                       ByteCase{232, 0x12, "MAX_SP2_3"}, ByteCase{240, 0x12, "SUM_SP2_3"}, ByteCase{250, 7, "BYTE2_7"},
-                      ByteCase{256, 7, ""}, ByteCase{-8, 7, ""}));
+                      ByteCase{255, 255, "BYTE7_255"}, ByteCase{252, 0, "BYTE4_0"}, ByteCase{256, 7, ""},
+                      ByteCase{-8, 7, ""}));
 
 class ConditionHeadTest : public ::testing::TestWithParam<ByteCase> {};
 
@@ -119,6 +125,30 @@ TEST(ActionLine, TargetAndSourceTogether)
     EXPECT_EQ(actionTarget(72, 9) + sourceOperand(8, 250), QStringLiteral("SP10 += 250"));
     EXPECT_EQ(actionTarget(168, 1) + sourceOperand(192, 193), QStringLiteral("TIMER2 = TIMER4_M"));
     EXPECT_EQ(actionTarget(3, 1) + sourceOperand(16, 0), QStringLiteral("INP1"));
+}
+
+// What the action compiler stores reads back as the statement that went in.
+TEST(ActionLine, CompiledStatementsReadBackAsWritten)
+{
+    const char *statements[] = {"SUM_SP5 = BYTE7_255", "SP1 = LOCK_3", "OUT3 = BYTE0_12",
+                                "SUM_SP12 = SP2",      "SP10 += 250",  "TIMER2 = TIMER4_M"};
+    ProjectModel m;
+    startUpModel(m);
+    m.settings.Num_Block_Edit = 4;
+    constexpr int kLine = 50, kStep = 2, kRow = 26; // YES action 1
+    for (const char *statement : statements) {
+        test::FlowchartBranch b;
+        b.action1 = QString::fromLatin1(statement);
+        const QStringList lines = test::branchComponent(u'Y', 1, b);
+        for (int k = 0; k < lines.size(); ++k)
+            m.alg.Alg_NetList_Line(kLine + k) = lines[k];
+        m.alg.ALGORITHM_Line = kLine;
+        m.alg.Num_Step = kStep;
+        Compile_Action(m, 6, 21, 4, 251, kRow);
+        auto byte = [&](int r) { return static_cast<int>(m.alg.Step_Code(r, kStep - 1)); };
+        EXPECT_EQ(actionTarget(byte(kRow), byte(kRow + 1)) + sourceOperand(byte(kRow + 2), byte(kRow + 3)),
+                  QString::fromLatin1(statement));
+    }
 }
 
 } // namespace

@@ -148,7 +148,7 @@ TEST_F(StepViewerModel, ConditionLines)
         {{136, 0, 8, 3, 0}, "CALL GO", "RET"},
         {{144, 0, 8, 3, 0}, "RET", "RET"},
         {{24, 0, 0, 0, 12}, "if FLAG1 then", "then"}, // operator code without a sign, no operand
-        {{24, 0, 216, 1, 6}, "if FLAG1 AND  then", "then"}, // source class without a text
+        {{24, 0, 5, 1, 6}, "if FLAG1 AND  then", "then"},   // source class without a text
     };
     // clang-format on
     for (const Case &c : cases) {

@@ -270,8 +270,26 @@ TEST_F(ProjectMenuTest, AFileThatCannotBeReadLeavesTheOpenProjectAsItWas)
     ASSERT_GT(clock, 0);
     clockLines[clock + 1] = " 1 \r";
     const QByteArray pageless = clockLines.join('\n');
-    const QByteArray files[] = {good.left(good.size() / 2), typed77, pageless, QByteArray("\x01\x02garbage\r\n"),
-                                QByteArray()};
+    // Files whose contents a lost or added line has shifted.
+    const qsizetype algTexts = lines.indexOf(cp1251::encode(textsHeader(other.catalogue, 5, type::ALG)) + '\r');
+    const qsizetype comments = lines.indexOf(cp1251::encode(QString::fromUtf16(kCommentsMarker)) + '\r');
+    ASSERT_GT(algTexts, 0);
+    ASSERT_GT(comments, 0);
+    QList<QByteArray> shifted = good.split('\n');
+    shifted.removeAt(algTexts + 10);
+    QList<QByteArray> misplacedMarker = good.split('\n');
+    misplacedMarker[clock] = cp1251::encode(u"Сторінка SCADA  - 1Годинник - 1"_s) + '\r';
+    QList<QByteArray> shortComments = good.split('\n');
+    shortComments.erase(shortComments.begin() + comments + 40, shortComments.end() - 1);
+    const QByteArray files[] = {good.left(good.size() / 2),
+                                typed77,
+                                pageless,
+                                QByteArray("\x01\x02garbage\r\n"),
+                                QByteArray(),
+                                shifted.join('\n'),
+                                misplacedMarker.join('\n'),
+                                shortComments.join('\n'),
+                                good + " 0 \r\n"};
     int k = 0;
     for (const QByteArray &bytes : files) {
         const QString path = savedPath(u"bad%1.prt"_s.arg(k++));

@@ -4,6 +4,7 @@
 #include "core/cp1251.h"
 #include "project/format_version.h"
 #include "project/project_file.h"
+#include "project/project_file_disk.h"
 #include "project/project_file_layout.h"
 #include "project/startup.h"
 #include "support/project_fixture.h"
@@ -206,8 +207,9 @@ TEST(ProjectFileHeader, VersionAndPageCountFromTheFirstLine)
 TEST(ProjectFileHeader, CapacityIsTheSmallOneForUnknownCodes)
 {
     // A code of 7 keeps the version of the open project (6) but not its large
-    // ALGORITHM capacity.
-    QList<QByteArray> lines = linesOf(fileOf(6, 8, [](ProjectModel &m) { m.schema.Block_Type(5) = 0; }));
+    // ALGORITHM capacity: the file is read with the sections of version 6 and
+    // the counts of version 5.
+    QList<QByteArray> lines = linesOf(fileOf(5, 8));
     lines[0] = cp(QStringLiteral("7") + QString::fromUtf16(kHeader8));
     ProjectModel m = startedModel(); // version 6
     const ReadResult r = readProjectFile(joined(lines), m, kDir);
@@ -258,32 +260,30 @@ TEST(ProjectFileVersions, VersionOneHasNoMechanismsAndNoComments)
     EXPECT_EQ(m.pages.Parametr_Used(12, 1), (12 + 1) % 3 == 1 ? 1 : 0);
 }
 
-TEST(ProjectFileVersions, ShortCommentsSectionIsAccepted)
+TEST(ProjectFileVersions, CommentsSectionIsWholeOrLeftOut)
 {
     const QList<QByteArray> lines = linesOf(fileOf(3, 8));
     const qsizetype marker = lineIndex(lines, QString::fromUtf16(kCommentsMarker));
     ASSERT_GT(marker, 0);
-    // clang-format off
-    struct Case { qsizetype keep; int commentsRead; };
-    // clang-format on
-    // Up to the marker only, the marker alone, ten comments, all comments and half the flags.
-    const Case cases[] = {{marker, 0}, {marker + 1, 0}, {marker + 11, 10}, {marker + 1 + 1409 + 128, 1409}};
-    for (const Case &c : cases) {
-        ProjectModel m = startedModel();
-        for (int i = 0; i <= 2464; ++i)
-            m.alg.ALGORITHM_Comment(i) = QStringLiteral("старий");
-        m.alg.Alg_Group_Flag(1, 5) = 9;
-        const ReadResult r = readProjectFile(joined(lines.mid(0, c.keep)), m, kDir);
-        SCOPED_TRACE(c.keep);
-        ASSERT_TRUE(r.ok) << r.reason.toStdString();
-        for (int i = 1; i <= 1408; i += 7) {
-            if (i < c.commentsRead)
-                ASSERT_NE(m.alg.ALGORITHM_Comment(i), QStringLiteral("старий")) << i;
-            else
-                ASSERT_EQ(m.alg.ALGORITHM_Comment(i), QStringLiteral("старий")) << i;
-        }
-        EXPECT_EQ(m.alg.Alg_Group_Flag(1, 5), 9); // row 1 was not reached
-        EXPECT_EQ(m.pages.Stranica_Name(0), QStringLiteral("Сторінка «1»"));
+    // A file that ends before the section is read whole; the comments and
+    // flags keep what they held.
+    ProjectModel m = startedModel();
+    for (int i = 0; i <= 2464; ++i)
+        m.alg.ALGORITHM_Comment(i) = QStringLiteral("старий");
+    m.alg.Alg_Group_Flag(1, 5) = 9;
+    const ReadResult r = readProjectFile(joined(lines.mid(0, marker)), m, kDir);
+    ASSERT_TRUE(r.ok) << r.reason.toStdString();
+    EXPECT_EQ(m.alg.ALGORITHM_Comment(7), QStringLiteral("старий"));
+    EXPECT_EQ(m.alg.Alg_Group_Flag(1, 5), 9);
+    EXPECT_EQ(m.pages.Stranica_Name(0), QStringLiteral("Сторінка «1»"));
+
+    // A section that begins but stops early: the marker alone, ten comments,
+    // all comments and half the flags, all but the last flag.
+    for (qsizetype keep : {marker + 1, marker + 11, marker + 1 + 1409 + 128, qsizetype(lines.size() - 1)}) {
+        ProjectModel cut = startedModel();
+        const ReadResult short_ = readProjectFile(joined(lines.mid(0, keep)), cut, kDir);
+        EXPECT_FALSE(short_.ok) << keep;
+        EXPECT_EQ(short_.line, keep) << "stops where the file ends";
     }
 }
 
@@ -368,7 +368,9 @@ TEST(ProjectFileBad, TruncatedFilesCannotBeRead)
                               schema + 1104,
                               schema + 1130,
                               names + 2,
-                              comments - 1};
+                              comments - 1,
+                              comments + 1,
+                              comments + 300};
     for (qsizetype cut : cuts) {
         ProjectModel m = startedModel();
         const ReadResult r = readProjectFile(joined(lines.mid(0, cut)), m, kDir);
@@ -429,6 +431,59 @@ TEST(ProjectFileBad, ValuesThatCannotBeTakenStopTheReading)
         EXPECT_FALSE(r.reason.isEmpty()) << c.what;
         EXPECT_TRUE(unreadableMessage(r).contains(r.reason));
     }
+}
+
+// A line lost or added shifts every value after it; the markers after it are
+// then not where the layout puts them, or lines are left after the end.
+TEST(ProjectFileBad, ShiftedContentsAreRefused)
+{
+    const QList<QByteArray> good = linesOf(fileOf(6, 16));
+    const QString algTexts = textsHeader(startedModel().catalogue, 5, type::ALG);
+    const QString repTexts = textsHeader(startedModel().catalogue, 7, type::REP);
+    const qsizetype alg = lineIndex(good, algTexts), rep = lineIndex(good, repTexts);
+    const qsizetype signal = lineIndex(good, QStringLiteral("Сторінка SCADA  - 2Сигнал - 7"));
+    const qsizetype target = lineIndex(good, QStringLiteral("Сторінка SCADA  - 2Блок - 7"));
+    const qsizetype values = lineIndex(good, valuesHeader(startedModel().catalogue, 5, type::ALG));
+    const qsizetype comments = lineIndex(good, QString::fromUtf16(kCommentsMarker));
+    ASSERT_GT(alg, 0);
+    ASSERT_GT(rep, alg);
+    ASSERT_GT(signal, 0);
+    ASSERT_GT(target, 0);
+    ASSERT_GT(values, 0);
+    const QString misplaced = QStringLiteral("рядок розмітки не на своєму місці");
+    const QString trailing = QStringLiteral("після останнього розділу є зайві рядки");
+    struct Case {
+        const char *what;
+        std::function<void(QList<QByteArray> &)> damage;
+        qsizetype stopsAt; // the line (from 1) where reading stops
+        QString reason;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"a line lost inside the ALGORITHM texts", [&](auto &l) { l.removeAt(alg + 100); }, rep + 1, misplaced},
+        {"a line added to a transition record", [&](auto &l) { l.insert(target + 2, " 0 "); }, target + 7, misplaced},
+        {"a record marker of another slot", [&](auto &l) { l[signal] = cp(QStringLiteral("Сторінка SCADA  - 2Сигнал - 8")); },
+         signal + 1, misplaced},
+        {"a value added to the numeric records", [&](auto &l) { l.insert(values - 2, " 1.5 "); }, values + 1, misplaced},
+        {"a comment lost: a marker read as a comment", [&](auto &l) { l.removeAt(comments - 3); }, comments + 1, misplaced},
+        {"a line after the last section", [&](auto &l) { l.append(" 0 "); }, good.size(), trailing},
+        {"an empty line after the last section", [&](auto &l) { l.append(""); }, good.size(), trailing},
+    };
+    // clang-format on
+    for (const Case &c : cases) {
+        QList<QByteArray> lines = good;
+        c.damage(lines);
+        ProjectModel m = startedModel();
+        const ReadResult r = readProjectFile(joined(lines), m, kDir);
+        EXPECT_FALSE(r.ok) << c.what;
+        EXPECT_EQ(r.line, c.stopsAt) << c.what;
+        EXPECT_TRUE(r.reason.startsWith(c.reason)) << c.what << ": " << r.reason.toStdString();
+    }
+    // Markers with blanks after them are still where they belong.
+    QList<QByteArray> padded = good;
+    padded[signal] += "  ";
+    ProjectModel m = startedModel();
+    EXPECT_TRUE(readProjectFile(joined(padded), m, kDir).ok);
 }
 
 TEST(ProjectFileBad, RandomBytesAndMutatedFilesNeverCrashTheReader)
@@ -514,6 +569,28 @@ TEST(ProjectFileAdopt, PoolsStayExceptTheRs4TextsAndTheAlgorithmDataIsKept)
     EXPECT_EQ(live.alg.Alg_Size, 9000);
     EXPECT_EQ(live.alg.Step_Offset(1, 500), 18 + 500 % 7);
     EXPECT_EQ(live.alg.ALGORITHM_Comment(2463), QStringLiteral("Коментар 2463"));
+}
+
+TEST(ProjectFileSettings, AnEmptyNetlistLineNamesNoNetlistAndIsWrittenBackEmpty)
+{
+    // A project whose netlist path holds no folder writes an empty netlist line.
+    const QByteArray bytes = fileOf(6, 8, [](ProjectModel &m) { m.settings.Name_Schema = kNoSchema; });
+    ASSERT_EQ(linesOf(bytes)[6], QByteArray());
+    ProjectModel m = startedModel();
+    m.settings.Name_Schema = QStringLiteral("/projects/k1/old.net");
+    const ReadResult r = readProjectFile(bytes, m, kDir);
+    ASSERT_TRUE(r.ok) << r.reason.toStdString();
+    EXPECT_EQ(m.settings.Name_Schema, kNoSchema);
+    const WriteResult w = writeProjectFile(m);
+    ASSERT_TRUE(w.ok);
+    EXPECT_TRUE(w.bytes == bytes);
+    // Such a project has no netlist to copy next to the project file.
+    EXPECT_FALSE(copyProjectFiles(m, QStringLiteral("/nonexistent/pelmora")).failed.contains(kNoSchema));
+    // A named netlist is looked up in the folder.
+    QList<QByteArray> named = linesOf(bytes);
+    named[6] = "\\plant.net";
+    ASSERT_TRUE(readProjectFile(joined(named), m, kDir).ok);
+    EXPECT_EQ(m.settings.Name_Schema, kDir + QStringLiteral("/plant.net"));
 }
 
 TEST(ProjectFileSettings, TcpLinkKindsSetTheServerFlag)

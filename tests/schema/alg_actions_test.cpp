@@ -118,7 +118,7 @@ TEST_F(BranchLines, FlagListsAndNoBlocksUseTheirOwnRowsAndBits)
     EXPECT_EQ(parts(), 2);
 }
 
-TEST_F(BranchLines, ListItemAboveThirtyTwoIsReported)
+TEST_F(BranchLines, ListItemAboveThirtyTwoIsReportedAsAListError)
 {
     for (const char *items : {" 33", " 30-40"}) {
         ui().reset();
@@ -127,7 +127,8 @@ TEST_F(BranchLines, ListItemAboveThirtyTwoIsReported)
         place(b);
         EXPECT_THROW(list(kOutputsSet), TableIndexError) << items; // the step is 0 after the report
         ASSERT_EQ(ui().messages.size(), 1u);
-        EXPECT_EQ(ui().messages[0].text, QStringLiteral("Помилка операції у блоку <АЛГОРИТМ>  крок A3"));
+        EXPECT_EQ(ui().messages[0].text,
+                  QStringLiteral("Помилка списку виходів або прапорців (номер понад 32) у блоку <АЛГОРИТМ>  крок A3"));
         EXPECT_EQ(ui().messages[0].icon, MsgIcon::Critical);
         EXPECT_EQ(m.alg.Num_Step, 0);
         EXPECT_EQ(rows(row::YesFlag, 1), std::vector<int>{0}) << "nothing spilled into the flag block";

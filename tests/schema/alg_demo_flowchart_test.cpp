@@ -52,6 +52,19 @@ TEST_F(DemoFlowchart, CompilesIntoTheDemoSchemasAlgorithmBlock)
     EXPECT_EQ(m.alg.Alg_Size_Empty, 253 * 11);
 }
 
+TEST_F(DemoFlowchart, SchemaImportedAgainKeepsTheCompiledProgram)
+{
+    ProjectModel m;
+    startUpModel(m);
+    ASSERT_TRUE(importNetlistFile(m, kSchema));
+    m.settings.Num_Block_Edit = kAlgBlock;
+    ASSERT_TRUE(alg::Import_Algorithm_Netlist(m, kFlowchart));
+    ASSERT_EQ(storedProgram(m), kProgram);
+    ASSERT_TRUE(importNetlistFile(m, kSchema));
+    EXPECT_EQ(storedProgram(m), kProgram);
+    EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u'\n').toStdString();
+}
+
 class RightPressOnAlgorithmPicture : public test::WithFakes {
 protected:
     void SetUp() override

@@ -4,6 +4,7 @@
 #include "project/startup.h"
 #include "support/fake_services.h"
 #include "support/flowchart_builder.h"
+#include "support/netlist_builder.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -140,12 +141,15 @@ TEST_F(FlowchartImport, WorkedFlowchartLinksCompilesLaysOutAndStores)
     EXPECT_EQ(m.schema.Parametr_Name(kTexts + capacity - 1), QStringLiteral("0"));
     EXPECT_EQ(m.alg.Step_Code(0, 2), 32); // compiled all the same
     EXPECT_TRUE(otherBlockUntouched());
+    // The stored program record holds the program, as after opening a project.
+    for (int j = 0; j < capacity; ++j)
+        ASSERT_EQ(m.schema.ALGORITHM_Parametr(0, j), m.schema.Parametr_Name(kTexts + j)) << j;
 }
 
 TEST_F(FlowchartImport, EmptyFlowchartStoresNothingAndTakesElevenTextsPerStep)
 {
     m.schema.ALGORITHM_Parametr(0, 5) = QStringLiteral("12");
-    ASSERT_TRUE(Import_Algorithm_Netlist(m, file(FlowchartBuilder())));
+    ASSERT_TRUE(Import_Algorithm_Netlist(m, file(FlowchartBuilder().start())));
     EXPECT_EQ(m.alg.Alg_Size, 2816);
     EXPECT_EQ(m.alg.Alg_Size_Empty, 2816);
     EXPECT_EQ(record(0, 40), std::vector<int>(40, 0));
@@ -162,6 +166,7 @@ TEST_F(FlowchartImport, JumpToARecordAtThreeHundredIsStoredAsTwoBytes)
     branch.outputsSet = QStringLiteral(" 1");
     branch.action1 = QStringLiteral("OUT1 = 1");
     FlowchartBuilder b;
+    b.start();
     for (int s = 1; s <= 3; ++s) {
         b.step(s, QStringLiteral("INP1 = 1")).yes(s, branch);
         b.net({QStringLiteral("A%1.3").arg(s), QStringLiteral("Y%1.1").arg(s)});
@@ -180,7 +185,8 @@ TEST_F(FlowchartImport, BlockEnteredFromTwoStepsCompilesIntoTheLowerOne)
     FlowchartBranch y;
     y.outputsSet = QStringLiteral(" 2");
     FlowchartBuilder b;
-    b.step(1, QStringLiteral("INP1 = 1"))
+    b.start()
+        .step(1, QStringLiteral("INP1 = 1"))
         .step(2, QStringLiteral("INP2 = 1"))
         .step(3, QStringLiteral("INP3 = 1"))
         .yes(7, y)
@@ -194,14 +200,36 @@ TEST_F(FlowchartImport, BlockEnteredFromTwoStepsCompilesIntoTheLowerOne)
     EXPECT_EQ(record(19, 7), (std::vector<int>{8, 1, 8, 1, 0, 0, 30}));
 }
 
-TEST_F(FlowchartImport, StartMarkerAndNetWithoutEntryLinkNothing)
+TEST_F(FlowchartImport, StartMarkerIsNeverTheEntryOfItsNet)
+{
+    // Step 2's yes exit loops back to step 1 on the start net. Real exports
+    // list S after the step nodes; the order must not matter.
+    const std::vector<std::vector<const char *>> startNets = {
+        {"A1.1", "A2.3", "S.1"}, {"A1.1", "S.1", "A2.3"}, {"S.1", "A2.3", "A1.1"}};
+    for (const auto &startNet : startNets) {
+        ui().reset();
+        FlowchartBuilder b;
+        b.start().step(1, QStringLiteral("INP1 = 1")).step(2, QStringLiteral("INP2 = 1"));
+        b.net(QStringList{QString::fromLatin1(startNet[0]), QString::fromLatin1(startNet[1]),
+                          QString::fromLatin1(startNet[2])});
+        b.net({"A1.3", "A2.1"});
+        ASSERT_TRUE(Import_Algorithm_Netlist(m, file(b))) << startNet[0] << startNet[1] << startNet[2];
+        EXPECT_TRUE(ui().messages.empty());
+        EXPECT_EQ(m.alg.Step_Link(1, 2), 1); // A2's yes exit: A1
+        EXPECT_EQ(m.alg.Step_Link(1, 1), 2); // A1's yes exit: A2
+        // Step 2 is stored with its yes jump to step 1's record (position 0).
+        EXPECT_EQ(record(11, 11), (std::vector<int>{8, 1, 8, 1, 0, 0, 0, 0, 0, 0, 1}));
+    }
+}
+
+TEST_F(FlowchartImport, NetWithoutEntryLinksNothing)
 {
     FlowchartBuilder b;
     b.start()
         .step(1, QStringLiteral("INP1 = 1"))
         .step(2, QStringLiteral("INP1 = 1"))
-        .net({"A1.1", "S.1", "A2.3"}) // the start marker is the net's entry
-        .net({"A1.3", "A2.2"});       // two exits wired together, no entry
+        .net({"S.1", "A1.1"})
+        .net({"A1.3", "A2.2"}); // two exits wired together, no entry
     ASSERT_TRUE(Import_Algorithm_Netlist(m, file(b)));
     for (int slot = 1; slot <= 6; ++slot)
         for (int k = 0; k <= 3; ++k)
@@ -277,7 +305,7 @@ TEST_F(FlowchartImport, FailureWhileCompilingLeavesTheStoredProgram)
     for (const auto &c : cases) {
         ui().reset();
         FlowchartBuilder b;
-        b.step(1, QString::fromLatin1(c.condition)).step(2, QStringLiteral("INP1 = 1")).yes(2, setsSetpoint);
+        b.start().step(1, QString::fromLatin1(c.condition)).step(2, QStringLiteral("INP1 = 1")).yes(2, setsSetpoint);
         b.net({"A2.3", "Y2.1"}).net({"Y2.2", "A1.1"});
         EXPECT_FALSE(Import_Algorithm_Netlist(m, file(b))) << c.condition;
         EXPECT_EQ(ui().messageTexts(), c.messages) << c.condition;
@@ -290,7 +318,7 @@ TEST_F(FlowchartImport, BlockExitWiredToNoStepFailsWithoutADesignator)
     giveEarlierLayout();
     const Kept k = kept();
     FlowchartBuilder b;
-    b.step(1, QStringLiteral("INP1 = 1")).yes(1).net({"A1.3", "Y1.1"});
+    b.start().step(1, QStringLiteral("INP1 = 1")).yes(1).net({"A1.3", "Y1.1"});
     EXPECT_FALSE(Import_Algorithm_Netlist(m, file(b)));
     EXPECT_EQ(ui().messageTexts(), QStringList{QStringLiteral("Помилка -Attributes- блок ")});
     expectKept(k);
@@ -301,7 +329,7 @@ TEST_F(FlowchartImport, NumbersBeyondTheTablesFail)
     for (const char *node : {"A600.2", "A1.3"}) {
         ui().reset();
         FlowchartBuilder b;
-        b.step(1, QStringLiteral("INP1 = 1"));
+        b.start().step(1, QStringLiteral("INP1 = 1"));
         if (QByteArray(node) == "A1.3")
             b.step(300, QStringLiteral("INP1 = 1")).net({"A1.3", "A300.1"}); // a link above 255
         else
@@ -311,7 +339,7 @@ TEST_F(FlowchartImport, NumbersBeyondTheTablesFail)
     }
     ui().reset();
     FlowchartBuilder b;
-    b.step(501, QStringLiteral("INP1 = 1"));
+    b.start().step(501, QStringLiteral("INP1 = 1"));
     EXPECT_FALSE(Import_Algorithm_Netlist(m, file(b)));
     EXPECT_EQ(ui().messageTexts(), QStringList{QStringLiteral("Помилка -Attributes- блок A501")});
 }
@@ -330,17 +358,39 @@ TEST_F(FlowchartImport, ProgramThatDoesNotFitTheBlockIsRefused)
     expectKept(k);
 }
 
-TEST_F(FlowchartImport, NetWithTwoEntriesIsReportedAndWhatWasLinkedIsStored)
+TEST_F(FlowchartImport, NetWithTwoEntriesEndsTheImportWithTheProgramStoredBefore)
 {
+    ASSERT_TRUE(Import_Algorithm_Netlist(m, file(worked())));
+    const Kept good = kept();
+    const Table2<QString, 0, 1, 0, 9184> program = m.schema.ALGORITHM_Parametr;
+
     FlowchartBuilder b = worked();
     b.net({"A3.3", "A1.1", "A2.1"});
-    ASSERT_TRUE(Import_Algorithm_Netlist(m, file(b)));
+    EXPECT_FALSE(Import_Algorithm_Netlist(m, file(b, "broken.net")));
     EXPECT_EQ(ui().messageTexts(),
               QStringList{QStringLiteral("Помилка з'єднання виходів!!!A2 и A1 (net \"NET00005\"")});
-    // The loop stopped at that last net: no other net linked, no component compiled.
-    EXPECT_EQ(m.alg.Step_Link(3, 1), 0);
-    EXPECT_EQ(m.alg.Step_Code(0, 0), 0);
-    EXPECT_EQ(m.alg.Alg_Size, 2816);
+    expectKept(good);
+    EXPECT_TRUE(program == m.schema.ALGORITHM_Parametr);
+}
+
+TEST_F(FlowchartImport, FileWithoutAStartComponentIsRefused)
+{
+    // The schema netlist chosen in place of a flowchart.
+    giveEarlierLayout();
+    const Kept k = kept();
+    test::NetlistBuilder schema;
+    schema.block(1, QStringLiteral("D_I"), {QStringLiteral("1")}).block(5, QStringLiteral("AND2_4"));
+    schema.net({test::U(1, 3), test::U(5, 1)});
+    QFile f(dir.filePath(QStringLiteral("schema.net")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(schema.bytes());
+    f.close();
+
+    EXPECT_FALSE(Import_Algorithm_Netlist(m, f.fileName()));
+    ASSERT_EQ(ui().messages.size(), 1u);
+    EXPECT_EQ(ui().messages[0].text, msg::noStartMarker);
+    EXPECT_EQ(ui().messages[0].icon, MsgIcon::Critical);
+    expectKept(k);
 }
 
 TEST_F(FlowchartImport, WhatTheControllerWouldNotGetIsReported)
@@ -349,7 +399,8 @@ TEST_F(FlowchartImport, WhatTheControllerWouldNotGetIsReported)
     for (int k = 0; k < 129; ++k)
         nodes << QStringLiteral("A2.2");
     FlowchartBuilder b;
-    b.step(1, QStringLiteral("INP1 = 1"))
+    b.start()
+        .step(1, QStringLiteral("INP1 = 1"))
         .step(2, QStringLiteral("INP1 = 1"))
         .step(300, QStringLiteral("INP1 = 1"))
         .no(4)
@@ -384,8 +435,10 @@ TEST_F(FlowchartImport, FieldsOfTheFileAreWhatTheBuilderPromises)
     EXPECT_EQ(m.alg.Alg_NetList_Line(fields.size() + 1), QString()); // the closing ")" is not stored
 
     // A shorter file after it leaves nothing of the longer one behind.
-    ASSERT_TRUE(Import_Algorithm_Netlist(m, file(FlowchartBuilder().step(1, QStringLiteral("INP1 = 1")), "short.net")));
-    for (int i = 7; i <= fields.size(); ++i)
+    FlowchartBuilder shorter;
+    shorter.start().step(1, QStringLiteral("INP1 = 1"));
+    ASSERT_TRUE(Import_Algorithm_Netlist(m, file(shorter, "short.net")));
+    for (int i = static_cast<int>(shorter.fields().size()) + 1; i <= fields.size(); ++i)
         ASSERT_EQ(m.alg.Alg_NetList_Line(i), QString()) << i;
 }
 

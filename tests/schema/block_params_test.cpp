@@ -86,24 +86,40 @@ protected:
     ProjectModel m;
 };
 
+// An A_I block of four channels with `perChannel` values each: channel c has
+// the values 10c + 1, 10c + 2, ..., sensors ТХК, Pt100, 4-20мА and an unknown one.
+QStringList analogInputs(int perChannel)
+{
+    return concat({{u"1"_s},
+                   {u"ТХК"_s},
+                   numbers(perChannel, 1),
+                   {u"Pt100"_s},
+                   numbers(perChannel, 11),
+                   {u"4-20мА"_s},
+                   numbers(perChannel, 21),
+                   {u"xyz"_s},
+                   numbers(perChannel, 31)});
+}
+
+// The whole A_I record those attributes give: V(0) the network number, V(1 + c)
+// the sensor of channel c, and value j of channel c at V(5 + 4j + c); a channel
+// drawn with five values has the filter (value 5) 0.
+std::vector<std::pair<int, float>> analogInputRecord(int perChannel)
+{
+    std::vector<std::pair<int, float>> r = {{0, 0}, {1, 8}, {2, 7}, {3, 14}, {4, kUntouched}};
+    for (int c = 0; c < 4; ++c)
+        for (int j = 0; j < 6; ++j)
+            r.push_back({5 + 4 * j + c, j < perChannel ? static_cast<float>(10 * c + j + 1) : 0.0f});
+    return r;
+}
+
 TEST_F(BlockParams, IoBlocks)
 {
-    const QStringList ai = concat({{u"1"_s},
-                                   {u"ТХК"_s},
-                                   numbers(6, 1),
-                                   {u"Pt100"_s},
-                                   numbers(6, 11),
-                                   {u"4-20мА"_s},
-                                   numbers(6, 21),
-                                   {u"xyz"_s},
-                                   numbers(6, 31)});
     // clang-format off
     const Case cases[] = {
-        // Per input n: the sensor at V(n), its six values at V(n + 4), ..., V(n + 24).
-        {"A_I sensors and channel values", u"A_I"_s, ai,
-         {{0, 0}, {1, 8}, {2, 7}, {3, 14}, {4, kUntouched}, {5, 1}, {9, 2}, {25, 6}, {6, 11}, {26, 16},
-          {7, 21}, {27, 26}, {8, 31}, {28, 36}},
-         {}},
+        {"A_I of 29 attribute lines: six values a channel", u"A_I"_s, analogInputs(6), analogInputRecord(6), {}},
+        {"A_I of 25 attribute lines: five values a channel, no filter", u"A_I"_s, analogInputs(5),
+         analogInputRecord(5), {}},
         {"A_I sensor value shorter than four characters", u"A_I"_s,
          concat({{u"1"_s}, {u"Т"_s}, numbers(27, 1)}), {{0, 0}}, {}, {kStop}},
         {"A_O", u"A_OUT"_s, {u"3"_s}, {{0, 2}, {1, 0}, {2, kUntouched}}, {}},

@@ -7,12 +7,16 @@
 namespace pelmora {
 namespace {
 
-// A link that records what is sent and hands out scripted replies.
+// A link that records what is sent, and a controller behind it that answers
+// the text frame (the frame of 9s, see tenFrames) with `answer`. Bytes wait in
+// `received` until they are read.
 class FakeIo : public LinkIo {
 public:
     std::vector<QByteArray> sent;
     std::vector<bool> sendResults; // by send attempt; true past the end
-    std::optional<QByteArray> reply = QByteArray();
+    std::optional<QByteArray> answer = controllerReply(1, 'B', 0);
+    QByteArray received;
+    bool readable = true;
     qint64 pending = 0;
     int reads = 0;
 
@@ -20,14 +24,21 @@ public:
     {
         const std::size_t n = attempts++;
         const bool ok = n >= sendResults.size() || sendResults[n];
-        if (ok)
+        if (ok) {
             sent.push_back(bytes);
+            if (answer && bytes.startsWith(char(9)))
+                received += *answer;
+        }
         return ok;
     }
     std::optional<QByteArray> read() override
     {
         ++reads;
-        return reply;
+        if (!readable)
+            return std::nullopt;
+        const QByteArray out = received;
+        received.clear();
+        return out;
     }
     qint64 pendingOutput() override { return pending; }
 
@@ -45,8 +56,21 @@ std::array<QByteArray, 10> tenFrames(int valueArea = 40, int textArea = 3000)
 
 class Stepper : public ::testing::Test {
 protected:
+    // Ticks until the run ends or `limit` ticks have passed, the clock moving
+    // on by a poll interval for each; the last result.
+    SchemaStepper::Result runToEnd(FakeIo &link, int limit = 1000)
+    {
+        SchemaStepper::Result r;
+        for (int t = 0; t < limit && !r.finished; ++t) {
+            r = stepper.tick(link);
+            now += SchemaStepper::kReplyPoll;
+        }
+        return r;
+    }
+
+    qint64 now = 1000;
     LinkState state;
-    SchemaStepper stepper{state};
+    SchemaStepper stepper{state, [this] { return now; }};
     FakeIo io;
 };
 
@@ -57,22 +81,24 @@ TEST_F(Stepper, SerialRunSendsTenFramesThenJudgesTheReply)
     EXPECT_EQ(stepper.start(frames, 2, 300), 100);
     EXPECT_EQ(state.Schema_Step, 0);
     EXPECT_EQ(state.Send_Error_Count, 0);
-    io.reply = controllerReply(1, 'B', 0);
     for (int step = 0; step <= 10; ++step) {
         const auto r = stepper.tick(io);
         EXPECT_EQ(r.progress, step);
         if (step == 8) {
+            // The wait after the numeric frame keeps its whole length.
             EXPECT_EQ(r.interval, 500 + SchemaStepper::serialWireMs(45));
         } else if (step == 9) {
-            EXPECT_EQ(r.interval, 1000 + SchemaStepper::serialWireMs(3005));
+            // After the text frame the reply is looked for at short intervals.
+            EXPECT_EQ(r.interval, SchemaStepper::kReplyPoll);
         } else {
             EXPECT_FALSE(r.interval.has_value()) << step;
         }
         EXPECT_EQ(r.finished, step == 10);
         EXPECT_TRUE(r.message.isEmpty());
     }
+    EXPECT_EQ(stepper.replyWaitLimit(), 1000 + SchemaStepper::serialWireMs(3005));
     EXPECT_EQ(io.sent, std::vector<QByteArray>(frames.begin(), frames.end()));
-    EXPECT_EQ(io.reads, 1);
+    EXPECT_EQ(io.reads, 2); // emptied before the text frame, then the reply
     EXPECT_EQ(state.Schema_Step, 11);
     EXPECT_FALSE(stepper.running());
     // A tick after the end does nothing.
@@ -111,10 +137,8 @@ TEST_F(Stepper, TcpWaitsAreHalfTheAreaButNeverBelowTheRequestPeriod)
             if (step == 8) {
                 EXPECT_EQ(r.interval, c.afterValues) << c.period << "/" << c.values;
             }
-            if (step == 9) {
-                EXPECT_EQ(r.interval, c.afterTexts) << c.period << "/" << c.texts;
-            }
         }
+        EXPECT_EQ(stepper.replyWaitLimit(), c.afterTexts) << c.period << "/" << c.texts;
     }
 }
 
@@ -131,11 +155,11 @@ TEST_F(Stepper, BadRepliesEndWithTheTransferError)
     };
     // clang-format on
     for (const auto &reply : replies) {
+        FakeIo link;
+        link.answer = reply.value_or(QByteArray());
+        link.readable = reply.has_value();
         stepper.start(tenFrames(), 1, 300);
-        io.reply = reply;
-        SchemaStepper::Result r;
-        for (int step = 0; step <= 10; ++step)
-            r = stepper.tick(io);
+        const SchemaStepper::Result r = runToEnd(link);
         EXPECT_TRUE(r.finished);
         EXPECT_EQ(r.message, QStringLiteral("Помилка передачі !!!"));
         EXPECT_EQ(r.icon, MsgIcon::Critical);
@@ -145,10 +169,8 @@ TEST_F(Stepper, BadRepliesEndWithTheTransferError)
 TEST_F(Stepper, SeveralRepliesInTheBufferAreJudgedByTheFirst)
 {
     stepper.start(tenFrames(), 1, 300);
-    io.reply = controllerReply(1, 'B', 0) + controllerReply(1, 'B', 1) + controllerReply(1, 'B', 1);
-    SchemaStepper::Result r;
-    for (int step = 0; step <= 10; ++step)
-        r = stepper.tick(io);
+    io.answer = controllerReply(1, 'B', 0) + controllerReply(1, 'B', 1) + controllerReply(1, 'B', 1);
+    const SchemaStepper::Result r = runToEnd(io);
     EXPECT_TRUE(r.finished);
     EXPECT_TRUE(r.message.isEmpty());
 }
@@ -187,7 +209,6 @@ TEST_F(Stepper, TcpTableFrameFailureStartsTheTablesAgainFromStep1)
     const auto frames = tenFrames();
     // Header and steps 1, 2 go out; step 3 fails once; then all goes well.
     io.sendResults = {true, true, true, false};
-    io.reply = controllerReply(1, 'B', 0);
     stepper.start(frames, 9, 50);
     SchemaStepper::Result r;
     int ticks = 0;
@@ -224,37 +245,93 @@ TEST_F(Stepper, TcpTableFramesThatKeepFailingEndTheUpload)
     EXPECT_EQ(state.Schema_Step, 0);
 }
 
-TEST_F(Stepper, ReplyWaitsUntilEverythingSentHasLeft)
+TEST_F(Stepper, ReplyStepEndsAsSoonAsTheFiveBytesAreIn)
 {
-    io.reply = controllerReply(1, 'B', 0);
+    io.answer.reset();
     stepper.start(tenFrames(), 1, 300);
     for (int step = 0; step <= 9; ++step)
         stepper.tick(io);
+    // The clock stands still: only the reply can end the wait.
+    io.received = controllerReply(1, 'B', 0).left(3);
+    EXPECT_FALSE(stepper.tick(io).finished);
+    EXPECT_FALSE(stepper.tick(io).finished);
+    io.received = controllerReply(1, 'B', 0).mid(3);
+    const auto r = stepper.tick(io);
+    EXPECT_TRUE(r.finished);
+    EXPECT_TRUE(r.message.isEmpty());
+    EXPECT_EQ(r.progress, 10);
+}
+
+TEST_F(Stepper, WithoutAReplyTheLongestWaitEndsIt)
+{
+    io.answer.reset();
+    stepper.start(tenFrames(), 1, 300);
+    for (int step = 0; step <= 9; ++step)
+        stepper.tick(io);
+    const int limit = stepper.replyWaitLimit();
+    now += limit - 1;
+    EXPECT_FALSE(stepper.tick(io).finished);
+    now += 1;
+    const auto r = stepper.tick(io);
+    EXPECT_TRUE(r.finished);
+    EXPECT_EQ(r.message, QStringLiteral("Помилка передачі !!!"));
+}
+
+TEST_F(Stepper, ReplyFromBeforeTheTextFrameIsNeverJudged)
+{
+    struct Case {
+        const char *what;
+        QByteArray early; // arrives while steps 0 to 8 go out
+        QByteArray answer;
+        bool good;
+    };
+    const Case cases[] = {
+        {"an accepting reply of an earlier upload", controllerReply(1, 'B', 0), controllerReply(1, 'B', 1), false},
+        {"a rejecting reply of an earlier upload", controllerReply(1, 'B', 1), controllerReply(1, 'B', 0), true},
+    };
+    for (const Case &c : cases) {
+        FakeIo link;
+        link.answer = c.answer;
+        stepper.start(tenFrames(), 1, 300);
+        for (int step = 0; step <= 8; ++step) {
+            stepper.tick(link);
+            if (step == 4)
+                link.received += c.early;
+        }
+        const SchemaStepper::Result r = runToEnd(link);
+        EXPECT_TRUE(r.finished) << c.what;
+        EXPECT_EQ(r.message.isEmpty(), c.good) << c.what;
+    }
+}
+
+TEST_F(Stepper, BytesWhileTheTextFrameIsLeavingAreDropped)
+{
+    io.answer.reset();
+    stepper.start(tenFrames(), 1, 300);
+    for (int step = 0; step <= 9; ++step)
+        stepper.tick(io);
+    // A late accepting reply comes while the text frame is still leaving.
     io.pending = 100;
+    io.received = controllerReply(1, 'B', 0);
     for (int i = 0; i < 3; ++i) {
         const auto r = stepper.tick(io);
         EXPECT_FALSE(r.finished);
         EXPECT_EQ(r.progress, 10);
+        now += stepper.replyWaitLimit(); // however long it takes to leave
     }
-    EXPECT_EQ(io.reads, 0);
+    // Once it has left, the controller's own answer is judged.
     io.pending = 0;
+    io.received = controllerReply(1, 'B', 1);
     const auto r = stepper.tick(io);
     EXPECT_TRUE(r.finished);
-    EXPECT_TRUE(r.message.isEmpty());
-    EXPECT_EQ(io.reads, 1);
+    EXPECT_EQ(r.message, QStringLiteral("Помилка передачі !!!"));
 }
 
 TEST_F(Stepper, OutputThatNeverLeavesIsJudgedInTheEnd)
 {
-    io.reply = QByteArray();
     io.pending = 1;
     stepper.start(tenFrames(), 9, 300);
-    SchemaStepper::Result r;
-    int ticks = 0;
-    while (!r.finished && ticks < 1000) {
-        r = stepper.tick(io);
-        ++ticks;
-    }
+    const SchemaStepper::Result r = runToEnd(io, 100000);
     EXPECT_TRUE(r.finished);
     EXPECT_EQ(r.message, QStringLiteral("Помилка передачі !!!"));
 }

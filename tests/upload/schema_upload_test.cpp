@@ -101,9 +101,11 @@ protected:
     {
         const int step = m().link.Schema_Step;
         const std::size_t before = sim.frames().size();
+        if (step == 9)
+            sentBeforeText = sim.sent().size();
         if (step == 10) // give the controller's reply time to arrive, if one comes
             ControllerSimulator::waitFor(
-                [&] { return sim.repliesSent() > 0 && link().bytesAvailable(kind()) >= sim.sent().size(); }, 1500);
+                [&] { return sim.sent().size() >= sentBeforeText + 5 && link().bytesAvailable(kind()) >= 5; }, 1500);
         up().Timer_05_Timer();
         if (step <= 9 && up().stepper().running()) {
             EXPECT_TRUE(sim.waitForFrames(before + 1)) << "step " << step;
@@ -119,6 +121,7 @@ protected:
     std::unique_ptr<Config_SCADA> main;
     QPointer<Config_Project> settings;
     TimerWatchingMessages watcher;
+    qsizetype sentBeforeText = 0; // what the controller had sent when the text frame went out
 };
 
 enum class Transport { Pty, Tcp };
@@ -282,6 +285,69 @@ TEST_P(SchemaUploadTo, CancelClosesTheWindowButTheSchemaIsWrittenToTheEnd)
     EXPECT_TRUE(ui().messages.empty());
 }
 
+TEST_P(SchemaUploadTo, LateReplyOfAnEarlierUploadIsNeverJudged)
+{
+    // The controller accepts the first upload but answers 3 s late; it
+    // rejects the second and accepts the third, each answered at once.
+    ReplyFault late;
+    late.delayMs = 3000;
+    ReplyFault rejected;
+    rejected.status = 1;
+    sim.nextFaults = {late, rejected};
+
+    clickMenu();
+    runToEnd(sim);
+    EXPECT_EQ(ui().messageTexts(), QStringList{QStringLiteral("Помилка передачі !!!")}) << "no reply in time";
+
+    // The second upload starts; the late reply arrives before its text frame.
+    clickMenu();
+    for (int step = 0; step <= 8; ++step)
+        tick(sim);
+    ASSERT_TRUE(ControllerSimulator::waitFor(
+        [&] { return sim.repliesSent() == 1 && link().bytesAvailable(kind()) >= 5; }, 5000));
+    runToEnd(sim);
+    EXPECT_EQ(ui().messageTexts(),
+              (QStringList{QStringLiteral("Помилка передачі !!!"), QStringLiteral("Помилка передачі !!!")}))
+        << "the rejection is reported";
+
+    clickMenu();
+    runToEnd(sim);
+    EXPECT_EQ(ui().messages.size(), 2u) << "the accepted upload is no failure";
+    EXPECT_EQ(controller.headers(), 3);
+    EXPECT_EQ(sim.repliesSent(), 3);
+}
+
+TEST_P(SchemaUploadTo, ReplyEndsTheWaitOverA115200BaudLine)
+{
+    // The controller holds every frame and its reply for the wire time; the
+    // clock of the reply step stands still, so only the reply can end it.
+    sim.lineBaud = 115200;
+    LinkState state;
+    SchemaStepper stepper(state, [] { return qint64(0); });
+    const SchemaFrames frames = Schema_Frame(m());
+    ASSERT_TRUE(frames.ok());
+    if (GetParam() == Transport::Pty) {
+        ASSERT_TRUE(link().openSerialOnDemand(2));
+    }
+    stepper.start(frames.frame, kind(), m().settings.T_Zapyt);
+    ControllerLinkIo io(link(), kind());
+    SchemaStepper::Result r;
+    for (std::size_t step = 0; step <= 9; ++step) {
+        r = stepper.tick(io);
+        ASSERT_TRUE(sim.waitForFrames(step + 1)) << step;
+    }
+    EXPECT_EQ(r.interval, SchemaStepper::kReplyPoll);
+    ASSERT_TRUE(ControllerSimulator::waitFor(
+        [&] {
+            r = stepper.tick(io);
+            return r.finished;
+        },
+        5000));
+    EXPECT_TRUE(r.message.isEmpty());
+    EXPECT_TRUE(controller.complete()) << controller.problems().join(QStringLiteral("; ")).toStdString();
+    EXPECT_EQ(state.Schema_Step, 11);
+}
+
 INSTANTIATE_TEST_SUITE_P(Transports, SchemaUploadTo, ::testing::Values(Transport::Pty, Transport::Tcp),
                          [](const auto &info) { return info.param == Transport::Pty ? "Pty" : "Tcp"; });
 
@@ -300,13 +366,15 @@ TEST_F(SchemaUploadBase, SerialWaitsAfterTheTwoAreaFrames)
     const SchemaFrames frames = Schema_Frame(m());
     for (int step = 0; step <= 9; ++step) {
         tick(sim);
+        // After the text frame the timer looks for the reply at short intervals.
         const int expected = step < 8    ? 100
                              : step == 8 ? 500 + SchemaStepper::serialWireMs(frames.frame[8].size())
-                                         : 1000 + SchemaStepper::serialWireMs(frames.frame[9].size());
+                                         : SchemaStepper::kReplyPoll;
         EXPECT_EQ(up().Timer_05->interval(), expected) << step;
         EXPECT_EQ(window()->Write_SCHEMA_ProgressBar->value(), step);
         EXPECT_EQ(window()->T_msec->text(), QString::number(m().settings.T_Zapyt));
     }
+    EXPECT_EQ(up().stepper().replyWaitLimit(), 1000 + SchemaStepper::serialWireMs(frames.frame[9].size()));
     runToEnd(sim);
     EXPECT_TRUE(ui().messages.empty());
     // The port stays open for the next transfer.

@@ -8,6 +8,10 @@
 
 namespace pelmora {
 
+// Name_Schema of a project that names no netlist (after start-up, or read
+// from a project file whose netlist line is empty).
+inline const QString kNoSchema = QStringLiteral("Пусто");
+
 struct Settings {
     std::uint8_t Format_Version = 0; // 1 ("1.3"), 0 ("3.0"), 3 ("4.2"), 5 ("4.5"), 6 ("5.71")
     std::int16_t Num_COM_Link = 0;   // 1..8 = COM1..COM8, 9 = TCP client, 10 = TCP server
