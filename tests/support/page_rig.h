@@ -9,7 +9,10 @@
 namespace pelmora::test {
 
 struct PageRig : MainWindowStandIn {
-    PageRig() { view.blinkTick = [this] { editor.Signal_Timer_Miganie_SCADA_Timer(); }; }
+    PageRig()
+    {
+        view.blinkTick = [this] { editor.Signal_Timer_Miganie_SCADA_Timer(); };
+    }
 
     PageView view{model, *this};
     PageEditor editor{model, *this, view};
