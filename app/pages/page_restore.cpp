@@ -1,8 +1,8 @@
 #include "pages/page_restore.h"
 
-#include "core/element_codec.h"
 #include "core/hosting/hosted_control.h"
 #include "core/hosting/hosted_control_widget.h"
+#include "elements/element_codec.h"
 #include "pages/builtin_pictures.h"
 #include "pages/element_kinds.h"
 #include "pages/page_editor.h"

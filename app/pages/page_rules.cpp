@@ -1,7 +1,7 @@
 #include "pages/page_rules.h"
 
-#include "core/element_codec.h"
 #include "core/numbers.h"
+#include "elements/element_codec.h"
 
 #include <QColor>
 

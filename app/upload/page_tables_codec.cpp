@@ -1,8 +1,8 @@
 #include "upload/page_tables_codec.h"
 
 #include "core/cp1251.h"
-#include "core/element_codec.h"
 #include "core/numbers.h"
+#include "elements/element_codec.h"
 
 #include <cmath>
 #include <cstdlib>

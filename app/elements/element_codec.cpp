@@ -1,4 +1,4 @@
-#include "core/element_codec.h"
+#include "elements/element_codec.h"
 
 namespace pelmora::element {
 
