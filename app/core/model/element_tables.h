@@ -162,6 +162,10 @@ struct ElementTables {
 
     // Slot of the text signal chosen as report element, 0 = none.
     std::int16_t Rep_Arch_Signal = 0;
+
+    // The blink phase of the signal and text signal dialogs' previews, 0 or 1,
+    // shared by both dialogs.
+    std::int16_t Dialog_Miganie_State = 0;
 };
 
 } // namespace pelmora
