@@ -9,12 +9,12 @@ namespace pelmora::element {
 
 QStringList controlKindNames()
 {
-    return {QStringLiteral("ПУСТО"),       QStringLiteral("СТОП"),        QStringLiteral("ПУСК 1"),
-            QStringLiteral("ПУСК 2"),      QStringLiteral("Тумблер"),     QStringLiteral("N-1"),
-            QStringLiteral("N+1"),         QStringLiteral("КСС"),         QStringLiteral("OFF"),
-            QStringLiteral("ON"),          QStringLiteral("СТОП 1"),      QStringLiteral("ПУСК 11"),
-            QStringLiteral("\"Мережа\""),  QStringLiteral("\"Клювик\""),  QStringLiteral("ПУСТО 1"),
-            QStringLiteral("ПУСТО 2"),     QStringLiteral("ПУСТО 3"),     QStringLiteral("П_С зелена"),
+    return {QStringLiteral("ПУСТО"),       QStringLiteral("СТОП"),       QStringLiteral("ПУСК 1"),
+            QStringLiteral("ПУСК 2"),      QStringLiteral("Тумблер"),    QStringLiteral("N-1"),
+            QStringLiteral("N+1"),         QStringLiteral("КСС"),        QStringLiteral("OFF"),
+            QStringLiteral("ON"),          QStringLiteral("СТОП 1"),     QStringLiteral("ПУСК 11"),
+            QStringLiteral("\"Мережа\""),  QStringLiteral("\"Клювик\""), QStringLiteral("ПУСТО 1"),
+            QStringLiteral("ПУСТО 2"),     QStringLiteral("ПУСТО 3"),    QStringLiteral("П_С зелена"),
             QStringLiteral("П_С червона"), QStringLiteral("OFF_ON")};
 }
 

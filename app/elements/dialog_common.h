@@ -38,7 +38,8 @@ template <typename Fields> struct Opened {
 
 // The messages of the openers' guarded steps, with the critical icon. The
 // two output messages differ in one letter; each kind shows its own.
-inline constexpr char16_t kOutputErrorY[] = u"Помилка номера выходу!!!"; // signal, text signal, parameter, button, banner
+inline constexpr char16_t kOutputErrorY[] =
+    u"Помилка номера выходу!!!"; // signal, text signal, parameter, button, banner
 inline constexpr char16_t kOutputErrorI[] = u"Помилка номера виходу!!!"; // level bar, mechanism
 inline constexpr char16_t kBlockError[] = u"Помилка номера блоку!!!";    // transition
 

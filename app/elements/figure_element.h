@@ -16,13 +16,13 @@
 namespace pelmora::element {
 
 struct FigureFields {
-    QString number = QStringLiteral("0");     // Num_Figura_Text
-    QString width = QStringLiteral("10");     // Razmer_X_Figura_Text
-    QString height = QStringLiteral("10");    // Razmer_Y_Figura_Text
+    QString number = QStringLiteral("0");            // Num_Figura_Text
+    QString width = QStringLiteral("10");            // Razmer_X_Figura_Text
+    QString height = QStringLiteral("10");           // Razmer_Y_Figura_Text
     QString widthLabel = QStringLiteral("Розмір Х"); // Label3
-    int type = 0;                             // Type_Figura1: 0 "Прямокутник", 1 "Коло"
-    QString lineWidth = QStringLiteral("1");  // Width_Line_Figura_Text1
-    std::int32_t colour = 0x000000FF;         // Color_Figura
+    int type = 0;                                    // Type_Figura1: 0 "Прямокутник", 1 "Коло"
+    QString lineWidth = QStringLiteral("1");         // Width_Line_Figura_Text1
+    std::int32_t colour = 0x000000FF;                // Color_Figura
     bool operator==(const FigureFields &) const = default;
 };
 

@@ -41,7 +41,7 @@ struct KindInfo {
     Kind kind;
     const char *window;    // the dialog window's name
     const char *numberBox; // the element number box; null for the banner and the graph window
-    int slotCount;           // N: slots 1..N hold elements; 0 for the banner and the graph window
+    int slotCount;         // N: slots 1..N hold elements; 0 for the banner and the graph window
     int declaredBound;     // the highest slot of the kind's tables (0 where there are no slots)
     // View index of slot n on page p: p * viewStride + n; the graph window's
     // view is page + 1 (stride 1, no slot); the banner has one view of its own (0).

@@ -33,8 +33,8 @@ struct ParameterFields {
     bool operator==(const ParameterFields &) const = default;
 };
 
-QStringList parameterDigitNames(); // "2 ".."6 "
-QStringList parameterFontNames();  // "1 ", "2 ", "3", "4", "Time!"
+QStringList parameterDigitNames();    // "2 ".."6 "
+QStringList parameterFontNames();     // "1 ", "2 ", "3", "4", "Time!"
 QString label9Caption(bool setpoint); // "Номер задавача" / "Номер виходу"
 
 // How the preview and the page view show a font choice: 10 bold, 14 regular,

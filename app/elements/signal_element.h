@@ -27,15 +27,15 @@ struct SignalFields {
     QString height = QStringLiteral("1"); // Signal_Height
     bool widthEnabled = true;
     bool heightEnabled = true;
-    int shape = -1;                 // Type_SIGNAL, 0..8
-    int list = -1;                  // Spisok_Signal, 0 "Немає", 1..31
-    std::int32_t colour = 0;        // Color_Signal
-    std::int32_t colourFon = 0;     // Color_Signal_Fon
-    bool frame = false;             // Signal_Ramka, and the preview's Border_Style
-    bool frameEnabled = true;       // only the rectangle and the circle take a frame
-    bool blink = false;             // Signal_Miganie
+    int shape = -1;                      // Type_SIGNAL, 0..8
+    int list = -1;                       // Spisok_Signal, 0 "Немає", 1..31
+    std::int32_t colour = 0;             // Color_Signal
+    std::int32_t colourFon = 0;          // Color_Signal_Fon
+    bool frame = false;                  // Signal_Ramka, and the preview's Border_Style
+    bool frameEnabled = true;            // only the rectangle and the circle take a frame
+    bool blink = false;                  // Signal_Miganie
     QString block = QStringLiteral("0"); // Num_Block_Sign_Text
-    ChoiceList outputs;             // Num_OUT_Sign
+    ChoiceList outputs;                  // Num_OUT_Sign
     bool operator==(const SignalFields &) const = default;
 };
 
@@ -51,10 +51,10 @@ SignalFields designSignal(const ProjectModel &m);
 
 // Handlers. Each changes the fields as the control's handler does, with the
 // handlers of the boxes it writes; the notices are the corrections it shows.
-void signalBlockChanged(const ProjectModel &m, SignalFields &f);   // Num_Block_Sign_Text_Change
-Notices signalShapeChosen(SignalFields &f, int shape);             // Type_SIGNAL_Click
-Notices signalWidthChanged(SignalFields &f);                        // Signal_Width_Change
-Notices signalHeightChanged(SignalFields &f);                       // Signal_Height_Change
+void signalBlockChanged(const ProjectModel &m, SignalFields &f); // Num_Block_Sign_Text_Change
+Notices signalShapeChosen(SignalFields &f, int shape);           // Type_SIGNAL_Click
+Notices signalWidthChanged(SignalFields &f);                     // Signal_Width_Change
+Notices signalHeightChanged(SignalFields &f);                    // Signal_Height_Change
 
 // Signal_Timer_Miganie_Timer: flips the dialogs' shared blink phase and gives
 // the preview's ForeColor, the second colour when the phase was 1.
@@ -73,9 +73,9 @@ Opened<SignalFields> prefillSignal(const ProjectModel &m, int page, int slot, co
 struct SignalView {
     int viewIndex = 0;
     ViewBox box;
-    int shape = 0;               // Type_Signal
-    std::int32_t foreColor = 0;  // ForeColor (the page's blink timer repaints it from the record)
-    int borderStyle = 0;         // Border_Style
+    int shape = 0;              // Type_Signal
+    std::int32_t foreColor = 0; // ForeColor (the page's blink timer repaints it from the record)
+    int borderStyle = 0;        // Border_Style
 };
 struct SignalStored {
     SignalView view;

@@ -24,10 +24,10 @@ struct TextFont {
 };
 
 struct StaticTextFields {
-    QString number = QStringLiteral("0"); // Num_Label_Text_1
+    QString number = QStringLiteral("0");   // Num_Label_Text_1
     QString text = QStringLiteral("Текст"); // Text_Text_Label, at most 64 characters
-    std::int32_t colour = 0x000000FF;      // Color_Text_Label (and the text box's fore colour)
-    TextFont font;                         // the text box's font
+    std::int32_t colour = 0x000000FF;       // Color_Text_Label (and the text box's fore colour)
+    TextFont font;                          // the text box's font
     bool operator==(const StaticTextFields &) const = default;
 };
 

@@ -39,8 +39,8 @@ struct TextSignalFields {
     bool operator==(const TextSignalFields &) const = default;
 };
 
-QStringList textSignalListNames();  // "No", "1".."31"
-QStringList textSignalFontNames();  // "1 ", "2 "
+QStringList textSignalListNames(); // "No", "1".."31"
+QStringList textSignalFontNames(); // "1 ", "2 "
 // Label4 and Label8 after a list choice k.
 std::pair<QString, QString> textSignalTextLabels(int list);
 QString textNumCaption(bool numberMode); // "Число" / "Текст"
@@ -48,9 +48,9 @@ QString outSpCaption(bool setpoint);     // "Номер задавача" / "Н�
 
 TextSignalFields designTextSignal(const ProjectModel &m);
 
-void textSignalBlockChanged(const ProjectModel &m, TextSignalFields &f); // Num_Block_Sign_Text_Text_Change
+void textSignalBlockChanged(const ProjectModel &m, TextSignalFields &f);    // Num_Block_Sign_Text_Text_Change
 void textSignalSetpointClicked(const ProjectModel &m, TextSignalFields &f); // Out_Sp_Click: the list again
-void textSignalFontChosen(TextSignalFields &f, int choice);              // Text_Signal_Shrift_Click
+void textSignalFontChosen(TextSignalFields &f, int choice);                 // Text_Signal_Shrift_Click
 // Text_Signal_Timer_Miganie_Timer: flips the shared phase and gives the
 // preview's caption (the on text when the phase was 1).
 QString textSignalBlinkTick(std::int16_t &phase, const TextSignalFields &f);

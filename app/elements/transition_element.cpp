@@ -162,8 +162,7 @@ Opened<TransitionFields> prefillTransition(const ProjectModel &m, int page, int 
     return o;
 }
 
-TransitionView storeTransition(ProjectModel &m, int page, const SlotChoice &slot, TransitionFields &f,
-                               QPoint viewPos)
+TransitionView storeTransition(ProjectModel &m, int page, const SlotChoice &slot, TransitionFields &f, QPoint viewPos)
 {
     PageTables &t = m.pages;
     const int n = slot.slot;

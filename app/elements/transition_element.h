@@ -52,8 +52,7 @@ struct TransitionView {
     QString caption;
 };
 // Ok: `viewPos` is the view's left and top (the template's for a new element).
-TransitionView storeTransition(ProjectModel &m, int page, const SlotChoice &slot, TransitionFields &f,
-                               QPoint viewPos);
+TransitionView storeTransition(ProjectModel &m, int page, const SlotChoice &slot, TransitionFields &f, QPoint viewPos);
 
 // Delete's reset: used, position and target 0; the parameter stays.
 void resetTransition(PageTables &t, int page, int slot);

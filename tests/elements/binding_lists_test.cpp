@@ -95,7 +95,7 @@ TEST_F(BindingLists, SetpointLists)
     EXPECT_EQ(cod.entries.mid(96), (QStringList{"PAR1(ADR_SP)", "PAR2(ADR_SP)", "PAR3(ADR_SP)"}));
 
     EXPECT_EQ(setpointList(m, QStringLiteral("1")).entries, QStringList{" 1"}); // no set-points: one entry
-    EXPECT_EQ(setpointList(m, QStringLiteral("2")).entries.size(), 6);         // type 4
+    EXPECT_EQ(setpointList(m, QStringLiteral("2")).entries.size(), 6);          // type 4
 
     // Before anything is chosen the box shows "1" without the blank.
     const ChoiceList fresh = setpointEntries(m, type::S_P);

@@ -6,8 +6,8 @@
 #include "upload/page_tables_codec.h"
 
 #include <QFile>
-#include <type_traits>
 #include <gtest/gtest.h>
+#include <type_traits>
 
 namespace pelmora::test {
 
@@ -60,14 +60,13 @@ QStringList recordOf(const ProjectModel &m, Kind kind, int p, int n)
         add(t.Text_Signal_Used(p, n), t.Text_Signal_Coord_X(p, n), t.Text_Signal_Coord_Y(p, n),
             int(t.Text_Signal_Font_Size(p, n)), t.Text_Signal_Color(p, n), t.Text_Signal_Color_Fon(p, n),
             t.Text_Signal_Text_Off(p, n), t.Text_Signal_Text_On(p, n), int(t.Text_Signal_Border_Style(p, n)),
-            int(t.Text_Signal_Miganie_Flag(p, n)), int(t.Text_Signal_Num_Block(p, n)),
-            int(t.Text_Signal_Num_OUT(p, n)), t.Rep_Arch_Signal);
+            int(t.Text_Signal_Miganie_Flag(p, n)), int(t.Text_Signal_Num_Block(p, n)), int(t.Text_Signal_Num_OUT(p, n)),
+            t.Rep_Arch_Signal);
         break;
     case Kind::Parameter:
-        for (int s : {n, 0})
-            add(t.Parametr_Used(p, s), t.Parametr_Coord_X(p, s), t.Parametr_Coord_Y(p, s), t.Parametr_Color(p, s),
-                t.Parametr_Color_Fon(p, s), int(t.Parametr_Border_Style(p, s)), int(t.Parametr_Font_Size(p, s)),
-                int(t.Parametr_Digits(p, s)), int(t.Parametr_Num_Block(p, s)), int(t.Parametr_Num_OUT(p, s)));
+        add(t.Parametr_Used(p, n), t.Parametr_Coord_X(p, n), t.Parametr_Coord_Y(p, n), t.Parametr_Color(p, n),
+            t.Parametr_Color_Fon(p, n), int(t.Parametr_Border_Style(p, n)), int(t.Parametr_Font_Size(p, n)),
+            int(t.Parametr_Digits(p, n)), int(t.Parametr_Num_Block(p, n)), int(t.Parametr_Num_OUT(p, n)));
         break;
     case Kind::Level:
         add(t.Level_Used(p, n), t.Level_Coord_X(p, n), t.Level_Coord_Y(p, n), t.Level_Razmer_X(p, n),
@@ -76,8 +75,8 @@ QStringList recordOf(const ProjectModel &m, Kind kind, int p, int n)
         break;
     case Kind::Control:
         add(t.Control_Used(p, n), t.Control_Coord_X(p, n), t.Control_Coord_Y(p, n), int(t.Control_Num_Block(p, n)),
-            int(t.Control_Num_OUT(p, n)), t.Control_Gif_Name(p, n), t.Control_Razmer_X(p, n),
-            t.Control_Razmer_Y(p, n), int(t.Control_Key_Type(p, n)));
+            int(t.Control_Num_OUT(p, n)), t.Control_Gif_Name(p, n), t.Control_Razmer_X(p, n), t.Control_Razmer_Y(p, n),
+            int(t.Control_Key_Type(p, n)));
         break;
     case Kind::Transition:
         add(t.Go_Block_Used(p, n), t.Go_Block_Coord_X(p, n), t.Go_Block_Coord_Y(p, n), t.Go_Block_Target(p, n),
@@ -96,13 +95,13 @@ QStringList recordOf(const ProjectModel &m, Kind kind, int p, int n)
             t.Figura_Razmer_Y(p, n), t.Figura_Color(p, n), t.Figura_Type(p, n), t.Figura_Line_Width(p, n));
         break;
     case Kind::StaticText:
-        add(t.Text_Label_Used(p, n), t.Text_Label_Coord_X(p, n), t.Text_Label_Coord_Y(p, n),
-            t.Text_Label_Color(p, n), t.Text_Label_Text(p, n), t.Text_Label_Font_Name(p, n),
-            t.Text_Label_Font_Bold(p, n), t.Text_Label_Font_Italic(p, n), int(t.Text_Label_Font_Size(p, n)));
+        add(t.Text_Label_Used(p, n), t.Text_Label_Coord_X(p, n), t.Text_Label_Coord_Y(p, n), t.Text_Label_Color(p, n),
+            t.Text_Label_Text(p, n), t.Text_Label_Font_Name(p, n), t.Text_Label_Font_Bold(p, n),
+            t.Text_Label_Font_Italic(p, n), int(t.Text_Label_Font_Size(p, n)));
         break;
     case Kind::Mechanism:
-        add(t.Vent_Used(p, n), t.Vent_Coord_X(p, n), t.Vent_Coord_Y(p, n), t.Vent_Razmer_X(p, n),
-            t.Vent_Razmer_Y(p, n), t.Vent_Picture_Num(p, n), int(t.Vent_Num_Block(p, n)), int(t.Vent_Num_OUT(p, n)),
+        add(t.Vent_Used(p, n), t.Vent_Coord_X(p, n), t.Vent_Coord_Y(p, n), t.Vent_Razmer_X(p, n), t.Vent_Razmer_Y(p, n),
+            t.Vent_Picture_Num(p, n), int(t.Vent_Num_Block(p, n)), int(t.Vent_Num_OUT(p, n)),
             ventWithoutBackground(t.Vent_Fon_Bits, p, n));
         break;
     }

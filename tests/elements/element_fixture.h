@@ -8,6 +8,10 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <ostream>
+
+// Texts in test messages as text.
+inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace pelmora::test {
 
@@ -17,9 +21,8 @@ ProjectModel demoProject();
 // The model written as a project file and read back into a fresh model.
 ProjectModel savedAndOpened(const ProjectModel &m);
 
-// Every field of the record of slot n on page p, and the project-wide fields
-// the kind writes (the report signal, the background bit, the parameter's
-// slot 0, the banner), as text.
+// Every field of the record of slot n on page p, with the project-wide fields
+// the kind writes (the report signal, the background bit, the banner), as text.
 QStringList recordOf(const ProjectModel &m, element::Kind kind, int page, int slot);
 
 // The element tables of page p as the upload writes them (format version 6).

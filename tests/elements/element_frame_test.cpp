@@ -124,8 +124,7 @@ TEST_F(SlotChoiceTest, NewElementsTakeTheLowestFreeSlotEditingKeepsItsOwn)
         // A free number, an empty box, a number above N or above the tables'
         // bound, a negative number or a text: the lowest free slot.
         for (const char *typed : {"7", "", "65", "99999999999", "-3", "abc"}) {
-            EXPECT_EQ(takeSlot(m, kind, p, QString::fromLatin1(typed)), (SlotChoice{4, p * stride + 4, true}))
-                << typed;
+            EXPECT_EQ(takeSlot(m, kind, p, QString::fromLatin1(typed)), (SlotChoice{4, p * stride + 4, true})) << typed;
             ASSERT_TRUE(deleteElement(m, kind, p, QStringLiteral("4")));
         }
     }

@@ -10,3 +10,36 @@ target_sources(${PELMORA_SUITE} PRIVATE
 target_sources(${PELMORA_SUITE} PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/binding_lists_test.cpp
 )
+target_sources(${PELMORA_SUITE} PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/element_roundtrip_test.cpp
+)
+target_sources(${PELMORA_SUITE} PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/signal_element_test.cpp
+)
+target_sources(${PELMORA_SUITE} PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/text_signal_element_test.cpp
+)
+target_sources(${PELMORA_SUITE} PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/parameter_element_test.cpp
+)
+target_sources(${PELMORA_SUITE} PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/level_element_test.cpp
+)
+target_sources(${PELMORA_SUITE} PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/control_element_test.cpp
+)
+target_sources(${PELMORA_SUITE} PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/transition_element_test.cpp
+)
+target_sources(${PELMORA_SUITE} PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/menu_element_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/graph_element_test.cpp
+)
+target_sources(${PELMORA_SUITE} PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/figure_text_element_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mechanism_element_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/varning_element_test.cpp
+)
+target_sources(${PELMORA_SUITE} PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/element_codec_test.cpp
+)
