@@ -4,5 +4,6 @@
 target_sources(pelmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/element_codec.h ${CMAKE_CURRENT_LIST_DIR}/element_codec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bgr_colour.h ${CMAKE_CURRENT_LIST_DIR}/bgr_colour.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/colour_box.h ${CMAKE_CURRENT_LIST_DIR}/colour_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/box_numbers.h ${CMAKE_CURRENT_LIST_DIR}/box_numbers.cpp
 )

@@ -5,6 +5,18 @@
 
 namespace pelmora::element {
 
+TextFont textFontOf(const QFont &font) { return {font.family(), font.pointSizeF(), font.bold(), font.italic()}; }
+
+QFont fontOf(const TextFont &font)
+{
+    QFont f(font.family);
+    if (font.pointSize > 0)
+        f.setPointSizeF(font.pointSize);
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    return f;
+}
+
 TextViewState staticTextViewState(const PageTables &t, int page, int slot, const TextFont &templateFont)
 {
     TextViewState v;

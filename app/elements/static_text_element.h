@@ -8,6 +8,7 @@
 #include "elements/dialog_common.h"
 #include "elements/slot_choice.h"
 
+#include <QFont>
 #include <QPoint>
 #include <QString>
 #include <cstdint>
@@ -22,6 +23,10 @@ struct TextFont {
     bool italic = false;
     bool operator==(const TextFont &) const = default;
 };
+
+// The font of the text box as a QFont and back (the font dialog's terms).
+TextFont textFontOf(const QFont &font);
+QFont fontOf(const TextFont &font);
 
 struct StaticTextFields {
     QString number = QStringLiteral("0");   // Num_Label_Text_1

@@ -3,7 +3,10 @@
 
 #include "elements/bgr_colour.h"
 #include "elements/box_numbers.h"
+#include "elements/colour_box.h"
 #include "elements/element_codec.h"
+#include "elements/static_text_element.h"
+#include "support/fake_services.h"
 
 #include <gtest/gtest.h>
 
@@ -107,6 +110,28 @@ TEST(ElementColours, BgrBothWays)
     EXPECT_EQ(bgrOf(QColor(0x12, 0x34, 0x56)), 0x563412);
     EXPECT_EQ(colourOf(0x563412), QColor(0x12, 0x34, 0x56));
     EXPECT_EQ(colourOf(0x7F563412), QColor(0x12, 0x34, 0x56)); // only 24 bits are colour
+}
+
+class ElementColourBox : public test::WithFakes {};
+
+TEST_F(ElementColourBox, AChosenColourGoesIntoTheBoxACancelKeepsIt)
+{
+    ColourChooser chooser;
+    std::int32_t box = 0x00FF00;
+    ui().colors.push_back(QColor(0x12, 0x34, 0x56));
+    EXPECT_TRUE(chooser.chooseInto(box));
+    EXPECT_EQ(box, 0x563412);
+    std::int32_t other = 0x0000FF;
+    ui().colors.push_back(std::nullopt); // cancelled
+    EXPECT_FALSE(chooser.chooseInto(other));
+    EXPECT_EQ(other, 0x0000FF);
+    EXPECT_EQ(chooser.current(), 0x563412);
+}
+
+TEST(ElementTextFont, QFontBothWays)
+{
+    const TextFont f{QStringLiteral("DejaVu Sans"), 9.75, true, true};
+    EXPECT_EQ(textFontOf(fontOf(f)), f);
 }
 
 } // namespace

@@ -102,8 +102,7 @@ TEST_F(ViewReadDialogs, FigureUploadSaveAndDelete)
     EXPECT_EQ(prefillFigure(slot.slot, figureViewState(opened.pages, p, slot.slot)).fields, f);
 
     resetFigure(m.pages, p, slot.slot);
-    EXPECT_EQ(test::recordOf(m, Kind::Figure, p, slot.slot),
-              (QStringList{"0", "0", "0", "1", "1", "0", "0", "3"}));
+    EXPECT_EQ(test::recordOf(m, Kind::Figure, p, slot.slot), (QStringList{"0", "0", "0", "1", "1", "0", "0", "3"}));
 }
 
 TEST_F(ViewReadDialogs, StaticTextFontAndColour)

@@ -74,7 +74,8 @@ TEST_F(MechanismDialog, WithoutBackgroundOnlyFansShowTheirImpeller)
         EXPECT_EQ(v.look, c.look) << c.code;
         EXPECT_EQ(v.size, c.size) << c.code;
         EXPECT_EQ(ventWithoutBackground(m.pages.Vent_Fon_Bits, p, n), !c.background) << c.code;
-        EXPECT_EQ(m.pages.Vent_Razmer_X(p, n), ventPictureSize(c.code).width()) << c.code; // the record keeps the picture's
+        EXPECT_EQ(m.pages.Vent_Razmer_X(p, n), ventPictureSize(c.code).width())
+            << c.code; // the record keeps the picture's
     }
     EXPECT_EQ(ventMarkerPos(22), QPoint(606, 251));
     EXPECT_EQ(ventMarkerPos(3), QPoint(306, 121));
@@ -84,7 +85,7 @@ TEST_F(MechanismDialog, BackgroundBitsOfSlots16And17)
 {
     m.pages.Vent_Used(p, 16) = 1;
     m.pages.Vent_Used(p, 17) = 1;
-    m.pages.Vent_Fon_Bits(1, p) = 1;                  // slot 17: bit 0 of the second word
+    m.pages.Vent_Fon_Bits(1, p) = 1;                      // slot 17: bit 0 of the second word
     m.pages.Vent_Fon_Bits(0, p) = std::int32_t(1u << 15); // slot 16: bit 15 of the first
     EXPECT_FALSE(prefillMechanism(m, p, 17, {}).fields.background);
     EXPECT_FALSE(prefillMechanism(m, p, 16, {}).fields.background);
