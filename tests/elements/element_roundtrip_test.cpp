@@ -139,11 +139,6 @@ std::vector<std::pair<int, int>> usedElements(const ProjectModel &m, Kind kind)
 TEST(ElementRoundTrip, EveryDemoElementSurvivesOkWithoutChanges)
 {
     ProjectModel m = test::demoProject();
-    // The banner sits on page 2 of the demo.
-    m.pages.Varning_Stranica = 2;
-    m.pages.Varning_Coord_X = 120, m.pages.Varning_Coord_Y = 450;
-    m.pages.Varning_Color = 0x0000FF, m.pages.Varning_Color_Fon = 0xFFFFFF;
-    m.pages.Varning_Num_Block = 1, m.pages.Varning_Num_OUT = 0;
     for (const KindInfo &k : kindTable()) {
         const auto used = usedElements(m, k.kind);
         EXPECT_FALSE(used.empty()) << k.window << ": the demo project has none";
@@ -156,6 +151,47 @@ TEST(ElementRoundTrip, EveryDemoElementSurvivesOkWithoutChanges)
             EXPECT_EQ(test::pageTables(m, p), tables);
         }
     }
+}
+
+// Stored values a damaged file can hold and no dialog writes open with
+// nothing chosen in their list, instead of failing; Ok then stores the first
+// entry, or keeps the stored value where a list may stay unchosen.
+TEST(ElementRoundTrip, UnshowableStoredValuesOpenWithNothingChosen)
+{
+    ProjectModel m = test::demoProject();
+    PageTables &t = m.pages;
+    const int p = 5;
+    t.Signal_Used(p, 1) = 1;
+    t.Signal_Coord_Y(p, 1) = -2048;
+    t.Signal_Razmer_X(p, 1) = 900;
+    const SignalFields s = prefillSignal(m, p, 1, {}).fields;
+    EXPECT_EQ(s.list, -1);
+    EXPECT_EQ(s.shape, -1);
+
+    t.Parametr_Used(p, 1) = 1;
+    t.Parametr_Digits(p, 1) = 9;
+    t.Parametr_Font_Size(p, 1) = 200;
+    ParameterFields f = prefillParameter(m, p, 1, {}).fields;
+    EXPECT_EQ(f.digits, -1);
+    EXPECT_EQ(f.font, -1);
+    storeParameter(m, p, SlotChoice{1, p * 32 + 1, false}, f);
+    EXPECT_EQ(t.Parametr_Digits(p, 1), 0);
+    EXPECT_EQ(t.Parametr_Font_Size(p, 1), 10);
+
+    t.Control_Key_Type(p, 0) = 40;
+    EXPECT_EQ(prefillControl(m, p, 0, {}).fields.keyType, -1);
+
+    t.Menu_Stranica(p, 0) = 200;
+    EXPECT_EQ(prefillMenu(m, p, 0).fields.target, -1);
+
+    t.Grafik_Grup_Num(p + 1) = 9;
+    GraphFields g = prefillGraph(m, p, {}).fields;
+    EXPECT_EQ(g.group, -1);
+    storeGraph(m, p, g);
+    EXPECT_EQ(t.Grafik_Grup_Num(p + 1), 9);
+
+    t.Vent_Picture_Num(p, 0) = 99;
+    EXPECT_EQ(prefillMechanism(m, p, 0, {}).fields.picture, 0);
 }
 
 } // namespace
