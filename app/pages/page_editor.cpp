@@ -1,10 +1,10 @@
 #include "pages/page_editor.h"
 
-#include "core/element_codec.h"
 #include "core/hosting/hosted_control.h"
 #include "core/model/project_model.h"
 #include "core/numbers.h"
 #include "core/services.h"
+#include "elements/element_codec.h"
 #include "pages/element_kinds.h"
 #include "pages/page_dialogs.h"
 #include "pages/page_rules.h"

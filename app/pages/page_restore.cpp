@@ -1,8 +1,14 @@
 #include "pages/page_restore.h"
 
-#include "core/element_codec.h"
 #include "core/hosting/hosted_control.h"
 #include "core/model/project_model.h"
+#include "elements/control_element.h"
+#include "elements/element_codec.h"
+#include "elements/figure_element.h"
+#include "elements/graph_element.h"
+#include "elements/mechanism_element.h"
+#include "elements/signal_element.h"
+#include "elements/text_signal_element.h"
 #include "pages/builtin_pictures.h"
 #include "pages/element_kinds.h"
 #include "pages/page_editor.h"
@@ -190,8 +196,7 @@ void Restorer::parameter(int p, int n)
     if (font.bold)
         l->setBold(*font.bold);
     // The time format always shows two characters.
-    if (size == 24)
-        t_.Parametr_Digits(p, n) = 0;
+    t_.Parametr_Digits(p, n) = static_cast<std::uint8_t>(element::parameterDigits(t_.Parametr_Digits(p, n), size));
     if (const auto caption = element::parameterPlaceholder(n, t_.Parametr_Digits(p, n)))
         l->setCaption(*caption);
     show(l, p);
@@ -208,10 +213,10 @@ void Restorer::signal(int p, int n)
         return;
     if (loaded && canvas(p))
         hosting::setContainer(*s, canvas(p));
-    const int rx = t_.Signal_Razmer_X(p, n), ry = t_.Signal_Razmer_Y(p, n);
-    s->move(t_.Signal_Coord_X(p, n), element::viewTop(t_.Signal_Coord_Y(p, n)), element::viewSignalSize(rx),
-            element::viewSignalSize(ry));
-    s->setProperty(QStringLiteral("Type_Signal"), element::signalShape(rx, ry));
+    const element::ViewBox box = element::signalViewBox(t_, p, n);
+    s->move(box.left, box.top, box.width, box.height);
+    s->setProperty(QStringLiteral("Type_Signal"),
+                   element::signalShape(t_.Signal_Razmer_X(p, n), t_.Signal_Razmer_Y(p, n)));
     s->setProperty(QStringLiteral("ForeColor"), static_cast<qint64>(t_.Signal_Color(p, n)));
     s->setProperty(QStringLiteral("Border_Style"), static_cast<int>(t_.Signal_Border_Style(p, n)));
     if (canvas(p)) {
@@ -226,7 +231,8 @@ void Restorer::textSignal(int p, int n)
     ElementLabel *l = place(e_.Text_Signal_Picture, controlIndex(ElementKind::TextSignal, p, n), p);
     if (!l)
         return;
-    l->move(t_.Text_Signal_Coord_X(p, n), element::viewTop(t_.Text_Signal_Coord_Y(p, n)));
+    const element::ViewBox box = element::textSignalViewBox(t_, p, n);
+    l->move(box.left, box.top);
     l->setForeColor(t_.Text_Signal_Color(p, n));
     l->setBackColor(t_.Text_Signal_Color_Fon(p, n));
     l->setBorderStyle(element::textSignalFrame(t_.Text_Signal_Border_Style(p, n)) != 0 ? 1 : 0);
@@ -276,11 +282,11 @@ void Restorer::figure(int p, int n)
     FigureShape *f = place(e_.ShapePlus1, controlIndex(ElementKind::Figure, p, n), p);
     if (!f)
         return;
-    f->setGeometry(t_.Figura_Coord_X(p, n), t_.Figura_Coord_Y(p, n), std::max<int>(t_.Figura_Razmer_X(p, n), 0),
-                   std::max<int>(t_.Figura_Razmer_Y(p, n), 0));
-    f->setLineColor(t_.Figura_Color(p, n));
-    f->setLineWidth(t_.Figura_Line_Width(p, n));
-    f->setShape(t_.Figura_Type(p, n));
+    const element::FigureViewState v = element::figureViewState(t_, p, n);
+    f->setGeometry(v.box.left, v.box.top, std::max(v.box.width, 0), std::max(v.box.height, 0));
+    f->setLineColor(v.lineColour);
+    f->setLineWidth(v.lineWidth);
+    f->setShape(v.shapeKind);
     show(f, p);
 }
 
@@ -293,8 +299,8 @@ void Restorer::mechanism(int p, int n)
         return;
     if (loaded && canvas(p))
         v->setParent(canvas(p));
-    v->setGeometry(t_.Vent_Coord_X(p, n), t_.Vent_Coord_Y(p, n), std::max<int>(t_.Vent_Razmer_X(p, n), 0),
-                   std::max<int>(t_.Vent_Razmer_Y(p, n), 0));
+    const element::ViewBox box = element::mechanismViewBox(t_, p, n);
+    v->setGeometry(box.left, box.top, std::max(box.width, 0), std::max(box.height, 0));
     v->setPicture(builtin::PictureVent(t_.Vent_Picture_Num(p, n)));
     show(v, p);
 }
@@ -368,8 +374,8 @@ void Restorer::graph(int i)
     ElementImage *g = place(e_.Grafik_Image, i, p);
     if (!g)
         return;
-    g->setGeometry(t_.Grafik_Coord_X(i), t_.Grafik_Coord_Y(i), std::max<int>(t_.Grafik_Razmer_X(i), 0),
-                   std::max<int>(t_.Grafik_Razmer_Y(i), 0));
+    const element::ViewBox box = element::graphViewBox(t_, p);
+    g->setGeometry(box.left, box.top, std::max(box.width, 0), std::max(box.height, 0));
     show(g, p);
 }
 
@@ -400,10 +406,9 @@ void Restorer::controlImage(int p, int n)
     ElementImage *c = place(e_.Control_Image, controlIndex(ElementKind::Control, p, n), p);
     if (!c)
         return;
-    const int key = t_.Control_Key_Type(p, n);
-    c->setGeometry(t_.Control_Coord_X(p, n), controlImageTop(t_.Control_Coord_Y(p, n), key),
-                   std::max<int>(t_.Control_Razmer_X(p, n), 0), std::max<int>(t_.Control_Razmer_Y(p, n), 0));
-    c->setPicture(builtin::STOP_Image(key));
+    const element::ViewBox box = element::controlViewBox(t_, p, n);
+    c->setGeometry(box.left, box.top, std::max(box.width, 0), std::max(box.height, 0));
+    c->setPicture(builtin::STOP_Image(t_.Control_Key_Type(p, n)));
     show(c, p);
 }
 

@@ -1,7 +1,8 @@
 #include "pages/page_rules.h"
 
-#include "core/element_codec.h"
 #include "core/numbers.h"
+#include "elements/element_codec.h"
+#include "elements/level_element.h"
 
 #include <QColor>
 
@@ -9,7 +10,6 @@ namespace pelmora::pages {
 
 namespace {
 constexpr int kLastSlot = 32;
-constexpr int kUserMechanism = 22;
 } // namespace
 
 std::vector<BlinkWrite> blinkTick(const PageTables &t, int page, std::int16_t &phase)
@@ -36,43 +36,27 @@ std::vector<BlinkWrite> blinkTick(const PageTables &t, int page, std::int16_t &p
 
 LevelLayout levelLayout(const PageTables &t, int page, int slot)
 {
-    const double x = t.Level_Coord_X(page, slot), y = t.Level_Coord_Y(page, slot);
-    const double w = t.Level_Razmer_X(page, slot), h = t.Level_Razmer_Y(page, slot);
     const int type = t.Level_Type(page, slot);
-    LevelLayout l;
-    l.bar = QRectF(x, y, w, h);
-    l.frame = element::levelFrame(type);
-    if (element::levelHorizontal(type)) {
-        // Filled from the left: the half box carries the level colour.
-        l.fill = QRectF(x, y, w / 2, h);
-        l.barColour = t.Level_Color_Fon(page, slot);
-        l.fillColour = t.Level_Color(page, slot);
-    } else {
-        // Filled from the bottom: the upper half is covered in the background colour.
-        l.fill = QRectF(x, y, w, h / 2);
-        l.barColour = t.Level_Color(page, slot);
-        l.fillColour = t.Level_Color_Fon(page, slot);
-    }
-    return l;
+    const element::LevelPieces l =
+        element::levelPieces(t.Level_Coord_X(page, slot), t.Level_Coord_Y(page, slot), t.Level_Razmer_X(page, slot),
+                             t.Level_Razmer_Y(page, slot), element::levelHorizontal(type), element::levelFrame(type),
+                             t.Level_Color(page, slot), t.Level_Color_Fon(page, slot));
+    return {l.bar, l.piece, l.barColour, l.pieceColour, l.borderStyle != 0};
 }
 
-int controlImageTop(int storedTop, int keyType) { return keyType == 13 ? storedTop - 10 : storedTop; }
+int controlImageTop(int storedTop, int keyType) { return element::controlViewTop(storedTop, keyType); }
 
 MechanismLook mechanismLook(const PageTables &t, int page, int slot)
 {
-    const std::int32_t code = t.Vent_Picture_Num(page, slot);
-    MechanismLook look = MechanismLook::Picture;
-    // Slot 0 (the template) has no flag bit.
-    if (slot >= 1 && slot <= kLastSlot &&
-        element::ventFonFlag(t.Vent_Fon_Bits(element::ventFonWord(slot), page), slot)) {
-        if (code >= 0 && code <= 3)
-            look = MechanismLook::Impeller1;
-        else if (code >= 4 && code <= 7)
-            look = MechanismLook::Impeller2;
+    const bool without = element::ventWithoutBackground(t.Vent_Fon_Bits, page, slot);
+    switch (element::ventLook(t.Vent_Picture_Num(page, slot), without)) {
+    case element::VentLook::Impeller1: return MechanismLook::Impeller1;
+    case element::VentLook::Impeller2: return MechanismLook::Impeller2;
+    case element::VentLook::UserPhase:
+        return t.Mechanizm_Gif_Name(0).isEmpty() ? MechanismLook::Hidden : MechanismLook::UserPhase;
+    case element::VentLook::Picture: break;
     }
-    if (code == kUserMechanism)
-        look = t.Mechanizm_Gif_Name(0).isEmpty() ? MechanismLook::Hidden : MechanismLook::UserPhase;
-    return look;
+    return MechanismLook::Picture;
 }
 
 std::optional<std::int16_t> gridStepFromText(const QString &text)
@@ -105,9 +89,5 @@ std::int32_t canvasPointColour(const QImage &picture, std::int32_t pageColour, i
     }
     return pageColour;
 }
-
-std::int32_t bgrOf(const QColor &c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
-
-QColor colourOf(std::int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 } // namespace pelmora::pages

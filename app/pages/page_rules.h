@@ -5,6 +5,7 @@
 // picture is kept under, and the eyedropper's colour.
 
 #include "core/model/page_tables.h"
+#include "elements/bgr_colour.h"
 
 #include <QImage>
 #include <QRectF>
@@ -84,7 +85,7 @@ std::int32_t canvasPointColour(const QImage &picture, std::int32_t pageColour, i
                                int y);
 
 // 0x00BBGGRR <-> QColor.
-std::int32_t bgrOf(const QColor &c);
-QColor colourOf(std::int32_t bgr);
+using element::bgrOf;
+using element::colourOf;
 
 } // namespace pelmora::pages

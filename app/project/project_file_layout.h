@@ -25,6 +25,7 @@
 // differ are spelled out with `if constexpr (Io::reading)`.
 
 #include "core/model/project_model.h"
+#include "elements/element_codec.h"
 
 #include <QString>
 #include <QStringList>
@@ -94,8 +95,9 @@ template <class Io, class Model> void walkElementRecords(Io &io, Model &m, int p
     io.B(e.Parametr_Num_OUT(p, n));
     if constexpr (Io::reading) {
         // A parameter in the time format always shows two characters.
-        if (e.Parametr_Used(p, n) == 1 && e.Parametr_Font_Size(p, n) == 24)
-            e.Parametr_Digits(p, n) = 0;
+        if (e.Parametr_Used(p, n) == 1)
+            e.Parametr_Digits(p, n) = static_cast<std::uint8_t>(
+                element::parameterDigits(e.Parametr_Digits(p, n), e.Parametr_Font_Size(p, n)));
     }
 
     io.record(p + 1, u"Сигнал - ", n);

@@ -1,8 +1,8 @@
 #include "upload/page_tables_codec.h"
 
 #include "core/cp1251.h"
-#include "core/element_codec.h"
 #include "core/numbers.h"
+#include "elements/element_codec.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -221,7 +221,8 @@ void writeTables(const ProjectModel &m, int p, int formatVersion, TableWriter &w
         const int x = t.Go_Block_Coord_X(p, n);
         int cell = 0;
         if (x != 0)
-            cell = keyCell(x, t.Go_Block_Coord_Y(p, n)) + (t.Go_Block_Used(p, n) / 2 == 1 ? 128 : 0);
+            cell = keyCell(x, t.Go_Block_Coord_Y(p, n)) +
+                   (element::transitionDoubleField(t.Go_Block_Used(p, n)) == 1 ? 128 : 0);
         w.b8(cell);
         w.b8(t.Go_Block_Param(p, n));
     }
@@ -229,7 +230,7 @@ void writeTables(const ProjectModel &m, int p, int formatVersion, TableWriter &w
     const bool full = longTableLayout(formatVersion);
     if (full) {
         for (int n = 1; n <= 32; ++n) {
-            const bool flag = element::ventFonFlag(t.Vent_Fon_Bits(element::ventFonWord(n), p), n);
+            const bool flag = element::ventWithoutBackground(t.Vent_Fon_Bits, p, n);
             const Offset d = mechanismOffset(t.Vent_Picture_Num(p, n), flag, t.Vent_Used(p, n));
             w.w16(static_cast<long long>(t.Vent_Coord_X(p, n)) + d.dx);
             w.w16(static_cast<long long>(t.Vent_Coord_Y(p, n)) + d.dy);

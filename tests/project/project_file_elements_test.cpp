@@ -1,8 +1,8 @@
 // The packed fields of the element tables: what a dialog packs, every reader
 // (page editor, project opener, upload) gets back.
 
-#include "core/element_codec.h"
 #include "core/model/project_model.h"
+#include "elements/element_codec.h"
 
 #include <gtest/gtest.h>
 

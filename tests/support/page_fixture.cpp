@@ -1,6 +1,6 @@
 #include "support/page_fixture.h"
 
-#include "core/element_codec.h"
+#include "elements/element_codec.h"
 
 namespace pelmora::test {
 

@@ -1,6 +1,6 @@
 #include "upload/page_tables_codec.h"
 
-#include "core/element_codec.h"
+#include "elements/element_codec.h"
 #include "project/startup.h"
 #include "support/page_fixture.h"
 

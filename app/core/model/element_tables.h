@@ -6,7 +6,7 @@
 // Field widths are those the project file and the uploads carry: I = 16-bit,
 // L = 32-bit, B = byte, X = text. Packed fields (list number in the top edge,
 // shape in the sizes, set-point and frame bits) are held exactly as packed;
-// core/element_codec.h packs and unpacks them.
+// elements/element_codec.h packs and unpacks them.
 //
 // The canvas view of slot n on page p has the index p * 32 + n
 // (p * 64 + n for static texts, p * 8 + n for menus); graph windows and clocks
@@ -162,6 +162,10 @@ struct ElementTables {
 
     // Slot of the text signal chosen as report element, 0 = none.
     std::int16_t Rep_Arch_Signal = 0;
+
+    // The blink phase of the signal and text signal dialogs' previews, 0 or 1,
+    // shared by both dialogs.
+    std::int16_t Dialog_Miganie_State = 0;
 };
 
 } // namespace pelmora

@@ -1,6 +1,6 @@
 #include "pages/editor/element_layout.h"
 
-#include "core/element_codec.h"
+#include "elements/element_codec.h"
 #include "pages/page_rules.h"
 
 #include <algorithm>

@@ -1,6 +1,31 @@
-#include "core/element_codec.h"
+#include "elements/element_codec.h"
+
+#include "core/numbers.h"
 
 namespace pelmora::element {
+
+int textSignalFontChoice(int fontSize) { return static_cast<int>(num::roundHalfEven((fontSize - 10) / 4.0)); }
+
+std::optional<int> parameterFontSize(int choice)
+{
+    switch (choice) {
+    case 0: return 10;
+    case 1: return 14;
+    case 2: return 18;
+    case 3: return 25;
+    case kParameterTimeFormatChoice: return kParameterTimeFormatFont;
+    default: return std::nullopt;
+    }
+}
+
+int parameterFontChoice(int fontSize)
+{
+    if (parameterTimeFormat(fontSize))
+        return kParameterTimeFormatChoice;
+    // The quotient truncates toward zero; 26..29 points give 4, read as 3.
+    const int choice = (fontSize - 10) / 4;
+    return choice == 4 ? 3 : choice;
+}
 
 int transitionTargetPack(int block, bool process, int position, int pageCount)
 {
@@ -63,6 +88,32 @@ std::optional<QString> transitionCaption(int code, int pageCount)
     if (code >= 220 && code <= 251)
         return text;
     return std::nullopt;
+}
+
+bool ventWithoutBackground(const Table2<std::int32_t, 0, 1, 0, 16> &bits, int page, int slot)
+{
+    if (slot < 1 || slot > 32)
+        return false;
+    return ventFonFlag(bits(ventFonWord(slot), page), slot);
+}
+
+void setVentWithoutBackground(Table2<std::int32_t, 0, 1, 0, 16> &bits, int page, int slot, bool without)
+{
+    if (slot < 1 || slot > 32)
+        return;
+    std::int32_t &word = bits(ventFonWord(slot), page);
+    word = ventFonSet(word, slot, without);
+}
+
+VentLook ventLook(int pictureCode, bool withoutBackground)
+{
+    if (pictureCode == 22)
+        return VentLook::UserPhase;
+    if (withoutBackground && pictureCode >= 0 && pictureCode <= 3)
+        return VentLook::Impeller1;
+    if (withoutBackground && pictureCode >= 4 && pictureCode <= 7)
+        return VentLook::Impeller2;
+    return VentLook::Picture;
 }
 
 std::optional<QString> parameterPlaceholder(int slot, int digits)

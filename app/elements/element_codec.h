@@ -1,8 +1,10 @@
 #pragma once
 // Packing and unpacking of the packed fields of the page element tables.
-// The element dialogs pack, the page editor, the project opener and the page
-// upload unpack; all of them go through these functions so the layout of the
-// bits lives in one place.
+// The element dialogs pack, their openers, the page editor, the project file
+// and the page upload unpack; all of them go through these functions so the
+// layout of the bits lives in one place.
+
+#include "core/table.h"
 
 #include <QString>
 #include <cstdint>
@@ -35,6 +37,11 @@ constexpr int textSignalOutPack(int index, bool numberMode) { return index + (nu
 constexpr int textSignalOutIndex(int packed) { return packed & 127; }
 constexpr bool textSignalNumberMode(int packed) { return (packed & 128) != 0; }
 
+// --- Text_Signal_Font_Size: 10 + 4 * the font list's index -----------------------
+constexpr int textSignalFontSize(int choice) { return 10 + 4 * choice; }
+// The font list's index of a stored size: (size - 10) / 4 rounded half to even.
+int textSignalFontChoice(int fontSize);
+
 // --- Parametr_Num_OUT: list position, bit 7 for a set-point, and 2 more for a
 // set-point of a block of type 4 ------------------------------------------------
 constexpr int parameterOutPack(int position, bool setpoint, int blockType)
@@ -42,12 +49,27 @@ constexpr int parameterOutPack(int position, bool setpoint, int blockType)
     return setpoint ? position + 128 + (blockType == 4 ? 2 : 0) : position;
 }
 constexpr bool parameterSetpoint(int packed) { return (packed & 128) != 0; }
-// The list position; for a set-point of a type-4 block the 2 is taken off again.
+// The list position; for a set-point of a type-4 block the 2 is taken off
+// again: (packed - 2) AND 127, else packed AND 127.
 constexpr int parameterOutPosition(int packed, int blockType)
 {
-    const int low = packed & 127;
-    return parameterSetpoint(packed) && blockType == 4 ? low - 2 : low;
+    return parameterSetpoint(packed) && blockType == 4 ? ((packed - 2) & 127) : (packed & 127);
 }
+
+// --- Parametr_Font_Size and Parametr_Digits -------------------------------------
+// The font list offers 10, 14, 18 and 25 points and the time format, which is
+// stored as 24 points with the digit choice 0.
+constexpr int kParameterTimeFormatChoice = 4;
+constexpr int kParameterTimeFormatFont = 24;
+constexpr bool parameterTimeFormat(int fontSize) { return fontSize == kParameterTimeFormatFont; }
+// The stored size of font choice 0..4; nullopt for any other choice.
+std::optional<int> parameterFontSize(int choice);
+// The font choice of a stored size: (size - 10) \ 4 with a 4 taken as 3, and
+// 4 for the time format. The result may lie outside 0..4 for sizes the
+// dialog never stores.
+int parameterFontChoice(int fontSize);
+// The digit choice stored with a font size: the time format always has 0.
+constexpr int parameterDigits(int digits, int fontSize) { return parameterTimeFormat(fontSize) ? 0 : digits; }
 
 // --- Level_Type: horizontal * 2 + frame --------------------------------------
 constexpr int levelTypePack(bool horizontal, bool frame) { return (horizontal ? 2 : 0) + (frame ? 1 : 0); }
@@ -58,6 +80,8 @@ constexpr bool levelHorizontal(int packed) { return (packed & 2) != 0; }
 // Go_Block_Used: 1 single field, 3 double field.
 constexpr int transitionUsedPack(bool doubleField) { return (doubleField ? 1 : 0) * 2 + 1; }
 constexpr bool transitionDouble(int used) { return used / 2 != 0; }
+// The double-field value the opener and the page upload read: used \ 2.
+constexpr int transitionDoubleField(int used) { return used / 2; }
 constexpr int transitionWidth(bool doubleField) { return doubleField ? 100 : 40; }
 
 // Go_Block_Param: lock * 128 + list position, + 2 when the target block has type 4.
@@ -66,9 +90,11 @@ constexpr int transitionParamPack(bool lock, int position, int targetBlockType)
     return (lock ? 128 : 0) + position + (targetBlockType == 4 ? 2 : 0);
 }
 constexpr bool transitionLock(int param) { return (param & 128) != 0; }
+// The list position the opener selects: (param - 2) AND 127 for a target
+// block of type 4, else param AND 127.
 constexpr int transitionParamPosition(int param, int targetBlockType)
 {
-    return targetBlockType == 4 ? param - 2 : (param & 127);
+    return targetBlockType == 4 ? ((param - 2) & 127) : (param & 127);
 }
 
 // What a transition leads to.
@@ -87,6 +113,24 @@ Target transitionTarget(int code, int pageCount);
 // number); nullopt where the view keeps the template's caption.
 std::optional<QString> transitionCaption(int code, int pageCount);
 
+// --- Control_Coord_Y: a button of key type 13 is stored 10 pixels below its view --
+constexpr int kControlKnobKey = 13;
+constexpr int controlViewTop(int recordTop, int keyType)
+{
+    return keyType == kControlKnobKey ? recordTop - 10 : recordTop;
+}
+constexpr int controlRecordTop(int viewTop, int keyType) { return keyType == kControlKnobKey ? viewTop + 10 : viewTop; }
+
+// --- Figura_Type and the figure view's shape kind ---------------------------------
+// The dialog gives the view the shape kind type * 3 (0 rectangle, 3 circle);
+// shape kinds 1 and 3 are both the circle.
+constexpr int figureShapeKind(int type) { return type * 3; }
+constexpr int figureTypeOfShape(int shapeKind) { return shapeKind == 1 || shapeKind == 3 ? 1 : 0; }
+
+// --- Text_Label_Font_Bold, Text_Label_Font_Italic: -1 true, 0 false -------------
+constexpr std::int16_t flagOf(bool on) { return on ? -1 : 0; }
+constexpr bool flagSet(std::int16_t stored) { return stored != 0; }
+
 // --- Vent_Fon_Bits: the background flag of mechanism slot 1..32 ----------------
 constexpr int ventFonWord(int slot) { return slot <= 16 ? 0 : 1; }
 constexpr int ventFonBit(int slot) { return slot <= 16 ? slot - 1 : slot - 17; }
@@ -100,6 +144,16 @@ constexpr std::int32_t ventFonSet(std::int32_t word, int slot, bool set)
     const std::uint32_t w = static_cast<std::uint32_t>(word);
     return static_cast<std::int32_t>(set ? (w | bit) : (w & ~bit));
 }
+// Mechanism slot n of page p has no background (its bit is set); slot 0, the
+// template, has no bit and always shows its background.
+bool ventWithoutBackground(const Table2<std::int32_t, 0, 1, 0, 16> &bits, int page, int slot);
+void setVentWithoutBackground(Table2<std::int32_t, 0, 1, 0, 16> &bits, int page, int slot, bool without);
+
+// What a mechanism view shows for its picture code: the fans (codes 0..7)
+// drawn without background show their impeller alone; code 22 is the user
+// mechanism's phase picture; every other code its own picture.
+enum class VentLook { Picture, Impeller1, Impeller2, UserPhase };
+VentLook ventLook(int pictureCode, bool withoutBackground);
 
 // --- Numeric parameter view ----------------------------------------------------
 // The placeholder caption of a restored parameter: its slot number written
