@@ -133,12 +133,17 @@ bool FlowchartImport::run(const QString &fileName)
     }
 
     // Only now the block's program is replaced. The stored program record
-    // holds it too, as after opening a project, so a later schema import
-    // puts it back into the block instead of an empty one.
+    // holds it too, and the stored set-point lines hold the set-points the
+    // program set, as after opening a project, so a later schema import puts
+    // both back into the block instead of the ones of the file opened last.
     for (long long j = base; j < base + capacity; ++j)
         m_.schema.Parametr_Name(j) = texts(j);
     for (int j = 0; j < m_.settings.Alg_Name_Count && j <= m_.schema.ALGORITHM_Parametr.hi2; ++j)
         m_.schema.ALGORITHM_Parametr(0, j) = j < capacity ? texts(base + j) : QStringLiteral("0");
+    const long long values = m_.schema.Parametr_Value_Start(m_.settings.Num_Block_Edit);
+    for (int k = 1; k <= 128 && k <= m_.schema.ALGORITHM_Block_Line.hi2; ++k)
+        if (m_.schema.Parametr_Value.inRange(values + k))
+            m_.schema.ALGORITHM_Block_Line(0, k) = num::printReal(m_.schema.Parametr_Value(values + k));
     showWarnings();
     return true;
 }

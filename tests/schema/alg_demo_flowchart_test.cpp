@@ -9,9 +9,11 @@
 #include "schema/schema_import.h"
 #include "support/demo_algorithm_program.h"
 #include "support/fake_services.h"
+#include "support/flowchart_builder.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -63,6 +65,32 @@ TEST_F(DemoFlowchart, SchemaImportedAgainKeepsTheCompiledProgram)
     ASSERT_TRUE(importNetlistFile(m, kSchema));
     EXPECT_EQ(storedProgram(m), kProgram);
     EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u'\n').toStdString();
+}
+
+// A program that sets set-points while compiling ("SP2 = 5" after an
+// operand) keeps them, too, when the schema is imported again.
+TEST_F(DemoFlowchart, SchemaImportedAgainKeepsTheSetPointsTheProgramSet)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    test::FlowchartBranch sets;
+    sets.action1 = QStringLiteral("SP1 += SP2 = 5");
+    test::FlowchartBuilder b;
+    b.start().step(1, QStringLiteral("INP1 = 1")).yes(1, sets);
+    b.net({"S.1", "A1.1"}).net({"A1.3", "Y1.1"}).net({"Y1.2", "A1.1"});
+    const QString flowchart = dir.filePath(QStringLiteral("sets.net"));
+    ASSERT_TRUE(b.write(flowchart));
+
+    ProjectModel m;
+    startUpModel(m);
+    ASSERT_TRUE(importNetlistFile(m, kSchema));
+    m.settings.Num_Block_Edit = kAlgBlock;
+    ASSERT_TRUE(alg::Import_Algorithm_Netlist(m, flowchart));
+    const int sp = m.schema.Parametr_Value_Start(kAlgBlock);
+    ASSERT_EQ(m.schema.Parametr_Value(sp + 2), 5.0f);
+    ASSERT_TRUE(importNetlistFile(m, kSchema));
+    EXPECT_EQ(m.schema.Parametr_Value(m.schema.Parametr_Value_Start(kAlgBlock) + 2), 5.0f);
+    EXPECT_EQ(m.schema.Parametr_Value(m.schema.Parametr_Value_Start(kAlgBlock) + 1), 0.0f);
 }
 
 class RightPressOnAlgorithmPicture : public test::WithFakes {
