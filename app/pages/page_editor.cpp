@@ -50,6 +50,10 @@ PageEditor::PageEditor(ProjectModel &m, MainWindowPort &main, PageView &view)
         MouseAdapter::attach(c, MouseUnits::Pixels, std::move(h));
         paintPageColour(p);
     }
+    elements.events.DblClick = [this](const QString &array, int index) {
+        if (openElementDialog)
+            openElementDialog(array, index);
+    };
     // A double-click on a page tab opens the page's name and number dialog.
     for (int t = 0; t < PageTabControl::kTabs; ++t)
         view.SCADA_SSTab->tabButton(t)->installEventFilter(this);

@@ -11,6 +11,7 @@
 #include <QColor>
 #include <QObject>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -82,6 +83,11 @@ public:
     void mnuBlockSCADA_Click();
     void MnuCoordNetSCADA_Click();
     void SCADA_SSTab_DblClick();
+
+    // Opens the dialog of the element that was double-clicked: the array's
+    // name and the element's control index (0 is the kind's template). The
+    // element dialogs attach here; until they do, a double-click opens nothing.
+    std::function<void(const QString &array, int index)> openElementDialog;
 
     // The open dialogs, null when closed.
     pages::Coord_Setka *coordSetka() const;
