@@ -2,6 +2,7 @@
 
 #include "algorithm/mem_algorithm.h"
 #include "blockparams/property_block.h"
+#include "elements/element_openers.h"
 #include "mainwindow/logo.h"
 #include "monitors/calculiator.h"
 #include "pages/page_dialogs.h"
@@ -61,6 +62,7 @@ Config_SCADA::Config_SCADA() : model_(std::make_unique<ProjectModel>()), link_(s
 Config_SCADA::~Config_SCADA()
 {
     // The subsystem objects go before the model, the link and the registry they use.
+    elementOpeners.reset();
     projectMenu.reset();
     projectSettings.reset();
     schemaView.reset();
@@ -82,6 +84,8 @@ void Config_SCADA::attachSubsystems()
     schemaView = std::make_unique<SchemaView>(m, *this, *pageView);
     projectSettings = std::make_unique<ProjectSettingsMenu>(m, *this, *schemaView, *pageView);
     projectMenu = std::make_unique<ProjectMenu>(m, *this, *schemaView, *pageView, *pageEditor);
+    // A double-click on a page element opens its kind's dialog.
+    elementOpeners = std::make_unique<ElementOpeners>(m, *this, *pageEditor);
     connect(mnuCalculiator, &QAction::triggered, this, [this] { Calculiator::mnuCalculiator_Click(*this); });
 }
 

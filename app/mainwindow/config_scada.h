@@ -16,6 +16,7 @@
 namespace pelmora {
 
 class ControllerLink;
+class ElementOpeners;
 class SchemaUpload;
 class ProjectMenu;
 class PageEditor;
@@ -56,6 +57,7 @@ public:
     std::unique_ptr<SchemaView> schemaView;               // schema view, view switch, netlist menu
     std::unique_ptr<ProjectSettingsMenu> projectSettings; // "&Створити проект", "&Налаштування"
     std::unique_ptr<ProjectMenu> projectMenu; // "&Зберегти проект", "&Відкрити проект"
+    std::unique_ptr<ElementOpeners> elementOpeners; // the element dialogs' openers, "&Попередження"
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,0 +1,125 @@
+#pragma once
+// The frame every element dialog stands in. A dialog is a modal window on the
+// window frame: while it is open the main window is disabled, and every way
+// out (Ok, Delete, Cancel, the close box, Escape) enables it again and unloads
+// the dialog, so every opening starts from the dialog's design values. Ok of
+// a slotted kind chooses the slot through the core (the element in use under
+// the typed number, else the lowest free slot, else the kind's limit message
+// and nothing written); Delete resets the slot of the typed number and
+// unloads its view; the kind table says which ways out hide the insertion
+// template. A kind's dialog states its controls, its fields and its store.
+
+#include "elements/colour_box.h"
+#include "elements/dialog_common.h"
+#include "elements/kind_table.h"
+#include "elements/slot_choice.h"
+#include "pages/control_array.h"
+
+#include <QWidget>
+#include <cstdint>
+
+class QLabel;
+class QPushButton;
+
+namespace pelmora {
+
+struct ProjectModel;
+class MainWindowPort;
+class PageEditor;
+class WindowFrame;
+class ColourBox;
+
+namespace pages {
+class PageElements;
+}
+
+// What an element dialog and its opener work with: the model, the main
+// window's port and the page editor that holds the element views, the
+// current page's canvases and the eyedropper colour.
+struct ElementContext {
+    ProjectModel &m;
+    MainWindowPort &main;
+    PageEditor &editor;
+};
+
+class ElementDialog : public QWidget {
+    Q_OBJECT
+
+public:
+    ~ElementDialog() override;
+
+    element::Kind kind() const { return kind_; }
+
+    // Shows the dialog above the main window, which it disables.
+    void open();
+
+    // Shows the messages of a step in order, each with its icon and an OK button.
+    static void notify(const element::Notices &notices);
+
+protected:
+    ElementDialog(const ElementContext &c, element::Kind kind, const QString &caption);
+
+    enum class Way { Ok, Delete, Cancel, CloseBox };
+
+    // Every way out: the insertion template is hidden where the kind table
+    // says so for this way, then the dialog closes (enabling the main window)
+    // and is deleted.
+    void leave(Way way);
+
+    // Ok of a slotted kind with the number box's text: the slot, then
+    // storeElement(), or the limit message; then leave(Ok).
+    void okSlotted(const QString &numberText);
+    // Delete of a slotted kind: the slot 1..N of the number is reset and its
+    // view unloaded (unloadViews); other numbers free nothing; leave(Delete).
+    void deleteSlotted(const QString &numberText);
+
+    // The kind's record and view for the chosen slot (slotted kinds).
+    virtual void storeElement(const element::SlotChoice &) {}
+    // Unloads the views of a deleted element.
+    virtual void unloadViews(int) {}
+    // Hides the kind's insertion template(s).
+    virtual void hideTemplates() {}
+    // Escape: the kind's Cancel.
+    virtual void escapePressed() { leave(Way::Cancel); }
+
+    int page() const;                   // the current page Num_Stranica_SCADA
+    QWidget *pageCanvas() const;        // its canvas
+    pages::PageElements &views() const; // the element views of the pages
+    std::int32_t eyedropperColour() const;
+
+    // Element i of a view array for Ok: loaded from the template when it is
+    // not loaded yet (a loaded one is reused). A newly loaded view stands
+    // where the template stands, on the current page's canvas.
+    template <typename T, typename Items> T *loadView(pages::ControlArray<T, Items> &array, int index)
+    {
+        const bool loaded = array.load(index);
+        T *v = array(index);
+        if (v && loaded)
+            putOnCurrentPage(v);
+        return v;
+    }
+    void putOnCurrentPage(QWidget *view) const;
+
+    // A click on a colour box: the colour dialog starts at the colour chosen
+    // last in this window; a chosen colour goes into the box. False when the
+    // dialog was cancelled (the box keeps its colour).
+    bool chooseColour(ColourBox *box);
+
+    // Small helpers for laying out the controls, in pixels.
+    QLabel *label(const QString &text, int x, int y, int w, int h = 20, QWidget *parent = nullptr);
+    QPushButton *button(const QString &name, const QString &caption, int x, int y, int w = 90, int h = 26);
+
+    ProjectModel &m_;
+    MainWindowPort &main_;
+    PageEditor &editor_;
+    element::ColourChooser CommonDialog1; // the dialog's colour dialog
+
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    element::Kind kind_;
+    WindowFrame *frame_;
+    bool leaving_ = false;
+};
+
+} // namespace pelmora

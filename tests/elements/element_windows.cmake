@@ -1,0 +1,6 @@
+# The element dialogs' windows on a stand-in main window, driven through the
+# openers with the fake services.
+target_sources(${PELMORA_SUITE} PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/element_dialog_rig.h
+  ${CMAKE_CURRENT_LIST_DIR}/static_text_dialog_test.cpp
+)
