@@ -8,13 +8,19 @@
 #include "elements/element_openers.h"
 #include "pages/page_restore.h"
 #include "project/startup.h"
+#include "support/lumtor_registry.h"
 #include "support/page_rig.h"
 
 #include <QCoreApplication>
 
 namespace pelmora::test {
 
-struct ElementDialogRig : PageRig {
+// The indicator control is registered first: the demo's signals need it.
+struct LumtorFirst {
+    LumtorRegistry lumtor;
+};
+
+struct ElementDialogRig : LumtorFirst, PageRig {
     ElementDialogRig()
     {
         startUpModel(model);
