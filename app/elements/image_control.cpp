@@ -34,9 +34,9 @@ constexpr int kPreviewLeft = 320, kPreviewTop = 16, kPreviewWidth = 248, kPrevie
 Image_Control::Image_Control(const ElementContext &c)
     : ElementDialog(c, Kind::Control, QStringLiteral("Елемент керування"))
 {
-    setFixedSize(580, 334);
+    setFixedSize(580, 318);
     auto *props = new QGroupBox(QStringLiteral("Властивості"), this);
-    props->setGeometry(8, 6, 300, 280);
+    props->setGeometry(8, 6, 300, 264);
     auto box = [props](const char *name, const QString &text, int y) {
         auto *e = new QLineEdit(text, props);
         e->setObjectName(QLatin1String(name));
@@ -62,12 +62,10 @@ Image_Control::Image_Control(const ElementContext &c)
     label(QStringLiteral("Назва файлу"), 10, 206, 136, 20, props);
     Name_Control_Gif = new QLineEdit(props);
     Name_Control_Gif->setObjectName(QStringLiteral("Name_Control_Gif"));
-    Name_Control_Gif->setGeometry(10, 226, 280, 24);
+    Name_Control_Gif->setGeometry(10, 230, 280, 24);
     Load_Control_GIF = new QPushButton(QStringLiteral("Завантажити"), props);
     Load_Control_GIF->setObjectName(QStringLiteral("Load_Control_GIF"));
     Load_Control_GIF->setGeometry(150, 198, 140, 26);
-    Name_Control_Gif->move(10, 250);
-    props->resize(300, 284);
 
     auto *area = new QFrame(this);
     area->setFrameShape(QFrame::StyledPanel);
@@ -88,9 +86,9 @@ Image_Control::Image_Control(const ElementContext &c)
     Num_Block_Contr_Text = binding->blockBox();
     Num_OUT_Contr = binding->list();
 
-    Ok_Control = button(QStringLiteral("Ok_Control"), QStringLiteral("Ok"), 8, 298, 100);
-    Cancel_Control = button(QStringLiteral("Cancel_Control"), QStringLiteral("ВІдміна"), 240, 298, 100);
-    Delete_Control = button(QStringLiteral("Delete_Control"), QStringLiteral("Видалити"), 472, 298, 100);
+    Ok_Control = button(QStringLiteral("Ok_Control"), QStringLiteral("Ok"), 8, 282, 100);
+    Cancel_Control = button(QStringLiteral("Cancel_Control"), QStringLiteral("ВІдміна"), 240, 282, 100);
+    Delete_Control = button(QStringLiteral("Delete_Control"), QStringLiteral("Видалити"), 472, 282, 100);
 
     connect(Type_Key, &QComboBox::activated, this, &Image_Control::Type_Key_Click);
     connect(Load_Control_GIF, &QPushButton::clicked, this, &Image_Control::Load_Control_GIF_Click);
@@ -242,7 +240,7 @@ Type_Control::Type_Control(MainWindowPort &main, Image_Control &dialog)
     setObjectName(QStringLiteral("Type_Control"));
     setWindowTitle(QStringLiteral("Тип керування"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(600, 390);
+    setFixedSize(600, 376);
     const QStringList names = controlKindNames();
     auto picture = [this, &names](int k, QWidget *parent, int x, int y) {
         auto *b = new QToolButton(parent);
@@ -265,7 +263,7 @@ Type_Control::Type_Control(MainWindowPort &main, Image_Control &dialog)
         ++cell;
     }
     auto *spare = new QFrame(this);
-    spare->setGeometry(10, 300, 580, 80);
+    spare->setGeometry(10, 288, 580, 78);
     spare->setAutoFillBackground(true);
     QPalette pal = spare->palette();
     pal.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
