@@ -102,6 +102,25 @@ TEST_F(StaticTextDialogTest, TheOpenerShowsTheViewsOwnLookAndOkEditsInPlace)
     EXPECT_EQ(view(67), nullptr);
 }
 
+TEST_F(StaticTextDialogTest, ANewTextGoesOnTheCurrentPageWhereverTheTemplateLies)
+{
+    insert(1, 30, 40)->Ok_Text_Label->click();
+    // The template is shown on page 0; page 1's text is opened and its number cleared.
+    w.selectPage(0);
+    w.mnuText->trigger();
+    w.selectPage(1);
+    w.doubleClick(QStringLiteral("Text_Label_Label"), 65);
+    Text_Label *d = dialog();
+    ASSERT_TRUE(d);
+    d->Num_Label_Text_1->setText(QStringLiteral("0"));
+    d->Ok_Text_Label->click();
+    EXPECT_EQ(t.Text_Label_Used(1, 2), 1);
+    EXPECT_EQ(t.Text_Label_Used(0, 1), 0);
+    ASSERT_TRUE(view(66));
+    EXPECT_EQ(view(66)->parentWidget(), w.view.SCADA_Picture[1]);
+    EXPECT_TRUE(view(66)->isVisibleTo(w.view.SCADA_Picture[1]));
+}
+
 TEST_F(StaticTextDialogTest, TheNumberBoxTakesDigitsOnly)
 {
     Text_Label *d = insert(0, 0, 0);
