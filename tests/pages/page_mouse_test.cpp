@@ -155,6 +155,10 @@ protected:
 TEST_F(PageMouseTest, BandSelectsAGroupAndMovesItOnTheGrid)
 {
     t().Setka_Razmer = 10;
+    // The frame figure drawn around the page takes the mouse on its outline
+    // only: inside it the press reaches the canvas.
+    EXPECT_EQ(canvas(0)->childAt(30, 85), nullptr);
+    EXPECT_EQ(canvas(0)->childAt(11, 85), el().ShapePlus1(10));
     band(0, QPoint(30, 85), QPoint(200, 175));
     QWidget *outline = ed().selectionBand();
     EXPECT_TRUE(outline->isVisibleTo(canvas(0)));
@@ -394,14 +398,16 @@ TEST_F(PageMouseTest, DragRefusalsAndEdges)
 TEST_F(PageMouseTest, HandleResizesFiguresSignalsAndLevelBars)
 {
     QLabel *handle = el().Zoom[2];
-    // A right click shows no handle; a left one does.
-    mouse.press(signal(1), QPoint(5, 5), Qt::RightButton);
-    mouse.release();
-    w.mnuEditMenu->hide();
-    EXPECT_FALSE(handle->isVisibleTo(canvas(0)));
+    FigureShape *circle = el().ShapePlus1(11);
+    // A right click shows no handle, on a figure as on a signal; a left one does.
+    for (auto [view, at] : {std::pair<QWidget *, QPoint>{circle, {2, 45}}, {signal(1), {5, 5}}}) {
+        mouse.press(view, at, Qt::RightButton);
+        mouse.release();
+        w.mnuEditMenu->hide();
+        EXPECT_FALSE(handle->isVisibleTo(canvas(0))) << view->metaObject()->className();
+    }
 
     // A circle stays round.
-    FigureShape *circle = el().ShapePlus1(11);
     mouse.press(circle, QPoint(2, 45));
     mouse.release();
     ASSERT_TRUE(handle->isVisibleTo(canvas(0)));
