@@ -159,7 +159,7 @@ PageEditor::PageEditor(ProjectModel &m, MainWindowPort &main, PageView &view)
             if (openElementDialog)
                 openElementDialog(QStringLiteral("Varning_Text"), 0);
         };
-        MouseAdapter::attach(banner, MouseUnits::Twips, std::move(h));
+        bannerMouse_ = MouseAdapter::attach(banner, MouseUnits::Twips, std::move(h));
     }
     connect(menu_.mnuCopy, &QAction::triggered, this, &PageEditor::mnuCopy_Click);
     connect(menu_.mnuPaste, &QAction::triggered, this, &PageEditor::mnuPaste_Click);
@@ -193,6 +193,8 @@ PageEditor::PageEditor(ProjectModel &m, MainWindowPort &main, PageView &view)
 
 PageEditor::~PageEditor()
 {
+    // The warning line belongs to the main window and outlives the editor.
+    delete bannerMouse_.data();
     delete coordSetka();
     delete numNetOrvo();
 }

@@ -16,6 +16,7 @@
 
 #include <QColor>
 #include <QObject>
+#include <QPointer>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -158,6 +159,7 @@ private:
     QColor lastFonColour_ = Qt::black; // the colour dialog starts at the colour it gave last
     std::unique_ptr<Views> views_;     // where the views stand, for the editing operations
     QWidget *band_ = nullptr;          // the outline of the selection rectangle
+    QPointer<QObject> bannerMouse_;    // the warning line's mouse adapter
 };
 
 } // namespace pelmora
