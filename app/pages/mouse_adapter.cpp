@@ -83,6 +83,14 @@ bool MouseAdapter::eventFilter(QObject *watched, QEvent *event)
             handlers_.MouseDown(buttonCode(me->button()), shift, x, y);
         break;
     case QEvent::MouseButtonDblClick:
+        // Only the left button double-clicks; a second press of another
+        // button is a press like the first.
+        if (me->button() != Qt::LeftButton) {
+            afterDoubleClick_ = false;
+            if (handlers_.MouseDown)
+                handlers_.MouseDown(buttonCode(me->button()), shift, x, y);
+            break;
+        }
         afterDoubleClick_ = true;
         if (handlers_.DblClick)
             handlers_.DblClick();
@@ -92,7 +100,9 @@ bool MouseAdapter::eventFilter(QObject *watched, QEvent *event)
             handlers_.MouseMove(buttonMask(me->buttons()), shift, x, y);
         break;
     case QEvent::MouseButtonRelease: {
-        const bool clicked = !afterDoubleClick_ && static_cast<QWidget *>(watched)->rect().contains(pos.toPoint());
+        // Only the left button clicks; the right one opens the edit menu at its press.
+        const bool clicked = me->button() == Qt::LeftButton && !afterDoubleClick_ &&
+                             static_cast<QWidget *>(watched)->rect().contains(pos.toPoint());
         afterDoubleClick_ = false;
         if (handlers_.MouseUp)
             handlers_.MouseUp(buttonCode(me->button()), shift, x, y);

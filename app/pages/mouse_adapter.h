@@ -8,7 +8,8 @@
 // control. Handlers convert twips back with twipsToPixels.
 //
 // A double-click gives MouseDown, MouseUp, Click, then DblClick and MouseUp,
-// the order the handlers rely on.
+// the order the handlers rely on. Click and DblClick come from the left
+// button only, as the indicator control raises them.
 
 #include <QObject>
 #include <Qt>

@@ -3,6 +3,7 @@
 #include "pages/page_rules.h"
 
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QPainter>
 
 namespace pelmora::pages {
@@ -42,25 +43,68 @@ ElementLabel *ElementLabel::copyOf(const ElementLabel &from)
     c->font_ = from.font_;
     c->autoSize_ = from.autoSize_;
     c->centred_ = from.centred_;
+    if (from.edit_)
+        c->setEditable(from.maxLength_);
     return c;
+}
+
+void ElementLabel::setEditable(int maxLength)
+{
+    maxLength_ = maxLength;
+    if (!edit_) {
+        edit_ = new QLineEdit(this);
+        edit_->setObjectName(QStringLiteral("caption"));
+        edit_->setFrame(false);
+        edit_->setTextMargins(0, 0, 0, 0);
+        connect(edit_, &QLineEdit::textEdited, this, [this](const QString &text) {
+            caption_ = text;
+            emit captionEdited(text);
+        });
+    }
+    edit_->setMaxLength(maxLength);
+    dressEditor();
+}
+
+void ElementLabel::dressEditor()
+{
+    if (!edit_)
+        return;
+    const int frame = border_ != 0 ? 1 : 0;
+    edit_->setGeometry(rect().adjusted(frame, frame, -frame, -frame));
+    edit_->setFont(font_);
+    QPalette pal = edit_->palette();
+    pal.setColor(QPalette::Text, colourOf(fore_));
+    pal.setColor(QPalette::Base, colourOf(back_));
+    edit_->setPalette(pal);
+    if (edit_->text() != caption_)
+        edit_->setText(caption_);
+}
+
+void ElementLabel::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    dressEditor();
 }
 
 void ElementLabel::setCaption(const QString &caption)
 {
     caption_ = caption;
     fit();
+    dressEditor();
     update();
 }
 
 void ElementLabel::setForeColor(std::int32_t bgr)
 {
     fore_ = bgr;
+    dressEditor();
     update();
 }
 
 void ElementLabel::setBackColor(std::int32_t bgr)
 {
     back_ = bgr;
+    dressEditor();
     update();
 }
 
@@ -74,6 +118,7 @@ void ElementLabel::setBorderStyle(int style)
 {
     border_ = style;
     fit();
+    dressEditor();
     update();
 }
 
@@ -81,6 +126,7 @@ void ElementLabel::setCaptionFont(const QFont &font)
 {
     font_ = font;
     fit();
+    dressEditor();
     update();
 }
 
@@ -89,6 +135,7 @@ void ElementLabel::setPointSize(int points)
     if (points > 0)
         font_.setPointSize(points);
     fit();
+    dressEditor();
     update();
 }
 
@@ -96,6 +143,7 @@ void ElementLabel::setBold(bool bold)
 {
     font_.setBold(bold);
     fit();
+    dressEditor();
     update();
 }
 
@@ -198,12 +246,14 @@ FigureShape *FigureShape::copyOf(const FigureShape &from)
     c->shape_ = from.shape_;
     c->lineColor_ = from.lineColor_;
     c->lineWidth_ = from.lineWidth_;
+    c->updateMask();
     return c;
 }
 
 void FigureShape::setShape(int kind)
 {
     shape_ = kind;
+    updateMask();
     update();
 }
 
@@ -216,7 +266,34 @@ void FigureShape::setLineColor(std::int32_t bgr)
 void FigureShape::setLineWidth(int pixels)
 {
     lineWidth_ = pixels;
+    updateMask();
     update();
+}
+
+void FigureShape::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    updateMask();
+}
+
+void FigureShape::updateMask()
+{
+    // The mouse takes the figure by its outline, with a few pixels to spare;
+    // inside it the canvas and the elements below answer, so a frame drawn
+    // around a whole page still lets the page be banded.
+    const int grip = std::max(lineWidth_, 1) + 3;
+    QRect outer = rect();
+    QRegion::RegionType type = QRegion::Rectangle;
+    if (isCircle()) {
+        const int d = std::min(outer.width(), outer.height());
+        outer = QRect(outer.center().x() - d / 2, outer.center().y() - d / 2, d, d);
+        type = QRegion::Ellipse;
+    }
+    const QRect inner = outer.adjusted(grip, grip, -grip, -grip);
+    if (inner.width() <= 0 || inner.height() <= 0)
+        clearMask();
+    else
+        setMask(QRegion(outer, type).subtracted(QRegion(inner, type)));
 }
 
 void FigureShape::paintEvent(QPaintEvent *)

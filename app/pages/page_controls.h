@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <cstdint>
 
+class QLineEdit;
+
 namespace pelmora::pages {
 
 class ElementLabel : public QWidget {
@@ -42,12 +44,25 @@ public:
     void setAutoSize(bool on);
     // Centre the caption instead of writing it from the top left.
     void setCentred(bool centred);
+    // A text box: the user types the caption into the label itself, at most
+    // `maxLength` characters. Only the user's typing raises captionEdited;
+    // a caption set from code does not.
+    void setEditable(int maxLength);
+    bool editable() const { return edit_ != nullptr; }
+    QLineEdit *editor() const { return edit_; }
+
+signals:
+    void captionEdited(const QString &caption);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void fit();
+    void dressEditor();
+    QLineEdit *edit_ = nullptr; // a child of the label
+    int maxLength_ = 0;
     QString caption_;
     std::int32_t fore_ = 0;
     std::int32_t back_ = 0xFFFFFF;
@@ -81,7 +96,8 @@ private:
 };
 
 // The figure control: a rectangle (shape kind 0) or a circle (kinds 1 and 3)
-// outlined in its line colour and width, transparent inside. A circle takes
+// outlined in its line colour and width, transparent inside, to the eye and
+// to the mouse. A circle takes
 // the smaller of width and height as its diameter, centred in the control.
 class FigureShape : public QWidget {
     Q_OBJECT
@@ -100,8 +116,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void updateMask();
     int shape_ = 0;
     std::int32_t lineColor_ = 0;
     int lineWidth_ = 1;

@@ -5,7 +5,16 @@
 #include "core/numbers.h"
 #include "core/services.h"
 #include "elements/element_codec.h"
+#include "pages/editor/band_selection.h"
+#include "pages/editor/copy_selection.h"
+#include "pages/editor/delete_selection.h"
+#include "pages/editor/element_drag.h"
+#include "pages/editor/group_move.h"
+#include "pages/editor/handle_resize.h"
+#include "pages/editor/menu_caption.h"
+#include "pages/editor/paste_selection.h"
 #include "pages/element_kinds.h"
+#include "pages/element_views.h"
 #include "pages/page_dialogs.h"
 #include "pages/page_rules.h"
 #include "pages/page_view.h"
@@ -17,11 +26,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 #include <QToolButton>
 
@@ -35,10 +47,77 @@ constexpr int kPages = 16;
 constexpr int kCanvasWidth = 800, kCanvasHeight = 480;
 const char16_t kBadPicture[] = u"Не правильный тип файлу";
 
+// The view arrays by the names the element views report.
+std::optional<ViewArray> viewArrayNamed(const QString &name)
+{
+    // clang-format off
+    static const std::pair<const char *, ViewArray> names[] = {
+        {"Parametr_Label", ViewArray::Parametr_Label},         {"Signal_Picture", ViewArray::Signal_Picture},
+        {"Text_Signal_Picture", ViewArray::Text_Signal_Picture}, {"Level_Picture", ViewArray::Level_Picture},
+        {"Level_Picture_1", ViewArray::Level_Picture_1},       {"Manometr_Img", ViewArray::Manometr_Img},
+        {"Go_Block_Label", ViewArray::Go_Block_Label},         {"Control_Image", ViewArray::Control_Image},
+        {"Ventilator_Picture", ViewArray::Ventilator_Picture}, {"ShapePlus1", ViewArray::ShapePlus1},
+        {"Text_Label_Label", ViewArray::Text_Label_Label},     {"Menu_Image", ViewArray::Menu_Image},
+        {"Menu_Text", ViewArray::Menu_Text},                   {"Grafik_Image", ViewArray::Grafik_Image},
+        {"Real_Clock", ViewArray::Real_Clock},                 {"Real_Time", ViewArray::Real_Time},
+    };
+    // clang-format on
+    for (const auto &[n, a] : names)
+        if (name == QLatin1String(n))
+            return a;
+    return std::nullopt;
+}
+
+// The selection rectangle: a dashed outline over the elements of its canvas
+// that lets the mouse through to the canvas below.
+class SelectionBand : public QWidget {
+public:
+    explicit SelectionBand(QWidget *parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("Select_copy"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setBrush(Qt::NoBrush);
+        // Black dashes on white read on every page colour.
+        p.setPen(QPen(Qt::white, 1));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
 } // namespace
 
+// Where the views stand, read from the controls themselves.
+class PageEditor::Views : public CanvasViews {
+public:
+    explicit Views(const PageEditor &editor) : editor_(editor) {}
+    std::optional<QRectF> geometry(ViewRef view) const override
+    {
+        if (view.array == ViewArray::Signal_Picture) {
+            if (const hosting::HostedControl *s = editor_.elements.Signal_Picture(view.index))
+                return QRectF(s->geometry());
+            return std::nullopt;
+        }
+        if (const QWidget *w = editor_.viewWidget(view))
+            return QRectF(w->geometry());
+        return std::nullopt;
+    }
+
+private:
+    const PageEditor &editor_;
+};
+
 PageEditor::PageEditor(ProjectModel &m, MainWindowPort &main, PageView &view)
-    : elements(view.SCADA_Picture[0]), m_(m), main_(main), menu_(main.menu()), view_(view)
+    : elements(view.SCADA_Picture[0]), m_(m), main_(main), menu_(main.menu()), view_(view),
+      views_(std::make_unique<Views>(*this))
 {
     setObjectName(QStringLiteral("PageEditor"));
     for (int p = 0; p < kPages; ++p) {
@@ -46,14 +125,45 @@ PageEditor::PageEditor(ProjectModel &m, MainWindowPort &main, PageView &view)
         MouseHandlers h;
         h.Click = [this, p] { SCADA_Picture_Click(p); };
         h.DblClick = [this, p] { SCADA_Picture_DblClick(p); };
+        h.MouseDown = [this, p](short b, short s, float x, float y) { SCADA_Picture_MouseDown(p, b, s, x, y); };
         h.MouseMove = [this, p](short b, short s, float x, float y) { SCADA_Picture_MouseMove(p, b, s, x, y); };
+        h.MouseUp = [this, p](short b, short s, float x, float y) { SCADA_Picture_MouseUp(p, b, s, x, y); };
         MouseAdapter::attach(c, MouseUnits::Pixels, std::move(h));
         paintPageColour(p);
     }
+    band_ = new SelectionBand(canvas(0));
     elements.events.DblClick = [this](const QString &array, int index) {
         if (openElementDialog)
             openElementDialog(array, index);
     };
+    elements.events.Click = [this](const QString &array, int index) { elementClick(array, index); };
+    elements.events.MouseDown = [this](const QString &array, int index, short b, short s, float x, float y) {
+        elementMouseDown(array, index, b, s, x, y);
+    };
+    elements.events.MouseMove = [this](const QString &array, int index, short b, short s, float x, float y) {
+        elementMouseMove(array, index, b, s, x, y);
+    };
+    elements.events.CaptionEdited = [this](int index, const QString &text) { Menu_Text_Change(index, text); };
+    for (int z = 0; z < static_cast<int>(elements.Zoom.size()); ++z) {
+        MouseHandlers h;
+        h.MouseDown = [this, z](short b, short s, float x, float y) { Zoom_MouseDown(z, b, s, x, y); };
+        h.MouseMove = [this, z](short b, short s, float x, float y) { Zoom_MouseMove(z, b, s, x, y); };
+        MouseAdapter::attach(elements.Zoom[static_cast<std::size_t>(z)], MouseUnits::Twips, std::move(h));
+    }
+    if (QLineEdit *banner = main.surface().Varning_Text) {
+        MouseHandlers h;
+        h.MouseDown = [this](short b, short s, float x, float y) { Varning_Text_MouseDown(b, s, x, y); };
+        h.MouseMove = [this](short b, short s, float x, float y) { Varning_Text_MouseMove(b, s, x, y); };
+        // Its double-click opens the warning line's dialog, as for every element.
+        h.DblClick = [this] {
+            if (openElementDialog)
+                openElementDialog(QStringLiteral("Varning_Text"), 0);
+        };
+        bannerMouse_ = MouseAdapter::attach(banner, MouseUnits::Twips, std::move(h));
+    }
+    connect(menu_.mnuCopy, &QAction::triggered, this, &PageEditor::mnuCopy_Click);
+    connect(menu_.mnuPaste, &QAction::triggered, this, &PageEditor::mnuPaste_Click);
+    connect(menu_.mnuDelete, &QAction::triggered, this, &PageEditor::mnuDelete_Click);
     // A double-click on a page tab opens the page's name and number dialog.
     for (int t = 0; t < PageTabControl::kTabs; ++t)
         view.SCADA_SSTab->tabButton(t)->installEventFilter(this);
@@ -83,6 +193,8 @@ PageEditor::PageEditor(ProjectModel &m, MainWindowPort &main, PageView &view)
 
 PageEditor::~PageEditor()
 {
+    // The warning line belongs to the main window and outlives the editor.
+    delete bannerMouse_.data();
     delete coordSetka();
     delete numNetOrvo();
 }
@@ -257,16 +369,26 @@ void PageEditor::MnuClockSCADA_Click()
 
 // --- canvas events -----------------------------------------------------------------------
 
-void PageEditor::SCADA_Picture_MouseMove(int, short, short, float X, float Y)
+void PageEditor::SCADA_Picture_MouseDown(int Index, short Button, short, float X, float Y)
 {
-    Mouse_X = num::toInt16(X).value_or(Mouse_X);
-    Mouse_Y = num::toInt16(Y).value_or(Mouse_Y);
+    apply(canvasPress(model().pages, state, Index, Button, X, Y));
+}
+
+void PageEditor::SCADA_Picture_MouseMove(int, short Button, short, float X, float Y)
+{
+    apply(canvasMove(model().pages, state, *views_, Button, X, Y));
+}
+
+void PageEditor::SCADA_Picture_MouseUp(int, short, short, float, float)
+{
+    canvasRelease(model().pages, state, *views_);
 }
 
 void PageEditor::SCADA_Picture_Click(int Index)
 {
     for (QLabel *z : elements.Zoom)
         z->hide();
+    state.Zoom.Visible = false;
     QLabel *c = canvas(Index);
     if (!c)
         return;
@@ -298,6 +420,190 @@ void PageEditor::SCADA_Picture_DblClick(int)
     // After a menu item the flag stays until the next move over a menu element.
     if (kind != PendingMenu)
         Insert_Flag = 0;
+}
+
+// --- element views, the warning line and the handles ------------------------------------
+
+void PageEditor::syncLock() { state.Element_Lock = menu_.mnuBlockSCADA->isChecked(); }
+
+void PageEditor::elementClick(const QString &array, int Index)
+{
+    if (const auto a = viewArrayNamed(array))
+        apply(pages::elementClick(model().pages, state, *views_, ViewRef{*a, Index}));
+}
+
+void PageEditor::elementMouseDown(const QString &array, int Index, short Button, short, float X, float Y)
+{
+    const auto a = viewArrayNamed(array);
+    // A menu item's text box and a clock's date label have no mouse handlers.
+    if (!a || *a == ViewArray::Menu_Text || *a == ViewArray::Real_Time)
+        return;
+    apply(elementPress(state, *views_, ViewRef{*a, Index}, Button, X, Y));
+}
+
+void PageEditor::elementMouseMove(const QString &array, int Index, short Button, short, float X, float Y)
+{
+    const auto a = viewArrayNamed(array);
+    if (!a)
+        return;
+    syncLock();
+    apply(elementMove(model().pages, state, *views_, ViewRef{*a, Index}, Button, X, Y));
+}
+
+void PageEditor::Menu_Text_Change(int Index, const QString &text) { menuTextChange(model().pages, Index, text); }
+
+void PageEditor::Varning_Text_MouseDown(short Button, short, float X, float Y)
+{
+    apply(elementPress(state, *views_, ViewRef{ViewArray::Varning_Text, 0}, Button, X, Y));
+}
+
+void PageEditor::Varning_Text_MouseMove(short Button, short, float X, float Y)
+{
+    syncLock();
+    apply(elementMove(model().pages, state, *views_, ViewRef{ViewArray::Varning_Text, 0}, Button, X, Y));
+}
+
+void PageEditor::Zoom_MouseDown(int, short, short, float X, float Y) { handlePress(state, X, Y); }
+
+void PageEditor::Zoom_MouseMove(int, short Button, short, float X, float Y)
+{
+    syncLock();
+    apply(handleMove(model().pages, state, *views_, Button, X, Y));
+}
+
+// --- the edit menu -----------------------------------------------------------------------
+
+void PageEditor::mnuCopy_Click() { copySelection(model().pages, state); }
+
+void PageEditor::mnuPaste_Click() { apply(pasteSelection(model().pages, state)); }
+
+void PageEditor::mnuDelete_Click() { apply(deleteSelection(model().pages, state)); }
+
+// --- showing what changed ----------------------------------------------------------------
+
+QWidget *PageEditor::viewWidget(ViewRef view) const
+{
+    const int i = view.index;
+    switch (view.array) {
+    case ViewArray::Parametr_Label: return elements.Parametr_Label(i);
+    case ViewArray::Signal_Picture: return signalWidget(elements.Signal_Picture(i));
+    case ViewArray::Text_Signal_Picture: return elements.Text_Signal_Picture(i);
+    case ViewArray::Level_Picture: return elements.Level_Picture(i);
+    case ViewArray::Level_Picture_1: return elements.Level_Picture_1(i);
+    case ViewArray::Manometr_Img: return elements.Manometr_Img(i);
+    case ViewArray::Go_Block_Label: return elements.Go_Block_Label(i);
+    case ViewArray::Control_Image: return elements.Control_Image(i);
+    case ViewArray::Ventilator_Picture: return elements.Ventilator_Picture(i);
+    case ViewArray::ShapePlus1: return elements.ShapePlus1(i);
+    case ViewArray::Text_Label_Label: return elements.Text_Label_Label(i);
+    case ViewArray::Menu_Image: return elements.Menu_Image(i);
+    case ViewArray::Menu_Text: return elements.Menu_Text(i);
+    case ViewArray::Grafik_Image: return elements.Grafik_Image(i);
+    case ViewArray::Real_Clock: return elements.Real_Clock(i);
+    case ViewArray::Real_Time: return elements.Real_Time(i);
+    case ViewArray::Varning_Text: return main_.surface().Varning_Text;
+    }
+    return nullptr;
+}
+
+void PageEditor::place(ViewRef view, const QRectF &rect)
+{
+    const QRect r = rect.toRect();
+    if (view.array == ViewArray::Signal_Picture) {
+        if (hosting::HostedControl *s = elements.Signal_Picture(view.index))
+            s->move(r.left(), r.top(), r.width(), r.height());
+        return;
+    }
+    if (QWidget *w = viewWidget(view))
+        w->setGeometry(r);
+}
+
+void PageEditor::unloadViews(const ElementRef &e)
+{
+    const int i = controlIndex(e.kind, e.page, e.slot);
+    switch (e.kind) {
+    case ElementKind::Parameter: elements.Parametr_Label.unload(i); break;
+    case ElementKind::Signal: elements.Signal_Picture.unload(i); break;
+    case ElementKind::TextSignal: elements.Text_Signal_Picture.unload(i); break;
+    case ElementKind::Level:
+        elements.Level_Picture.unload(i);
+        elements.Level_Picture_1.unload(i);
+        break;
+    case ElementKind::Manometer: elements.Manometr_Img.unload(i); break;
+    case ElementKind::Transition: elements.Go_Block_Label.unload(i); break;
+    case ElementKind::Control: elements.Control_Image.unload(i); break;
+    case ElementKind::Mechanism: elements.Ventilator_Picture.unload(i); break;
+    case ElementKind::Figure: elements.ShapePlus1.unload(i); break;
+    case ElementKind::StaticText: elements.Text_Label_Label.unload(i); break;
+    case ElementKind::Menu:
+        elements.Menu_Image.unload(i);
+        elements.Menu_Text.unload(i);
+        break;
+    case ElementKind::Graph: elements.Grafik_Image.unload(i); break;
+    case ElementKind::Clock:
+        elements.Real_Clock.unload(i);
+        elements.Real_Time.unload(i);
+        break;
+    }
+}
+
+void PageEditor::refreshView(ElementKind kind, int page, int slot) { refreshElementView(m_, *this, kind, page, slot); }
+
+void PageEditor::apply(const EditorChanges &c)
+{
+    for (const ViewPlacement &p : c.placed)
+        place(p.view, p.rect);
+    for (const ElementRef &e : c.freed)
+        unloadViews(e);
+    for (const ElementRef &e : c.created)
+        refreshView(e.kind, e.page, e.slot);
+    for (const ViewText &t : c.captions)
+        if (auto *l = qobject_cast<ElementLabel *>(viewWidget(t.view)))
+            l->setCaption(t.text);
+    for (const ViewText &t : c.toolTips) {
+        if (t.view.array == ViewArray::Signal_Picture) {
+            if (hosting::HostedControl *s = elements.Signal_Picture(t.view.index))
+                s->setToolTipText(t.text);
+        } else if (QWidget *w = viewWidget(t.view)) {
+            w->setToolTip(t.text);
+        }
+    }
+    if (c.bandChanged || !c.created.empty())
+        drawBand();
+    if (c.handleChanged)
+        drawHandle();
+    if (c.message)
+        showMessage(*c.message, MsgIcon::Critical, MsgButtons::Ok);
+    if (c.popupMenu && menu_.mnuEditMenu) {
+        menu_.mnuEditMenu->setDefaultAction(menu_.mnuCopy);
+        menu_.mnuEditMenu->popup(QCursor::pos());
+    }
+}
+
+void PageEditor::drawBand()
+{
+    const SelectionRect &r = state.Select_copy;
+    QLabel *c = canvas(r.page);
+    if (!c)
+        return;
+    if (band_->parentWidget() != c)
+        band_->setParent(c);
+    // The outline covers Left..Left + Width by Top..Top + Height, both edges drawn.
+    const QRect area(QPoint(qRound(r.Left), qRound(r.Top)), QPoint(qRound(r.Left + r.Width), qRound(r.Top + r.Height)));
+    band_->setGeometry(area);
+    band_->setVisible(r.Visible);
+    band_->raise();
+}
+
+void PageEditor::drawHandle()
+{
+    QLabel *z = elements.Zoom[2];
+    const ResizeHandle &h = state.Zoom;
+    if (QLabel *c = canvas(h.page); c && z->parentWidget() != c)
+        z->setParent(c);
+    z->move(h.Left, h.Top);
+    z->setVisible(h.Visible);
+    z->raise();
 }
 
 // --- entering the view -------------------------------------------------------------------

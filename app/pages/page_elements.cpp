@@ -5,6 +5,8 @@
 #include "pages/builtin_pictures.h"
 #include "ui/hosted_control_widget.h"
 
+#include <type_traits>
+
 namespace pelmora::pages {
 
 namespace {
@@ -121,6 +123,8 @@ PageElements::PageElements(QWidget *templateCanvas)
     Menu_Image.setTemplate(imageTemplate("Menu_Image", c, builtin::menuPicture(), 123, 44));
     auto menuText = labelTemplate("Menu_Text", c, QStringLiteral("Меню"), 109, 16, 9, false);
     menuText->setBorderStyle(1);
+    // The caption is typed on the canvas, at most 13 characters.
+    menuText->setEditable(13);
     Menu_Text.setTemplate(menuText);
 
     Grafik_Image.setTemplate(imageTemplate("Grafik_Image", c, builtin::graphPicture(), 160, 100));
@@ -206,6 +210,12 @@ template <typename T> void PageElements::watch(T *control, const QString &array,
             events.MouseUp(array, index(), b, s, x, y);
     };
     MouseAdapter::attach(control, MouseUnits::Twips, std::move(h));
+    if constexpr (std::is_same_v<T, ElementLabel>) {
+        QObject::connect(control, &ElementLabel::captionEdited, control, [this, index](const QString &text) {
+            if (events.CaptionEdited)
+                events.CaptionEdited(index(), text);
+        });
+    }
 }
 
 void PageElements::watchSignal(hosting::HostedControl &control)

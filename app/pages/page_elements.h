@@ -39,6 +39,8 @@ struct ElementMouseSink {
     std::function<void(const QString &array, int index, short Button, short Shift, float X, float Y)> MouseDown;
     std::function<void(const QString &array, int index, short Button, short Shift, float X, float Y)> MouseMove;
     std::function<void(const QString &array, int index, short Button, short Shift, float X, float Y)> MouseUp;
+    // The user typed into a menu item's text box (Menu_Text): its index and new text.
+    std::function<void(int index, const QString &text)> CaptionEdited;
 };
 
 class PageElements {

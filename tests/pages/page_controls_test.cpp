@@ -232,3 +232,35 @@ TEST(BuiltinPictures, EveryKeyTypeAndPictureCodeHasItsPicture)
     EXPECT_EQ(builtin::menuPicture().size(), QSize(123, 44));
     EXPECT_EQ(builtin::manometerPicture().size(), QSize(70, 73));
 }
+
+// Click and DblClick come from the left button alone: a right click on a
+// figure must not show its handle when a right click on a signal does not.
+TEST(MouseAdapter, OnlyTheLeftButtonClicksAndDoubleClicks)
+{
+    QWidget w;
+    w.resize(50, 50);
+    QStringList order;
+    MouseHandlers h;
+    h.Click = [&] { order << QStringLiteral("Click"); };
+    h.DblClick = [&] { order << QStringLiteral("DblClick"); };
+    h.MouseDown = [&](short b, short, float, float) { order << QStringLiteral("Down%1").arg(b); };
+    h.MouseUp = [&](short b, short, float, float) { order << QStringLiteral("Up%1").arg(b); };
+    MouseAdapter::attach(&w, MouseUnits::Pixels, h);
+    const QPointF at(10, 10);
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        order.clear();
+        auto send = [&](QEvent::Type type) {
+            QMouseEvent e(type, at, at, button, type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
+                          Qt::NoModifier);
+            QApplication::sendEvent(&w, &e);
+        };
+        send(QEvent::MouseButtonPress);
+        send(QEvent::MouseButtonRelease);
+        send(QEvent::MouseButtonDblClick);
+        send(QEvent::MouseButtonRelease);
+        const short code = buttonCode(button);
+        EXPECT_EQ(order, (QStringList{QStringLiteral("Down%1").arg(code), QStringLiteral("Up%1").arg(code),
+                                      QStringLiteral("Down%1").arg(code), QStringLiteral("Up%1").arg(code)}))
+            << code;
+    }
+}
