@@ -17,6 +17,7 @@ namespace pelmora {
 
 class ControllerLink;
 class SchemaUpload;
+class ScadaUpload;
 class ProjectMenu;
 class PageEditor;
 class PageView;
@@ -56,6 +57,7 @@ public:
     std::unique_ptr<SchemaView> schemaView;               // schema view, view switch, netlist menu
     std::unique_ptr<ProjectSettingsMenu> projectSettings; // "&Створити проект", "&Налаштування"
     std::unique_ptr<ProjectMenu> projectMenu; // "&Зберегти проект", "&Відкрити проект"
+    std::unique_ptr<ScadaUpload> scadaUpload; // the page items of the Orvo menu, SCADA_Timer, the range timers
 
 protected:
     void closeEvent(QCloseEvent *event) override;
