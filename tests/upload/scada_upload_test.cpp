@@ -263,6 +263,27 @@ TEST_P(ScadaUploadTo, RangeThreeToFiveWritesThreePagesOneAfterTheOther)
     w->Cancel_Save_SCADA->click();
 }
 
+TEST_P(ScadaUploadTo, RangeGoesOnFromThePageWrittenAndNoPageStartsTwice)
+{
+    up->Timer_Stranica_SCADA->setInterval(50);
+    // The page item chosen while the range's first page is pending starts that
+    // page once; a tab clicked while it is written does not move the range.
+    afterPacket(4, [&] { m().pages.Num_Stranica_SCADA = 9; });
+    chooseRange(1, 2);
+    EXPECT_TRUE(up->Timer_SAVE_Stranica_SCADA->isActive());
+    up->MnuSaveOrvoSCADA_Click();
+    EXPECT_FALSE(up->Timer_SAVE_Stranica_SCADA->isActive());
+    ASSERT_TRUE(runToRest());
+    EXPECT_EQ(controller.pagesWritten(), (std::vector<int>{1, 2}));
+    int firstPackets = 0;
+    for (const PageController::Packet &p : controller.packets())
+        firstPackets += p.page == 1 && p.band == 0 && p.number == 1;
+    EXPECT_EQ(firstPackets, 1) << "page 2 was started once";
+    EXPECT_EQ(m().pages.Num_Stranica_SCADA, 2);
+    EXPECT_EQ(m().link.Save_n_Stranica_Flag, 0);
+    EXPECT_TRUE(ui().messages.empty());
+}
+
 TEST_P(ScadaUploadTo, BadOrLateReplyIsAnsweredByTheSamePacket)
 {
     struct Case {
