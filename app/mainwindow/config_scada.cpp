@@ -13,7 +13,9 @@
 #include "project/schema_view.h"
 #include "project/startup.h"
 #include "upload/controller_link.h"
+#include "upload/scada_upload.h"
 #include "upload/schema_upload.h"
+#include "upload/shown_page_views.h"
 #include "upload/write_schema.h"
 
 #include <QAction>
@@ -63,6 +65,7 @@ Config_SCADA::~Config_SCADA()
 {
     // The subsystem objects go before the model, the link and the registry they use.
     elementOpeners.reset();
+    scadaUpload.reset();
     projectMenu.reset();
     projectSettings.reset();
     schemaView.reset();
@@ -87,6 +90,18 @@ void Config_SCADA::attachSubsystems()
     // A double-click on a page element opens its kind's dialog.
     elementOpeners = std::make_unique<ElementOpeners>(m, *this, *pageEditor);
     connect(mnuCalculiator, &QAction::triggered, this, [this] { Calculiator::mnuCalculiator_Click(*this); });
+
+    // Writing pages into the controller: each page drawn as its canvas and
+    // views show it, its tab shown while it is written.
+    scadaUpload = std::make_unique<ScadaUpload>(m, *this);
+    scadaUpload->pageViews = [this](int page) { return shownPageViews(*pageView, pageEditor->elements, page); };
+    scadaUpload->selectPage = [this](int page) {
+        if (pageView->SCADA_SSTab->Tab() != page)
+            pageView->selectTab(page);
+    };
+    connect(MnuSaveOrvoSCADA, &QAction::triggered, scadaUpload.get(), &ScadaUpload::MnuSaveOrvoSCADA_Click);
+    connect(MnuAllSaveOrvoSCADA, &QAction::triggered, scadaUpload.get(), &ScadaUpload::MnuAllSaveOrvoSCADA_Click);
+    projectMenu->linkStarted = [this](int linkKind) { scadaUpload->projectOpened(linkKind); };
 }
 
 void buildMenuTree(MainMenu &menu, QMenuBar *bar, QWidget *owner)

@@ -123,10 +123,10 @@ void ProjectMenu::mnuLoad_Click()
 
     applyWindowState(staging, read.version);
     // The link of the opened project; a socket that fails does not stop the
-    // opening. (The pause between the pages of a multi-page write, 3000 ms for
-    // link kind 9 and 1000 ms for the others, is the page range writer's to
-    // take from Num_COM_Link.)
+    // opening. The pause between the pages of a range follows the link kind.
     startProjectLink(main_.link(), staging);
+    if (linkStarted)
+        linkStarted(staging.settings.Num_COM_Link);
     // The page tabs, the tables and the element views of the opened project.
     m.pages.Varning_Stranica = 0;
     restoreBackgrounds(staging);

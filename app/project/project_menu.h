@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 namespace pelmora {
 
@@ -42,6 +43,10 @@ public:
     // "&Відкрити проект": reads a project file whole, makes it the open
     // project, starts the link, imports the netlist the project names.
     void mnuLoad_Click();
+
+    // Run when an opened project's link has been started, with its link kind
+    // (the page upload sets the pause between the pages of a range from it).
+    std::function<void(int linkKind)> linkStarted;
 
 private:
     // The page tabs and canvases of the opened project. The backgrounds are

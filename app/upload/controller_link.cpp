@@ -7,6 +7,8 @@ namespace pelmora {
 const char16_t *const kTcpServerNoUpload =
     u"Запис у контролер через TCP сервер не виконується. Оберіть у налаштуваннях COM порт або TCP клієнт.";
 
+const char16_t *const kLinkBusy = u"Іде інший обмін з контролером. Зачекайте його завершення.";
+
 QString comDevicePath(int comNumber)
 {
     // The same mapping the settings dialog shows beside the chosen port.

@@ -28,6 +28,12 @@ void SchemaUpload::MnuSaveOrvo_Click()
     ProjectModel &m = m_;
     const int kind = m.settings.Num_COM_Link;
 
+    // A transfer of another kind holds the link: it goes on untouched.
+    if (m.link.Transfer_Busy != LinkTransfer::None && m.link.Transfer_Busy != LinkTransfer::Schema) {
+        showMessage(QString::fromUtf16(kLinkBusy), MsgIcon::Exclamation);
+        return;
+    }
+
     // Choosing the item again starts over: the run in progress ends here.
     ++run_;
     const bool wasRunning = stepper_.running();
@@ -37,6 +43,7 @@ void SchemaUpload::MnuSaveOrvo_Click()
         main_.enableSettings(true);
     }
     auto refuse = [&](const QString &text, MsgIcon icon) {
+        release();
         if (wasRunning)
             Write_SCHEMA::unload(main_);
         showMessage(text, icon);
@@ -65,6 +72,7 @@ void SchemaUpload::MnuSaveOrvo_Click()
     ControllerLink &link = main_.link();
     if (uploadLinkFor(kind) != UploadLink::TcpClient && !link.openSerialOnDemand(kind)) {
         Write_SCHEMA::unload(main_);
+        release();
         showMessage(QString::fromUtf16(kComPortError));
         main_.mainWindow().setEnabled(true);
         return;
@@ -73,9 +81,16 @@ void SchemaUpload::MnuSaveOrvo_Click()
     link.discardInput(kind);
 
     const int first = stepper_.start(frames.frame, kind, m.settings.T_Zapyt);
+    m.link.Transfer_Busy = LinkTransfer::Schema;
     main_.enableSettings(false);
     Timer_05->setInterval(first);
     Timer_05->start();
+}
+
+void SchemaUpload::release()
+{
+    if (m_.link.Transfer_Busy == LinkTransfer::Schema)
+        m_.link.Transfer_Busy = LinkTransfer::None;
 }
 
 void SchemaUpload::Timer_05_Timer()
@@ -96,6 +111,7 @@ void SchemaUpload::Timer_05_Timer()
 
     // The timer stops before any message, so no tick runs while it is open.
     Timer_05->stop();
+    release();
     const quint64 run = run_;
     if (!r.message.isEmpty())
         showMessage(r.message, r.icon);

@@ -1,7 +1,9 @@
 #pragma once
 // "&Записати схему в Orvo_Tesk": the menu handler that starts the schema
 // upload and the tick handler of Timer_05 that drives it, with the write
-// progress window on top. The steps themselves are SchemaStepper's.
+// progress window on top. The steps themselves are SchemaStepper's. The
+// upload holds the link from its start to its end and is refused while a
+// transfer of another kind holds it.
 
 #include "upload/schema_stepper.h"
 
@@ -31,6 +33,9 @@ public:
     const SchemaStepper &stepper() const { return stepper_; }
 
 private:
+    // Gives the link back when the schema upload holds it.
+    void release();
+
     ProjectModel &m_;
     MainWindowPort &main_;
     SchemaStepper stepper_;

@@ -16,12 +16,14 @@
 #include "support/lumtor_registry.h"
 #include "support/netlist_builder.h"
 #include "support/project_fixture.h"
+#include "upload/scada_upload.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace pelmora;
@@ -238,6 +240,9 @@ TEST_F(ProjectMenuTest, OpeningRestoresTheProjectAndImportsItsNetlist)
     EXPECT_TRUE(w.MnuOrvo->isVisible());
     EXPECT_EQ(w.windowTitle(), captionWithPath(5, work.filePath(u"saved/plant.net"_s)));
     EXPECT_FALSE(w.schemaView->drawnTexts().isEmpty());
+    // The project's link is the TCP client: the pages of a range are 3 s apart.
+    EXPECT_EQ(w.scadaUpload->Timer_Stranica_SCADA->interval(), 3000);
+    EXPECT_FALSE(w.scadaUpload->Timer_Stranica_SCADA->isActive());
 
     // Saving the opened project again gives the same file.
     ui().savePaths.push_back(savedPath(u"again.prt"_s));
