@@ -1,5 +1,6 @@
 #include "mainwindow/config_scada.h"
 #include "ui/qt_services.h"
+#include "ui/qt_translations.h"
 
 #include <QApplication>
 
@@ -9,6 +10,9 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Pelmora"));
     // The run ends when the last window closes: an open trend monitor keeps it going.
     QApplication::setQuitOnLastWindowClosed(true);
+    // Qt's standard dialogs and buttons in Ukrainian; without the translations
+    // package they stay English and the program still runs.
+    pelmora::installQtTranslations(app);
 
     pelmora::QtServices services;
     services.installAll();

@@ -8,14 +8,20 @@
 #include "ui/main_window_port.h"
 #include "ui/window_frame.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionFrame>
+#include <QStyleOptionHeader>
+#include <QStylePainter>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -53,9 +59,6 @@ struct CommentKind {
 };
 constexpr CommentKind kKinds[4] = {{"FLAG", 130}, {"TIMER", 170}, {"INP", 210}, {"OUT", 250}};
 
-// Vertical offsets of the edit boxes of grids 3..6 (Algorithm of the double-click).
-constexpr int kBoxTopExtra[4] = {38, 40, 48, 50};
-
 // Width of column 0, the labels: the SP value table's label columns are 600
 // wide, the other tables keep the grid's default width.
 int labelColumnTwips(int g) { return g == 1 ? 600 : 960; }
@@ -67,6 +70,98 @@ QFont gridFont()
     f.setBold(true);
     return f;
 }
+
+// The width that shows every one of `texts` whole in `font` within `margin`
+// pixels of padding: the given width, or more when a text needs it.
+int widthFor(const QFont &font, int widthPx, const QStringList &texts, int margin)
+{
+    const QFontMetrics fm(font);
+    int need = 0;
+    for (const QString &t : texts)
+        need = std::max(need, fm.horizontalAdvance(t));
+    return std::max(widthPx, need + margin);
+}
+
+// Padding of a heading's text: the header's margins on both sides and a
+// pixel of its frame.
+int headingMargin(const QWidget *grid) { return 2 * grid->style()->pixelMetric(QStyle::PM_HeaderMargin) + 2; }
+// Padding of a cell's text: the focus frame margins of the item and its grid line.
+int cellMargin(const QWidget *grid) { return 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 2; }
+
+QStringList numbered(const QString &label, int first, int last)
+{
+    QStringList texts;
+    for (int n = first; n <= last; ++n)
+        texts << label + QString::number(n);
+    return texts;
+}
+
+// Where the text of a line edit begins, from its left edge: inside its frame
+// and the edit's own margin of two pixels.
+int lineEditTextLeft(const QLineEdit *box)
+{
+    QStyleOptionFrame opt;
+    opt.initFrom(box);
+    opt.rect = box->rect();
+    opt.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, box) : 0;
+    opt.midLineWidth = 0;
+    opt.state |= QStyle::State_Sunken;
+    const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, box);
+    return contents.x() + box->textMargins().left() + 2;
+}
+
+// The fixed-width face of the bit lines and their rulers: the system's
+// fixed-width font, made smaller when its 96 characters would not fit the box.
+QFont bitFont(const QLineEdit *box)
+{
+    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    f.setPointSizeF(QFont().pointSizeF());
+    const int room = box->width() - 2 * lineEditTextLeft(box);
+    const QString widest(32 * alg::kBitColumnChars, QLatin1Char('0'));
+    while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(widest) > room)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    return f;
+}
+
+// A ruler over a bit line. Its text is the caption "№ O/F" and the numbers
+// 1 to 32; it draws the caption at its left and every number over the column
+// in which the box below shows that number's item, in the box's font.
+class BitRuler : public QLabel {
+public:
+    BitRuler(QWidget *parent, const QLineEdit *box) : QLabel(parent), box_(box) {}
+
+    // Right edge, in the ruler's own measure, of the column of item n (1..32).
+    double columnRight(int n) const
+    {
+        const double charWidth = QFontMetricsF(box_->font()).horizontalAdvance(QLatin1Char('0'));
+        return box_->x() - x() + lineEditTextLeft(box_) + n * alg::kBitColumnChars * charWidth;
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setFont(box_->font());
+        p.setPen(palette().color(QPalette::WindowText));
+        const double charWidth = QFontMetricsF(box_->font()).horizontalAdvance(QLatin1Char('0'));
+        const double columnWidth = alg::kBitColumnChars * charWidth;
+        QString caption;
+        for (const QString &word : text().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            bool number = false;
+            const int n = word.toInt(&number);
+            if (!number) {
+                caption += (caption.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+                continue;
+            }
+            const QRectF cell(columnRight(n) - columnWidth, 0, columnWidth, height());
+            p.drawText(cell, Qt::AlignRight | Qt::AlignVCenter, word);
+        }
+        p.drawText(QRectF(0, 0, width(), height()), Qt::AlignLeft | Qt::AlignVCenter, caption);
+    }
+
+private:
+    const QLineEdit *box_;
+};
 
 QString ruler()
 {
@@ -85,11 +180,21 @@ QLineEdit *viewerBox(QWidget *parent, int left, int top, int width, int height,
     return box;
 }
 
-void viewerCaption(QWidget *parent, const QString &text, int left, int top)
+// The caption of a box, on the box's line to its left. A caption wider than
+// the room before its box is set in the regular weight and then moved left,
+// so that it never runs into the box.
+void viewerCaption(QWidget *parent, const QString &text, int left, int top, const QWidget *box)
 {
     auto *label = new QLabel(text, parent);
-    label->move(px(left), px(top) + 4);
     label->adjustSize();
+    const int end = box->x() - 4;
+    if (px(left) + label->width() > end) {
+        QFont regular = label->font();
+        regular.setBold(false);
+        label->setFont(regular);
+        label->adjustSize();
+    }
+    label->move(std::max(2, std::min(px(left), end - label->width())), px(top) + 4);
 }
 
 } // namespace
@@ -121,39 +226,44 @@ void Mem_ALGORITHM::buildViewer()
     Label1->move(px(13110), px(270));
 
     Dija_YES_NO[4] = viewerBox(this, 1530, 870, 4695, 360);
-    viewerCaption(this, QStringLiteral("Умова"), 300, 870);
-    Label5 = new QLabel(this);
-    Label5->setGeometry(twipRect(720, 1380, 13065, 225));
+    viewerCaption(this, QStringLiteral("Умова"), 300, 870, Dija_YES_NO[4]);
     Text2 = viewerBox(this, 1530, 1740, 11925, 360);
-    viewerCaption(this, QStringLiteral("Вихід 1-32"), 300, 1740);
+    viewerCaption(this, QStringLiteral("Вихід 1-32"), 300, 1740, Text2);
     Text3 = viewerBox(this, 1530, 2160, 11925, 360);
-    viewerCaption(this, QStringLiteral("Прапорець 1-32"), 150, 2160);
+    viewerCaption(this, QStringLiteral("Прапорець 1-32"), 150, 2160, Text3);
     Dija_YES_NO[0] = viewerBox(this, 1530, 2580, 4665, 360);
-    viewerCaption(this, QStringLiteral("Дія YES1"), 300, 2580);
+    viewerCaption(this, QStringLiteral("Дія YES1"), 300, 2580, Dija_YES_NO[0]);
     Dija_YES_NO[1] = viewerBox(this, 1530, 3000, 4665, 360);
-    viewerCaption(this, QStringLiteral("Дія YES2"), 300, 3000);
+    viewerCaption(this, QStringLiteral("Дія YES2"), 300, 3000, Dija_YES_NO[1]);
     Text4 = viewerBox(this, 1530, 3420, 855, 360);
-    viewerCaption(this, QStringLiteral("GoTo STEP"), 300, 3420);
+    viewerCaption(this, QStringLiteral("GoTo STEP"), 300, 3420, Text4);
     Command1[0] = new QPushButton(QStringLiteral("Go >>"), this);
     Command1[0]->setGeometry(twipRect(2790, 3420, 1245, 345));
     Label16 = new QLabel(QStringLiteral("else"), this);
     Label16->setGeometry(twipRect(1560, 3900, 1245, 255));
-    Label10 = new QLabel(this);
-    Label10->setGeometry(twipRect(690, 4290, 13065, 225));
     Text9 = viewerBox(this, 1500, 4650, 11925, 360);
-    viewerCaption(this, QStringLiteral("Вихід 1-32"), 300, 4650);
+    viewerCaption(this, QStringLiteral("Вихід 1-32"), 300, 4650, Text9);
     Text8 = viewerBox(this, 1500, 5070, 11925, 360);
-    viewerCaption(this, QStringLiteral("Прапорець 1-32"), 150, 5070);
+    viewerCaption(this, QStringLiteral("Прапорець 1-32"), 150, 5070, Text8);
     Dija_YES_NO[2] = viewerBox(this, 1500, 5490, 4665, 360);
-    viewerCaption(this, QStringLiteral("Дія NO1"), 300, 5490);
+    viewerCaption(this, QStringLiteral("Дія NO1"), 300, 5490, Dija_YES_NO[2]);
     Dija_YES_NO[3] = viewerBox(this, 1500, 5940, 4665, 360);
-    viewerCaption(this, QStringLiteral("Дія NO2"), 300, 5940);
+    viewerCaption(this, QStringLiteral("Дія NO2"), 300, 5940, Dija_YES_NO[3]);
     Text7 = viewerBox(this, 1500, 6360, 855, 360);
-    viewerCaption(this, QStringLiteral("GoTo STEP"), 300, 6360);
+    viewerCaption(this, QStringLiteral("GoTo STEP"), 300, 6360, Text7);
     Command1[1] = new QPushButton(QStringLiteral("Go >>"), this);
     Command1[1]->setGeometry(twipRect(2790, 6330, 1245, 345));
     Text1 = viewerBox(this, 1500, 6990, 615, 375, QStringLiteral("0"));
-    viewerCaption(this, QStringLiteral("№ Кроку"), 300, 6990);
+
+    // The bit lines and their rulers in one fixed-width face, so that every
+    // ruler number stands over its item.
+    for (QLineEdit *box : {Text2, Text3, Text9, Text8})
+        box->setFont(bitFont(box));
+    Label5 = new BitRuler(this, Text2);
+    Label5->setGeometry(twipRect(720, 1380, 13065, 225));
+    Label10 = new BitRuler(this, Text9);
+    Label10->setGeometry(twipRect(690, 4290, 13065, 225));
+    viewerCaption(this, QStringLiteral("№ Кроку"), 300, 6990, Text1);
 
     for (int k = 0; k < 2; ++k)
         connect(Command1[k], &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
@@ -180,20 +290,30 @@ void Mem_ALGORITHM::buildTables()
         SSTab1->addTab(page, QString::fromUtf16(captions[t]));
 
         auto *grid = new QTableWidget(page);
+        MSFlexGrid[t] = grid;
         grid->setObjectName(QStringLiteral("MSFlexGrid%1").arg(t + 1));
         grid->setFont(gridFont());
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         grid->setSelectionMode(QAbstractItemView::NoSelection);
-        grid->verticalHeader()->setDefaultSectionSize(px(240));
+        // Rows 240 high, unless the font needs more; the edit boxes are placed
+        // from the rows' real places, whatever their height.
+        const int rowHeight = std::max(px(240), QFontMetrics(gridFont()).height() + 2);
+        grid->verticalHeader()->setMinimumSectionSize(rowHeight);
+        grid->verticalHeader()->setDefaultSectionSize(rowHeight);
         grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         grid->horizontalHeader()->setDefaultSectionSize(px(960));
-        grid->verticalHeader()->setFixedWidth(px(labelColumnTwips(t + 1)));
+        grid->verticalHeader()->setFixedWidth(labelColumnWidth(t + 1));
         grid->viewport()->installEventFilter(this);
+        // The corner shows the heading of column 0.
+        corner_[t] = grid->findChild<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly);
+        if (corner_[t])
+            corner_[t]->installEventFilter(this);
         grid->horizontalHeader()->viewport()->installEventFilter(this);
         grid->verticalHeader()->viewport()->installEventFilter(this);
-        MSFlexGrid[t] = grid;
 
-        auto *box = new QLineEdit(page);
+        // The box lies in the grid's cell area: it scrolls with the row it was
+        // opened over and is cut at the grid's edges like the cells.
+        auto *box = new QLineEdit(grid->viewport());
         box->setObjectName(QLatin1String(boxNames[t]));
         box->setFont(boxFont);
         box->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 192);"));
@@ -229,14 +349,19 @@ void Mem_ALGORITHM::Form_Load()
     QTableWidget *g1 = MSFlexGrid[0];
     g1->setRowCount(16);
     g1->setColumnCount(15);
-    cornerText_[0] = QStringLiteral("№ SP");
-    g1->horizontalHeader()->setFixedHeight(px(240) + 2);
+    setCornerText(0, QStringLiteral("№ SP"));
+    g1->horizontalHeader()->setFixedHeight(std::max(px(240) + 2, g1->horizontalHeader()->sizeHint().height()));
     g1->setTextElideMode(Qt::ElideNone);
+    // Label columns 600 wide, value columns of the grid's default width; wider
+    // where a heading or label would be cut.
+    const int labelWidth = widthFor(g1->font(), px(600), numbered(QStringLiteral("SP"), 1, 128), cellMargin(g1));
+    const int valueWidth = widthFor(g1->font(), px(960), {QStringLiteral("Value SP")}, headingMargin(g1));
     for (int c = 1; c <= 15; ++c) {
         auto *head = new QTableWidgetItem(c % 2 ? QStringLiteral("Value SP") : QStringLiteral("№ SP"));
         g1->setHorizontalHeaderItem(c - 1, head);
-        // Label columns 600 wide, value columns the 780 of the edit-box step.
-        g1->setColumnWidth(c - 1, c % 2 == 0 ? px(600) : px(780));
+        g1->setColumnWidth(c - 1, c % 2 == 0
+                                      ? std::max(labelWidth, widthFor(g1->font(), 0, {head->text()}, headingMargin(g1)))
+                                      : valueWidth);
     }
     for (int i = 1; i <= 16; ++i) {
         g1->setVerticalHeaderItem(i - 1, new QTableWidgetItem(QStringLiteral("SP%1").arg(i)));
@@ -250,7 +375,11 @@ void Mem_ALGORITHM::Form_Load()
             g1->setItem(i - 1, c - 1, item);
         }
     }
-    g1->setGeometry(px(700), px(1700 - kTabStripTwips), px(12585), px(4185));
+    // Every row and column is shown: the table has no scroll bars and is as
+    // large as its cells need, never smaller than its place.
+    g1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g1->setGeometry(valueTableRect());
 
     fillGauge();
     Label5->setText(ruler());
@@ -280,10 +409,11 @@ void Mem_ALGORITHM::Text1_Change()
     Dija_YES_NO[4]->setText(view_.condition);
     for (int k = 0; k < 4; ++k)
         Dija_YES_NO[k]->setText(view_.actions[k]);
-    Text2->setText(view_.yesOutputs);
-    Text3->setText(view_.yesFlags);
-    Text9->setText(view_.noOutputs);
-    Text8->setText(view_.noFlags);
+    // The bit lines show their 32 items in the ruler's columns.
+    Text2->setText(alg::bitLineColumns(view_.yesOutputs));
+    Text3->setText(alg::bitLineColumns(view_.yesFlags));
+    Text9->setText(alg::bitLineColumns(view_.noOutputs));
+    Text8->setText(alg::bitLineColumns(view_.noFlags));
     Text4->setText(view_.yesStep);
     Text7->setText(view_.noStep);
     for (QLineEdit *box :
@@ -337,7 +467,7 @@ void Mem_ALGORITHM::SSTab1_Click()
         Set_SP_0[0]->show();
         Data[0]->hide();
         Data[1]->hide();
-        MSFlexGrid[0]->resize(px(12585), px(4185));
+        MSFlexGrid[0]->setGeometry(valueTableRect());
         MSFlexGrid[0]->raise();
         fillValueTable();
     } else if (tab == 1) {
@@ -412,8 +542,9 @@ void Mem_ALGORITHM::fillSpCommentTable()
         grid->setRowCount(128);
         grid->setColumnCount(2);
     }
-    grid->setColumnWidth(1, px(11515));
-    cornerText_[1] = QStringLiteral("№ SP ");
+    grid->setColumnWidth(0, widthFor(grid->font(), px(960), {QStringLiteral("Value SP ")}, headingMargin(grid)));
+    grid->setColumnWidth(1, lastColumnWidth(2, px(11515)));
+    setCornerText(1, QStringLiteral("№ SP "));
     grid->setHorizontalHeaderItem(0, new QTableWidgetItem(QStringLiteral("Value SP ")));
     grid->setHorizontalHeaderItem(1, new QTableWidgetItem(QStringLiteral("Коментар ")));
     const int start = m.schema.Parametr_Value_Start(m.settings.Num_Block_Edit);
@@ -446,8 +577,8 @@ void Mem_ALGORITHM::fillCommentTable(int g)
         grid->setRowCount(32);
         grid->setColumnCount(1);
     }
-    grid->setColumnWidth(0, px(12485));
-    cornerText_[g] = QStringLiteral("№ %1 ").arg(QLatin1String(kind.label));
+    grid->setColumnWidth(0, lastColumnWidth(g + 1, px(12485)));
+    setCornerText(g, QStringLiteral("№ %1 ").arg(QLatin1String(kind.label)));
     grid->setHorizontalHeaderItem(0, new QTableWidgetItem(QStringLiteral("Коментар ")));
     for (int i = 1; i <= 32; ++i) {
         grid->setVerticalHeaderItem(i - 1,
@@ -464,6 +595,12 @@ void Mem_ALGORITHM::fillCommentTable(int g)
 bool Mem_ALGORITHM::eventFilter(QObject *watched, QEvent *event)
 {
     const auto type = event->type();
+    if (type == QEvent::Paint)
+        for (int t = 0; t < 6; ++t)
+            if (corner_[t] && watched == corner_[t]) {
+                paintCorner(t);
+                return true;
+            }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease)
         return QWidget::eventFilter(watched, event);
     for (int g = 1; g <= 6; ++g) {
@@ -515,24 +652,16 @@ void Mem_ALGORITHM::MSFlexGrid_DblClick(int g)
         return;
     const ProjectModel &m = m_;
     const int row = Mouse_Row, col = Mouse_Col;
-    QTableWidget *grid = MSFlexGrid[g - 1];
-    const int gridLeft = grid->x() * kTwipsPerPixel;
     QLineEdit *box = nullptr;
-    int left = 0, top = 0, width = 975;
+    int width = 975;
     Qt::Alignment align = Qt::AlignCenter;
     QString text;
-    const int scrolled = row - topRow(g) + 1;
     if (g == 1) {
-        if (row >= 1 && col >= 1 && col % 2 == 1) {
+        if (row >= 1 && col >= 1 && col % 2 == 1)
             box = Data[0];
-            left = gridLeft + 650 + 780 * (col - 1);
-            top = 1700 + 33 + 240 * row;
-        }
     } else if (g == 2) {
         if (row >= 1 && (col == 1 || col == 2)) {
             box = Data[1];
-            left = gridLeft + 980 * col;
-            top = 780 + 36 + 240 * scrolled;
             if (col == 2) {
                 width = 11500;
                 align = Qt::AlignLeft | Qt::AlignVCenter;
@@ -541,17 +670,15 @@ void Mem_ALGORITHM::MSFlexGrid_DblClick(int g)
         }
     } else if (row >= 1 && col == 1) {
         box = Data[g - 1];
-        left = gridLeft + 980;
-        top = 780 + kBoxTopExtra[g - 3] + 240 * scrolled;
         width = 12470;
         align = Qt::AlignLeft | Qt::AlignVCenter;
         text = m.alg.ALGORITHM_Comment(kKinds[g - 3].offset + row);
     }
-    if (!box) {
+    if (!box || row > MSFlexGrid[g - 1]->rowCount() || col > MSFlexGrid[g - 1]->columnCount()) {
         Data[g - 1]->hide();
         return;
     }
-    box->setGeometry(px(left), px(top - kTabStripTwips), px(width), box->height());
+    box->setGeometry(editBoxRect(g, row, col, px(width), box->height()));
     box->setAlignment(align);
     box->setText(text);
     box->show();
@@ -561,6 +688,88 @@ void Mem_ALGORITHM::MSFlexGrid_DblClick(int g)
     Edit_Row = static_cast<std::int16_t>(row);
     boxRow_[g - 1] = row;
     boxCol_[g - 1] = col;
+}
+
+QRect Mem_ALGORITHM::editBoxRect(int g, int row, int col, int width, int height)
+{
+    QTableWidget *grid = MSFlexGrid[g - 1];
+    const QModelIndex index = grid->model()->index(row - 1, col - 1);
+    // A row cut at the grid's edge comes into view first, so that the box
+    // covers the row it writes.
+    grid->scrollTo(index);
+    const QRect cell = grid->visualRect(index);
+    return {cell.left(), cell.top() + (cell.height() - height) / 2, width, height};
+}
+
+void Mem_ALGORITHM::setCornerText(int t, const QString &text)
+{
+    cornerText_[t] = text;
+    if (corner_[t])
+        corner_[t]->update();
+}
+
+void Mem_ALGORITHM::paintCorner(int t)
+{
+    QAbstractButton *corner = corner_[t];
+    QStyleOptionHeader opt;
+    opt.initFrom(corner);
+    opt.state |= QStyle::State_Raised | QStyle::State_Horizontal;
+    opt.rect = corner->rect();
+    opt.text = cornerText_[t];
+    opt.textAlignment = Qt::AlignCenter;
+    opt.position = QStyleOptionHeader::OnlyOneSection;
+    opt.orientation = Qt::Horizontal;
+    QStylePainter painter(corner);
+    painter.drawControl(QStyle::CE_Header, opt);
+}
+
+int Mem_ALGORITHM::labelColumnWidth(int g) const
+{
+    const QTableWidget *grid = MSFlexGrid[g - 1];
+    QStringList texts;
+    if (g <= 2) {
+        texts = numbered(QStringLiteral("SP"), 1, g == 1 ? 16 : 128);
+        texts << (g == 1 ? QStringLiteral("№ SP") : QStringLiteral("№ SP "));
+    } else {
+        const QString label = QLatin1String(kKinds[g - 3].label);
+        texts = numbered(label, 1, 32);
+        texts << QStringLiteral("№ %1 ").arg(label);
+    }
+    return widthFor(grid->font(), px(labelColumnTwips(g)), texts, headingMargin(grid));
+}
+
+int Mem_ALGORITHM::lastColumnWidth(int g, int width) const
+{
+    // The comment column keeps its width unless that would need a sideways
+    // scroll bar in the table's place.
+    const QTableWidget *grid = MSFlexGrid[g - 1];
+    int room = px(13800) - 2 * grid->frameWidth() - labelColumnWidth(g) -
+               grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
+    for (int c = 0; c + 1 < grid->columnCount(); ++c)
+        room -= grid->columnWidth(c);
+    return std::min(width, room);
+}
+
+QRect Mem_ALGORITHM::valueTableRect() const
+{
+    // At its place, unless its cells need more room than is left to the
+    // window's right edge: then it moves left as far as needed. The tab
+    // control stands 10 pixels in from the window's left edge.
+    const QSize size = valueTableSize();
+    const int right = width() - px(10) - 6;
+    return {QPoint(std::max(2, std::min(px(700), right - size.width())), px(1700 - kTabStripTwips)), size};
+}
+
+QSize Mem_ALGORITHM::valueTableSize() const
+{
+    const QTableWidget *g1 = MSFlexGrid[0];
+    int width = 2 * g1->frameWidth() + labelColumnWidth(1);
+    for (int c = 0; c < g1->columnCount(); ++c)
+        width += g1->columnWidth(c);
+    int height = 2 * g1->frameWidth() + g1->horizontalHeader()->maximumHeight();
+    for (int r = 0; r < g1->rowCount(); ++r)
+        height += g1->rowHeight(r);
+    return {std::max(px(12585), width), std::max(px(4185), height)};
 }
 
 void Mem_ALGORITHM::Data_KeyPress(int b, int KeyAscii)

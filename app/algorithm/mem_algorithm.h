@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+class QAbstractButton;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -105,6 +106,16 @@ private:
     void fillValueTable();
     void fillSpCommentTable();
     void fillCommentTable(int g);
+    // Where an edit box of the given size covers cell (row, col) of grid g, in
+    // the grid's cell area; scrolls the row into view first.
+    QRect editBoxRect(int g, int row, int col, int width, int height);
+    void setCornerText(int t, const QString &text);
+    void paintCorner(int t);
+    // Widths that show every label and heading whole.
+    int labelColumnWidth(int g) const;
+    int lastColumnWidth(int g, int width) const;
+    QSize valueTableSize() const;
+    QRect valueTableRect() const;
     void commitValue(int b);
     void commitComment(int b);
     void clearAll();
@@ -117,6 +128,7 @@ private:
     std::array<int, 6> boxRow_{};
     std::array<int, 6> boxCol_{};
     std::array<QString, 6> cornerText_;
+    std::array<QAbstractButton *, 6> corner_{};
     bool releaseEndsDblClick_ = false;
 };
 

@@ -3,6 +3,8 @@
 #include "algorithm/step_decoder.h"
 #include "core/numbers.h"
 
+#include <QStringList>
+
 #include <cmath>
 
 namespace pelmora::alg {
@@ -119,6 +121,24 @@ QString successorStepText(const ProjectModel &m, int nameBase, int stepStart, in
     const long long lo = entryInt(m, static_cast<long long>(stepStart) + 6 + 2 * k);
     const long long t = static_cast<long long>(nameBase) + 256 * hi + lo + 10;
     return numberText(entryNumber(m, t) + 1);
+}
+
+QString bitLineColumns(const QString &bitLine)
+{
+    QString shown;
+    // The codes are the words of the line: "i " loses its trailing blank.
+    const QStringList codes = bitLine.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &code : codes)
+        shown += code.rightJustified(kBitColumnChars, QLatin1Char(' '));
+    return shown;
+}
+
+QString bitRulerColumns()
+{
+    QString shown;
+    for (int n = 1; n <= 32; ++n)
+        shown += QString::number(n).rightJustified(kBitColumnChars, QLatin1Char(' '));
+    return shown;
 }
 
 } // namespace pelmora::alg

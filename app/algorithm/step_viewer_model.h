@@ -41,4 +41,16 @@ StepView decodeStep(const ProjectModel &m, int block, const QString &stepText);
 // index stored at that successor's record, plus one.
 QString successorStepText(const ProjectModel &m, int nameBase, int stepStart, int k);
 
+// Width in characters of one column of a bit line shown in columns.
+inline constexpr int kBitColumnChars = 3;
+
+// A bit line (32 items of four blanks and a code) as the window shows it in a
+// fixed-width font: every code right-aligned in a column of kBitColumnChars,
+// so that item n stands in column n whatever the width of the codes before it
+// ("1" and "0" are one character, "--" and "i " two). Empty stays empty.
+QString bitLineColumns(const QString &bitLine);
+
+// The column numbers 1 to 32 in the same columns, for the ruler over the bit lines.
+QString bitRulerColumns();
+
 } // namespace pelmora::alg

@@ -9,6 +9,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include <algorithm>
 
 namespace pelmora {
 
@@ -24,6 +28,26 @@ QLabel *label(const QString &text, QWidget *parent, int left, int top)
     l->move(left, top);
     l->adjustSize();
     return l;
+}
+
+// The centre of a check box's square, in its parent's measure.
+QPoint indicatorCentre(const QCheckBox *box)
+{
+    QStyleOptionButton opt;
+    opt.initFrom(box);
+    opt.rect = box->rect();
+    return box->mapToParent(box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &opt, box).center());
+}
+
+// A disabled I/O box is filled grey with a grey tick, so that it stands apart
+// from the white boxes that can be ticked.
+void greyWhenDisabled(QCheckBox *box)
+{
+    QPalette p = box->palette();
+    p.setColor(QPalette::Disabled, QPalette::Base, QColor(190, 190, 190));
+    p.setColor(QPalette::Disabled, QPalette::Window, QColor(190, 190, 190));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(100, 100, 100));
+    box->setPalette(p);
 }
 
 } // namespace
@@ -45,11 +69,22 @@ Com_Terminal::Com_Terminal(ProjectModel &m, MainWindowPort &main, QWidget &opene
     Label1 = label(QStringLiteral("Функція"), this, 68, 44);
     Label6 = label(QStringLiteral("Адреса"), this, 148, 44);
     Label3 = label(QStringLiteral("Тип даних"), this, 232, 44);
-    Label5 = label(QStringLiteral("1      2       3       4       5      6       7       8"), this, 408, 44);
+    // The heading over the I/O boxes: a number centred over each box (placed below).
+    Label5 = label(QString(), this, 408, 44);
 
     const QStringList functions = modbusFunctionList();
     const QStringList dataTypes = modbusDataTypeList();
     const QStringList setPoints = modbusSetPointList();
+    // The data-type list shows its longest entry whole; what stands to its
+    // right moves over by as much as the list had to grow.
+    int typeWidth = 95;
+    {
+        QComboBox probe(this);
+        probe.addItems(dataTypes);
+        typeWidth = std::max(typeWidth, probe.sizeHint().width());
+    }
+    const int shift = std::max(0, 230 + typeWidth + 4 - 360);
+    Label5->move(Label5->x() + shift, Label5->y());
     for (int i = 0; i < kModbusRequests; ++i) {
         const int top = rowTop(i);
         Check1[i] = new QCheckBox(QString::number(i + 1), this);
@@ -65,19 +100,21 @@ Com_Terminal::Com_Terminal(ProjectModel &m, MainWindowPort &main, QWidget &opene
         Type_data[i] = new QComboBox(this);
         Type_data[i]->setObjectName(QStringLiteral("Type_data_%1").arg(i));
         Type_data[i]->addItems(dataTypes);
-        Type_data[i]->setGeometry(230, top, 95, 22);
-        Label_I_O[i] = label(QStringLiteral("Вхід"), this, 360, top + 3);
+        Type_data[i]->setGeometry(230, top, typeWidth, 22);
+        Label_I_O[i] = label(QStringLiteral("Вхід"), this, 360 + shift, top + 3);
         Label_I_O[i]->setObjectName(QStringLiteral("Label_I_O_%1").arg(i));
         for (int j = 0; j < 8; ++j) {
             auto *box = new QCheckBox(this);
             box->setObjectName(QStringLiteral("in_out_%1").arg(8 * i + j));
-            box->move(406 + 26 * j, top);
+            box->adjustSize();
+            box->move(406 + shift + 26 * j, top);
+            greyWhenDisabled(box);
             in_out[8 * i + j] = box;
         }
         Num_SP[i] = new QComboBox(this);
         Num_SP[i]->setObjectName(QStringLiteral("Num_SP_%1").arg(i));
         Num_SP[i]->addItems(setPoints);
-        Num_SP[i]->setGeometry(406, top, 61, 22);
+        Num_SP[i]->setGeometry(406 + shift, top, 61, 22);
         Num_SP[i]->setCurrentIndex(-1);
         Num_SP[i]->hide();
         Num_FUNC[i]->setCurrentIndex(-1);
@@ -94,6 +131,19 @@ Com_Terminal::Com_Terminal(ProjectModel &m, MainWindowPort &main, QWidget &opene
         for (int j = 0; j < 8; ++j)
             connect(in_out[8 * i + j], &QCheckBox::clicked, this, [this, x = 8 * i + j] { in_out_Click(x); });
     }
+
+    // The numbers 1 to 8 of the heading, each centred over its column of boxes.
+    for (int j = 0; j < 8; ++j) {
+        auto *number = new QLabel(QString::number(j + 1), this);
+        number->setObjectName(QStringLiteral("Label5_%1").arg(j + 1));
+        number->setAlignment(Qt::AlignCenter);
+        number->setFixedWidth(24);
+        number->adjustSize();
+        const QPoint centre = indicatorCentre(in_out[j]);
+        number->move(centre.x() - number->width() / 2, Label5->y());
+        ioHeadings[j] = number;
+    }
+    setFixedSize(std::max(650, in_out[7]->geometry().right() + 20), 380);
 
     Ok_Go_Block = new QPushButton(QStringLiteral("Ok"), this);
     Ok_Go_Block->setObjectName(QStringLiteral("Ok_Go_Block"));

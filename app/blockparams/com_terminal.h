@@ -41,6 +41,8 @@ public:
     std::array<QLabel *, 8> Label_I_O{};
     std::array<QCheckBox *, 64> in_out{};
     std::array<QComboBox *, 8> Num_SP{};
+    // The numbers 1 to 8 of the heading Label5, one over each column of I/O boxes.
+    std::array<QLabel *, 8> ioHeadings{};
     QPushButton *Ok_Go_Block;
     QPushButton *Cancel_Go_Block;
 

@@ -202,7 +202,8 @@ void Config_SCADA::Form_Load()
     mnuNetlist->setVisible(false);
     mnu5->setVisible(false);
     Varning_Text->resize(400, 19);
-    resize(810, 570); // 12150 x 8550 twips
+    // 12150 x 8550 twips; the layout is fixed, so the window cannot be resized.
+    setFixedSize(810, 570);
     // The project menus appear once a project exists.
     mnuConfig->setVisible(false);
     MnuSCADA1->setVisible(false);

@@ -1,5 +1,6 @@
 #include "project/project_menu.h"
 
+#include "core/file_names.h"
 #include "core/services.h"
 #include "pages/page_editor.h"
 #include "pages/page_restore.h"
@@ -68,7 +69,8 @@ void ProjectMenu::mnuSave_Click()
     const std::optional<QString> chosen = Services::files().save(request);
     if (!chosen || chosen->isEmpty())
         return;
-    const QString path = QFileInfo(*chosen).absoluteFilePath();
+    // A name typed without an extension gets ".prt", so that opening lists the file.
+    const QString path = QFileInfo(withDefaultExtension(*chosen, filterExtension(kProjectFilter))).absoluteFilePath();
     makeFolderCurrent(path);
     // Saving under another name than the project's asks first.
     if (s.Project_File_Path != path) {

@@ -1,5 +1,7 @@
 #include "ui/qt_services.h"
 
+#include "core/file_names.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -63,7 +65,16 @@ std::optional<QString> QtServices::save(const FileDialogRequest &r)
     QString start = r.directory;
     if (!r.defaultName.isEmpty())
         start = start.isEmpty() ? r.defaultName : start + QLatin1Char('/') + r.defaultName;
-    const QString path = QFileDialog::getSaveFileName(nullptr, r.title, start, qtFilter(r.filter));
+    // The dialog adds the filter's extension to a name typed without one, and
+    // asks before it replaces a file of the completed name.
+    QFileDialog dialog(nullptr, r.title, QString(), qtFilter(r.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(filterExtension(r.filter));
+    if (!start.isEmpty())
+        dialog.selectFile(start);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
     if (path.isEmpty())
         return std::nullopt;
     return path;

@@ -94,6 +94,20 @@ void ControllerLink::connectClient(const QString &host, quint16 port)
 
 void ControllerLink::closeClient() { client_.abort(); }
 
+bool ControllerLink::connectClientOnDemand(const QString &host, int port, int timeoutMs)
+{
+    if (clientConnected())
+        return true;
+    if (host.trimmed().isEmpty() || port < 0 || port > 65535)
+        return false;
+    // A connection already under way to the same place is waited for, not restarted.
+    const bool underWay = client_.state() != QAbstractSocket::UnconnectedState && client_.peerName() == host &&
+                          client_.peerPort() == port;
+    if (!underWay)
+        connectClient(host, static_cast<quint16>(port));
+    return client_.waitForConnected(timeoutMs);
+}
+
 bool ControllerLink::clientConnected() const { return client_.state() == QAbstractSocket::ConnectedState; }
 
 void ControllerLink::closeServer()

@@ -70,6 +70,11 @@ void SchemaUpload::MnuSaveOrvo_Click()
     w.open();
 
     ControllerLink &link = main_.link();
+    // The TCP client connects on demand, as the serial port opens: choosing the
+    // link in the settings dialog does not connect it. A client that cannot
+    // connect ends in the transfer's port error.
+    if (uploadLinkFor(kind) == UploadLink::TcpClient)
+        link.connectClientOnDemand(m.settings.Adr_IP, m.settings.Port_IP);
     if (uploadLinkFor(kind) != UploadLink::TcpClient && !link.openSerialOnDemand(kind)) {
         Write_SCHEMA::unload(main_);
         release();

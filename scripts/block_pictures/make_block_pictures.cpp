@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -404,12 +405,20 @@ QImage picture(int code, const QString &name)
     p.setPen(QPen(kInk, 1));
     p.setBrush(familyColour(code));
     p.drawRoundedRect(QRectF(0.5, 0.5, 39, 39), 4, 4);
+    // The type's name stands whole between the tile's top edge and the rule
+    // under it: its capitals centred in that band by the font's own measures,
+    // the font made smaller for a name wider than the tile.
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPixelSize(10);
     f.setBold(true);
+    while (f.pixelSize() > 6 && QFontMetricsF(f).horizontalAdvance(name) > 34)
+        f.setPixelSize(f.pixelSize() - 1);
+    const QFontMetricsF fm(f);
+    const double bandTop = 1.5, bandBottom = 14.0;
+    const double baseline = std::floor((bandTop + bandBottom + fm.capHeight()) / 2) - 0.5;
     p.setFont(f);
     p.setPen(kInk);
-    p.drawText(QRectF(1, 0, 38, 12), Qt::AlignCenter, name);
+    p.drawText(QPointF((40 - fm.horizontalAdvance(name)) / 2, baseline), name);
     p.setPen(QPen(kInk, 0.8));
     p.drawLine(QPointF(4, 14.5), QPointF(36, 14.5));
     drawSymbol(p, code);

@@ -3,17 +3,22 @@
 
 #include "algorithm/mem_algorithm.h"
 #include "algorithm/step_decoder.h"
+#include "algorithm/step_viewer_model.h"
 #include "schema/alg_flowchart_import.h"
 #include "schema/schema_import.h"
 #include "support/fake_services.h"
 #include "support/main_window_stand_in.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -372,6 +377,139 @@ TEST_F(MemAlgorithmWindow, ZeroingSetpointsAsksTwiceOnTheCommentTab)
     EXPECT_EQ(ui().messages.size(), 1u);
     EXPECT_EQ(sp(21), 0.f);
     EXPECT_EQ(win->cellText(1, 5, 3), QStringLiteral("0"));
+}
+
+// The box that a mouse's double-click opens covers the row it writes into,
+// however far down (or scrolled) the row lies.
+TEST_F(MemAlgorithmWindow, EditBoxCoversTheRowItStoresInto)
+{
+    win->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(win));
+    struct Case {
+        int grid, row, col;
+        int entry; // the comment entry written; 0 for a setpoint value
+    };
+    const Case cases[] = {{3, 1, 1, 131}, {3, 10, 1, 140},  {3, 20, 1, 150}, {3, 32, 1, 162}, {6, 25, 1, 275},
+                          {2, 64, 2, 64}, {2, 128, 2, 128}, {2, 100, 1, 0},  {1, 16, 15, 0},  {1, 10, 7, 0}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "grid " << c.grid << " row " << c.row << " col " << c.col);
+        showTab(c.grid - 1);
+        QCoreApplication::processEvents();
+        QTableWidget *grid = win->MSFlexGrid[c.grid - 1];
+        QTableWidgetItem *item = grid->item(c.row - 1, c.col - 1);
+        ASSERT_NE(item, nullptr);
+        grid->scrollToItem(item);
+        const QRect cell = grid->visualItemRect(item);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QLineEdit *box = win->Data[c.grid - 1];
+        ASSERT_TRUE(box->isVisible());
+        // The box lies over the cell: its middle on the row, its left edge in the column.
+        const QRect placed = box->geometry();
+        EXPECT_EQ(grid->rowAt(placed.center().y()), c.row - 1) << placed.y() << " vs " << cell.y();
+        EXPECT_EQ(grid->columnAt(placed.left() + 2), c.col - 1);
+        EXPECT_LE(placed.top(), cell.top());
+        EXPECT_GE(placed.bottom(), cell.bottom());
+        const QString text = QStringLiteral("%1 at %2").arg(c.grid).arg(c.row);
+        box->setText(c.entry ? text : QString::number(c.row + 0.5));
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_TRUE(box->isHidden());
+        if (c.entry) {
+            EXPECT_EQ(m.alg.ALGORITHM_Comment(c.entry), text);
+            EXPECT_TRUE(m.alg.ALGORITHM_Comment(c.entry + 1).isEmpty());
+            EXPECT_TRUE(m.alg.ALGORITHM_Comment(c.entry - 1).isEmpty());
+            EXPECT_EQ(item->text(), text);
+        } else {
+            const int n = c.grid == 1 ? 8 * (c.col - 1) + c.row : c.row;
+            EXPECT_EQ(sp(n), c.row + 0.5f);
+        }
+    }
+}
+
+// Every table shows its headings, its column-0 heading and its labels whole,
+// and the SP value table all sixteen rows.
+TEST_F(MemAlgorithmWindow, HeadingsLabelsAndLastRowsAreShownWhole)
+{
+    win->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(win));
+    const char *corners[6] = {"№ SP", "№ SP ", "№ FLAG ", "№ TIMER ", "№ INP ", "№ OUT "};
+    for (int t = 0; t < 6; ++t) {
+        SCOPED_TRACE(testing::Message() << "tab " << t);
+        showTab(t);
+        QCoreApplication::processEvents();
+        QTableWidget *grid = win->MSFlexGrid[t];
+        const QFontMetrics fm(grid->font());
+        const int margin = 2 * grid->style()->pixelMetric(QStyle::PM_HeaderMargin);
+        for (int c = 0; c < grid->columnCount(); ++c) {
+            const QString head = grid->horizontalHeaderItem(c)->text();
+            EXPECT_LE(fm.horizontalAdvance(head) + margin, grid->columnWidth(c)) << head.toStdString();
+        }
+        const int side = grid->verticalHeader()->width();
+        for (int r = 0; r < grid->rowCount(); ++r)
+            EXPECT_LE(fm.horizontalAdvance(grid->verticalHeaderItem(r)->text()) + margin, side) << r;
+        // The corner holds the heading of column 0, drawn.
+        EXPECT_EQ(win->cellText(t + 1, 0, 0), QString::fromUtf8(corners[t]));
+        EXPECT_LE(fm.horizontalAdvance(win->cellText(t + 1, 0, 0)) + margin, side);
+        auto *corner = grid->findChild<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly);
+        ASSERT_NE(corner, nullptr);
+        const QImage drawn = corner->grab().toImage();
+        int ink = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                ink += qGray(drawn.pixel(x, y)) < 90 ? 1 : 0;
+        EXPECT_GT(ink, 15);
+        // No table needs a sideways scroll bar.
+        EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
+    }
+    // The SP value table: every cell inside its cell area, labels whole, the table inside its tab.
+    showTab(0);
+    QCoreApplication::processEvents();
+    QTableWidget *g1 = win->MSFlexGrid[0];
+    const QRect area = g1->viewport()->rect();
+    const QFontMetrics fm(g1->font());
+    for (int r = 0; r < 16; ++r)
+        for (int c = 0; c < 15; ++c) {
+            EXPECT_TRUE(area.contains(g1->visualRect(g1->model()->index(r, c)))) << r << "," << c;
+            if (c % 2) {
+                EXPECT_LT(fm.horizontalAdvance(g1->item(r, c)->text()) + 4, g1->columnWidth(c)) << r << "," << c;
+            }
+        }
+    // The whole table lies inside the window.
+    EXPECT_TRUE(win->rect().contains(QRect(g1->mapTo(win, QPoint(0, 0)), g1->size())))
+        << g1->mapTo(win, QPoint(0, 0)).x() << "+" << g1->width() << " in " << win->width();
+}
+
+// The captions of the step viewer end before their boxes; the bit lines show
+// their 32 items in a fixed-width face, the whole line inside the box.
+TEST_F(MemAlgorithmWindow, ViewerCaptionsAndBitLinesFit)
+{
+    win->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(win));
+    const std::pair<const char16_t *, QLineEdit *> captions[] = {
+        {u"Умова", win->Dija_YES_NO[4]},    {u"Вихід 1-32", win->Text2},        {u"Прапорець 1-32", win->Text3},
+        {u"Дія YES1", win->Dija_YES_NO[0]}, {u"Дія YES2", win->Dija_YES_NO[1]}, {u"GoTo STEP", win->Text4},
+        {u"Вихід 1-32", win->Text9},        {u"Прапорець 1-32", win->Text8},    {u"Дія NO1", win->Dija_YES_NO[2]},
+        {u"Дія NO2", win->Dija_YES_NO[3]},  {u"GoTo STEP", win->Text7},         {u"№ Кроку", win->Text1}};
+    const QList<QLabel *> labels = win->findChildren<QLabel *>();
+    for (const auto &[text, box] : captions) {
+        const QString caption = QString::fromUtf16(text);
+        const QLabel *found = nullptr;
+        for (const QLabel *l : labels)
+            if (l->text() == caption && std::abs(l->geometry().center().y() - box->geometry().center().y()) <= 12)
+                found = l;
+        ASSERT_NE(found, nullptr) << caption.toStdString();
+        EXPECT_LT(found->geometry().right(), box->x()) << caption.toStdString();
+        EXPECT_GE(found->x(), 0) << caption.toStdString();
+    }
+    for (QLineEdit *box : {win->Text2, win->Text3, win->Text8, win->Text9}) {
+        EXPECT_TRUE(QFontInfo(box->font()).fixedPitch());
+        EXPECT_EQ(box->text().size(), 32 * alg::kBitColumnChars);
+        EXPECT_LT(QFontMetrics(box->font()).horizontalAdvance(box->text()), box->width() - 8);
+    }
+    // Step 1 sets output 1 on YES: the first column shows it.
+    EXPECT_TRUE(win->Text2->text().startsWith(QStringLiteral("  1 --")));
+    EXPECT_TRUE(win->Label5->text().startsWith(QStringLiteral("№ O/F")));
 }
 
 } // namespace

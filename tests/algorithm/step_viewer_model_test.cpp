@@ -212,4 +212,30 @@ TEST_F(StepViewerModel, BrokenRecordsNeverFail)
     EXPECT_FALSE(decodeStep(m, -1, QStringLiteral("1")).valid);
 }
 
+// Shown in columns, item n of a bit line stands under ruler number n
+// whatever the codes before it: "1" and "0" are narrower than "--" and "i ".
+TEST(BitColumns, EveryItemStandsUnderItsRulerNumber)
+{
+    const QString ruler = bitRulerColumns();
+    ASSERT_EQ(ruler.size(), 32 * kBitColumnChars);
+    const QString line = bits(QStringLiteral("    1    --    0    i ")); // items 1..4, then 28 "--"
+    const QString shown = bitLineColumns(line);
+    ASSERT_EQ(shown.size(), 32 * kBitColumnChars);
+    struct Case {
+        int item;
+        const char *code;
+    };
+    const Case cases[] = {{1, "1"}, {2, "--"}, {3, "0"}, {4, "i"}, {5, "--"}, {32, "--"}};
+    for (const Case &c : cases) {
+        // The column of item n ends with the code and with the number n.
+        const int end = c.item * kBitColumnChars;
+        const QString code = QString::fromLatin1(c.code);
+        EXPECT_EQ(shown.mid(end - code.size(), code.size()), code) << c.item;
+        EXPECT_EQ(shown.mid(end - kBitColumnChars, kBitColumnChars).trimmed(), code) << c.item;
+        EXPECT_EQ(ruler.mid(end - kBitColumnChars, kBitColumnChars).trimmed(), QString::number(c.item)) << c.item;
+    }
+    EXPECT_EQ(bitLineColumns(absentBitLineText()), QStringLiteral(" --").repeated(32));
+    EXPECT_TRUE(bitLineColumns(QString()).isEmpty());
+}
+
 } // namespace

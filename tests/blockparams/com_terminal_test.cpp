@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -179,6 +181,59 @@ TEST_F(ComTerminalWindow, OpensWithTheStoredRequests)
     EXPECT_FALSE(term->in_out[8]->isChecked());
     EXPECT_EQ(term->ADR_MODBUS[1]->text(), "513");
     EXPECT_FALSE(term->Num_FUNC[0]->isEnabled()); // request 1 is off
+}
+
+// Mean grey level of a check box's square as it is drawn.
+int squareGrey(QCheckBox *box)
+{
+    QStyleOptionButton opt;
+    opt.initFrom(box);
+    opt.rect = box->rect();
+    const QRect square = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &opt, box).adjusted(3, 3, -3, -3);
+    const QImage img = box->grab().toImage();
+    long sum = 0, n = 0;
+    for (int y = square.top(); y <= square.bottom(); ++y)
+        for (int x = square.left(); x <= square.right(); ++x, ++n)
+            sum += qGray(img.pixel(x, y));
+    return n ? static_cast<int>(sum / n) : -1;
+}
+
+TEST_F(ComTerminalWindow, ListsHeadingsAndBoxesReadAsTheyShould)
+{
+    openRequests();
+    ASSERT_TRUE(term);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(term));
+    for (int i = 0; i < 8; ++i) {
+        // The data-type list shows its longest entry whole and ends before the direction label.
+        EXPECT_GE(term->Type_data[i]->width(), term->Type_data[i]->sizeHint().width()) << i;
+        EXPECT_LT(term->Type_data[i]->geometry().right(), term->Label_I_O[i]->x()) << i;
+        EXPECT_LT(term->Label_I_O[i]->geometry().right(), term->in_out[8 * i]->x()) << i;
+        EXPECT_LE(term->in_out[8 * i + 7]->geometry().right(), term->width()) << i;
+    }
+    // Each number of the heading stands over the middle of its column of boxes.
+    for (int j = 0; j < 8; ++j) {
+        QCheckBox *box = term->in_out[j];
+        QStyleOptionButton opt;
+        opt.initFrom(box);
+        opt.rect = box->rect();
+        const int middle =
+            box->mapTo(term, box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &opt, box).center()).x();
+        QLabel *number = term->ioHeadings[j];
+        ASSERT_NE(number, nullptr);
+        EXPECT_EQ(number->text(), QString::number(j + 1));
+        EXPECT_NEAR(number->geometry().center().x(), middle, 1) << j;
+        EXPECT_LT(number->geometry().bottom(), term->in_out[j]->y()) << j;
+    }
+    // A box that cannot be ticked is plainly darker than one that can: I/O 1
+    // ticked in the first reading request greys I/O 1 of the other readers.
+    QTest::mouseClick(term->Check1[0], Qt::LeftButton);
+    choose(term->Num_FUNC[0], 2);
+    choose(term->Type_data[0], 4);
+    QTest::mouseClick(term->in_out[0], Qt::LeftButton);
+    QCheckBox *greyed = term->in_out[8 * 3], *free = term->in_out[8 * 3 + 1];
+    ASSERT_FALSE(greyed->isEnabled());
+    ASSERT_TRUE(free->isEnabled());
+    EXPECT_GT(squareGrey(free) - squareGrey(greyed), 40);
 }
 
 } // namespace

@@ -79,6 +79,9 @@ TEST_F(StartUp, WindowCaptionLogoAndImages)
 {
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Конфігуратор Velkor 5.71"));
     EXPECT_EQ(w.size(), QSize(810, 570));
+    // The layout is fixed: the window cannot be shrunk over the schema.
+    EXPECT_EQ(w.minimumSize(), QSize(810, 570));
+    EXPECT_EQ(w.maximumSize(), QSize(810, 570));
     EXPECT_EQ(w.Logo->geometry(), QRect(168, 92, 457, 179));
     EXPECT_FALSE(w.Logo->isHidden());
     EXPECT_EQ(w.Logo->pixmap().size(), QSize(457, 179));

@@ -146,6 +146,29 @@ TEST_F(ProjectMenuTest, SaveWritesTheFileLocksTheElementsAndCopiesNextToIt)
     EXPECT_EQ(fileBytes(savedPath()), written);
 }
 
+TEST_F(ProjectMenuTest, ANameTypedWithoutExtensionIsSavedAsAProjectFile)
+{
+    Config_SCADA w;
+    ProjectMenu &menu = *w.projectMenu;
+    makeProject(w);
+    w.model().settings.Name_Project = u"Новий проект"_s;
+    ui().savePaths.push_back(savedPath(u"Новий проект"_s));
+    ui().answers.push_back(MsgAnswer::Yes);
+    menu.mnuSave_Click();
+    EXPECT_EQ(ui().fileRequests.at(0).defaultName, u"Новий проект"_s);
+    EXPECT_FALSE(QFile::exists(savedPath(u"Новий проект"_s)));
+    ASSERT_TRUE(QFile::exists(savedPath(u"Новий проект.prt"_s)));
+    EXPECT_EQ(w.model().settings.Project_File_Path, savedPath(u"Новий проект.prt"_s));
+    // The open dialog's filter lists it.
+    EXPECT_EQ(QDir(work.filePath(u"saved"_s)).entryList({u"*.prt"_s}, QDir::Files), QStringList{u"Новий проект.prt"_s});
+
+    // The same name typed again is the same file: nothing is asked.
+    ui().reset();
+    ui().savePaths.push_back(savedPath(u"Новий проект"_s));
+    menu.mnuSave_Click();
+    EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u" | "_s).toStdString();
+}
+
 TEST_F(ProjectMenuTest, FailedSaveSaysTheFileIsLockedAndKeepsThePreviousFile)
 {
     Config_SCADA w;
