@@ -71,7 +71,6 @@ protected:
             ASSERT_TRUE(pty->ok()) << pty->error().toStdString();
             com1 = std::make_unique<test::ScopedEnv>("PELMORA_COM1", pty->linkEnd());
             ASSERT_TRUE(sim.openSerial(pty->controllerEnd())) << sim.serialError().toStdString();
-            sim.lineBaud = PacketSender::kSerialBaud;
             main.model.settings.Num_COM_Link = 1;
         } else {
             ASSERT_TRUE(sim.listenTcp());
@@ -106,6 +105,9 @@ protected:
         EXPECT_NE(up, nullptr);
         watcher.timer = up->MECH_Timer;
         EXPECT_TRUE(ControllerSimulator::waitFor([&] { return !up->running(); }, 30000));
+        // Replies carry no packet number: a reply late beyond its wait is taken for
+        // the next packet's, and the last packet may then still be on its way.
+        ControllerSimulator::waitFor([&] { return controller.complete(); }, 1000);
         return *up;
     }
     void choosePhase0(const QImage &picture)
