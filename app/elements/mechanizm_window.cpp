@@ -92,7 +92,8 @@ QPixmap MECHANIZMf::placeholder(int phase)
 
 MECHANIZMf::MECHANIZMf(ProjectModel &m, MainWindowPort &main, QWidget &owner, HandBack handBack)
     : QWidget(nullptr), m_(m), main_(main),
-      frame_(new WindowFrame(*this, owner, main.windows(), WindowFrameKind::Modal)), handBack_(std::move(handBack))
+      frame_(new WindowFrame(*this, owner, main.windows(), WindowFrameKind::Modal)), handBack_(std::move(handBack)),
+      registry_(&main.windows())
 {
     setObjectName(QStringLiteral("MECHANIZMf"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -171,7 +172,11 @@ MECHANIZMf::MECHANIZMf(ProjectModel &m, MainWindowPort &main, QWidget &owner, Ha
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 }
 
-MECHANIZMf::~MECHANIZMf() { main_.windows().remove(this); }
+MECHANIZMf::~MECHANIZMf()
+{
+    if (registry_)
+        registry_->remove(this);
+}
 
 MECHANIZMf &MECHANIZMf::open(ProjectModel &m, MainWindowPort &main, QWidget &owner, HandBack handBack)
 {

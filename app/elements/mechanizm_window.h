@@ -11,6 +11,7 @@
 // Cancel does not undo it.
 
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -27,6 +28,7 @@ namespace pelmora {
 struct ProjectModel;
 class MainWindowPort;
 class WindowFrame;
+class WindowRegistry;
 
 extern const char16_t *const kNotAGifPicture; // "Неправильный тип файлу"
 
@@ -91,6 +93,7 @@ private:
     WindowFrame *frame_;
     HandBack handBack_;
     std::array<QPixmap, kPhases> phases_;
+    QPointer<WindowRegistry> registry_; // the registry may go first at shutdown
 };
 
 } // namespace pelmora

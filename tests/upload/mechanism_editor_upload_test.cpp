@@ -192,6 +192,26 @@ TEST_P(MechanismEditorUpload, RunsOnAfterTheEditorCloses)
     EXPECT_TRUE(main.window.isEnabled());
 }
 
+TEST_P(MechanismEditorUpload, PressedAgainStartsOver)
+{
+    const QImage picture = test::alternatingPicture(120, 60);
+    choosePhase0(picture);
+    editor->ZIP__GIF->click();
+    ASSERT_TRUE(sim.waitForFrames(2));
+    MechanismUpload &up = send();
+    EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u'|').toStdString();
+    EXPECT_TRUE(controller.complete()) << controller.problems().join(QStringLiteral("; ")).toStdString();
+    EXPECT_EQ(controller.picture(), picture);
+    // The image went again from its first packet.
+    const auto &frames = sim.frames();
+    ASSERT_GE(frames.size(), 10u);
+    EXPECT_EQ(static_cast<int>(frames[frames.size() - 8].bytes.at(3)), 1);
+    EXPECT_FALSE(up.running());
+    EXPECT_EQ(Write_SCHEMA::loaded(main), nullptr);
+    EXPECT_TRUE(main.settingsEnabled);
+    EXPECT_EQ(main.model.link.Transfer_Busy, LinkTransfer::None);
+}
+
 TEST_P(MechanismEditorUpload, BadRepliesAreAnsweredOrEndTheTransfer)
 {
     ReplyFault badCrc, refused, silent;
