@@ -96,7 +96,10 @@ void Write_SCHEMA::Form_Unload()
     if (unloaded_)
         return;
     unloaded_ = true;
-    main_.mainWindow().setEnabled(true);
+    // A modal window still open over the main window (a dialog that started
+    // the upload) keeps it disabled until that window closes.
+    if (!main_.windows().blocker())
+        main_.mainWindow().setEnabled(true);
     // The next use loads a fresh window with the design values.
     main_.windows().remove(this);
     hide();

@@ -42,7 +42,8 @@ public:
     // Escape does the same.
     void Command1_Click();
     // Every way the window goes: the main window is enabled again (an upload
-    // that stopped on a failure may have left it disabled).
+    // that stopped on a failure may have left it disabled), unless a modal
+    // window is still open over it.
     void Form_Unload();
 
 protected:

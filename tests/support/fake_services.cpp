@@ -18,9 +18,9 @@ std::optional<QString> takeFront(std::deque<std::optional<QString>> &queue)
 
 } // namespace
 
-MsgAnswer FakeServices::show(const QString &text, MsgIcon icon, MsgButtons buttons, const QString &)
+MsgAnswer FakeServices::show(const QString &text, MsgIcon icon, MsgButtons buttons, const QString &title)
 {
-    messages.push_back({text, icon, buttons});
+    messages.push_back({text, icon, buttons, title});
     if (!answers.empty()) {
         const MsgAnswer a = answers.front();
         answers.pop_front();

@@ -18,6 +18,7 @@ struct RecordedMessage {
     QString text;
     MsgIcon icon;
     MsgButtons buttons;
+    QString title;
 };
 
 class FakeServices final : public MessageService,

@@ -108,6 +108,10 @@ struct ElementTables {
     // Phase pictures of the user mechanism (entries 0..7, 8 = the preview choice):
     // a backslash and the bare file name, relative to the project folder.
     Table<QString, 0, 16> Mechanizm_Gif_Name;
+    // The phase the phase editor's preview shows next; kept between openings.
+    std::int16_t Faza_Preview = 0;
+    // 1 while the phase editor packs a phase for the upload: the preview stands still.
+    std::uint8_t Mechanizm_Upload_Busy = 0;
 
     // Static text, slots 1..64.
     PageSlotTable<std::int16_t, 64> Text_Label_Used;
