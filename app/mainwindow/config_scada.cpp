@@ -4,6 +4,7 @@
 #include "blockparams/property_block.h"
 #include "mainwindow/logo.h"
 #include "monitors/calculiator.h"
+#include "monitors/monitor_menu.h"
 #include "pages/page_dialogs.h"
 #include "pages/page_editor.h"
 #include "pages/page_view.h"
@@ -83,6 +84,8 @@ void Config_SCADA::attachSubsystems()
     projectSettings = std::make_unique<ProjectSettingsMenu>(m, *this, *schemaView, *pageView);
     projectMenu = std::make_unique<ProjectMenu>(m, *this, *schemaView, *pageView, *pageEditor);
     connect(mnuCalculiator, &QAction::triggered, this, [this] { Calculiator::mnuCalculiator_Click(*this); });
+    // The trend monitors: "&Монітор Orvo", and "&Монітор Tesk", which stays hidden.
+    connectMonitorMenu(m, *this);
 }
 
 void buildMenuTree(MainMenu &menu, QMenuBar *bar, QWidget *owner)
@@ -235,6 +238,7 @@ void Config_SCADA::Form_Unload()
     registry_.unload<Write_SCHEMA>();
     registry_.unload<Mem_ALGORITHM>();
     registry_.unload<Calculiator>();
+    keepMainWhileMonitorsOpen(*this);
 }
 
 void Config_SCADA::enableSettings(bool enabled)
