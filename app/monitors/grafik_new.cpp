@@ -52,6 +52,15 @@ QLineEdit *box(QWidget *parent, const char *name, const QString &text, int x, in
     return b;
 }
 
+// A box placed beside a label moves right, narrower, when the label's text
+// in this font reaches into it.
+void besideLabel(QWidget *box, const QLabel *text)
+{
+    const int right = text->geometry().right() + 4;
+    if (box->x() < right)
+        box->setGeometry(right, box->y(), std::max(box->width() - (right - box->x()), 36), box->height());
+}
+
 QCheckBox *tick(QWidget *parent, const char *name, int x, int y)
 {
     auto *c = new QCheckBox(parent);
@@ -132,10 +141,12 @@ Grafik_NEW::Grafik_NEW(ProjectModel &m, MainWindowPort &main)
     Mashtab_X_Y->addItems({QStringLiteral("M1/1"), QStringLiteral("M2/1"), QStringLiteral("M3/1")});
     Mashtab_X_Y->setGeometry(76, 10, 66, 21);
     connect(Mashtab_X_Y, &QComboBox::activated, this, [this] { Mashtab_X_Y_Click(); });
-    label(Curr_Data, QStringLiteral("Масштаб min"), 156, 14);
-    Mashtab_Y_min = box(Curr_Data, "Mashtab_Y_min", QStringLiteral("0"), 226, 11, 50, 19);
-    label(Curr_Data, QStringLiteral("Масштаб max"), 286, 14);
-    Mashtab_Y_max = box(Curr_Data, "Mashtab_Y_max", QStringLiteral("1"), 362, 11, 50, 19);
+    QLabel *minText = label(Curr_Data, QStringLiteral("Масштаб min"), 156, 14);
+    Mashtab_Y_min = box(Curr_Data, "Mashtab_Y_min", QStringLiteral("0"), 226, 11, 56, 19);
+    besideLabel(Mashtab_Y_min, minText);
+    QLabel *maxText = label(Curr_Data, QStringLiteral("Масштаб max"), 292, 14);
+    Mashtab_Y_max = box(Curr_Data, "Mashtab_Y_max", QStringLiteral("1"), 362, 11, 52, 19);
+    besideLabel(Mashtab_Y_max, maxText);
     label(Curr_Data, QStringLiteral("Час"), 420, 14);
     Time_ms = box(Curr_Data, "Time_ms", QString(), 446, 11, 52, 19);
     label(Curr_Data, QStringLiteral("мс"), 502, 14);
@@ -165,7 +176,7 @@ Grafik_NEW::Grafik_NEW(ProjectModel &m, MainWindowPort &main)
     const struct {
         const char *text;
         int x;
-    } groups[] = {{"aINP1-4:", 34}, {"aOUT1-2:", 344}, {"dINP1-8:", 526}, {"dOUT1-8:", 752}, {"d9,10:", 962}};
+    } groups[] = {{"aINP1-4:", 34}, {"aOUT1-2:", 344}, {"dINP1-8:", 526}, {"dOUT1-8:", 744}, {"d9,10:", 962}};
     for (const auto &g : groups)
         paintText(*label(Frame3, QString::fromUtf8(g.text), g.x, 9), 0xFFFFFF);
     for (int i = 0; i < 24; ++i) {

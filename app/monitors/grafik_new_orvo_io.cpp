@@ -48,6 +48,15 @@ QLineEdit *box(QWidget *parent, const char *name, const QString &text, int x, in
     return b;
 }
 
+// A box placed beside a label moves right, narrower, when the label's text
+// in this font reaches into it.
+void besideLabel(QWidget *box, const QLabel *text)
+{
+    const int right = text->geometry().right() + 4;
+    if (box->x() < right)
+        box->setGeometry(right, box->y(), std::max(box->width() - (right - box->x()), 36), box->height());
+}
+
 QCheckBox *tick(QWidget *parent, const char *name, int x, int y)
 {
     auto *c = new QCheckBox(parent);
@@ -193,10 +202,12 @@ Grafik_NEW_Orvo_IO::Grafik_NEW_Orvo_IO(ProjectModel &m, MainWindowPort &main)
     selected->setObjectName(QStringLiteral("Name_IO_Orvo_46"));
     selected->setGeometry(20, 12, 96, 17);
     Name_IO_Orvo[46] = selected;
-    label(Curr_Data, QStringLiteral("Масштаб min"), 122, 13);
-    Mashtab_Y_min = box(Curr_Data, "Mashtab_Y_min", QStringLiteral("0"), 192, 10, 54, 19);
-    label(Curr_Data, QStringLiteral("Масштаб max"), 252, 13);
-    Mashtab_Y_max = box(Curr_Data, "Mashtab_Y_max", QStringLiteral("1"), 328, 10, 54, 19);
+    QLabel *minText = label(Curr_Data, QStringLiteral("Масштаб min"), 122, 13);
+    Mashtab_Y_min = box(Curr_Data, "Mashtab_Y_min", QStringLiteral("0"), 192, 10, 56, 19);
+    besideLabel(Mashtab_Y_min, minText);
+    QLabel *maxText = label(Curr_Data, QStringLiteral("Масштаб max"), 252, 13);
+    Mashtab_Y_max = box(Curr_Data, "Mashtab_Y_max", QStringLiteral("1"), 328, 10, 56, 19);
+    besideLabel(Mashtab_Y_max, maxText);
     label(Curr_Data, QStringLiteral("Тип графіка"), 392, 13);
     Type_Grafik = tick(Curr_Data, "Type_Grafik", 466, 12);
     label(Curr_Data, QStringLiteral("Курсор"), 502, 13);

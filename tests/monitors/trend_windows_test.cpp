@@ -191,6 +191,21 @@ TEST_F(MonitorReadout, TeskReadoutStopsOnItsButtonStartsAgainFromPacketOneAndIsP
     const PlotLayout &l = w.plot.layout();
     const int y = trendY(mon().Grafik_Data(10, 6), mon().Grafik_Min(6), mon().Grafik_Max(6), l.yTop, l.yBottom);
     EXPECT_EQ(w.plot.picture().pixel(11, y), rgbOf(mon().Grafik_Color(6))); // drawn last, on top
+
+    // The Tesk monitor has no visible menu item, so the screenshot scenario
+    // cannot open it: with PELMORA_MONITOR_SHOTS set, this readout leaves
+    // pictures of the window there, plotted, zoomed and with the cursor on a trend.
+    const QString shots = qEnvironmentVariable("PELMORA_MONITOR_SHOTS");
+    if (!shots.isEmpty()) {
+        w.grab().save(shots + QStringLiteral("/tesk-plotted.png"));
+        w.Mashtab_X_Y->setCurrentIndex(2);
+        w.Mashtab_X_Y_Click();
+        w.LineCursor1_MouseDown(QPoint(10, 200));
+        w.LineCursor1_MouseMove(QPoint(10 + 400, 200), true);
+        w.dIO_ON->click();
+        w.grab().save(shots + QStringLiteral("/tesk-zoomed-cursor.png"));
+        w.LineCursor1_MouseUp();
+    }
 }
 
 TEST_F(MonitorReadout, ASilentControllerStopsTheOrvoReadoutWithAMessageAndABusyLinkRefusesTheOther)
