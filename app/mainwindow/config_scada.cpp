@@ -5,6 +5,7 @@
 #include "elements/element_openers.h"
 #include "mainwindow/logo.h"
 #include "monitors/calculiator.h"
+#include "monitors/monitor_menu.h"
 #include "pages/page_dialogs.h"
 #include "pages/page_editor.h"
 #include "pages/page_view.h"
@@ -102,6 +103,8 @@ void Config_SCADA::attachSubsystems()
     connect(MnuSaveOrvoSCADA, &QAction::triggered, scadaUpload.get(), &ScadaUpload::MnuSaveOrvoSCADA_Click);
     connect(MnuAllSaveOrvoSCADA, &QAction::triggered, scadaUpload.get(), &ScadaUpload::MnuAllSaveOrvoSCADA_Click);
     projectMenu->linkStarted = [this](int linkKind) { scadaUpload->projectOpened(linkKind); };
+    // The trend monitors: "&Монітор Orvo", and "&Монітор Tesk", which stays hidden.
+    connectMonitorMenu(m, *this);
 }
 
 void buildMenuTree(MainMenu &menu, QMenuBar *bar, QWidget *owner)
@@ -255,6 +258,7 @@ void Config_SCADA::Form_Unload()
     registry_.unload<Write_SCHEMA>();
     registry_.unload<Mem_ALGORITHM>();
     registry_.unload<Calculiator>();
+    keepMainWhileMonitorsOpen(*this);
 }
 
 void Config_SCADA::enableSettings(bool enabled)
