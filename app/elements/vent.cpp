@@ -82,8 +82,12 @@ Vent::Vent(const ElementContext &c) : ElementDialog(c, Kind::Mechanism, QStringL
         PictureVent[code] = p;
     }
     // The legend over the screw and the belt conveyor.
-    auto *legend = label(QStringLiteral("1<<0>>2"), ventMarkerPos(16).x(), ventMarkerPos(16).y() - 18, 160, 16);
+    // It stands in the gap between the upright motor and the lying one.
+    auto *legend = label(QStringLiteral("1<<0>>2"), ventMarkerPos(16).x() + 52, ventMarkerPos(16).y() - 13, 56, 12);
     legend->setObjectName(QStringLiteral("legend"));
+    QFont small = legend->font();
+    small.setPointSize(7);
+    legend->setFont(small);
     GIF_MECHANIZM = new QLabel(this);
     GIF_MECHANIZM->setObjectName(QStringLiteral("GIF_MECHANIZM"));
     GIF_MECHANIZM->hide();
