@@ -84,7 +84,9 @@ BindingPanel::BindingPanel(const QString &blockBoxName, const QString &listName,
     blockLabel->setGeometry(10, 22, 120, 20);
     block_ = new QLineEdit(QStringLiteral("0"), this);
     block_->setObjectName(blockBoxName);
-    block_->setMaxLength(2);
+    // Two characters as typed; a longer number written from a damaged record
+    // stays whole, so Ok writes back what was stored.
+    block_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral(".{0,2}")), block_));
     block_->setGeometry(136, 20, 50, 24);
     listLabel_ = new QLabel(listLabel, this);
     listLabel_->setObjectName(listName + QStringLiteral("_Label"));

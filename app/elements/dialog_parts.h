@@ -65,7 +65,7 @@ public:
     void paint(std::int32_t bgr);
 };
 
-// The frame "Схема": the block-number box (two characters, "0") under
+// The frame "Схема": the block-number box (two characters typed, "0") under
 // "Номер блоку 1-99" and the output list under `listLabel`. A change of the
 // block number rebuilds the list through `rebuild` (the kind's list rule).
 class BindingPanel : public QGroupBox {

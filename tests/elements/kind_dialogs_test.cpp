@@ -171,6 +171,18 @@ TEST_F(KindDialogsTest, TheChannelListFollowsTheBlockAndAStoredChannelItCannotSh
     EXPECT_EQ(d->Num_Control_Text->text(), QStringLiteral("1"));
     EXPECT_EQ(d->Num_OUT_Contr->count(), 4);
     d->Cancel_Control->click();
+    w.settle();
+    // A block number beyond the schema (a damaged file): no channels, and Ok
+    // keeps the number and stores channel 0.
+    t.Control_Num_Block(0, 1) = 150;
+    ui().reset();
+    w.doubleClick(QStringLiteral("Control_Image"), 1);
+    d = w.dialog<Image_Control>();
+    EXPECT_EQ(d->Num_Block_Contr_Text->text(), QStringLiteral("150"));
+    EXPECT_EQ(d->Num_OUT_Contr->count(), 0);
+    d->Ok_Control->click();
+    EXPECT_EQ(t.Control_Num_Block(0, 1), 150);
+    EXPECT_EQ(t.Control_Num_OUT(0, 1), 0);
 }
 
 TEST_F(KindDialogsTest, AMenuItemTakesItsCaptionAndPlaceFromItsTextBox)
