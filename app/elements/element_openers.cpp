@@ -13,6 +13,7 @@ namespace pelmora {
 ElementOpeners::ElementOpeners(ProjectModel &m, MainWindowPort &main, PageEditor &editor) : c_{m, main, editor}
 {
     registerFrameOpeners(*this);
+    registerBoundOpeners(*this);
     editor.openElementDialog = [this](const QString &array, int index) { open(array, index); };
     if (QAction *item = main.menu().MnuJurnSignal)
         connect(item, &QAction::triggered, this, &ElementOpeners::MnuJurnSignal_Click);

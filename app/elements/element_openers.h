@@ -69,5 +69,8 @@ private:
 // The openers of the banner, control button, menu item, graph window,
 // figure, static text, clock and manometer.
 void registerFrameOpeners(ElementOpeners &openers);
+// The openers of the signal, text signal, numeric parameter, level bar,
+// transition and mechanism, which unpack the records' packed fields.
+void registerBoundOpeners(ElementOpeners &openers);
 
 } // namespace pelmora

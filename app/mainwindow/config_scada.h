@@ -59,7 +59,7 @@ public:
     std::unique_ptr<ProjectSettingsMenu> projectSettings; // "&Створити проект", "&Налаштування"
     std::unique_ptr<ProjectMenu> projectMenu; // "&Зберегти проект", "&Відкрити проект"
     std::unique_ptr<ElementOpeners> elementOpeners; // the element dialogs' openers, "&Попередження"
-    std::unique_ptr<ScadaUpload> scadaUpload; // the page items of the Orvo menu, SCADA_Timer, the range timers
+    std::unique_ptr<ScadaUpload> scadaUpload;       // the page items of the Orvo menu, SCADA_Timer, the range timers
 
 protected:
     void closeEvent(QCloseEvent *event) override;
