@@ -138,13 +138,7 @@ void MechanismUpload::apply(const PacketSender::Result &r)
     if (!r.stepped)
         return;
     // Writing a field loads the window again (hidden) after "Відміна".
-    Write_SCHEMA &w = Write_SCHEMA::load(m_, main_);
-    w.Write_SCHEMA_ProgressBar->setRange(0, PacketSender::kProgressMaximum);
-    w.Write_SCHEMA_ProgressBar->setValue(r.progress);
-    w.Err_Write_Scada->setText(QString::number(r.errors));
-    w.T_msec->setText(QString::number(r.interval));
-    if (r.rowsDone)
-        w.Num_Paket_SCADA->setText(QString::number(*r.rowsDone));
+    Write_SCHEMA::load(m_, main_).showSenderStep(r);
     if (r.end == PacketSender::End::None) {
         MECH_Timer->start(r.interval);
         return;

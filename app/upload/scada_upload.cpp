@@ -142,14 +142,9 @@ void ScadaUpload::show(const PacketSender::Result &r)
         return;
     // Writing a field loads the window again (hidden) after "Відміна".
     Write_SCHEMA &w = Write_SCHEMA::load(m_, main_);
-    w.Write_SCHEMA_ProgressBar->setRange(0, PacketSender::kProgressMaximum);
-    w.Write_SCHEMA_ProgressBar->setValue(r.progress);
-    w.Err_Write_Scada->setText(QString::number(r.errors));
-    w.T_msec->setText(QString::number(r.interval));
-    if (r.rowsDone) {
+    w.showSenderStep(r);
+    if (r.rowsDone)
         w.Numb_Sheet_SCADA->setText(QString::number(page_ + 1));
-        w.Num_Paket_SCADA->setText(QString::number(*r.rowsDone));
-    }
 
     if (r.end == PacketSender::End::None) {
         SCADA_Timer->start(r.interval);

@@ -112,4 +112,14 @@ void Write_SCHEMA::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+void Write_SCHEMA::showSenderStep(const PacketSender::Result &r)
+{
+    Write_SCHEMA_ProgressBar->setRange(0, PacketSender::kProgressMaximum);
+    Write_SCHEMA_ProgressBar->setValue(r.progress);
+    Err_Write_Scada->setText(QString::number(r.errors));
+    T_msec->setText(QString::number(r.interval));
+    if (r.rowsDone)
+        Num_Paket_SCADA->setText(QString::number(*r.rowsDone));
+}
+
 } // namespace pelmora
