@@ -6,23 +6,17 @@
 #include "monitors/trend_cursor.h"
 #include "monitors/trend_file.h"
 #include "ui/main_window_port.h"
-#include "ui/window_frame.h"
 #include "ui/window_registry.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
-#include <QLocale>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollBar>
 
 namespace pelmora {
 namespace {
@@ -30,44 +24,6 @@ namespace {
 constexpr std::int32_t kWindowColour = 0xFFC0C0;
 constexpr std::int32_t kCellColour = 0x004000;
 constexpr std::array<std::int32_t, 3> kLampColours{kLampOff, kLampOn, 0};
-
-QChar decimalPoint() { return QLocale().decimalPoint().front(); }
-
-QLabel *label(QWidget *parent, const QString &text, int x, int y, int w = -1, int h = 17)
-{
-    auto *l = new QLabel(text, parent);
-    l->move(x, y);
-    if (w > 0)
-        l->resize(w, h);
-    else
-        l->adjustSize();
-    return l;
-}
-
-QLineEdit *box(QWidget *parent, const char *name, const QString &text, int x, int y, int w, int h)
-{
-    auto *b = new QLineEdit(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(x, y, w, h);
-    return b;
-}
-
-// A box placed beside a label moves right, narrower, when the label's text
-// in this font reaches into it.
-void besideLabel(QWidget *box, const QLabel *text)
-{
-    const int right = text->geometry().right() + 4;
-    if (box->x() < right)
-        box->setGeometry(right, box->y(), std::max(box->width() - (right - box->x()), 36), box->height());
-}
-
-QCheckBox *tick(QWidget *parent, const char *name, int x, int y)
-{
-    auto *c = new QCheckBox(parent);
-    c->setObjectName(QLatin1String(name));
-    c->setGeometry(x, y, 16, 16);
-    return c;
-}
 
 // Where cell i stands in Frame3 and how wide it is.
 QRect cellRect(int i)
@@ -88,48 +44,18 @@ QRect cellRect(int i)
 } // namespace
 
 Grafik_NEW::Grafik_NEW(ProjectModel &m, MainWindowPort &main)
-    : QWidget(nullptr), plot(PlotWindow::Tesk), timers(ReadoutVariant::Tesk, m, main.link(), this), m_(m), main_(main)
+    : TrendMonitorWindow(PlotWindow::Tesk, ReadoutVariant::Tesk, m, main, QStringLiteral("Grafik_NEW"),
+                         QStringLiteral("Графік Tesk - Virel -")),
+      main_(main)
 {
-    setObjectName(QStringLiteral("Grafik_NEW"));
-    new WindowFrame(*this, main.mainWindow(), main.windows(), WindowFrameKind::Modeless);
-    setWindowTitle(QStringLiteral("Графік Tesk - Virel -"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    // The window works on the main window's model: it goes with the main
-    // window's registry, which goes before the model and the link.
-    connect(&main.windows(), &QObject::destroyed, this, [this] { delete this; });
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
-
-    menuBar = new QMenuBar(this);
-    QMenu *file = menuBar->addMenu(QStringLiteral("&Файл"));
-    mnu_Save = file->addAction(QStringLiteral("&Зберегти"));
-    mnu_Save->setObjectName(QStringLiteral("mnu_Save"));
-    mnu_Load = file->addAction(QStringLiteral("&Відкрити"));
-    mnu_Load->setObjectName(QStringLiteral("mnu_Load"));
+    const FileMenu file = addFileMenu("mnu_Save", "mnu_Load");
+    mnu_Save = file.save;
+    mnu_Load = file.open;
     connect(mnu_Save, &QAction::triggered, this, [this] { mnu_Save_Click(); });
     connect(mnu_Load, &QAction::triggered, this, [this] { mnu_Load_Click(); });
-    const int menuHeight = menuBar->sizeHint().height();
-    const PlotLayout &l = plot.layout();
-    const QSize size(l.windowWidthTwips / 15, l.windowHeightTwips / 15);
-    menuBar->setGeometry(0, 0, size.width(), menuHeight);
-    setFixedSize(size.width(), size.height() + menuHeight);
-    client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setGeometry(0, menuHeight, size.width(), size.height());
+    placeClient();
     paintBackground(*client, kWindowColour);
-
-    area = std::make_unique<PlotArea>(plot, client);
-    connect(area->HScroll1, &QScrollBar::valueChanged, this, [this](int v) { HScroll1_Scroll(v); });
-    area->Grafik_Tesk->doubleClicked = [this] { Grafik_Tesk_DblClick(); };
-    area->LineCursor1->pressed = [this](QPoint p) { LineCursor1_MouseDown(p); };
-    area->LineCursor1->moved = [this](QPoint p, bool left) { LineCursor1_MouseMove(p, left); };
-    area->LineCursor1->released = [this] { LineCursor1_MouseUp(); };
-    Cur_Ekran = new QLabel(area->Grafik_Tesk);
-    Cur_Ekran->setObjectName(QStringLiteral("Cur_Ekran"));
-    Cur_Ekran->hide();
-    for (const TextAt &t : percentLabels(PlotWindow::Tesk))
-        label(client, t.text, t.x, t.y);
+    buildPlotArea();
 
     // The strip along the top: scales, time, line style, cursor, lamps, name.
     Curr_Data = new QFrame(client);
@@ -159,13 +85,8 @@ Grafik_NEW::Grafik_NEW(ProjectModel &m, MainWindowPort &main)
     dIO_ON = tick(Curr_Data, "dIO_ON", 766, 13);
     label(Curr_Data, QStringLiteral("Назва I/O"), 800, 14);
     Name_IO = box(Curr_Data, "Name_IO", QString(), 870, 10, 83, 21);
-    connect(Type_Grafik, &QCheckBox::clicked, this, [this] { Type_Grafik_Click(); });
-    connect(Cur_OFF_ON, &QCheckBox::clicked, this, [this] { Cur_OFF_ON_Click(); });
+    connectScaleBoxes();
     connect(dIO_ON, &QCheckBox::clicked, this, [this] { dIO_ON_Click(); });
-    connect(Mashtab_Y_min, &QLineEdit::textChanged, this, [this] { Mashtab_Y_Change(Mashtab_Y_min); });
-    connect(Mashtab_Y_max, &QLineEdit::textChanged, this, [this] { Mashtab_Y_Change(Mashtab_Y_max); });
-    connect(Mashtab_Y_min, &QLineEdit::returnPressed, this, [this] { Mashtab_Y_Enter(false); });
-    connect(Mashtab_Y_max, &QLineEdit::returnPressed, this, [this] { Mashtab_Y_Enter(true); });
     connect(Name_IO, &QLineEdit::returnPressed, this, [this] { Name_IO_Enter(); });
 
     // The channel cells over the plot's top.
@@ -253,24 +174,11 @@ Grafik_NEW::Grafik_NEW(ProjectModel &m, MainWindowPort &main)
     mirrorCells();
     fillScaleBoxes();
 
-    Timer4.setSingleShot(true);
-    Timer4.setInterval(100);
-    connect(&Timer4, &QTimer::timeout, this, [this] { Timer4_Timer(); });
-    Timer5.setInterval(50);
-    connect(&Timer5, &QTimer::timeout, this, [this] { Timer5_Timer(); });
-    Timer5.start();
-
-    timers.progress = [this](float v) { ProgressBar1->setValue(static_cast<int>(v * 100.0f)); };
-    timers.finished = [this] { readoutEnded(); };
     timers.stoppedByFailures = [this](const QString &why) {
         readoutIdle();
         showMessage(why, MsgIcon::Critical);
     };
-
-    plot.zoom = l.zoomAtLoad;
-    plot.steps = l.stepsAtLoad;
-    plot.clear();
-    plot.drawTimeGrid(0);
+    clearPlot();
 }
 
 Grafik_NEW &Grafik_NEW::mnuOSC_Click(ProjectModel &m, MainWindowPort &main)
@@ -279,13 +187,6 @@ Grafik_NEW &Grafik_NEW::mnuOSC_Click(ProjectModel &m, MainWindowPort &main)
     w.show();
     w.raise();
     return w;
-}
-
-Grafik_NEW::~Grafik_NEW()
-{
-    timers.stop();
-    if (waitUntilPass_)
-        QApplication::restoreOverrideCursor();
 }
 
 Grafik_NEW *Grafik_NEW::loaded(MainWindowPort &main) { return main.windows().find<Grafik_NEW>(); }
@@ -327,31 +228,21 @@ void Grafik_NEW::readoutIdle()
 void Grafik_NEW::readoutEnded()
 {
     // The hourglass stays until the drawing pass a timer tick later.
-    if (!std::exchange(waitUntilPass_, true))
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+    hourglassUntilPass();
     readoutIdle();
-    plot.clear();
-    plot.drawTimeGrid(0);
+    clearPlot();
     area->Grafik_Tesk->update();
     Grafik_Kanal_First = 1;
     Grafik_Kanal_Last = kTeskChannels;
     Timer4.start();
 }
 
-void Grafik_NEW::Timer4_Timer()
-{
-    Timer4.stop();
-    plot.drawTeskPass(m_.monitors, Grafik_Kanal_First, Grafik_Kanal_Last);
-    area->Grafik_Tesk->update();
-    if (std::exchange(waitUntilPass_, false))
-        QApplication::restoreOverrideCursor();
-}
+void Grafik_NEW::drawPass() { plot.drawTeskPass(m_.monitors, Grafik_Kanal_First, Grafik_Kanal_Last); }
 
 void Grafik_NEW::fullRedraw()
 {
     WaitPointer wait;
-    plot.clear();
-    plot.drawTimeGrid(0);
+    clearPlot();
     Grafik_Kanal_First = 1;
     Grafik_Kanal_Last = kTeskChannels;
     Timer4_Timer();
@@ -362,14 +253,6 @@ void Grafik_NEW::Mashtab_X_Y_Click()
     plot.zoom = zoomForEntry(Mashtab_X_Y->currentIndex());
     fullRedraw();
 }
-
-void Grafik_NEW::Type_Grafik_Click()
-{
-    plot.steps = Type_Grafik->isChecked();
-    fullRedraw();
-}
-
-void Grafik_NEW::HScroll1_Scroll(int value) { area->scrollTo(value); }
 
 void Grafik_NEW::mnu_Save_Click()
 {
@@ -422,12 +305,6 @@ void Grafik_NEW::applyBackground(std::int32_t bgr)
     mirrorCells();
 }
 
-void Grafik_NEW::fillScaleBoxes()
-{
-    Mashtab_Y_min->setText(cursorValueText(m_.monitors.Grafik_Min(Grafik_Kanal), decimalPoint()));
-    Mashtab_Y_max->setText(cursorValueText(m_.monitors.Grafik_Max(Grafik_Kanal), decimalPoint()));
-}
-
 void Grafik_NEW::frameCell(int i, bool on)
 {
     QLabel *cell = Ekran2[static_cast<std::size_t>(i)];
@@ -450,35 +327,24 @@ void Grafik_NEW::mirrorCells()
 
 void Grafik_NEW::LineCursor1_MouseDown(QPoint at)
 {
-    grabX_ = at.x();
-    m_.monitors.Cursor_Drag_Flag = 1;
-    area->LineCursor->show();
+    grabCursor(at);
     frameCell(Grafik_Kanal - 1, false);
     mirrorCells();
 }
 
 void Grafik_NEW::LineCursor1_MouseMove(QPoint at, bool left)
 {
-    if (!left) {
-        Cur_Ekran->hide();
+    const std::optional<CursorPlace> place = dragCursorTo(at, left);
+    if (!place)
         return;
-    }
-    const CursorPlace place = dragCursor(area->LineCursor1->x(), grabX_, at.x(), plot.zoom);
-    area->placeCursor(place.handleLeft, place.lineLeft);
-    const TeskCursorValues v = teskCursorValues(m_.monitors, place.sample, Grafik_Kanal, decimalPoint());
+    const TeskCursorValues v = teskCursorValues(m_.monitors, place->sample, Grafik_Kanal, decimalPoint());
     for (std::size_t i = 0; i < v.cells.size(); ++i)
         Ekran2[i]->setText(v.cells[i]);
     for (std::size_t i = 0; i < v.lamps.size(); ++i)
         paintBackground(*dIO[i], v.lamps[i]);
     Time_ms->setText(v.time);
-    const CaptionPlace cap = captionPlace(PlotWindow::Tesk, place.lineLeft, at.y());
-    Cur_Ekran->setText(v.caption);
-    paintText(*Cur_Ekran,
-              bgrOf(Ekran2[static_cast<std::size_t>(Grafik_Kanal - 1)]->palette().color(QPalette::WindowText)));
-    Cur_Ekran->adjustSize();
-    Cur_Ekran->move(cap.left, cap.top);
-    Cur_Ekran->show();
-    Cur_Ekran->raise();
+    const QLabel *selected = Ekran2[static_cast<std::size_t>(Grafik_Kanal - 1)];
+    showCaption(v.caption, bgrOf(selected->palette().color(QPalette::WindowText)), place->lineLeft, at.y());
 }
 
 void Grafik_NEW::LineCursor1_MouseUp()
@@ -486,38 +352,6 @@ void Grafik_NEW::LineCursor1_MouseUp()
     frameCell(Grafik_Kanal - 1, true);
     mirrorCells();
     m_.monitors.Cursor_Drag_Flag = 0;
-}
-
-void Grafik_NEW::Timer5_Timer()
-{
-    if (const std::optional<bool> visible = cursorBlinkTick(m_.monitors))
-        area->LineCursor->setVisible(*visible);
-}
-
-void Grafik_NEW::Cur_OFF_ON_Click()
-{
-    const bool on = Cur_OFF_ON->isChecked();
-    area->LineCursor->setVisible(on);
-    area->LineCursor1->setVisible(on);
-    if (on)
-        Timer5.start();
-    else
-        Timer5.stop();
-}
-
-void Grafik_NEW::Mashtab_Y_Change(QLineEdit *box)
-{
-    if (scaleTextWarns(box->text()))
-        showMessage(QString::fromUtf16(kScaleWarning), MsgIcon::Exclamation);
-}
-
-void Grafik_NEW::Mashtab_Y_Enter(bool max)
-{
-    const std::optional<float> v = scaleTextValue((max ? Mashtab_Y_max : Mashtab_Y_min)->text());
-    if (!v)
-        return;
-    (max ? m_.monitors.Grafik_Max : m_.monitors.Grafik_Min)(Grafik_Kanal) = *v;
-    fullRedraw();
 }
 
 void Grafik_NEW::Ekran2_Click(int i)

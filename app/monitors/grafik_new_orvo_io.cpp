@@ -6,22 +6,17 @@
 #include "monitors/trend_cursor.h"
 #include "monitors/trend_file.h"
 #include "ui/main_window_port.h"
-#include "ui/window_frame.h"
 #include "ui/window_registry.h"
 
 #include <QAction>
-#include <QActionGroup>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QProgressBar>
-#include <QScrollBar>
 
 namespace pelmora {
 namespace {
@@ -29,41 +24,6 @@ namespace {
 constexpr std::int32_t kSquareAtLoad = 0x404040;
 constexpr std::int32_t kReadoutText = 0xFFFF00; // cyan
 constexpr std::int32_t kSelectedLabel = 0xFFC0C0;
-
-QChar decimalPoint() { return QLocale().decimalPoint().front(); }
-
-QLabel *label(QWidget *parent, const QString &text, int x, int y)
-{
-    auto *l = new QLabel(text, parent);
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
-
-QLineEdit *box(QWidget *parent, const char *name, const QString &text, int x, int y, int w, int h)
-{
-    auto *b = new QLineEdit(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(x, y, w, h);
-    return b;
-}
-
-// A box placed beside a label moves right, narrower, when the label's text
-// in this font reaches into it.
-void besideLabel(QWidget *box, const QLabel *text)
-{
-    const int right = text->geometry().right() + 4;
-    if (box->x() < right)
-        box->setGeometry(right, box->y(), std::max(box->width() - (right - box->x()), 36), box->height());
-}
-
-QCheckBox *tick(QWidget *parent, const char *name, int x, int y)
-{
-    auto *c = new QCheckBox(parent);
-    c->setObjectName(QLatin1String(name));
-    c->setGeometry(x, y, 16, 16);
-    return c;
-}
 
 void resetLabelBackground(QWidget &w)
 {
@@ -74,25 +34,12 @@ void resetLabelBackground(QWidget &w)
 } // namespace
 
 Grafik_NEW_Orvo_IO::Grafik_NEW_Orvo_IO(ProjectModel &m, MainWindowPort &main)
-    : QWidget(nullptr), plot(PlotWindow::Orvo), timers(ReadoutVariant::Orvo, m, main.link(), this), m_(m)
+    : TrendMonitorWindow(PlotWindow::Orvo, ReadoutVariant::Orvo, m, main, QStringLiteral("Grafik_NEW_Orvo_IO"),
+                         QStringLiteral("Монітор Orvo_IO - Virel -"))
 {
-    setObjectName(QStringLiteral("Grafik_NEW_Orvo_IO"));
-    new WindowFrame(*this, main.mainWindow(), main.windows(), WindowFrameKind::Modeless);
-    setWindowTitle(QStringLiteral("Монітор Orvo_IO - Virel -"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    // The window works on the main window's model: it goes with the main
-    // window's registry, which goes before the model and the link.
-    connect(&main.windows(), &QObject::destroyed, this, [this] { delete this; });
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
-
-    menuBar = new QMenuBar(this);
-    QMenu *file = menuBar->addMenu(QStringLiteral("&Файл"));
-    mnuSave = file->addAction(QStringLiteral("&Зберегти"));
-    mnuSave->setObjectName(QStringLiteral("mnuSave"));
-    mnuOpen = file->addAction(QStringLiteral("&Відкрити"));
-    mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
+    const FileMenu file = addFileMenu("mnuSave", "mnuOpen");
+    mnuSave = file.save;
+    mnuOpen = file.open;
     connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
     connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
     mnuL = menuBar->addMenu(QStringLiteral("&Блок IO"));
@@ -124,32 +71,14 @@ Grafik_NEW_Orvo_IO::Grafik_NEW_Orvo_IO(ProjectModel &m, MainWindowPort &main)
     mnuLoad_I_O->setObjectName(QStringLiteral("mnuLoad_I_O"));
     connect(mnuLoad_I_O, &QAction::triggered, this, [this] { mnuLoad_I_O_Click(); });
 
-    const int menuHeight = menuBar->sizeHint().height();
-    const PlotLayout &l = plot.layout();
-    const QSize size(l.windowWidthTwips / 15, l.windowHeightTwips / 15);
-    menuBar->setGeometry(0, 0, size.width(), menuHeight);
-    setFixedSize(size.width(), size.height() + menuHeight);
-    client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setGeometry(0, menuHeight, size.width(), size.height());
-
+    placeClient();
     // The grey bar behind the state squares.
     auto *bar = new QWidget(client);
-    bar->setGeometry(136, 0, 23, size.height());
+    bar->setGeometry(136, 0, 23, client->height());
     paintBackground(*bar, 0x808080);
 
-    area = std::make_unique<PlotArea>(plot, client);
-    connect(area->HScroll1, &QScrollBar::valueChanged, this, [this](int v) { HScroll1_Scroll(v); });
+    buildPlotArea();
     area->Grafik_Tesk->clicked = [this] { Grafik_Tesk_Click(); };
-    area->Grafik_Tesk->doubleClicked = [this] { Grafik_Tesk_DblClick(); };
-    area->LineCursor1->pressed = [this](QPoint p) { LineCursor1_MouseDown(p); };
-    area->LineCursor1->moved = [this](QPoint p, bool left) { LineCursor1_MouseMove(p, left); };
-    area->LineCursor1->released = [this] { LineCursor1_MouseUp(); };
-    Cur_Ekran = new QLabel(area->Grafik_Tesk);
-    Cur_Ekran->setObjectName(QStringLiteral("Cur_Ekran"));
-    Cur_Ekran->hide();
-    for (const TextAt &t : percentLabels(PlotWindow::Orvo))
-        label(client, t.text, t.x, t.y);
 
     // One row per column: its name label and its state square; the analog
     // columns also have a value read-out.
@@ -213,17 +142,12 @@ Grafik_NEW_Orvo_IO::Grafik_NEW_Orvo_IO(ProjectModel &m, MainWindowPort &main)
     label(Curr_Data, QStringLiteral("Курсор"), 502, 13);
     Cur_OFF_ON = tick(Curr_Data, "Cur_OFF_ON", 550, 12);
     Cur_OFF_ON->setChecked(true);
-    Type_Grafik->setChecked(l.stepsAtLoad);
+    Type_Grafik->setChecked(plot.layout().stepsAtLoad);
     Label7 = new ClickLabel(QStringLiteral(" X"), Curr_Data);
     Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setGeometry(604, 11, 18, 17);
     Label7->clicked = [this] { Curr_Data->hide(); };
-    connect(Type_Grafik, &QCheckBox::clicked, this, [this] { Type_Grafik_Click(); });
-    connect(Cur_OFF_ON, &QCheckBox::clicked, this, [this] { Cur_OFF_ON_Click(); });
-    connect(Mashtab_Y_min, &QLineEdit::textChanged, this, [this] { Mashtab_Y_Change(Mashtab_Y_min); });
-    connect(Mashtab_Y_max, &QLineEdit::textChanged, this, [this] { Mashtab_Y_Change(Mashtab_Y_max); });
-    connect(Mashtab_Y_min, &QLineEdit::returnPressed, this, [this] { Mashtab_Y_Enter(false); });
-    connect(Mashtab_Y_max, &QLineEdit::returnPressed, this, [this] { Mashtab_Y_Enter(true); });
+    connectScaleBoxes();
     Curr_Data->hide();
 
     // The loading frame under the plot, shown while a readout runs.
@@ -248,31 +172,11 @@ Grafik_NEW_Orvo_IO::Grafik_NEW_Orvo_IO(ProjectModel &m, MainWindowPort &main)
     for (int i = 0; i < kOrvoColumns; ++i)
         Name_IO_Orvo[static_cast<std::size_t>(i)]->setText(mon.Grafik_Name_IO(i));
 
-    Timer4.setSingleShot(true);
-    Timer4.setInterval(100);
-    connect(&Timer4, &QTimer::timeout, this, [this] { Timer4_Timer(); });
-    Timer5.setInterval(50);
-    connect(&Timer5, &QTimer::timeout, this, [this] { Timer5_Timer(); });
-    Timer5.start();
-
-    timers.progress = [this](float v) { ProgressBar1->setValue(static_cast<int>(v * 100.0f)); };
-    timers.finished = [this] { readoutEnded(); };
     timers.stoppedByFailures = [this](const QString &why) {
         Load_IO->hide();
         showMessage(why, MsgIcon::Critical);
     };
-
-    plot.zoom = l.zoomAtLoad;
-    plot.steps = l.stepsAtLoad;
-    plot.clear();
-    plot.drawTimeGrid(mon.Grafik_Cikl);
-}
-
-Grafik_NEW_Orvo_IO::~Grafik_NEW_Orvo_IO()
-{
-    timers.stop();
-    if (waitUntilPass_)
-        QApplication::restoreOverrideCursor();
+    clearPlot();
 }
 
 Grafik_NEW_Orvo_IO &Grafik_NEW_Orvo_IO::mnuOSC_Orvo_Click(ProjectModel &m, MainWindowPort &main)
@@ -333,42 +237,29 @@ void Grafik_NEW_Orvo_IO::cancelReadout()
 
 void Grafik_NEW_Orvo_IO::readoutEnded()
 {
-    if (!std::exchange(waitUntilPass_, true))
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+    hourglassUntilPass();
     Load_IO->hide();
-    plot.clear();
-    plot.drawTimeGrid(m_.monitors.Grafik_Cikl);
+    clearPlot();
     area->Grafik_Tesk->update();
     Timer4.start();
 }
 
-void Grafik_NEW_Orvo_IO::Timer4_Timer()
+int Grafik_NEW_Orvo_IO::scaleChannel() const { return m_.monitors.Grafik_Kanal_IO; }
+
+int Grafik_NEW_Orvo_IO::gridCycle() const { return m_.monitors.Grafik_Cikl; }
+
+void Grafik_NEW_Orvo_IO::drawPass()
 {
-    Timer4.stop();
-    {
-        WaitPointer wait;
-        plot.drawOrvoPass(m_.monitors);
-    }
-    area->Grafik_Tesk->update();
-    if (std::exchange(waitUntilPass_, false))
-        QApplication::restoreOverrideCursor();
+    WaitPointer wait;
+    plot.drawOrvoPass(m_.monitors);
 }
 
 void Grafik_NEW_Orvo_IO::fullRedraw()
 {
     WaitPointer wait;
-    plot.clear();
-    plot.drawTimeGrid(m_.monitors.Grafik_Cikl);
+    clearPlot();
     Timer4_Timer();
 }
-
-void Grafik_NEW_Orvo_IO::Type_Grafik_Click()
-{
-    plot.steps = Type_Grafik->isChecked();
-    fullRedraw();
-}
-
-void Grafik_NEW_Orvo_IO::HScroll1_Scroll(int value) { area->scrollTo(value); }
 
 void Grafik_NEW_Orvo_IO::mnuSave_Click()
 {
@@ -397,8 +288,7 @@ void Grafik_NEW_Orvo_IO::mnuOpen_Click()
     }
     // Also after a cancelled dialog: the plot is drawn again.
     WaitPointer wait;
-    plot.clear();
-    plot.drawTimeGrid(mon.Grafik_Cikl);
+    clearPlot();
     showSquaresAtCursor();
     Curr_Data->hide();
     Timer4_Timer();
@@ -415,22 +305,17 @@ void Grafik_NEW_Orvo_IO::showSquaresAtCursor()
 
 void Grafik_NEW_Orvo_IO::LineCursor1_MouseDown(QPoint at)
 {
-    grabX_ = at.x();
-    m_.monitors.Cursor_Drag_Flag = 1;
-    area->LineCursor->show();
+    grabCursor(at);
     Curr_Data->hide();
 }
 
 void Grafik_NEW_Orvo_IO::LineCursor1_MouseMove(QPoint at, bool left)
 {
-    if (!left) {
-        Cur_Ekran->hide();
+    const std::optional<CursorPlace> place = dragCursorTo(at, left);
+    if (!place)
         return;
-    }
-    const CursorPlace place = dragCursor(area->LineCursor1->x(), grabX_, at.x(), plot.zoom);
-    area->placeCursor(place.handleLeft, place.lineLeft);
     const std::optional<OrvoCursorValues> v =
-        orvoCursorValues(m_.monitors, place.lineLeft, plot.zoom, plot.background, decimalPoint());
+        orvoCursorValues(m_.monitors, place->lineLeft, plot.zoom, plot.background, decimalPoint());
     if (!v)
         return; // beyond the recorded samples nothing is read
     for (std::size_t c = 0; c < v->squares.size(); ++c)
@@ -438,48 +323,10 @@ void Grafik_NEW_Orvo_IO::LineCursor1_MouseMove(QPoint at, bool left)
     for (std::size_t i = 0; i < v->analog.size(); ++i)
         aINP_OUT[i]->setText(v->analog[i]);
     Time_ms->setText(v->time);
-    const CaptionPlace cap = captionPlace(PlotWindow::Orvo, place.lineLeft, at.y());
-    Cur_Ekran->setText(v->caption);
-    paintText(*Cur_Ekran, v->captionColour);
-    Cur_Ekran->adjustSize();
-    Cur_Ekran->move(cap.left, cap.top);
-    Cur_Ekran->show();
-    Cur_Ekran->raise();
+    showCaption(v->caption, v->captionColour, place->lineLeft, at.y());
 }
 
 void Grafik_NEW_Orvo_IO::LineCursor1_MouseUp() { m_.monitors.Cursor_Drag_Flag = 0; }
-
-void Grafik_NEW_Orvo_IO::Timer5_Timer()
-{
-    if (const std::optional<bool> visible = cursorBlinkTick(m_.monitors))
-        area->LineCursor->setVisible(*visible);
-}
-
-void Grafik_NEW_Orvo_IO::Cur_OFF_ON_Click()
-{
-    const bool on = Cur_OFF_ON->isChecked();
-    area->LineCursor->setVisible(on);
-    area->LineCursor1->setVisible(on);
-    if (on)
-        Timer5.start();
-    else
-        Timer5.stop();
-}
-
-void Grafik_NEW_Orvo_IO::Mashtab_Y_Change(QLineEdit *box)
-{
-    if (scaleTextWarns(box->text()))
-        showMessage(QString::fromUtf16(kScaleWarning), MsgIcon::Exclamation);
-}
-
-void Grafik_NEW_Orvo_IO::Mashtab_Y_Enter(bool max)
-{
-    const std::optional<float> v = scaleTextValue((max ? Mashtab_Y_max : Mashtab_Y_min)->text());
-    if (!v)
-        return;
-    (max ? m_.monitors.Grafik_Max : m_.monitors.Grafik_Min)(m_.monitors.Grafik_Kanal_IO) = *v;
-    fullRedraw();
-}
 
 void Grafik_NEW_Orvo_IO::markAnalogLabel(int i)
 {
@@ -499,8 +346,7 @@ void Grafik_NEW_Orvo_IO::Name_IO_Orvo_Click(int i)
     mon.Grafik_Kanal_IO = static_cast<std::int16_t>(45 - i);
     Curr_Data->show();
     Curr_Data->raise();
-    Mashtab_Y_min->setText(cursorValueText(mon.Grafik_Min(mon.Grafik_Kanal_IO), decimalPoint()));
-    Mashtab_Y_max->setText(cursorValueText(mon.Grafik_Max(mon.Grafik_Kanal_IO), decimalPoint()));
+    fillScaleBoxes();
     Name_IO_Orvo[46]->setText(mon.Grafik_Name_IO(i));
 }
 

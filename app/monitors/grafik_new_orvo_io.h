@@ -6,60 +6,38 @@
 // cursor, scales, recolours and renames channels, and saves and opens
 // 46-channel trend files. Modeless; it stays open when the main window closes.
 
-#include "monitors/monitor_widgets.h"
+#include "monitors/monitor_window.h"
 
-#include <QWidget>
 #include <array>
-#include <memory>
 
 class QAction;
-class QCheckBox;
 class QFrame;
 class QLineEdit;
 class QMenu;
-class QMenuBar;
-class QProgressBar;
 
 namespace pelmora {
 
-class MainWindowPort;
-struct ProjectModel;
-
-class Grafik_NEW_Orvo_IO : public QWidget {
+class Grafik_NEW_Orvo_IO : public TrendMonitorWindow {
     Q_OBJECT
 
 public:
     // "&Монітор Orvo": shows the window, loading it first when it is not loaded.
     static Grafik_NEW_Orvo_IO &mnuOSC_Orvo_Click(ProjectModel &m, MainWindowPort &main);
     static Grafik_NEW_Orvo_IO *loaded(MainWindowPort &main);
-    ~Grafik_NEW_Orvo_IO() override;
 
-    QMenuBar *menuBar;
     QAction *mnuSave, *mnuOpen;
     QMenu *mnuL, *MnuNumPort, *mnuPeriod;
     std::array<QAction *, 8> MnuCOM{}; // "&Com 1".."&Com 8"
     QAction *mnuCyckl_1ms, *mnuCyckl_2ms, *mnuLoad_I_O;
-    QWidget *client; // everything below the menu, in the window's pixel coordinates
 
     // Name labels 0..45 (label 45 - c names column c) and 46, the selected channel's in Curr_Data.
     std::array<ClickLabel *, 47> Name_IO_Orvo{};
     std::array<ClickLabel *, 46> OFF_ON_IO{}; // the state squares of columns 0..45
     std::array<ClickLabel *, 6> aINP_OUT{};   // value read-outs of columns 45 - i
     QLineEdit *Name_IO_Orvo_Text;             // the in-place name editor
-    QFrame *Curr_Data;
-    QLineEdit *Mashtab_Y_min, *Mashtab_Y_max, *Time_ms;
-    QCheckBox *Type_Grafik, *Cur_OFF_ON;
-    ClickLabel *Label7; // " X": closes Curr_Data
-    QFrame *Load_IO;
-    QProgressBar *ProgressBar1;
+    ClickLabel *Label7;                       // " X": closes Curr_Data, the scale frame
+    QFrame *Load_IO;                          // holds ProgressBar1
     ClickLabel *Load_IO_X;
-    QLabel *Cur_Ekran;
-
-    TrendPlot plot;
-    std::unique_ptr<PlotArea> area;
-    ReadoutTimers timers;
-    QTimer Timer4; // drawing: one pass per enable
-    QTimer Timer5; // cursor blink
 
     int Grafik_Name_Edit_IO = 0;
 
@@ -67,20 +45,13 @@ public:
     void mnuCyckl_Click(int cikl);
     void mnuLoad_I_O_Click();
     void Load_IO_X_Click();
-    void Timer4_Timer();
-    void fullRedraw();
-    void Type_Grafik_Click();
-    void HScroll1_Scroll(int value);
+    void fullRedraw() override;
     void mnuSave_Click();
     void mnuOpen_Click();
 
-    void LineCursor1_MouseDown(QPoint at);
-    void LineCursor1_MouseMove(QPoint at, bool left);
-    void LineCursor1_MouseUp();
-    void Timer5_Timer();
-    void Cur_OFF_ON_Click();
-    void Mashtab_Y_Change(QLineEdit *box);
-    void Mashtab_Y_Enter(bool max);
+    void LineCursor1_MouseDown(QPoint at) override;
+    void LineCursor1_MouseMove(QPoint at, bool left) override;
+    void LineCursor1_MouseUp() override;
     void Name_IO_Orvo_Click(int i);
     void Name_IO_Orvo_DblClick(int i);
     void Name_IO_Orvo_Text_Enter();
@@ -88,22 +59,21 @@ public:
     void OFF_ON_IO_DblClick(int c);
     void Form_Click();
     void Grafik_Tesk_Click();
-    void Grafik_Tesk_DblClick();
+    void Grafik_Tesk_DblClick() override;
 
 protected:
     void mousePressEvent(QMouseEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
+    int scaleChannel() const override;
+    int gridCycle() const override;
+    void drawPass() override;
+    void readoutEnded() override;
 
 private:
     Grafik_NEW_Orvo_IO(ProjectModel &m, MainWindowPort &main);
-    void readoutEnded();
     void cancelReadout();
     void markAnalogLabel(int i);
     void showSquaresAtCursor();
-
-    ProjectModel &m_;
-    int grabX_ = 0;
-    bool waitUntilPass_ = false; // the hourglass shows until the drawing pass
 };
 
 } // namespace pelmora
