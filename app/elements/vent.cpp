@@ -70,6 +70,9 @@ Vent::Vent(const ElementContext &c) : ElementDialog(c, Kind::Mechanism, QStringL
     LabelVent->setFrameShape(QFrame::Box);
     LabelVent->setLineWidth(2);
     LabelVent->resize(kMarkerWidth, kMarkerHeight);
+    // The marker lies over the chosen picture: its clicks (the second half
+    // of a double-click) go through to the picture.
+    LabelVent->setAttribute(Qt::WA_TransparentForMouseEvents);
     for (int code = 0; code < kVentPictures; ++code) {
         auto *p = new QLabel(this);
         p->setObjectName(QStringLiteral("PictureVent_%1").arg(code));

@@ -497,6 +497,22 @@ TEST_F(PackedDialogTest, PictureTwentyTwoOpensThePhaseEditorOverADisabledDialog)
     w.settle();
 }
 
+TEST_F(PackedDialogTest, TheChoiceMarkerLeavesThePictureUnderItToTheMouse)
+{
+    w.doubleClick(QStringLiteral("Ventilator_Picture"), 1);
+    Vent *d = w.dialog<Vent>();
+    ASSERT_TRUE(d);
+    // Once a click has put the marker over a picture, the double-click's
+    // second press must still reach that picture.
+    for (const int code : {0, 9, 16, kUserMechanism}) {
+        d->PictureVent_Click(code);
+        const QPoint centre = d->PictureVent[code]->geometry().center();
+        EXPECT_EQ(d->childAt(centre), d->PictureVent[code]) << code;
+    }
+    d->Cancel_Vent->click();
+    w.settle();
+}
+
 TEST_F(PackedDialogTest, PictureTwentyTwoOpensThePhaseEditorWhichHandsPhaseZeroBack)
 {
     w.doubleClick(QStringLiteral("Ventilator_Picture"), 1);
