@@ -507,7 +507,7 @@ TEST_F(MemAlgorithmWindow, ViewerCaptionsAndBitLinesFit)
         EXPECT_EQ(box->text().size(), 32 * alg::kBitColumnChars);
         EXPECT_LT(QFontMetrics(box->font()).horizontalAdvance(box->text()), box->width() - 8);
     }
-    // Step 1 sets output 1 on YES: the first column shows it.
+    // The demo program's first step sets output 1 on YES: the first column shows it.
     EXPECT_TRUE(win->Text2->text().startsWith(QStringLiteral("  1 --")));
     EXPECT_TRUE(win->Label5->text().startsWith(QStringLiteral("№ O/F")));
 }
