@@ -10,6 +10,7 @@
 #include "support/simulator.h"
 #include "support/simulator_mechanism.h"
 #include "support/simulator_pty.h"
+#include "support/timer_watching_messages.h"
 #include "ui/window_frame.h"
 #include "upload/mechanism_packing.h"
 #include "upload/mechanism_upload.h"
@@ -36,18 +37,6 @@ using test::ReplyFault;
 
 const QString kPhases = QStringLiteral(PELMORA_MECHANISM_PHASES);
 constexpr int kNet = 5;
-
-// Records whether the packet timer was running when a message was shown.
-class TimerWatchingMessages : public MessageService {
-public:
-    QPointer<QTimer> timer;
-    bool timerActiveAtMessage = false;
-    MsgAnswer show(const QString &text, MsgIcon icon, MsgButtons buttons, const QString &title) override
-    {
-        timerActiveAtMessage = timerActiveAtMessage || (timer && timer->isActive());
-        return test::fakes().show(text, icon, buttons, title);
-    }
-};
 
 enum class Transport { Pty, Tcp };
 
@@ -128,7 +117,7 @@ protected:
     QWidget *vent = nullptr;
     WindowFrame *ventFrame = nullptr;
     QPointer<MECHANIZMf> editor;
-    TimerWatchingMessages watcher;
+    test::TimerWatchingMessages watcher;
 };
 
 TEST_P(MechanismEditorUpload, ControllerReassemblesPhaseZero)

@@ -12,6 +12,7 @@
 #include "support/simulator.h"
 #include "support/simulator_pages.h"
 #include "support/simulator_pty.h"
+#include "support/timer_watching_messages.h"
 #include "upload/controller_link.h"
 #include "upload/page_build.h"
 #include "upload/save_n_scada.h"
@@ -40,19 +41,6 @@ using test::ScopedEnv;
 
 const QString kChecksumMessage = QStringLiteral("Помилка контрольної суми підтвердження!!!");
 const QString kStatusMessage = QStringLiteral("Помилка контрольної суми запису даних!!!");
-
-// Records what the sender's timer was doing when a message was shown, then
-// answers as the fakes do.
-class TimerWatchingMessages : public MessageService {
-public:
-    QTimer *timer = nullptr;
-    bool timerActiveAtMessage = false;
-    MsgAnswer show(const QString &text, MsgIcon icon, MsgButtons buttons, const QString &title) override
-    {
-        timerActiveAtMessage = timerActiveAtMessage || (timer && timer->isActive());
-        return test::fakes().show(text, icon, buttons, title);
-    }
-};
 
 class ScadaUploadBase : public test::WithFakes {
 protected:
@@ -142,7 +130,7 @@ protected:
     std::unique_ptr<test::MainWindowStandIn> main;
     std::unique_ptr<ScadaUpload> up;
     std::vector<int> selected; // the tabs shown while pages were written
-    TimerWatchingMessages watcher;
+    test::TimerWatchingMessages watcher;
     ControllerSimulator sim;
     PageController controller{sim};
 };

@@ -8,6 +8,7 @@
 #include "support/simulator.h"
 #include "support/simulator_pty.h"
 #include "support/simulator_schema.h"
+#include "support/timer_watching_messages.h"
 #include "upload/controller_link.h"
 #include "upload/controller_reply.h"
 #include "upload/schema_frames.h"
@@ -49,19 +50,6 @@ NetlistBuilder fixtureNetlist()
     n.net({U(3, 9), test::D(1, 1), U(5, 2)});
     return n;
 }
-
-// Records whether Timer_05 was running when a message was shown, then
-// answers as the fakes do.
-class TimerWatchingMessages : public MessageService {
-public:
-    QTimer *timer = nullptr;
-    bool timerActiveAtMessage = false;
-    MsgAnswer show(const QString &text, MsgIcon icon, MsgButtons buttons, const QString &title) override
-    {
-        timerActiveAtMessage = timerActiveAtMessage || (timer && timer->isActive());
-        return test::fakes().show(text, icon, buttons, title);
-    }
-};
 
 class SchemaUploadBase : public test::WithFakes {
 protected:
@@ -120,7 +108,7 @@ protected:
 
     std::unique_ptr<Config_SCADA> main;
     QPointer<Config_Project> settings;
-    TimerWatchingMessages watcher;
+    test::TimerWatchingMessages watcher;
     qsizetype sentBeforeText = 0; // what the controller had sent when the text frame went out
 };
 
