@@ -152,6 +152,8 @@ protected:
             ASSERT_TRUE(sim.listenTcp());
             m().settings.Num_COM_Link = 9;
             m().settings.T_Zapyt = 40;
+            m().settings.Adr_IP = QStringLiteral("127.0.0.1");
+            m().settings.Port_IP = sim.tcpPort();
             link().connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
             ASSERT_TRUE(
                 ControllerSimulator::waitFor([&] { return link().clientConnected() && sim.tcpPeerConnected(); }));
@@ -563,6 +565,8 @@ TEST(ScadaUploadInMainWindow, MenuItemsAndTheOpenedProjectsLinkKind)
     ASSERT_TRUE(sim.listenTcp());
     m.settings.Num_COM_Link = 9;
     m.settings.T_Zapyt = 20;
+    m.settings.Adr_IP = QStringLiteral("127.0.0.1");
+    m.settings.Port_IP = sim.tcpPort();
     main.link().connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
     ASSERT_TRUE(ControllerSimulator::waitFor([&] { return main.link().clientConnected(); }));
 
