@@ -3,10 +3,11 @@
 // top-level window without a parent (a disabled parent would disable it too)
 // and transient for the window it belongs to, its owner: the window manager
 // keeps it above the owner and the frame centres it over the owner when it is
-// first shown. A modal window disables its owner while it is shown and counts
-// itself in the registry, so the main window refuses to close; whichever way
-// it goes (its own buttons, the close box, Escape, being deleted) the owner is
-// enabled again. Escape does what the window's own cancel or close does;
+// first shown. A modal window counts itself in the registry, with its owner,
+// while it is shown: the registry disables the owner and the main window
+// refuses to close. Whichever way it goes (its own buttons, the close box,
+// Escape, being deleted) it leaves the registry, which enables the owner again
+// once no other modal window is open over it. Escape does what the window's own cancel or close does;
 // Enter presses the window's default button (its Ok), or the push button that
 // has the focus, unless the control with the focus takes Enter itself.
 
