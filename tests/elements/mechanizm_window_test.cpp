@@ -107,6 +107,7 @@ TEST_F(MechanizmWindow, WithoutFilesShowsTurnedGearsAndPreviewsPhaseZero)
 {
     MECHANIZMf &w = open();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Механізм"));
+    EXPECT_TRUE(w.Ok_Vent->isDefault()); // the button Enter presses
     EXPECT_FALSE(vent->isEnabled());
     EXPECT_FALSE(main.window.isEnabled());
     for (int i = 0; i < MECHANIZMf::kPhases; ++i) {
