@@ -32,6 +32,14 @@ QIcon swatch(const QColor &c)
     return QIcon(p);
 }
 
+// A family listed with its foundry ("Nimbus Sans [urw]") is stored by its
+// name alone, as a project file names fonts.
+QString familyName(const QString &listed)
+{
+    const qsizetype foundry = listed.lastIndexOf(QStringLiteral(" ["));
+    return foundry > 0 && listed.endsWith(QLatin1Char(']')) ? listed.left(foundry) : listed;
+}
+
 QString sizeText(double points) { return QString::number(points, 'g', 4); }
 
 } // namespace
@@ -146,7 +154,9 @@ FontDialog::FontDialog(const FontChoice &initial, QWidget *parent) : QDialog(par
     // style, the size, the effects and the colour. A colour that is not on
     // the list is kept as an entry of its own.
     const QString family = installedFamily(f.family(), f.bold(), f.italic());
-    const QList<QListWidgetItem *> found = Family->findItems(family, Qt::MatchFixedString);
+    QList<QListWidgetItem *> found = Family->findItems(family, Qt::MatchFixedString);
+    if (found.isEmpty())
+        found = Family->findItems(familyName(family) + QStringLiteral(" ["), Qt::MatchStartsWith);
     if (!found.isEmpty())
         Family->setCurrentItem(found.constFirst());
     fillStyles(f.bold(), f.italic());
@@ -214,7 +224,7 @@ void FontDialog::fillStyles(bool bold, bool italic)
 FontChoice FontDialog::choice() const
 {
     FontChoice c;
-    QFont f(Family->currentItem() ? Family->currentItem()->text() : font().family());
+    QFont f(Family->currentItem() ? familyName(Family->currentItem()->text()) : font().family());
     if (const QListWidgetItem *style = Style->currentItem()) {
         f.setBold(style->data(kBoldRole).toBool());
         f.setItalic(style->data(kItalicRole).toBool());
