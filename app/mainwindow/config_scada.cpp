@@ -14,6 +14,7 @@
 #include "project/schema_view.h"
 #include "project/startup.h"
 #include "upload/controller_link.h"
+#include "upload/mechanism_upload.h"
 #include "upload/scada_upload.h"
 #include "upload/schema_upload.h"
 #include "upload/shown_page_views.h"
@@ -66,6 +67,9 @@ Config_SCADA::~Config_SCADA()
 {
     // The subsystem objects go before the model, the link and the registry they use.
     elementOpeners.reset();
+    // The mechanism upload is a child of this window; it gives back its claim
+    // on the link while the model still exists.
+    delete MechanismUpload::find(*this);
     scadaUpload.reset();
     projectMenu.reset();
     projectSettings.reset();

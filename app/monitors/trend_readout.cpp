@@ -78,7 +78,9 @@ TrendReadout::CommandResult TrendReadout::startOrStop(ControllerLink &link, std:
         return {ReadoutCommand::Stopped,
                 variant_ == ReadoutVariant::Orvo ? QString::fromUtf16(kReadoutCancelled) : QString()};
     }
-    if (m_.link.Transfer_Busy != LinkTransfer::None)
+    // The link is claimed before the port opens, so no other transfer opens it meanwhile.
+    claim_ = m_.link.claim(transferKind());
+    if (!claim_)
         return {ReadoutCommand::Refused, QString::fromUtf16(kReadoutBusy)};
     if (!link.openSerialOnDemand(mon_.Grafik_COM)) {
         stop();
@@ -89,9 +91,11 @@ TrendReadout::CommandResult TrendReadout::startOrStop(ControllerLink &link, std:
 
 TrendReadout::CommandResult TrendReadout::start(std::uint8_t address, int baud)
 {
-    if (m_.link.Transfer_Busy != LinkTransfer::None)
+    // The claim taken by startOrStop carries on; a running readout is not started twice.
+    if (!running_ && !claim_)
+        claim_ = m_.link.claim(transferKind());
+    if (running_ || !claim_)
         return {ReadoutCommand::Refused, QString::fromUtf16(kReadoutBusy)};
-    m_.link.Transfer_Busy = transferKind();
     running_ = true;
     mon_.Grafik_Load_Flag = 1;
     address_ = address;
@@ -119,7 +123,7 @@ void TrendReadout::stop()
     input_.clear();
     // The readout state is shared by both monitors: a monitor without a
     // running readout leaves the other one's readout alone.
-    if (!running_ && m_.link.Transfer_Busy != LinkTransfer::None)
+    if (!claim_ && m_.link.busy())
         return;
     mon_.Grafik_Zapyt = 0;
     mon_.Grafik_Paket = 0;
@@ -129,11 +133,7 @@ void TrendReadout::stop()
     release();
 }
 
-void TrendReadout::release()
-{
-    if (m_.link.Transfer_Busy == transferKind())
-        m_.link.Transfer_Busy = LinkTransfer::None;
-}
+void TrendReadout::release() { claim_.release(); }
 
 void TrendReadout::Timer3_Tick()
 {

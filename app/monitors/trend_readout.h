@@ -13,7 +13,7 @@
 // interval before the request goes again, so that no answer is ever taken for
 // another request's (answers carry no register number); twenty failures in a row (no full answer in time, or a
 // bad checksum) stop the readout with a message. A readout holds the link
-// (LinkState::Transfer_Busy) from its start to its end, stop or failure, and
+// (a LinkClaim) from its start to its end, stop or failure, and
 // is refused while another transfer holds it.
 
 #include "core/model/project_model.h"
@@ -151,6 +151,7 @@ private:
     void fail(std::int64_t nowMs, Tick &t);
     void finish(Tick &t);
     void release();
+    LinkClaim claim_; // the link, held from the start of a run to its end
 
     ReadoutVariant variant_;
     ProjectModel &m_;

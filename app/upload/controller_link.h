@@ -34,7 +34,7 @@ inline bool transferOverTcp(int linkKind) { return linkKind > 8; }
 // Said when an upload is started with the TCP server link kind.
 extern const char16_t *const kTcpServerNoUpload;
 // Said when a transfer is started while one of another kind holds the link
-// (LinkState::Transfer_Busy).
+// (LinkState::claim refused).
 extern const char16_t *const kLinkBusy;
 
 // What a transfer's tick needs from the link; tests may give a fake.

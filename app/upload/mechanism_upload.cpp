@@ -62,7 +62,9 @@ MechanismUpload::Packing MechanismUpload::ZIP_GIF_Orvo(const QImage &phase)
         Write_SCHEMA::unload(main_);
     }
 
-    if (m.link.Transfer_Busy != LinkTransfer::None) {
+    // Held from here; every refusal below gives it back before its message.
+    LinkClaim claim = m.link.claim(LinkTransfer::Mechanism);
+    if (!claim) {
         showMessage(QString::fromUtf16(kMechanismLinkBusy), MsgIcon::Exclamation);
         return out;
     }
@@ -72,6 +74,7 @@ MechanismUpload::Packing MechanismUpload::ZIP_GIF_Orvo(const QImage &phase)
     if (packed.length > 0)
         out.length = packed.length;
     if (packed.error != mechanism::PackError::None) {
+        claim.release();
         const mechanism::PackMessage msg = mechanism::mechanismMessage(packed.error);
         showMessage(msg.text, MsgIcon::Critical, MsgButtons::Ok, msg.title);
         return out;
@@ -79,6 +82,7 @@ MechanismUpload::Packing MechanismUpload::ZIP_GIF_Orvo(const QImage &phase)
 
     const int kind = m.settings.Num_COM_Link;
     if (uploadLinkFor(kind) == UploadLink::TcpServer) {
+        claim.release();
         showMessage(QString::fromUtf16(kTcpServerNoUpload), MsgIcon::Exclamation);
         return out;
     }
@@ -95,6 +99,7 @@ MechanismUpload::Packing MechanismUpload::ZIP_GIF_Orvo(const QImage &phase)
     if (uploadLinkFor(kind) != UploadLink::TcpClient && !link.openSerialOnDemand(kind)) {
         // Nothing will be sent: the progress window goes too.
         Write_SCHEMA::unload(main_);
+        claim.release();
         showMessage(QString::fromUtf16(mechanism::kMechanismPortError), MsgIcon::Critical, MsgButtons::Ok,
                     QString::fromUtf16(mechanism::kMechanismPortErrorTitle));
         return out;
@@ -111,7 +116,7 @@ MechanismUpload::Packing MechanismUpload::ZIP_GIF_Orvo(const QImage &phase)
     rows.push_back(std::move(packets));
     const int first = sender_.start(std::move(rows), kind, m.settings.T_Zapyt, link.serialBaudRate());
     kind_ = kind;
-    m.link.Transfer_Busy = LinkTransfer::Mechanism;
+    claim_ = std::move(claim);
     main_.enableSettings(false);
     w.T_msec->setText(QString::number(first));
     MECH_Timer->start(first);
@@ -175,10 +180,6 @@ void MechanismUpload::apply(const PacketSender::Result &r)
     }
 }
 
-void MechanismUpload::release()
-{
-    if (m_.link.Transfer_Busy == LinkTransfer::Mechanism)
-        m_.link.Transfer_Busy = LinkTransfer::None;
-}
+void MechanismUpload::release() { claim_.release(); }
 
 } // namespace pelmora

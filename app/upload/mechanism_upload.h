@@ -7,9 +7,10 @@
 // an upload started from the phase editor runs to its end when the editor
 // (and the mechanism dialog) close. It queues the packets of its own image
 // only: whatever an earlier page upload left behind is never sent. While it
-// runs it holds the link (LinkState::Transfer_Busy) and keeps the project
+// runs it holds the link (a LinkClaim) and keeps the project
 // settings dialog disabled, so the link cannot change under it.
 
+#include "core/model/link_state.h"
 #include "upload/mechanism_packing.h"
 #include "upload/packet_sender.h"
 
@@ -64,6 +65,7 @@ private:
     void bytesArrived();
     void apply(const PacketSender::Result &r);
     void release();
+    LinkClaim claim_; // the link, held from the start of a run to its end
 
     ProjectModel &m_;
     MainWindowPort &main_;

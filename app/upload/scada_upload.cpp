@@ -47,11 +47,7 @@ ScadaUpload::~ScadaUpload()
     release();
 }
 
-void ScadaUpload::release()
-{
-    if (m_.link.Transfer_Busy == LinkTransfer::Page)
-        m_.link.Transfer_Busy = LinkTransfer::None;
-}
+void ScadaUpload::release() { claim_.release(); }
 
 void ScadaUpload::refuse(const QString &text, MsgIcon icon, const QString &title)
 {
@@ -72,7 +68,10 @@ void ScadaUpload::MnuSaveOrvoSCADA_Click()
     Timer_SAVE_Stranica_SCADA->stop();
     Timer_Stranica_SCADA->stop();
 
-    if (m.link.Transfer_Busy != LinkTransfer::None && m.link.Transfer_Busy != LinkTransfer::Page) {
+    // A page in progress keeps its claim and starts over; else the link must be free.
+    if (!claim_)
+        claim_ = m.link.claim(LinkTransfer::Page);
+    if (!claim_) {
         // The transfer that holds the link goes on untouched.
         page::endPageRange(m);
         showMessage(QString::fromUtf16(kLinkBusy), MsgIcon::Exclamation);
@@ -119,7 +118,6 @@ void ScadaUpload::MnuSaveOrvoSCADA_Click()
     link.discardInput(kind);
 
     kind_ = kind;
-    m.link.Transfer_Busy = LinkTransfer::Page;
     SCADA_Timer->start(sender_.start(built.rows(), kind, m.settings.T_Zapyt, link.serialBaudRate()));
 }
 

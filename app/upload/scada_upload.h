@@ -11,6 +11,7 @@
 // while a transfer of another kind holds it, and choosing the item again
 // while a page is written starts that page over.
 
+#include "core/model/link_state.h"
 #include "upload/packet_sender.h"
 #include "upload/page_renderer.h"
 
@@ -65,6 +66,7 @@ private:
     // Ends a page that could not be started: the message, no range goes on.
     void refuse(const QString &text, MsgIcon icon, const QString &title = QString());
     void release();
+    LinkClaim claim_; // the link, held from the start of a run to its end
 
     ProjectModel &m_;
     MainWindowPort &main_;

@@ -30,7 +30,10 @@ void SchemaUpload::MnuSaveOrvo_Click()
     const int kind = m.settings.Num_COM_Link;
 
     // A transfer of another kind holds the link: it goes on untouched.
-    if (m.link.Transfer_Busy != LinkTransfer::None && m.link.Transfer_Busy != LinkTransfer::Schema) {
+    // An upload in progress keeps its claim and starts over; else the link must be free.
+    if (!claim_)
+        claim_ = m.link.claim(LinkTransfer::Schema);
+    if (!claim_) {
         showMessage(QString::fromUtf16(kLinkBusy), MsgIcon::Exclamation);
         return;
     }
@@ -87,17 +90,12 @@ void SchemaUpload::MnuSaveOrvo_Click()
     link.discardInput(kind);
 
     const int first = stepper_.start(frames.frame, kind, m.settings.T_Zapyt, link.serialBaudRate());
-    m.link.Transfer_Busy = LinkTransfer::Schema;
     main_.enableSettings(false);
     Timer_05->setInterval(first);
     Timer_05->start();
 }
 
-void SchemaUpload::release()
-{
-    if (m_.link.Transfer_Busy == LinkTransfer::Schema)
-        m_.link.Transfer_Busy = LinkTransfer::None;
-}
+void SchemaUpload::release() { claim_.release(); }
 
 void SchemaUpload::Timer_05_Timer()
 {

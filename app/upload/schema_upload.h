@@ -5,6 +5,7 @@
 // upload holds the link from its start to its end and is refused while a
 // transfer of another kind holds it.
 
+#include "core/model/link_state.h"
 #include "upload/schema_stepper.h"
 
 #include <QObject>
@@ -35,6 +36,7 @@ public:
 private:
     // Gives the link back when the schema upload holds it.
     void release();
+    LinkClaim claim_; // the link, held from the start of a run to its end
 
     ProjectModel &m_;
     MainWindowPort &main_;

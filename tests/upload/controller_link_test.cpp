@@ -1,5 +1,6 @@
 #include "upload/controller_link.h"
 
+#include "core/model/link_state.h"
 #include "support/simulator.h"
 #include "support/simulator_pty.h"
 #include "upload/controller_reply.h"
@@ -317,6 +318,48 @@ TEST(ControllerLinkSerial, OpenPortIsNotReopened)
     EXPECT_EQ(link.serialPortNumber(), 0);
     EXPECT_FALSE(link.openSerialOnDemand(2));
     EXPECT_TRUE(link.openSerialOnDemand(1));
+}
+
+// One transfer at a time holds the link; the claim gives it back however the
+// holder ends: released, destroyed, or replaced.
+TEST(LinkClaim, OneTransferHoldsTheLinkAtATime)
+{
+    LinkState link;
+    {
+        LinkClaim page = link.claim(LinkTransfer::Page);
+        ASSERT_TRUE(page.held());
+        EXPECT_EQ(link.Transfer_Busy, LinkTransfer::Page);
+        for (LinkTransfer other : {LinkTransfer::Page, LinkTransfer::Schema, LinkTransfer::Mechanism,
+                                   LinkTransfer::TeskReadout, LinkTransfer::OrvoReadout}) {
+            const LinkClaim refused = link.claim(other);
+            EXPECT_FALSE(refused.held());
+            EXPECT_EQ(link.Transfer_Busy, LinkTransfer::Page) << "a refused claim leaves the holder alone";
+        }
+        // Handed on, the hold stays one: the moved-from claim gives nothing back.
+        LinkClaim moved = std::move(page);
+        EXPECT_FALSE(page.held()); // NOLINT(bugprone-use-after-move)
+        page.release();
+        EXPECT_EQ(link.Transfer_Busy, LinkTransfer::Page);
+        EXPECT_EQ(moved.kind(), LinkTransfer::Page);
+    }
+    EXPECT_EQ(link.Transfer_Busy, LinkTransfer::None) << "destroyed, the claim frees the link";
+
+    LinkClaim schema = link.claim(LinkTransfer::Schema);
+    ASSERT_TRUE(schema.held());
+    schema.release();
+    EXPECT_EQ(link.Transfer_Busy, LinkTransfer::None);
+    schema.release(); // twice is harmless
+    EXPECT_FALSE(link.claim(LinkTransfer::None).held()) << "no claim is handed out for no transfer";
+
+    LinkClaim mech = link.claim(LinkTransfer::Mechanism);
+    mech = LinkClaim(); // replaced by an empty claim
+    EXPECT_EQ(link.Transfer_Busy, LinkTransfer::None);
+
+    // A link whose state was set anew meanwhile is not freed by an old claim.
+    LinkClaim readout = link.claim(LinkTransfer::OrvoReadout);
+    link.Transfer_Busy = LinkTransfer::Page;
+    readout.release();
+    EXPECT_EQ(link.Transfer_Busy, LinkTransfer::Page);
 }
 
 } // namespace

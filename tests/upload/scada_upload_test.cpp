@@ -14,6 +14,7 @@
 #include "support/simulator_pty.h"
 #include "support/timer_watching_messages.h"
 #include "upload/controller_link.h"
+#include "upload/mechanism_upload.h"
 #include "upload/page_build.h"
 #include "upload/save_n_scada.h"
 #include "upload/schema_upload.h"
@@ -22,6 +23,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QImage>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -218,6 +220,36 @@ TEST_P(ScadaUploadTo, MenuWritesTheCurrentPageAsDrawn)
     EXPECT_EQ(m().pages.Num_Stranica_SCADA, 0);
     ASSERT_FALSE(selected.empty());
     EXPECT_EQ(selected.back(), 0);
+}
+
+TEST_P(ScadaUploadTo, OtherUploadsAreRefusedWhileAPageHoldsTheLink)
+{
+    SchemaUpload schema(m(), *main);
+    MechanismUpload &mechanism = MechanismUpload::of(m(), *main);
+    QImage picture(16, 16, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    bool tried = false;
+    up->selectPage = [&](int) {
+        if (tried)
+            return;
+        tried = true;
+        // Both are refused with the same words and the page goes on.
+        schema.MnuSaveOrvo_Click();
+        EXPECT_FALSE(mechanism.ZIP_GIF_Orvo(picture).started);
+        EXPECT_EQ(m().link.Transfer_Busy, LinkTransfer::Page);
+        EXPECT_TRUE(up->sender().running());
+    };
+    up->MnuSaveOrvoSCADA_Click();
+    ASSERT_TRUE(runToRest());
+    ASSERT_TRUE(tried);
+    EXPECT_EQ(ui().messageTexts(), (QStringList{QString::fromUtf16(kLinkBusy), QString::fromUtf16(kLinkBusy)}));
+    expectPageArrived(0);
+    EXPECT_EQ(m().link.Transfer_Busy, LinkTransfer::None);
+    EXPECT_FALSE(mechanism.running());
+
+    // Once the page is written the link is free for the next transfer.
+    LinkClaim next = m().link.claim(LinkTransfer::Schema);
+    EXPECT_TRUE(next.held());
 }
 
 TEST_P(ScadaUploadTo, RangeThreeToFiveWritesThreePagesOneAfterTheOther)
