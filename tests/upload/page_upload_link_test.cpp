@@ -13,7 +13,9 @@
 #include "upload/page_build.h"
 #include "upload/page_range.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace pelmora {
 namespace {
@@ -209,6 +211,58 @@ TEST_P(PageUploadTo, ReplyLaterThanTheWaitCountsAsBadAndThePacketGoesAgain)
     ASSERT_GE(controller.packets().size(), 5u);
     EXPECT_EQ(controller.packets()[3].number, controller.packets()[4].number);
     expectPageArrived(0, u);
+}
+
+// Every reply comes late and the second packet is rejected once: the page
+// ends whole and byte for byte as built, with the rejected packet sent again,
+// or ends with the sender's message; never Done with a packet unanswered or
+// rejected. The shortest page of the project keeps the case quick.
+TEST_P(PageUploadTo, LateRepliesWithOneRejectedPacketNeverEndInFalseSuccess)
+{
+    int page = 0;
+    int fewest = std::numeric_limits<int>::max();
+    for (int p = 0; p < 16; ++p) {
+        const page::PageUpload u = page::buildPageUpload(m, p);
+        if (u.ok() && u.packetCount() < fewest) {
+            fewest = u.packetCount();
+            page = p;
+        }
+    }
+    ASSERT_GE(fewest, 3);
+    // A whole page at each delay on both links is slow under the sanitizers:
+    // the longest delay on the serial link, the shortest over TCP.
+    const int delay = GetParam() == Transport::Pty ? 600 : 100;
+    {
+        controller.clear();
+        sim.clearRecords();
+        ReplyFault late;
+        late.delayMs = delay;
+        sim.fault = late;
+        const page::PageUpload u = page::buildPageUpload(m, page);
+        const QByteArray rejected = u.rows().front().at(1);
+        sim.rejectOnce = rejected;
+        driver->start(u.rows(), m.settings.T_Zapyt);
+        ASSERT_TRUE(driver->runToEnd(60000)) << delay;
+        const PacketSender::Result &last = driver->last();
+        if (last.end == End::Done) {
+            EXPECT_GE(std::count_if(sim.frames().begin(), sim.frames().end(),
+                                    [&](const test::ReceivedFrame &f) { return f.bytes == rejected; }),
+                      2)
+                << delay;
+            EXPECT_GE(last.errors, 1) << delay;
+            // Done only once every copy sent has been answered.
+            EXPECT_EQ(sim.repliesSent(), static_cast<int>(sim.frames().size())) << delay;
+            expectPageArrived(page, u);
+        } else {
+            EXPECT_FALSE(last.message.isEmpty()) << delay;
+        }
+        // Nothing of this case is left on the line for the next.
+        sim.fault = ReplyFault();
+        ControllerSimulator::waitFor([&] { return sim.repliesSent() == static_cast<int>(sim.frames().size()); },
+                                     3 * delay + 500);
+        ControllerSimulator::waitFor([] { return false; }, 2 * delay);
+        link.discardInput(m.settings.Num_COM_Link);
+    }
 }
 
 TEST_P(PageUploadTo, ControllerThatKeepsRefusingEndsTheTransfer)
