@@ -2,6 +2,7 @@
 
 #include "core/hosting/control_host.h"
 #include "core/hosting/hosted_control.h"
+#include "elements/control_element.h"
 #include "pages/builtin_pictures.h"
 #include "ui/hosted_control_widget.h"
 
@@ -109,7 +110,8 @@ PageElements::PageElements(QWidget *templateCanvas)
     go->setBackColor(0xE0E0E0);
     Go_Block_Label.setTemplate(go);
 
-    Control_Image.setTemplate(imageTemplate("Control_Image", c, builtin::STOP_Image(1), 40, 40));
+    Control_Image.setTemplate(
+        imageTemplate("Control_Image", c, builtin::STOP_Image(element::kNewControlKeyType), 40, 40));
     Ventilator_Picture.setTemplate(imageTemplate("Ventilator_Picture", c, builtin::PictureVent(0), 48, 48));
 
     auto figure = placeTemplate(new FigureShape, "ShapePlus1", c, 100, 60);
