@@ -227,6 +227,11 @@ QPoint PageEditor::insertionPoint() const { return QPoint(Insert_Flag * Insert_X
 
 void PageEditor::unlockElements() { menu_.mnuBlockSCADA->setChecked(false); }
 
+namespace {
+// The indicator control's own colour (red, 0x00BBGGRR).
+constexpr std::int32_t kNewSignalColour = 0x0000FF;
+} // namespace
+
 template <typename T> void PageEditor::showTemplate(T *templ, QPoint at)
 {
     if (!templ)
@@ -241,8 +246,15 @@ template <typename T> void PageEditor::showTemplate(T *templ, QPoint at)
 
 void PageEditor::MnuSignalSCADA_Click()
 {
-    model().pages.Pending_Element_Kind = PendingSignal;
+    auto &pg = model().pages;
+    pg.Pending_Element_Kind = PendingSignal;
+    // The blink preview paints the template in the colour of slot 0; a page
+    // without one yet shows the indicator's own red, not black.
+    const int p = currentPage();
+    if (pg.Signal_Color(p, 0) == 0 && pg.Signal_Color_Fon(p, 0) == 0)
+        pg.Signal_Color(p, 0) = kNewSignalColour;
     if (hosting::HostedControl *t = elements.signalTemplate()) {
+        t->setProperty(QStringLiteral("ForeColor"), static_cast<qint64>(pg.Signal_Color(p, 0)));
         const QPoint at = insertionPoint();
         const QRect g = t->geometry();
         hosting::setContainer(*t, currentCanvas());
@@ -268,9 +280,13 @@ void PageEditor::MnuParametrSCADA_Click()
     pg.Pending_Element_Kind = PendingParameter;
     ElementLabel *t = elements.Parametr_Label(0);
     showTemplate(t, insertionPoint());
-    // A page without a parameter style yet starts at 14 points.
-    if (pg.Parametr_Font_Size(p, 0) == 0)
+    // A page without a parameter style yet starts at 14 points, black on
+    // white as the template is drawn (not black on black).
+    if (pg.Parametr_Font_Size(p, 0) == 0) {
         pg.Parametr_Font_Size(p, 0) = 14;
+        if (pg.Parametr_Color(p, 0) == 0 && pg.Parametr_Color_Fon(p, 0) == 0)
+            pg.Parametr_Color_Fon(p, 0) = 0xFFFFFF;
+    }
     t->setForeColor(pg.Parametr_Color(p, 0));
     t->setBackColor(pg.Parametr_Color_Fon(p, 0));
     t->setBorderStyle(pg.Parametr_Border_Style(p, 0) != 0 ? 1 : 0);
@@ -337,7 +353,8 @@ void PageEditor::MnuMenuSCADA_Click()
     model().pages.Pending_Element_Kind = PendingMenu;
     const QPoint at = insertionPoint();
     showTemplate(elements.Menu_Image(0), at);
-    showTemplate(elements.Menu_Text(0), at + QPoint(8, 14));
+    // The text box stands where a menu item's text stands beside its picture.
+    showTemplate(elements.Menu_Text(0), at - QPoint(kMenuImageDx, kMenuImageDy));
     unlockElements();
 }
 

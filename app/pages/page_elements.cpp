@@ -90,7 +90,7 @@ PageElements::PageElements(QWidget *templateCanvas)
     parametr->setBorderStyle(0);
     Parametr_Label.setTemplate(parametr);
 
-    auto textSignal = labelTemplate("Text_Signal_Picture", c, QStringLiteral("Сигнализация"), 84, 15, 8, true);
+    auto textSignal = labelTemplate("Text_Signal_Picture", c, QStringLiteral("Сигнализация"), 84, 15, 10, true);
     Text_Signal_Picture.setTemplate(textSignal);
 
     auto bar = labelTemplate("Level_Picture", c, QString(), 20, 100, 8, false);
