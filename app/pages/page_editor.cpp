@@ -492,7 +492,7 @@ void PageEditor::Zoom_MouseMove(int, short Button, short, float X, float Y)
 
 void PageEditor::mnuCopy_Click() { copySelection(model().pages, state); }
 
-void PageEditor::mnuPaste_Click() { apply(pasteSelection(model().pages, state)); }
+void PageEditor::mnuPaste_Click() { apply(pasteSelection(model().pages, state, views_.get())); }
 
 void PageEditor::mnuDelete_Click() { apply(deleteSelection(model().pages, state)); }
 

@@ -483,10 +483,13 @@ TEST_F(PageMouseTest, CopyPasteAndDeleteThroughThePopupMenu)
     EXPECT_EQ(ed().selectionBand()->parentWidget(), canvas(1));
     EXPECT_EQ(ed().selectionBand()->pos(), QPoint(400, 300));
 
-    // A paste near the corner keeps every corner on the page.
+    // A paste near the corner keeps every pasted view wholly on the page,
+    // against its right and bottom edges.
     popupItem(1, QPoint(795, 475), w.mnuPaste);
-    EXPECT_EQ(QPoint(t().Parametr_Coord_X(1, 4), t().Parametr_Coord_Y(1, 4)), QPoint(790, 470));
-    EXPECT_EQ(el().Parametr_Label(32 + 4)->pos(), QPoint(790, 470));
+    const QRect pasted = el().Parametr_Label(32 + 4)->geometry();
+    EXPECT_EQ(pasted.topLeft(), QPoint(t().Parametr_Coord_X(1, 4), t().Parametr_Coord_Y(1, 4)));
+    EXPECT_EQ(pasted.right(), 799);
+    EXPECT_EQ(pasted.bottom(), 479);
 
     // Delete what a band holds strictly inside: the first paste's two.
     band(1, QPoint(390, 290), QPoint(420, 360));
