@@ -399,6 +399,7 @@ void PageEditor::SCADA_Picture_MouseMove(int, short Button, short, float X, floa
 void PageEditor::SCADA_Picture_MouseUp(int, short, short, float, float)
 {
     canvasRelease(model().pages, state, *views_);
+    apply(bandRelease(state));
 }
 
 void PageEditor::SCADA_Picture_Click(int Index)
