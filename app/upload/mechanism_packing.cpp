@@ -29,7 +29,7 @@ struct IndexedPicture {
 
 IndexedPicture indexPicture(const QImage &picture)
 {
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    const QImage rgb = mechanismPixels(picture);
     const int width = rgb.width();
     const int height = rgb.height();
     IndexedPicture out;
@@ -183,6 +183,20 @@ PackedPicture pack(const QImage &picture, int codeLimit, bool limitLength)
 }
 
 } // namespace
+
+QImage mechanismPixels(const QImage &picture)
+{
+    // Through non-premultiplied ARGB, so that a picture loaded as an image
+    // (a GIF's transparent entry keeps its table colour) and one loaded
+    // through a pixmap (a clear pixel is premultiplied to 0) read alike.
+    QImage out = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            line[x] = qAlpha(line[x]) < 128 ? 0xFF000000u : (line[x] | 0xFF000000u);
+    }
+    return out.convertToFormat(QImage::Format_RGB32);
+}
 
 std::uint16_t rgb565(std::int32_t colour)
 {
