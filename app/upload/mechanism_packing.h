@@ -66,10 +66,9 @@ struct PackedPicture {
     QByteArray image;
 };
 
-// The pixels the packing reads from a picture, however it was loaded: a
-// clear pixel (more than half transparent) is black, the colour of palette
-// entry 0, which the controller's mechanism image keeps for it; every other
-// pixel is its colour, opaque.
+// The pixels the packing reads from a picture, however it was loaded: the
+// picture as drawn over black, so a clear pixel is black, the colour of
+// palette entry 0, which the controller's mechanism image keeps for it.
 QImage mechanismPixels(const QImage &picture);
 
 // The packing of a mechanism phase for the upload: code stream and length
