@@ -318,7 +318,15 @@ void Signal_SCADA::Signal_Picture_DblClick(ElementOpeners &openers, int Index)
         return;
     const QRect g = view->geometry();
     Signal_SCADA &w = openers.showDialog<Signal_SCADA>();
-    const auto opened = prefillSignal(c.m, p, n, {g.x(), g.y(), g.width(), g.height()});
+    auto opened = prefillSignal(c.m, p, n, {g.x(), g.y(), g.width(), g.height()});
+    if (n == 0) {
+        // A new signal starts with the look its template shows, not the blank
+        // record of slot 0, so that Ok without a change keeps what was on the page.
+        if (const auto colour = view->property(QStringLiteral("ForeColor")))
+            opened.fields.colour = static_cast<std::int32_t>(colour->toLongLong() & 0xFFFFFF);
+        if (const auto border = view->property(QStringLiteral("Border_Style")); border && opened.fields.frameEnabled)
+            opened.fields.frame = border->toInt() != 0;
+    }
     w.showFields(opened.fields);
     notify(opened.notices);
 }

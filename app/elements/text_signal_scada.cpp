@@ -3,6 +3,7 @@
 #include "core/model/project_model.h"
 #include "elements/box_text.h"
 #include "elements/dialog_parts.h"
+#include "elements/element_codec.h"
 #include "elements/element_openers.h"
 #include "pages/element_kinds.h"
 #include "pages/page_controls.h"
@@ -309,7 +310,19 @@ void Text_Signal_SCADA::Text_Signal_Picture_DblClick(ElementOpeners &openers, in
     if (!view || n < 0 || n > kindInfo(Kind::TextSignal).declaredBound)
         return;
     Text_Signal_SCADA &w = openers.showDialog<Text_Signal_SCADA>();
-    const auto opened = prefillTextSignal(c.m, p, n, {view->x(), view->y(), view->width(), view->height()});
+    auto opened = prefillTextSignal(c.m, p, n, {view->x(), view->y(), view->width(), view->height()});
+    if (n == 0) {
+        // A new text signal starts with the look its template shows, not the
+        // blank record of slot 0, so that Ok without a change keeps what was on the page.
+        TextSignalFields &f = opened.fields;
+        f.textOff = f.textOn = view->caption();
+        f.colour = view->foreColor();
+        f.colourFon = view->backColor();
+        f.frame = view->borderStyle() != 0;
+        const int choice = textSignalFontChoice(view->captionFont().pointSize());
+        if (choice >= 0)
+            textSignalFontChosen(f, choice);
+    }
     w.showFields(opened.fields);
     w.Out_Sp->setText(outSpCaption(opened.fields.setpoint));
     notify(opened.notices);

@@ -5,6 +5,8 @@
 #include "elements/level_element.h"
 
 #include <QColor>
+#include <QPainter>
+#include <algorithm>
 
 namespace pelmora::pages {
 
@@ -57,6 +59,29 @@ MechanismLook mechanismLook(const PageTables &t, int page, int slot)
     case element::VentLook::Picture: break;
     }
     return MechanismLook::Picture;
+}
+
+void drawFigureOutline(QPainter &p, const QRect &box, bool circle, std::int32_t bgrColour, int lineWidth)
+{
+    const int w = std::max(lineWidth, 1);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(colourOf(bgrColour), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    // A pen of width w put down along the rectangle inset by w / 2 covers the
+    // box's outer w pixels.
+    const double inset = w / 2.0;
+    QRectF r = QRectF(box).adjusted(inset, inset, -inset, -inset);
+    if (r.width() >= 0 && r.height() >= 0) {
+        if (circle) {
+            const double d = std::min(r.width(), r.height());
+            r = QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
+            p.drawEllipse(r);
+        } else {
+            p.drawRect(r);
+        }
+    }
+    p.restore();
 }
 
 std::optional<std::int16_t> gridStepFromText(const QString &text)

@@ -92,7 +92,7 @@ TEST_F(ControlDialog, TheKnobStandsTenPixelsAboveItsRecord)
 TEST_F(ControlDialog, ChannelsAndTheStartOfANewButton)
 {
     ControlFields f = fresh();
-    EXPECT_EQ(f.keyType, 0); // slot 0 at start: the placeholder kind, no file, block 0
+    EXPECT_EQ(f.keyType, 1); // the kind the template shows ("СТОП"), no file, block 0
     EXPECT_TRUE(f.gifName.isEmpty());
     EXPECT_EQ(f.block, QStringLiteral("0"));
     EXPECT_EQ(f.channels.entries.size(), 4);

@@ -96,6 +96,21 @@ TEST_F(KindDialogsTest, AButtonsKindSetsItsSizeOnThePageAndTheKnobStandsTenHighe
     }
 }
 
+TEST_F(KindDialogsTest, ANewButtonIsOfTheKindItsTemplateShows)
+{
+    const QImage stop = pages::builtin::STOP_Image(1).toImage();
+    ASSERT_EQ(el().Control_Image(0)->picture().toImage(), stop);
+    Image_Control *d = newButton(0);
+    ASSERT_TRUE(d);
+    EXPECT_EQ(d->Type_Key->currentIndex(), 1);
+    EXPECT_EQ(d->previewPicture().toImage(), stop);
+    d->Ok_Control->click();
+    w.settle();
+    EXPECT_EQ(t.Control_Key_Type(0, 1), 1); // "СТОП", which the page upload draws
+    ASSERT_TRUE(el().Control_Image(1));
+    EXPECT_EQ(el().Control_Image(1)->picture().toImage(), stop);
+}
+
 TEST_F(KindDialogsTest, APictureFileShowsAtTheKindsSizeAndTheSizeBoxesOnlyFrameThePreview)
 {
     QTemporaryDir dir;

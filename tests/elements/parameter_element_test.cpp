@@ -135,7 +135,8 @@ TEST_F(ParameterDialog, OkCopiesTheLookIntoSlotZeroAndCaptionsTheView)
     f.colour = 0x112233;
     f.colourFon = 0x445566;
     const ParameterView v = ok(f);
-    EXPECT_EQ(v.caption, QStringLiteral("0000")); // a new element shows zeros of its width
+    EXPECT_EQ(n, 1);
+    EXPECT_EQ(v.caption, QStringLiteral("0001")); // a new element shows its own number at its width
     for (int s : {n, 0}) {
         EXPECT_EQ(m.pages.Parametr_Coord_X(p, s), 123);
         EXPECT_EQ(m.pages.Parametr_Coord_Y(p, s), 46);
