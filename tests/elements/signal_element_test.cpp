@@ -223,16 +223,5 @@ TEST_F(SignalDialog, DeleteKeepsTheBindingAndSetsTheSizesTo3)
     EXPECT_EQ(m.pages.Signal_Num_OUT(p, n), 4);
 }
 
-TEST_F(SignalDialog, BlinkPreviewAlternatesTheTwoColours)
-{
-    SignalFields f;
-    f.colour = 0x11, f.colourFon = 0x22;
-    std::int16_t phase = 1;
-    EXPECT_EQ(signalBlinkTick(phase, f), 0x22);
-    EXPECT_EQ(phase, 0);
-    EXPECT_EQ(signalBlinkTick(phase, f), 0x11);
-    EXPECT_EQ(phase, 1);
-}
-
 } // namespace
 } // namespace pelmora

@@ -183,13 +183,5 @@ TEST_F(TextSignalDialog, DeleteResetsTextsAndKeepsBindingAndReport)
     EXPECT_EQ(m.pages.Rep_Arch_Signal, n);
 }
 
-TEST_F(TextSignalDialog, BlinkPreviewAlternatesTheTwoTexts)
-{
-    TextSignalFields f;
-    std::int16_t phase = 0;
-    EXPECT_EQ(textSignalBlinkTick(phase, f), f.textOff);
-    EXPECT_EQ(textSignalBlinkTick(phase, f), f.textOn);
-}
-
 } // namespace
 } // namespace pelmora
