@@ -30,8 +30,11 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
+#include <numeric>
+#include <vector>
 
 namespace pelmora {
 namespace {
@@ -210,9 +213,16 @@ TEST_F(MonitorReadout, TeskReadoutStopsOnItsButtonStartsAgainFromPacketOneAndIsP
 
     w.FLASH->click(); // a new readout from packet 1
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.FLASH->text() == QStringLiteral("Load Tesk"); }, 60000));
-    ASSERT_EQ(controller.requested().size(), before + 240);
-    EXPECT_EQ(controller.requested()[before], 1000);
-    EXPECT_EQ(controller.requested().back(), 1239);
+    // Every packet asked for in order from packet 1. On a loaded machine an
+    // answer may come after its wait: that request is asked again, so a
+    // register may follow itself, and nothing else changes.
+    ASSERT_GE(controller.requested().size(), before + 240);
+    std::vector<int> asked(controller.requested().begin() + static_cast<std::ptrdiff_t>(before),
+                           controller.requested().end());
+    asked.erase(std::unique(asked.begin(), asked.end()), asked.end());
+    std::vector<int> packets(240);
+    std::iota(packets.begin(), packets.end(), 1000);
+    EXPECT_EQ(asked, packets);
     EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u'|').toStdString();
     EXPECT_EQ(mon().Grafik_Data(0, 1), ReadoutController::word(1000, 0));
     EXPECT_EQ(mon().Grafik_Data(125, 1), ReadoutController::word(1001, 0));
