@@ -1,12 +1,12 @@
 #include "mainwindow/config_scada.h"
+#include "ui/guarded_application.h"
 #include "ui/qt_services.h"
 #include "ui/qt_translations.h"
 
-#include <QApplication>
-
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    // An error escaping a window's handler is shown, and the program goes on.
+    pelmora::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelmora"));
     // The run ends when the last window closes: an open trend monitor keeps it going.
     QApplication::setQuitOnLastWindowClosed(true);

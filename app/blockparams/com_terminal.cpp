@@ -154,6 +154,7 @@ Com_Terminal::Com_Terminal(ProjectModel &m, MainWindowPort &main, QWidget &opene
     connect(Ok_Go_Block, &QPushButton::clicked, this, [this] { Ok_Go_Block_Click(); });
     connect(Cancel_Go_Block, &QPushButton::clicked, this, [this] { Cancel_Go_Block_Click(0); });
     frame_->onEscape([this] { Cancel_Go_Block_Click(0); });
+    frame_->setDefaultButton(Ok_Go_Block);
 }
 
 Com_Terminal::~Com_Terminal() = default;

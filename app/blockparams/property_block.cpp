@@ -102,6 +102,7 @@ PropertyBLOCK::PropertyBLOCK(ProjectModel &m, MainWindowPort &main)
     connect(Ok_Property, &QPushButton::clicked, this, [this] { Ok_Property_Click(); });
     connect(Cancel_Property, &QPushButton::clicked, this, [this] { Cancel_Property_Click(); });
     frame_->onEscape([this] { Cancel_Property_Click(); });
+    frame_->setDefaultButton(Ok_Property);
 
     Blok_Image = new QFrame(this);
     Blok_Image->setFrameShape(QFrame::Panel);

@@ -10,7 +10,8 @@ namespace pelmora::cp1251 {
 namespace {
 
 // The 256 characters of the code page, read once from iconv. A byte that the
-// code page leaves undefined (0x98) decodes to U+FFFD and encodes back from nothing.
+// code page leaves undefined (0x98) stands for the C1 control character of the
+// same number, both ways, so a file read and written again keeps that byte.
 struct CodePage {
     std::array<char16_t, 256> toUnicode{};
     std::unordered_map<char16_t, unsigned char> fromUnicode;
@@ -28,7 +29,8 @@ struct CodePage {
             size_t inLeft = 1, outLeft = sizeof out;
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
             if (iconv(cd, &inp, &inLeft, &outp, &outLeft) == static_cast<size_t>(-1) || outLeft != 2) {
-                toUnicode[b] = 0xFFFD;
+                toUnicode[b] = static_cast<char16_t>(b);
+                fromUnicode.emplace(static_cast<char16_t>(b), static_cast<unsigned char>(b));
                 continue;
             }
             char16_t u =

@@ -13,7 +13,7 @@ struct Unset final : MessageService, FileDialogService, ColorDialogService, Font
     std::optional<QString> open(const FileDialogRequest &) override { fail(); }
     std::optional<QString> save(const FileDialogRequest &) override { fail(); }
     std::optional<QColor> choose(const QColor &) override { fail(); }
-    std::optional<QFont> choose(const QFont &) override { fail(); }
+    std::optional<FontChoice> choose(const FontChoice &) override { fail(); }
 };
 
 Unset unset;

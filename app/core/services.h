@@ -42,10 +42,17 @@ public:
     virtual std::optional<QColor> choose(const QColor &initial) = 0;
 };
 
+// The font dialog with effects: family, style, size, underline and
+// strikeout in the font, and a text colour from the dialog's colour list.
+struct FontChoice {
+    QFont font;
+    QColor colour;
+};
+
 class FontDialogService {
 public:
     virtual ~FontDialogService() = default;
-    virtual std::optional<QFont> choose(const QFont &initial) = 0;
+    virtual std::optional<FontChoice> choose(const FontChoice &initial) = 0;
 };
 
 // The installed services. The program and each test install their own;

@@ -1,5 +1,6 @@
 #include "elements/control_element.h"
 
+#include "core/picture_file.h"
 #include "elements/box_numbers.h"
 #include "elements/element_codec.h"
 
@@ -36,7 +37,7 @@ void controlBlockChanged(const ProjectModel &m, ControlFields &f) { f.channels =
 ChosenPicture chooseControlPicture(ControlFields &f, const QString &path)
 {
     ChosenPicture r;
-    QImage picture(path);
+    QImage picture = readPicture(path);
     if (picture.isNull()) {
         r.notices.push_back({QStringLiteral("Не правильний тип файлу"), MsgIcon::None});
         return r;

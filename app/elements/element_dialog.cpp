@@ -112,6 +112,9 @@ QPushButton *ElementDialog::button(const QString &name, const QString &caption, 
     auto *b = new QPushButton(caption, this);
     b->setObjectName(name);
     b->setGeometry(x, y, w, h);
+    // The dialog's Ok is the button Enter presses.
+    if (caption.compare(QLatin1String("Ok"), Qt::CaseInsensitive) == 0 && !frame_->defaultButton())
+        frame_->setDefaultButton(b);
     return b;
 }
 

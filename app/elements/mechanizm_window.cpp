@@ -1,6 +1,7 @@
 #include "elements/mechanizm_window.h"
 
 #include "core/model/project_model.h"
+#include "core/picture_file.h"
 #include "core/services.h"
 #include "ui/main_window_port.h"
 #include "ui/window_frame.h"
@@ -165,6 +166,7 @@ MECHANIZMf::MECHANIZMf(ProjectModel &m, MainWindowPort &main, QWidget &owner, Ha
     Cancel_Vent->setGeometry(852, controlsTop, 104, 27);
     connect(Cancel_Vent, &QPushButton::clicked, this, [this] { Cancel_Vent_Click(0); });
     frame_->onEscape([this] { Cancel_Vent_Click(0); });
+    frame_->setDefaultButton(Ok_Vent);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -209,7 +211,7 @@ void MECHANIZMf::Form_Load()
         // A recorded file that cannot be loaded ends the loading: the phases
         // after it keep their placeholders.
         if (loading && !name.isEmpty()) {
-            const QPixmap file(inCurrentFolder(name));
+            const QPixmap file = QPixmap::fromImage(readPicture(inCurrentFolder(name)));
             if (file.isNull())
                 loading = false;
             else
@@ -244,7 +246,7 @@ void MECHANIZMf::Pictur_Mechanizm_Click(int Index)
     const std::optional<QString> path = Services::files().open(request);
     if (!path || path->isEmpty())
         return;
-    const QPixmap picture(*path);
+    const QPixmap picture = QPixmap::fromImage(readPicture(*path));
     if (picture.isNull()) {
         showMessage(QString::fromUtf16(kNotAGifPicture), MsgIcon::Critical, MsgButtons::Ok);
         return;

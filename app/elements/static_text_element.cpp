@@ -5,7 +5,10 @@
 
 namespace pelmora::element {
 
-TextFont textFontOf(const QFont &font) { return {font.family(), font.pointSizeF(), font.bold(), font.italic()}; }
+TextFont textFontOf(const QFont &font)
+{
+    return {font.family(), font.pointSizeF(), font.bold(), font.italic(), font.underline(), font.strikeOut()};
+}
 
 QFont fontOf(const TextFont &font)
 {
@@ -14,6 +17,8 @@ QFont fontOf(const TextFont &font)
         f.setPointSizeF(font.pointSize);
     f.setBold(font.bold);
     f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    f.setStrikeOut(font.strikeout);
     return f;
 }
 

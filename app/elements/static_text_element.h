@@ -15,12 +15,16 @@
 
 namespace pelmora::element {
 
-// The font of the text box: name, size in points, bold, italic.
+// The font of the text box: name, size in points, bold, italic, and the
+// underline and strikeout of the font dialog (the text box and the view show
+// them; the record has no place for them).
 struct TextFont {
     QString family;
     double pointSize = 10;
     bool bold = false;
     bool italic = false;
+    bool underline = false;
+    bool strikeout = false;
     bool operator==(const TextFont &) const = default;
 };
 

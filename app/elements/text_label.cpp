@@ -83,11 +83,15 @@ void Text_Label::Color_Text_Label_Click()
 
 void Text_Label::Font_Text_Click()
 {
-    // The font dialog starts at the text box's font; a cancelled one changes nothing.
-    const auto chosen = Services::fonts().choose(fontOf(font_));
+    // The font dialog with effects starts at the text box's font and colour;
+    // the chosen font goes to the text box, the chosen colour to the text box
+    // and the swatch. A cancelled dialog changes nothing.
+    const auto chosen = Services::fonts().choose({fontOf(font_), colourOf(Color_Text_Label->colour())});
     if (!chosen)
         return;
-    font_ = textFontOf(*chosen);
+    font_ = textFontOf(chosen->font);
+    if (chosen->colour.isValid())
+        Color_Text_Label->setColour(bgrOf(chosen->colour));
     showFont();
 }
 

@@ -88,6 +88,7 @@ void Config_SCADA::attachSubsystems()
     schemaView = std::make_unique<SchemaView>(m, *this, *pageView);
     projectSettings = std::make_unique<ProjectSettingsMenu>(m, *this, *schemaView, *pageView);
     projectMenu = std::make_unique<ProjectMenu>(m, *this, *schemaView, *pageView, *pageEditor);
+    projectSettings->mayReplaceProject = [this] { return projectMenu->askToSaveChanges(); };
     // A double-click on a page element opens its kind's dialog.
     elementOpeners = std::make_unique<ElementOpeners>(m, *this, *pageEditor);
     connect(mnuCalculiator, &QAction::triggered, this, [this] { Calculiator::mnuCalculiator_Click(*this); });
@@ -276,6 +277,11 @@ void Config_SCADA::closeEvent(QCloseEvent *event)
         event->ignore();
         open->raise();
         open->activateWindow();
+        return;
+    }
+    // Unsaved changes are saved or given up only when the user says so.
+    if (!unloaded_ && projectMenu && !projectMenu->askToSaveChanges()) {
+        event->ignore();
         return;
     }
     Form_Unload();

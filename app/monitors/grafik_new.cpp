@@ -438,7 +438,7 @@ void Grafik_NEW::closeEvent(QCloseEvent *e)
     }
     // A readout still running stops with the window and gives the link back.
     timers.stop();
-    main_.mainWindow().setEnabled(true);
+    main_.windows().settle(main_.mainWindow());
     e->accept();
 }
 

@@ -41,6 +41,7 @@ Coord_Setka::Coord_Setka(ProjectModel &m, MainWindowPort &main)
     connect(Ok_Coord_Net, &QPushButton::clicked, this, &Coord_Setka::Ok_Coord_Net_Click);
     connect(Cancel_Coord_Net, &QPushButton::clicked, this, &Coord_Setka::Cancel_Coord_Net_Click);
     frame_->onEscape([this] { Cancel_Coord_Net_Click(); });
+    frame_->setDefaultButton(Ok_Coord_Net);
 }
 
 void Coord_Setka::open() { frame_->show(); }
@@ -98,6 +99,7 @@ Num_Net_Orvo::Num_Net_Orvo(ProjectModel &m, MainWindowPort &main, PageTabControl
     connect(Ok, &QPushButton::clicked, this, &Num_Net_Orvo::Ok_Click);
     connect(Cancel, &QPushButton::clicked, this, &Num_Net_Orvo::Cancel_Click);
     frame_->onEscape([this] { Cancel_Click(); });
+    frame_->setDefaultButton(Ok);
     Form_Load();
 }
 

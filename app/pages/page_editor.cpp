@@ -3,6 +3,7 @@
 #include "core/hosting/hosted_control.h"
 #include "core/model/project_model.h"
 #include "core/numbers.h"
+#include "core/picture_file.h"
 #include "core/services.h"
 #include "elements/element_codec.h"
 #include "pages/editor/band_selection.h"
@@ -672,7 +673,7 @@ void PageEditor::MnuInsertFonSCADA_Click()
         return; // Cancel leaves the page as it was
     const int p = currentPage();
     auto &pg = model().pages;
-    const QPixmap picture(*chosen);
+    const QPixmap picture = QPixmap::fromImage(readPicture(*chosen));
     if (picture.isNull()) {
         showMessage(QString::fromUtf16(kBadPicture));
         return;

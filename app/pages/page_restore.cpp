@@ -1,5 +1,6 @@
 #include "pages/page_restore.h"
 
+#include "core/picture_file.h"
 #include "pages/element_views.h"
 
 #include "core/hosting/hosted_control.h"
@@ -180,7 +181,7 @@ void Restorer::mechanismLook(int p, int n)
         // Phase 0 of the user's mechanism, at the picture's own size.
         v->clearPicture();
         v->setStretch(false);
-        const QPixmap phase(inCurrentFolder(t_.Mechanizm_Gif_Name(0)));
+        const QPixmap phase = QPixmap::fromImage(readPicture(inCurrentFolder(t_.Mechanizm_Gif_Name(0))));
         if (phase.isNull())
             break;
         v->setPicture(phase);

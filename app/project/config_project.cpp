@@ -130,6 +130,7 @@ Config_Project::Config_Project(ProjectModel &m, MainWindowPort &main, SchemaView
     connect(Cancel, &QPushButton::clicked, this, [this] { Cancel_Click(); });
 
     frame_->onEscape([this] { Cancel_Click(); });
+    frame_->setDefaultButton(Ok);
     Form_Load();
 }
 
@@ -260,6 +261,8 @@ Config_Project &ProjectSettingsMenu::dialog()
 
 void ProjectSettingsMenu::mnuNEW_Click()
 {
+    if (mayReplaceProject && !mayReplaceProject())
+        return;
     main_.surface().Logo->setVisible(false);
     Config_Project &dlg = dialog();
     dlg.open();

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QWidget>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -85,6 +86,10 @@ public:
 
     // The open dialog, or the dialog loaded now, hidden, when none is open.
     Config_Project &dialog();
+
+    // Asked before a new project replaces the open one; false keeps the open
+    // project and opens nothing.
+    std::function<bool()> mayReplaceProject;
 
 private:
     ProjectModel &m_;

@@ -1,6 +1,7 @@
 #include "project/project_menu.h"
 
 #include "core/file_names.h"
+#include "core/picture_file.h"
 #include "core/services.h"
 #include "pages/page_editor.h"
 #include "pages/page_restore.h"
@@ -55,11 +56,22 @@ ProjectMenu::ProjectMenu(ProjectModel &m, MainWindowPort &main, SchemaView &sche
                          PageEditor &pageEditor)
     : m_(m), main_(main), menu_(main.menu()), schemaView_(schemaView), pageView_(pageView), pageEditor_(pageEditor)
 {
-    connect(menu_.mnuSave, &QAction::triggered, this, &ProjectMenu::mnuSave_Click);
+    connect(menu_.mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
     connect(menu_.mnuLoad, &QAction::triggered, this, &ProjectMenu::mnuLoad_Click);
 }
 
-void ProjectMenu::mnuSave_Click()
+bool ProjectMenu::askToSaveChanges()
+{
+    if (!menu_.mnuSave->isEnabled() || !saved_.changedSince(m_))
+        return true;
+    switch (showMessage(QString::fromUtf16(kSaveChanges), MsgIcon::Question, MsgButtons::YesNoCancel)) {
+    case MsgAnswer::Yes: return mnuSave_Click();
+    case MsgAnswer::No: return true;
+    default: return false;
+    }
+}
+
+bool ProjectMenu::mnuSave_Click()
 {
     ProjectModel &m = m_;
     auto &s = m.settings;
@@ -68,14 +80,14 @@ void ProjectMenu::mnuSave_Click()
     request.defaultName = s.Name_Project;
     const std::optional<QString> chosen = Services::files().save(request);
     if (!chosen || chosen->isEmpty())
-        return;
+        return false;
     // A name typed without an extension gets ".prt", so that opening lists the file.
     const QString path = QFileInfo(withDefaultExtension(*chosen, filterExtension(kProjectFilter))).absoluteFilePath();
     makeFolderCurrent(path);
     // Saving under another name than the project's asks first.
     if (s.Project_File_Path != path) {
         if (showMessage(QString::fromUtf16(kNameDiffers), MsgIcon::None, MsgButtons::YesNo) != MsgAnswer::Yes)
-            return;
+            return false;
         s.Project_File_Path = path;
     }
     // Two ALGORITHM blocks share the one stored program.
@@ -87,17 +99,21 @@ void ProjectMenu::mnuSave_Click()
     const SaveResult saved = saveProjectFile(m, path);
     if (!saved.ok) {
         showMessage(QString::fromUtf16(kFileLocked), MsgIcon::Critical);
-        return;
+        return false;
     }
+    saved_.remember(m);
     // The netlist and the page pictures go next to the project file.
     const CopyResult copies = copyProjectFiles(m, QDir::currentPath());
     if (!copies.failed.isEmpty())
         showMessage(QString::fromUtf16(kCopyFailed) + u'\n' + copies.failed.join(u'\n'), MsgIcon::Exclamation);
+    return true;
 }
 
 void ProjectMenu::mnuLoad_Click()
 {
     ProjectModel &m = m_;
+    if (!askToSaveChanges())
+        return;
     main_.surface().Logo->hide();
     FileDialogRequest request;
     request.filter = kProjectFilter;
@@ -136,6 +152,8 @@ void ProjectMenu::mnuLoad_Click()
     restoreNamesAndColours();
     restorePageElements(m, pageEditor_, pageView_, main_.surface());
     importAndFinish();
+    // The opened project, its netlist imported, is the saved one.
+    saved_.remember(m);
 }
 
 void ProjectMenu::applyWindowState(const ProjectModel &m, std::optional<int> version)
@@ -164,7 +182,7 @@ void ProjectMenu::importAndFinish()
         showMessage(QString::fromUtf16(kNetlistMissing) + m.settings.Name_Schema, MsgIcon::Exclamation);
         return;
     }
-    main_.mainWindow().setEnabled(true);
+    main_.windows().settle(main_.mainWindow());
     menu_.mnuConfig->setVisible(true);
     menu_.MnuOrvo->setVisible(true);
     main_.mainWindow().setWindowTitle(captionWithPath(m.settings.Format_Version, m.settings.Name_Schema));
@@ -190,8 +208,8 @@ void ProjectMenu::restoreBackgrounds(const ProjectModel &opened)
             view.selectTab(p);
             continue;
         }
-        QPixmap picture;
-        if (!picture.load(inFolder(QDir::currentPath(), name)))
+        const QPixmap picture = QPixmap::fromImage(readPicture(inFolder(QDir::currentPath(), name)));
+        if (picture.isNull())
             continue;
         canvas->setPixmap(picture);
         view.selectTab(p);

@@ -2,6 +2,7 @@
 // The file menu's project items: "&Зберегти проект" and "&Відкрити проект".
 
 #include "core/model/project_model.h"
+#include "project/project_changes.h"
 
 #include <QObject>
 #include <QString>
@@ -29,6 +30,7 @@ inline constexpr char16_t kOneAlgorithmProgram[] =
     u"АЛГОРИТМ отримають програму останнього з них.";
 inline constexpr char16_t kCopyFailed[] = u"Не вдалося скопіювати до папки проекту:";
 inline constexpr char16_t kNetlistMissing[] = u"Файл Netlist не знайдено: ";
+inline constexpr char16_t kSaveChanges[] = u"Зберегти зміни в проекті?";
 
 class ProjectMenu : public QObject {
     Q_OBJECT
@@ -38,11 +40,20 @@ public:
                 PageEditor &pageEditor);
 
     // "&Зберегти проект": writes the project file and copies the netlist and
-    // the page pictures next to it.
-    void mnuSave_Click();
+    // the page pictures next to it. True when the project file was written.
+    bool mnuSave_Click();
     // "&Відкрити проект": reads a project file whole, makes it the open
     // project, starts the link, imports the netlist the project names.
     void mnuLoad_Click();
+
+    // Before the open project is closed or replaced (closing the program,
+    // "&Створити проект", "&Відкрити проект"): a project with changes that are
+    // not saved asks "Зберегти зміни в проекті?". Yes saves as
+    // "&Зберегти проект" does; No goes on without saving; Cancel, or a save
+    // that did not happen, keeps everything as it was. True when the caller
+    // goes on. A program without a project, or a project without changes,
+    // asks nothing.
+    bool askToSaveChanges();
 
     // Run when an opened project's link has been started, with its link kind
     // (the page upload sets the pause between the pages of a range from it).
@@ -59,6 +70,7 @@ private:
     void applyWindowState(const ProjectModel &opened, std::optional<int> version);
 
     ProjectModel &m_;
+    projectfile::SavedProjectState saved_; // the project as last opened or saved
     MainWindowPort &main_;
     MainMenu &menu_;
     SchemaView &schemaView_;

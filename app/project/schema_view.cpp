@@ -215,7 +215,7 @@ void SchemaView::mnuNetlist_Click()
     if (!chosen)
         return;
     Import_NetList(m, chosen->count);
-    main_.mainWindow().setEnabled(true);
+    main_.windows().settle(main_.mainWindow());
     menu_.mnuConfig->setVisible(true);
     menu_.MnuOrvo->setVisible(true);
     // The caption keeps naming the project's own netlist.

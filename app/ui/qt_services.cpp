@@ -1,11 +1,13 @@
 #include "ui/qt_services.h"
 
 #include "core/file_names.h"
+#include "ui/font_dialog.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFontDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace pelmora {
@@ -23,6 +25,25 @@ QString qtFilter(const QString &filter)
 }
 
 } // namespace
+
+int titleWidth(const QString &title)
+{
+    // The caption's text, and room for the window manager's icon and its
+    // three buttons beside it.
+    return QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(title) + 150;
+}
+
+void fitTitle(QMessageBox &box)
+{
+    // A message box takes the width of its text and buttons only; a short text
+    // would cut its title. A spacer under everything widens the box to the
+    // title's width.
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    grid->addItem(new QSpacerItem(titleWidth(box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 MsgAnswer QtServices::show(const QString &text, MsgIcon icon, MsgButtons buttons, const QString &title)
 {
@@ -44,6 +65,14 @@ MsgAnswer QtServices::show(const QString &text, MsgIcon icon, MsgButtons buttons
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    // The program's own captions for the answer buttons.
+    if (QAbstractButton *b = box.button(QMessageBox::Yes))
+        b->setText(QStringLiteral("Так"));
+    if (QAbstractButton *b = box.button(QMessageBox::No))
+        b->setText(QStringLiteral("Ні"));
+    if (QAbstractButton *b = box.button(QMessageBox::Cancel))
+        b->setText(QStringLiteral("Відміна"));
+    fitTitle(box);
     switch (box.exec()) {
     case QMessageBox::Cancel: return MsgAnswer::Cancel;
     case QMessageBox::Yes: return MsgAnswer::Yes;
@@ -88,13 +117,12 @@ std::optional<QColor> QtServices::choose(const QColor &initial)
     return c;
 }
 
-std::optional<QFont> QtServices::choose(const QFont &initial)
+std::optional<FontChoice> QtServices::choose(const FontChoice &initial)
 {
-    bool ok = false;
-    const QFont f = QFontDialog::getFont(&ok, initial);
-    if (!ok)
+    FontDialog dialog(initial);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return f;
+    return dialog.choice();
 }
 
 void QtServices::installAll() { Services::install(this, this, this, this); }

@@ -3,7 +3,14 @@
 
 #include "core/services.h"
 
+class QMessageBox;
+
 namespace pelmora {
+
+// The width a window needs to show `title` whole in its frame.
+int titleWidth(const QString &title);
+// Widens a message box so its title is not cut.
+void fitTitle(QMessageBox &box);
 
 class QtServices final : public MessageService,
                          public FileDialogService,
@@ -14,7 +21,7 @@ public:
     std::optional<QString> open(const FileDialogRequest &request) override;
     std::optional<QString> save(const FileDialogRequest &request) override;
     std::optional<QColor> choose(const QColor &initial) override;
-    std::optional<QFont> choose(const QFont &initial) override;
+    std::optional<FontChoice> choose(const FontChoice &initial) override;
 
     void installAll();
 };

@@ -3,7 +3,9 @@
 #include "ui/window_registry.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
+#include <QPushButton>
 #include <QRect>
 #include <QShortcut>
 #include <QWidget>
@@ -55,10 +57,10 @@ void WindowFrame::arm()
     if (armed_ || kind_ != WindowFrameKind::Modal)
         return;
     armed_ = true;
-    if (owner_)
-        owner_->setEnabled(false);
     if (registry_)
-        registry_->addBlocker(&window_);
+        registry_->addBlocker(&window_, owner_.data());
+    else if (owner_)
+        owner_->setEnabled(false);
 }
 
 void WindowFrame::release()
@@ -68,12 +70,42 @@ void WindowFrame::release()
     armed_ = false;
     if (registry_)
         registry_->removeBlocker(&window_);
-    if (owner_)
+    else if (owner_)
         owner_->setEnabled(true);
+}
+
+void WindowFrame::setDefaultButton(QAbstractButton *button)
+{
+    default_ = button;
+    // Drawn as the default button, as a dialog's Ok is.
+    if (auto *push = qobject_cast<QPushButton *>(button))
+        push->setDefault(true);
+}
+
+// Enter that no control of the window took: the push button with the focus
+// is pressed, else the default button. A button that is disabled or hidden
+// is not pressed.
+bool WindowFrame::enterPressed()
+{
+    QAbstractButton *target = qobject_cast<QPushButton *>(window_.focusWidget());
+    if (!target || !target->isEnabled() || !target->isVisible())
+        target = default_.data();
+    if (!target || !target->isEnabled() || !target->isVisible())
+        return false;
+    target->click();
+    return true;
 }
 
 bool WindowFrame::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == &window_ && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && enterPressed()) {
+            event->accept();
+            return true;
+        }
+    }
     if (watched == &window_) {
         if (event->type() == QEvent::Show && !event->spontaneous())
             arm();

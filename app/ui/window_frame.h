@@ -3,16 +3,20 @@
 // top-level window without a parent (a disabled parent would disable it too)
 // and transient for the window it belongs to, its owner: the window manager
 // keeps it above the owner and the frame centres it over the owner when it is
-// first shown. A modal window disables its owner while it is shown and counts
-// itself in the registry, so the main window refuses to close; whichever way
-// it goes (its own buttons, the close box, Escape, being deleted) the owner is
-// enabled again. Escape does what the window's own cancel or close does.
+// first shown. A modal window counts itself in the registry, with its owner,
+// while it is shown: the registry disables the owner and the main window
+// refuses to close. Whichever way it goes (its own buttons, the close box,
+// Escape, being deleted) it leaves the registry, which enables the owner again
+// once no other modal window is open over it. Escape does what the window's own cancel or close does;
+// Enter presses the window's default button (its Ok), or the push button that
+// has the focus, unless the control with the focus takes Enter itself.
 
 #include <QObject>
 #include <QPointer>
 
 #include <functional>
 
+class QAbstractButton;
 class QWidget;
 
 namespace pelmora {
@@ -33,6 +37,9 @@ public:
 
     // What Escape does; without it Escape does nothing.
     void onEscape(std::function<void()> handler) { escape_ = std::move(handler); }
+    // The button Enter presses (the window's Ok); without one Enter does nothing.
+    void setDefaultButton(QAbstractButton *button);
+    QAbstractButton *defaultButton() const { return default_.data(); }
 
     // Shows the window above its owner; a window already shown comes to the front.
     void show();
@@ -51,7 +58,10 @@ private:
     QPointer<QWidget> owner_;
     QPointer<WindowRegistry> registry_;
     WindowFrameKind kind_;
+    bool enterPressed();
+
     std::function<void()> escape_;
+    QPointer<QAbstractButton> default_;
     bool armed_ = false;
 };
 

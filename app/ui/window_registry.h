@@ -1,8 +1,10 @@
 #pragma once
 // The windows the program has open, found by their type. An opener asks for
 // the open window of a type, or makes one and adds it; shutdown unloads the
-// windows on its list. Windows that disable the main window count themselves
-// here while they are shown, so the main window knows it may not close.
+// windows on its list. Modal windows count themselves here, with the window
+// they disable, while they are shown: the registry alone enables and disables
+// those windows, so a window is enabled exactly when no modal window over it
+// is open (the main window knows from it too that it may not close).
 
 #include <QList>
 #include <QObject>
@@ -54,14 +56,26 @@ public:
         }
     }
 
-    void addBlocker(QWidget *window);
+    // A modal window shown over `owner`, which is disabled while it is open.
+    void addBlocker(QWidget *window, QWidget *owner);
+    // The modal window is gone; its owner is enabled when no other modal
+    // window is open over it.
     void removeBlocker(const QWidget *window);
-    // The window shown last of those that disable the main window, or nullptr.
+    // The window shown last of the modal windows, or nullptr.
     QWidget *blocker() const;
+    // Enables `owner` when no modal window is open over it, else disables it:
+    // what a handler calls where it once enabled the main window itself.
+    void settle(QWidget &owner) const;
 
 private:
+    struct Blocker {
+        QPointer<QWidget> window;
+        QPointer<QWidget> owner;
+    };
+    bool blocks(const QWidget *owner) const;
+
     std::unordered_map<std::type_index, QPointer<QWidget>> windows_;
-    QList<QPointer<QWidget>> blockers_;
+    QList<Blocker> blockers_;
 };
 
 } // namespace pelmora

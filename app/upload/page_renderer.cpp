@@ -1,5 +1,6 @@
 #include "upload/page_renderer.h"
 
+#include "core/picture_file.h"
 #include "pages/builtin_images.h"
 #include "pages/page_rules.h"
 
@@ -64,7 +65,7 @@ QImage mechanismPicture(const PageTables &t, int page, int slot)
     case pages::MechanismLook::Picture: return pages::builtin::mechanismImage(t.Vent_Picture_Num(page, slot));
     case pages::MechanismLook::Impeller1: return pages::builtin::impellerImage(1);
     case pages::MechanismLook::Impeller2: return pages::builtin::impellerImage(2);
-    case pages::MechanismLook::UserPhase: return QImage(inCurrentFolder(t.Mechanizm_Gif_Name(0)));
+    case pages::MechanismLook::UserPhase: return readPicture(inCurrentFolder(t.Mechanizm_Gif_Name(0)));
     case pages::MechanismLook::Hidden: break;
     }
     return QImage();
@@ -181,7 +182,7 @@ RenderedPage renderPage(const ProjectModel &m, int page, const PageViews &views,
     if (views.background) {
         background = *views.background;
     } else if (t.Stranica_Fon_Flag(page) == 1 && !t.Stranica_Fon_Name(page).isEmpty()) {
-        background = QImage(inCurrentFolder(t.Stranica_Fon_Name(page)));
+        background = readPicture(inCurrentFolder(t.Stranica_Fon_Name(page)));
         if (background.isNull()) {
             out.error = QString::fromUtf16(kBackgroundUnreadable).arg(t.Stranica_Fon_Name(page));
             return out;

@@ -60,6 +60,7 @@ Save_n_SCADA::Save_n_SCADA(ProjectModel &m, MainWindowPort &main, std::function<
     connect(Ok_Save_SCADA, &QPushButton::clicked, this, &Save_n_SCADA::Ok_Save_SCADA_Click);
     connect(Cancel_Save_SCADA, &QPushButton::clicked, this, &Save_n_SCADA::Cancel_Save_SCADA_Click);
     frame_->onEscape([this] { Cancel_Save_SCADA_Click(); });
+    frame_->setDefaultButton(Ok_Save_SCADA);
 
     Form_Load();
 }

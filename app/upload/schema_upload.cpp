@@ -2,6 +2,7 @@
 
 #include "core/model/project_model.h"
 #include "ui/main_window_port.h"
+#include "ui/window_registry.h"
 #include "upload/controller_link.h"
 #include "upload/schema_frames.h"
 #include "upload/write_schema.h"
@@ -79,7 +80,7 @@ void SchemaUpload::MnuSaveOrvo_Click()
         Write_SCHEMA::unload(main_);
         release();
         showMessage(QString::fromUtf16(kComPortError));
-        main_.mainWindow().setEnabled(true);
+        main_.windows().settle(main_.mainWindow());
         return;
     }
     // Bytes from an earlier exchange must not be taken for this upload's reply.

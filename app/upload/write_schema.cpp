@@ -98,8 +98,7 @@ void Write_SCHEMA::Form_Unload()
     unloaded_ = true;
     // A modal window still open over the main window (a dialog that started
     // the upload) keeps it disabled until that window closes.
-    if (!main_.windows().blocker())
-        main_.mainWindow().setEnabled(true);
+    main_.windows().settle(main_.mainWindow());
     // The next use loads a fresh window with the design values.
     main_.windows().remove(this);
     hide();

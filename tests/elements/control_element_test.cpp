@@ -5,6 +5,7 @@
 
 #include "elements/control_element.h"
 #include "project/startup.h"
+#include "support/gif_builder.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -117,6 +118,16 @@ TEST_F(ControlDialog, PictureFiles)
     EXPECT_FALSE(refused.picture);
     EXPECT_EQ(refused.notices, (Notices{{QStringLiteral("Не правильний тип файлу"), MsgIcon::None}}));
     EXPECT_EQ(f, before);
+
+    // A GIF damaged or cut short is refused as well.
+    for (const QByteArray &gif : {test::damagedGif(20, 10), test::truncatedGif(20, 10)}) {
+        const QString broken = dir.filePath(QStringLiteral("broken.gif"));
+        ASSERT_TRUE(test::writeFile(broken, gif));
+        const ChosenPicture none = chooseControlPicture(f, broken);
+        EXPECT_FALSE(none.picture);
+        EXPECT_EQ(none.notices, (Notices{{QStringLiteral("Не правильний тип файлу"), MsgIcon::None}}));
+        EXPECT_EQ(f, before);
+    }
 
     const ChosenPicture chosen = chooseControlPicture(f, good);
     ASSERT_TRUE(chosen.picture);

@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace pelmora {
@@ -184,6 +185,30 @@ TEST_F(ElementFrameDialogTest, NewElementsTakeTheLowestFreeSlotAndEditingKeepsOn
         EXPECT_FALSE(view(r, kPage * stride + 4));
     }
     EXPECT_EQ(m.pages.Menu_Stranica(kPage, 2), 6);
+}
+
+// Enter typed into a box of the dialog presses its Ok, the default button:
+// the element is stored and its view restyled as Ok does it.
+TEST_F(ElementFrameDialogTest, EnterInATextBoxPressesOk)
+{
+    w.selectPage(kPage);
+    for (const KindRow &r : rows()) {
+        SCOPED_TRACE(kindInfo(r.kind).window);
+        ElementDialog *d = insert(r);
+        ASSERT_TRUE(d);
+        EXPECT_TRUE(buttonOf(d, r.ok)->isDefault());
+        EXPECT_FALSE(buttonOf(d, r.cancel)->isDefault());
+        r.edit(d);
+        QLineEdit *box = d->findChild<QLineEdit *>(QLatin1String(r.numberBox));
+        QApplication::setActiveWindow(d);
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_FALSE(d->isVisible());
+        EXPECT_TRUE(w.window.isEnabled());
+        w.settle();
+        EXPECT_TRUE(slotInUse(m.pages, r.kind, kPage, 1));
+        ASSERT_TRUE(view(r, kPage * kindInfo(r.kind).viewStride + 1));
+        EXPECT_TRUE(r.restyled(view(r, kPage * kindInfo(r.kind).viewStride + 1)));
+    }
 }
 
 TEST_F(ElementFrameDialogTest, DeleteFreesOneSlotAndKeepsTheOtherNumbers)

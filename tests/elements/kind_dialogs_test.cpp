@@ -246,6 +246,7 @@ TEST_F(KindDialogsTest, TheGraphWindowsSizeIsCorrectedWithItsMessagesInTheBoxes)
         w.doubleClick(QStringLiteral("Grafik_Image"), 4);
         Grafik_SCADA *d = w.dialog<Grafik_SCADA>();
         ASSERT_TRUE(d);
+        EXPECT_TRUE(d->Ok_Grafik->isDefault()); // the button Enter presses
         d->Grafik_Width->setText(QLatin1String(c.width));
         d->Grafik_Height->setText(QLatin1String(c.height));
         d->Grafik_Grup->setCurrentIndex(2);
@@ -336,6 +337,7 @@ TEST_F(KindDialogsTest, TheBannersOkPlacesTheWarningLineOnItsPageOnly)
         Varning *d = w.dialog<Varning>();
         ASSERT_TRUE(d);
         EXPECT_FALSE(w.window.isEnabled());
+        EXPECT_TRUE(d->OKButton->isDefault()); // the button Enter presses
         d->Num_Sheet_Var->setCurrentIndex(c.page);
         d->Coord_X_Text_Var->setText(QLatin1String(c.x));
         d->Coord_Y_Text_Var->setText(QLatin1String(c.y));

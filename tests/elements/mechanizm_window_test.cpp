@@ -4,6 +4,7 @@
 #include "elements/mechanizm_window.h"
 
 #include "support/fake_services.h"
+#include "support/gif_builder.h"
 #include "support/main_window_stand_in.h"
 #include "support/mechanism_pictures.h"
 #include "support/simulator_pty.h"
@@ -106,6 +107,7 @@ TEST_F(MechanizmWindow, WithoutFilesShowsTurnedGearsAndPreviewsPhaseZero)
 {
     MECHANIZMf &w = open();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Механізм"));
+    EXPECT_TRUE(w.Ok_Vent->isDefault()); // the button Enter presses
     EXPECT_FALSE(vent->isEnabled());
     EXPECT_FALSE(main.window.isEnabled());
     for (int i = 0; i < MECHANIZMf::kPhases; ++i) {
@@ -176,6 +178,26 @@ TEST_F(MechanizmWindow, LoadsRecordedPhasesUntilOneIsMissing)
     for (int i = 2; i < MECHANIZMf::kPhases; ++i)
         EXPECT_EQ(w.phasePicture(i).toImage(), MECHANIZMf::placeholder(i).toImage()) << i;
     EXPECT_TRUE(ui().messages.empty());
+}
+
+// A GIF that Qt would show with its missing pixels black is refused as one
+// that is no picture: the phase and its name stay as they were.
+TEST_F(MechanizmWindow, ADamagedOrCutShortGifIsRefused)
+{
+    QTemporaryDir dir;
+    const QString damaged = dir.filePath(QStringLiteral("damaged.gif"));
+    const QString cut = dir.filePath(QStringLiteral("cut.gif"));
+    ASSERT_TRUE(test::writeFile(damaged, test::damagedGif(32, 24)));
+    ASSERT_TRUE(test::writeFile(cut, test::truncatedGif(32, 24)));
+    t().Mechanizm_Gif_Name(3) = QStringLiteral("\\old.gif");
+    MECHANIZMf &w = open();
+    ui().openPaths = {damaged, cut};
+    w.Pictur_Mechanizm_Click(3);
+    w.Pictur_Mechanizm_Click(3);
+    EXPECT_EQ(ui().messageTexts(),
+              (QStringList{QStringLiteral("Неправильный тип файлу"), QStringLiteral("Неправильный тип файлу")}));
+    EXPECT_EQ(t().Mechanizm_Gif_Name(3), QStringLiteral("\\old.gif"));
+    EXPECT_EQ(w.phasePicture(3).toImage(), MECHANIZMf::placeholder(3).toImage());
 }
 
 TEST_F(MechanizmWindow, ChoosingAFileRecordsItsBareName)

@@ -54,7 +54,7 @@ TEST_F(StaticTextDialogTest, ANewTextTakesTheTemplatesPlaceAndTheDialogsLook)
     QFont chosen(QStringLiteral("DejaVu Serif"));
     chosen.setPointSizeF(9.75);
     chosen.setItalic(true);
-    ui().fonts.push_back(chosen);
+    ui().fonts.push_back(FontChoice{chosen, QColor(0x10, 0x20, 0x30)});
     d->Font_Text->click();
     d->Ok_Text_Label->click();
 
@@ -80,6 +80,64 @@ TEST_F(StaticTextDialogTest, ANewTextTakesTheTemplatesPlaceAndTheDialogsLook)
     EXPECT_FALSE(view(0)->isVisible());
     w.settle();
     EXPECT_EQ(dialog(), nullptr);
+}
+
+// The font dialog with effects: it starts from the text box's font and the
+// swatch's colour; its colour goes to the swatch, the text box and, at Ok,
+// the record and the view; underline and strikeout go to the text box and
+// the view, which draws them.
+TEST_F(StaticTextDialogTest, TheFontDialogsColourAndEffectsReachTheRecordAndTheDrawnText)
+{
+    Text_Label *d = insert(1, 30, 40);
+    ASSERT_TRUE(d);
+    d->Text_Text_Label->setText(QStringLiteral("ТИСК"));
+    ui().colors.push_back(QColor(0x10, 0x20, 0x30));
+    QTest::mouseClick(d->Color_Text_Label, Qt::LeftButton);
+
+    QFont chosen(QStringLiteral("DejaVu Sans"));
+    chosen.setPointSize(20);
+    chosen.setBold(true);
+    chosen.setUnderline(true);
+    chosen.setStrikeOut(true);
+    ui().fonts.push_back(FontChoice{chosen, QColor(0xFF, 0x00, 0x00)});
+    d->Font_Text->click();
+    ASSERT_EQ(ui().fontRequests.size(), 1u);
+    EXPECT_EQ(ui().fontRequests[0].colour, QColor(0x10, 0x20, 0x30)); // the swatch's colour
+    EXPECT_EQ(d->Color_Text_Label->colour(), 0x0000FF);
+    EXPECT_EQ(d->Text_Text_Label->palette().color(QPalette::Text), QColor(0xFF, 0x00, 0x00));
+    EXPECT_TRUE(d->Text_Text_Label->font().underline());
+    EXPECT_TRUE(d->Text_Text_Label->font().strikeOut());
+
+    // A cancelled dialog changes nothing.
+    ui().fonts.push_back(std::nullopt);
+    d->Font_Text->click();
+    EXPECT_EQ(d->Color_Text_Label->colour(), 0x0000FF);
+    EXPECT_TRUE(d->Text_Text_Label->font().bold());
+    d->Ok_Text_Label->click();
+
+    EXPECT_EQ(t.Text_Label_Color(1, 1), 0x0000FF);
+    EXPECT_EQ(t.Text_Label_Font_Bold(1, 1), -1);
+    EXPECT_EQ(t.Text_Label_Font_Italic(1, 1), 0);
+    EXPECT_EQ(t.Text_Label_Font_Size(1, 1), 20);
+    EXPECT_EQ(t.Text_Label_Font_Name(1, 1), QStringLiteral("DejaVu Sans"));
+    ElementLabel *v = view(65);
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->foreColor(), 0x0000FF);
+    EXPECT_TRUE(v->captionFont().underline());
+    EXPECT_TRUE(v->captionFont().strikeOut());
+    EXPECT_TRUE(v->captionFont().bold());
+
+    // The drawn text is red, with a red line under it and one through it:
+    // rows of the label where most columns under the text are red.
+    const QImage drawn = v->grab().toImage();
+    int fullRows = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        int red = 0;
+        for (int x = 0; x < drawn.width(); ++x)
+            red += drawn.pixelColor(x, y) == QColor(0xFF, 0x00, 0x00);
+        fullRows += red > drawn.width() * 3 / 4;
+    }
+    EXPECT_GE(fullRows, 2);
 }
 
 TEST_F(StaticTextDialogTest, TheOpenerShowsTheViewsOwnLookAndOkEditsInPlace)

@@ -33,7 +33,7 @@ namespace {
 constexpr int kAlgBlock = 12;
 constexpr int kRs4Block = 6;
 
-enum class Way { Ok, Cancel, CloseBox, Escape };
+enum class Way { Ok, Cancel, CloseBox, Escape, Enter };
 
 const char *wayName(Way w)
 {
@@ -42,6 +42,7 @@ const char *wayName(Way w)
     case Way::Cancel: return "Cancel";
     case Way::CloseBox: return "close box";
     case Way::Escape: return "Escape";
+    case Way::Enter: return "Enter";
     }
     return "";
 }
@@ -133,6 +134,26 @@ protected:
         QApplication::setActiveWindow(window);
         QTest::keyClick(window, Qt::Key_Escape);
     }
+    // Enter typed into the window's first text box (a box does not take
+    // Enter itself), else into the window.
+    static void pressEnter(QWidget *window)
+    {
+        QApplication::setActiveWindow(window);
+        QWidget *target = window;
+        for (QLineEdit *box : window->findChildren<QLineEdit *>())
+            if (box->isVisible() && box->isEnabled()) {
+                target = box;
+                break;
+            }
+        QTest::keyClick(target, Qt::Key_Return);
+    }
+    static QPushButton *defaultButtonOf(QWidget *window)
+    {
+        for (QPushButton *b : window->findChildren<QPushButton *>())
+            if (b->isDefault())
+                return b;
+        return nullptr;
+    }
 
     Config_SCADA w;
 };
@@ -140,7 +161,7 @@ protected:
 TEST_F(WindowFrameTest, EveryWindowStandsAboveItsOwnerAndEveryWayOutEnablesIt)
 {
     for (const FramedWindow &f : kWindows) {
-        for (Way way : {Way::Ok, Way::Cancel, Way::CloseBox, Way::Escape}) {
+        for (Way way : {Way::Ok, Way::Cancel, Way::CloseBox, Way::Escape, Way::Enter}) {
             SCOPED_TRACE(std::string(f.name) + ", " + wayName(way));
             if ((way == Way::Ok && !f.ok) || (way == Way::Cancel && !f.cancel))
                 continue;
@@ -161,14 +182,37 @@ TEST_F(WindowFrameTest, EveryWindowStandsAboveItsOwnerAndEveryWayOutEnablesIt)
                 EXPECT_TRUE(window && window->isVisible());
             }
 
+            // Enter presses the window's Ok, drawn as its default button; a
+            // window without an Ok has no default button and stays open.
+            QPushButton *ok = defaultButtonOf(window);
+            EXPECT_EQ(ok != nullptr, static_cast<bool>(f.ok));
+            if (ok) {
+                EXPECT_EQ(ok->text(), QStringLiteral("Ok"));
+                ok->setEnabled(true); // the settings dialog's Ok waits for a netlist
+            }
+            // Without a text box to type into, Enter presses the push button
+            // that has the focus (the progress window's cancel), as it does
+            // on any focused button.
+            QApplication::setActiveWindow(window);
+            bool focusedButton = qobject_cast<QPushButton *>(window->focusWidget()) != nullptr;
+            for (QLineEdit *box : window->findChildren<QLineEdit *>())
+                focusedButton = focusedButton && !(box->isVisible() && box->isEnabled());
+            int okPresses = 0;
+            if (ok)
+                QObject::connect(ok, &QPushButton::clicked, [&okPresses] { ++okPresses; });
+
             switch (way) {
             case Way::Ok: f.ok(window); break;
             case Way::Cancel: f.cancel(window); break;
             case Way::CloseBox: window->close(); break;
             case Way::Escape: pressEscape(window); break;
+            case Way::Enter: pressEnter(window); break;
+            }
+            if (way == Way::Enter && ok) {
+                EXPECT_EQ(okPresses, 1);
             }
             settle();
-            const bool staysOpen = way == Way::Escape && !f.cancel;
+            const bool staysOpen = (way == Way::Escape && !f.cancel) || (way == Way::Enter && !f.ok && !focusedButton);
             EXPECT_EQ(window && window->isVisible(), staysOpen);
             EXPECT_EQ(owner->isEnabled(), !staysOpen || !f.modal);
             if (window && window->isVisible())

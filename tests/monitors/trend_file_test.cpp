@@ -113,6 +113,25 @@ TEST(TrendFile, TwentyTwoChannelLayoutPlacesEveryValueAndReadsBackTheSame)
     EXPECT_EQ(back.Grafik_Data(0, 23), 0.0f);
 }
 
+// Byte 0x98, which Windows-1251 leaves undefined, in a channel name of either
+// layout reads and writes back as the same byte.
+TEST(TrendFile, TheUndefinedByteOfTheCodePageInANameWritesBackUnchanged)
+{
+    MonitorTables m = distinctTables();
+    m.Grafik_Name_IO(7) = QStringLiteral("NAMEIO");
+    m.Grafik_Name(4) = QStringLiteral("NAME22");
+    for (const TrendLayout layout : {TrendLayout::Channels46, TrendLayout::Channels22}) {
+        QByteArray bytes = writeTrendFile(m, 77, layout);
+        const qsizetype at = bytes.indexOf(layout == TrendLayout::Channels46 ? "NAMEIO" : "NAME22");
+        ASSERT_GE(at, 0);
+        bytes[at + 2] = '\x98';
+        MonitorTables back;
+        std::int32_t background = 0;
+        ASSERT_FALSE(readTrendFile(bytes, layout, back, background));
+        EXPECT_TRUE(writeTrendFile(back, background, layout) == bytes);
+    }
+}
+
 // One 46-channel file with line `line` (1-based) replaced by `text`.
 QByteArray withLine46(int line, const QByteArray &text)
 {

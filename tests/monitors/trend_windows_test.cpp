@@ -15,6 +15,7 @@
 #include "support/simulator.h"
 #include "support/simulator_pty.h"
 #include "support/simulator_readout.h"
+#include "ui/window_frame.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -590,6 +591,27 @@ TEST_F(MonitorWindows, OrvoChannelPanelsSelectScaleRenameAndRecolour)
     EXPECT_EQ(w.aINP_OUT[0]->text(), QStringLiteral("kept"));
     w.LineCursor1_MouseUp();
     EXPECT_EQ(mon().Cursor_Drag_Flag, 0);
+}
+
+// Closing the Tesk monitor while a modal dialog disables the main window
+// leaves it disabled: only the dialog's going enables it again.
+TEST_F(MonitorWindows, TeskClosedUnderAModalDialogLeavesTheMainWindowDisabled)
+{
+    Grafik_NEW &w = tesk();
+    QWidget dialog;
+    WindowFrame frame(dialog, main->mainWindow(), main->windows(), WindowFrameKind::Modal);
+    frame.show();
+    ASSERT_FALSE(main->mainWindow().isEnabled());
+
+    QPointer<Grafik_NEW> p(&w);
+    ui().answers.push_back(MsgAnswer::Yes);
+    w.close();
+    settle();
+    EXPECT_FALSE(p && p->isVisible());
+    EXPECT_FALSE(main->mainWindow().isEnabled());
+
+    dialog.close();
+    EXPECT_TRUE(main->mainWindow().isEnabled());
 }
 
 } // namespace

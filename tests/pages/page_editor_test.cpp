@@ -7,6 +7,7 @@
 #include "pages/page_editor.h"
 #include "pages/page_view.h"
 #include "support/fake_services.h"
+#include "support/gif_builder.h"
 #include "support/lumtor_registry.h"
 #include "support/page_rig.h"
 #include "ui/hosted_control_widget.h"
@@ -387,6 +388,22 @@ TEST_F(PageEditorTest, FileThatIsNoPictureIsRefusedWithTheMessage)
     EXPECT_EQ(ui().messageTexts(), QStringList{kBadPicture});
     EXPECT_EQ(m.pages.Stranica_Fon_Flag(0), 0);
     EXPECT_TRUE(m.pages.Stranica_Fon_Name(0).isEmpty());
+}
+
+TEST_F(PageEditorTest, ADamagedOrCutShortGifIsRefusedWithTheMessage)
+{
+    QTemporaryDir dir;
+    const QString damaged = dir.filePath(QStringLiteral("damaged.gif"));
+    const QString cut = dir.filePath(QStringLiteral("cut.gif"));
+    ASSERT_TRUE(test::writeFile(damaged, test::damagedGif(40, 30)));
+    ASSERT_TRUE(test::writeFile(cut, test::truncatedGif(40, 30)));
+    ui().openPaths = {damaged, cut};
+    w.MnuInsertFonSCADA->trigger();
+    w.MnuInsertFonSCADA->trigger();
+    EXPECT_EQ(ui().messageTexts(), (QStringList{kBadPicture, kBadPicture}));
+    EXPECT_EQ(m.pages.Stranica_Fon_Flag(0), 0);
+    EXPECT_TRUE(m.pages.Stranica_Fon_Name(0).isEmpty());
+    EXPECT_TRUE(canvas(0)->pixmap().isNull());
 }
 
 TEST_F(PageEditorTest, LockToggledTwiceIsRestored)

@@ -43,6 +43,9 @@ protected:
     Config_Project *open() { return w.windows().find<Config_Project>(); }
     Config_Project &newProject()
     {
+        // A project made before, never saved, is given up when asked.
+        if (w.mnuSave->isEnabled())
+            ui().answers.push_front(MsgAnswer::No);
         w.mnuNEW->trigger();
         return *open();
     }

@@ -4,6 +4,7 @@
 
 #include "core/cp1251.h"
 #include "mainwindow/config_scada.h"
+#include "project/config_project.h"
 #include "project/format_version.h"
 #include "project/project_file.h"
 #include "project/project_file_disk.h"
@@ -323,20 +324,24 @@ TEST_F(ProjectMenuTest, AFileThatCannotBeReadLeavesTheOpenProjectAsItWas)
         const QString path = savedPath(u"bad%1.prt"_s.arg(k++));
         writeBytes(path, bytes);
         ui().reset();
+        // The project in the window was never saved: the question first, answered No.
+        ui().answers.push_back(MsgAnswer::No);
         ui().openPaths.push_back(path);
         menu.mnuLoad_Click();
-        ASSERT_EQ(ui().messages.size(), 1u) << k;
-        EXPECT_EQ(ui().messages[0].icon, MsgIcon::Critical);
-        EXPECT_TRUE(ui().messages[0].text.startsWith(u"Файл проекту неможливо прочитати"_s));
+        ASSERT_EQ(ui().messages.size(), 2u) << k;
+        EXPECT_EQ(ui().messages[0].text, QString::fromUtf16(kSaveChanges));
+        EXPECT_EQ(ui().messages[1].icon, MsgIcon::Critical);
+        EXPECT_TRUE(ui().messages[1].text.startsWith(u"Файл проекту неможливо прочитати"_s));
         EXPECT_TRUE(writeProjectFile(w.model()).bytes == before) << k;
         EXPECT_EQ(w.model().settings.Project_File_Path, QString());
         EXPECT_EQ(w.windowTitle(), title);
     }
     // A file that does not exist.
     ui().reset();
+    ui().answers.push_back(MsgAnswer::No);
     ui().openPaths.push_back(savedPath(u"none.prt"_s));
     menu.mnuLoad_Click();
-    EXPECT_EQ(ui().messages.size(), 1u);
+    EXPECT_EQ(ui().messages.size(), 2u);
     EXPECT_TRUE(writeProjectFile(w.model()).bytes == before);
 }
 
@@ -368,17 +373,130 @@ TEST_F(ProjectMenuTest, CancelAndAnEmptyName)
     Config_SCADA w;
     ProjectMenu &menu = *w.projectMenu;
     makeProject(w);
+    // The project in the window was never saved: each opening asks first.
+    ui().answers = {MsgAnswer::No, MsgAnswer::No};
     ui().openPaths.push_back(std::nullopt);
     menu.mnuLoad_Click();
     EXPECT_TRUE(w.Logo->isHidden());
-    EXPECT_TRUE(ui().messages.empty());
+    EXPECT_EQ(ui().messageTexts(), QStringList{QString::fromUtf16(kSaveChanges)});
     EXPECT_FALSE(w.mnuConfig->isVisible());
 
     // An empty name imports the netlist of the project in memory and finishes the window.
+    ui().reset();
+    ui().answers = {MsgAnswer::No};
     ui().openPaths.push_back(QString());
     menu.mnuLoad_Click();
-    EXPECT_TRUE(ui().messages.empty());
+    EXPECT_EQ(ui().messageTexts(), QStringList{QString::fromUtf16(kSaveChanges)});
     EXPECT_TRUE(w.mnuConfig->isVisible());
     EXPECT_EQ(w.windowTitle(), captionWithPath(6, netlist));
     EXPECT_FALSE(w.schemaView->drawnTexts().isEmpty());
+}
+
+// Closing the program, "&Створити проект" and "&Відкрити проект" with a
+// project edited since its last save: the question, and each answer's effect
+// on the window, the model and the file.
+TEST_F(ProjectMenuTest, UnsavedChangesAreSavedOrGivenUpOnlyWhenTheUserSays)
+{
+    enum class Step { Close, New, Open };
+    const QString question = QString::fromUtf16(kSaveChanges);
+    for (const Step step : {Step::Close, Step::New, Step::Open}) {
+        for (const MsgAnswer answer : {MsgAnswer::Yes, MsgAnswer::No, MsgAnswer::Cancel}) {
+            SCOPED_TRACE(static_cast<int>(step) * 10 + static_cast<int>(answer));
+            ui().reset();
+            Config_SCADA w;
+            makeProject(w);
+            w.model().settings.Project_File_Path = savedPath();
+            ui().savePaths.push_back(savedPath());
+            ASSERT_TRUE(w.projectMenu->mnuSave_Click());
+            const QByteArray saved = fileBytes(savedPath());
+            ASSERT_FALSE(saved.isEmpty());
+
+            // An element moved after the save.
+            ProjectModel &m = w.model();
+            const std::int16_t savedX = m.pages.Text_Label_Coord_X(0, 4);
+            m.pages.Text_Label_Coord_X(0, 4) = static_cast<std::int16_t>(savedX + 7);
+            ui().reset();
+            ui().answers.push_back(answer);
+            if (answer == MsgAnswer::Yes)
+                ui().savePaths.push_back(savedPath());
+            if (step == Step::Open)
+                ui().openPaths.push_back(savedPath());
+
+            bool closed = false;
+            switch (step) {
+            case Step::Close: closed = w.close(); break;
+            case Step::New: w.mnuNEW->trigger(); break;
+            case Step::Open: w.mnuLoad->trigger(); break;
+            }
+            ASSERT_FALSE(ui().messages.empty());
+            EXPECT_EQ(ui().messages[0].text, question);
+            EXPECT_EQ(ui().messages[0].buttons, MsgButtons::YesNoCancel);
+            EXPECT_EQ(ui().messages[0].icon, MsgIcon::Question);
+
+            const bool goesOn = answer != MsgAnswer::Cancel;
+            const QByteArray file = fileBytes(savedPath());
+            if (answer == MsgAnswer::Yes) {
+                EXPECT_NE(file, saved);
+                ProjectModel back;
+                startUpModel(back);
+                ASSERT_TRUE(readProjectFile(file, back, work.filePath(u"saved"_s)).ok);
+                EXPECT_EQ(back.pages.Text_Label_Coord_X(0, 4), savedX + 7);
+            } else {
+                EXPECT_EQ(file, saved);
+            }
+            switch (step) {
+            case Step::Close: EXPECT_EQ(closed, goesOn); break;
+            case Step::New: {
+                Config_Project *settings = w.windows().find<Config_Project>();
+                EXPECT_EQ(settings && settings->isVisible(), goesOn);
+                if (settings)
+                    settings->close();
+                break;
+            }
+            case Step::Open:
+                // The file dialog appears only when the open goes on; the
+                // model then holds the file's project.
+                EXPECT_EQ(ui().fileRequests.size(), answer == MsgAnswer::Yes ? 2u : goesOn ? 1u : 0u);
+                EXPECT_EQ(m.pages.Text_Label_Coord_X(0, 4), answer == MsgAnswer::No ? savedX : savedX + 7);
+                break;
+            }
+            if (step != Step::Open) {
+                EXPECT_EQ(m.pages.Text_Label_Coord_X(0, 4), savedX + 7); // the model keeps the edit
+            }
+            w.Form_Unload();
+        }
+    }
+}
+
+// Nothing edited since the project was saved or opened, or no project at
+// all: nothing is asked. A save the user cancels keeps the program open.
+TEST_F(ProjectMenuTest, NoQuestionWithoutChangesAndACancelledSaveKeepsTheProject)
+{
+    {
+        Config_SCADA w;
+        EXPECT_TRUE(w.close()); // no project
+        EXPECT_TRUE(ui().messages.empty());
+    }
+    Config_SCADA w;
+    makeProject(w);
+    w.model().settings.Project_File_Path = savedPath();
+    ui().savePaths.push_back(savedPath());
+    ASSERT_TRUE(w.projectMenu->mnuSave_Click());
+    ui().reset();
+    ui().openPaths.push_back(savedPath());
+    w.mnuLoad->trigger();
+    EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u' ').toStdString();
+    w.mnuNEW->trigger();
+    EXPECT_TRUE(ui().messages.empty());
+    if (Config_Project *settings = w.windows().find<Config_Project>())
+        settings->Cancel_Click();
+
+    // Edited after the open; Yes, then the save dialog cancelled.
+    w.model().pages.Stranica_Name(1) = u"Котельня"_s;
+    ui().answers.push_back(MsgAnswer::Yes);
+    ui().savePaths.push_back(std::nullopt);
+    EXPECT_FALSE(w.close());
+    EXPECT_EQ(ui().messageTexts(), QStringList{QString::fromUtf16(kSaveChanges)});
+    EXPECT_EQ(w.model().pages.Stranica_Name(1), u"Котельня"_s);
+    w.Form_Unload();
 }

@@ -68,3 +68,33 @@ INSTANTIATE_TEST_SUITE_P(AllVersionsAndPageCounts, RoundTrip,
                          [](const auto &info) {
                              return "V" + std::to_string(info.param.version) + "_N" + std::to_string(info.param.pages);
                          });
+
+// Byte 0x98, which Windows-1251 leaves undefined, in the texts a file carries
+// (a page name, a menu caption, a static text and its font name) reads and
+// writes back as the same byte: opening and saving never changes the file.
+TEST(RoundTripBytes, TheUndefinedByteOfTheCodePageStaysInEveryText)
+{
+    ProjectModel saved;
+    startUpModel(saved);
+    test::fillVariedProject(saved, 6, 16);
+    saved.pages.Stranica_Name(2) = QStringLiteral("PAGENAME");
+    saved.pages.Text_Label_Text(1, 3) = QStringLiteral("TEXTCAPTION");
+    saved.pages.Text_Label_Font_Name(1, 3) = QStringLiteral("FONTNAME");
+    saved.pages.Menu_Caption(0, 2) = QStringLiteral("MENUCAPTION");
+    prepareForSave(saved);
+    QByteArray bytes = writeProjectFile(saved).bytes;
+    for (const char *marker : {"PAGENAME", "TEXTCAPTION", "FONTNAME", "MENUCAPTION"}) {
+        const qsizetype at = bytes.indexOf(marker);
+        ASSERT_GE(at, 0) << marker;
+        bytes[at + 1] = '\x98';
+    }
+
+    ProjectModel fresh;
+    startUpModel(fresh);
+    const ReadResult read = readProjectFile(bytes, fresh, QStringLiteral("/projects/k2"));
+    ASSERT_TRUE(read.ok) << read.reason.toStdString() << " at line " << read.line;
+    EXPECT_EQ(fresh.pages.Stranica_Name(2), QStringLiteral("P\u0098GENAME"));
+    const WriteResult again = writeProjectFile(fresh);
+    ASSERT_TRUE(again.ok);
+    EXPECT_TRUE(again.bytes == bytes);
+}

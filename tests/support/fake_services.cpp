@@ -50,8 +50,9 @@ std::optional<QColor> FakeServices::choose(const QColor &)
     return c;
 }
 
-std::optional<QFont> FakeServices::choose(const QFont &)
+std::optional<FontChoice> FakeServices::choose(const FontChoice &initial)
 {
+    fontRequests.push_back(initial);
     if (fonts.empty())
         return std::nullopt;
     auto f = fonts.front();
@@ -68,6 +69,7 @@ void FakeServices::reset()
     fileRequests.clear();
     colors.clear();
     fonts.clear();
+    fontRequests.clear();
 }
 
 QStringList FakeServices::messageTexts() const

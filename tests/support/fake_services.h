@@ -36,13 +36,14 @@ public:
     std::vector<FileDialogRequest> fileRequests;
 
     std::deque<std::optional<QColor>> colors;
-    std::deque<std::optional<QFont>> fonts;
+    std::deque<std::optional<FontChoice>> fonts;
+    std::vector<FontChoice> fontRequests; // what each font dialog started from
 
     MsgAnswer show(const QString &text, MsgIcon icon, MsgButtons buttons, const QString &title) override;
     std::optional<QString> open(const FileDialogRequest &request) override;
     std::optional<QString> save(const FileDialogRequest &request) override;
     std::optional<QColor> choose(const QColor &initial) override;
-    std::optional<QFont> choose(const QFont &initial) override;
+    std::optional<FontChoice> choose(const FontChoice &initial) override;
 
     void reset();
     QStringList messageTexts() const;

@@ -110,6 +110,7 @@ protected:
         up->MnuAllSaveOrvoSCADA_Click();
         Save_n_SCADA *w = main->windows().find<Save_n_SCADA>();
         ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->Ok_Save_SCADA->isDefault()); // the button Enter presses
         w->Num_Start_Stor->setCurrentIndex(first);
         w->Num_Stop_Stor->setCurrentIndex(last);
         w->Ok_Save_SCADA->click();
