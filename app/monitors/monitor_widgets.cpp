@@ -164,6 +164,13 @@ ReadoutTimers::ReadoutTimers(ReadoutVariant variant, ProjectModel &m, Controller
         sync();
     });
     connect(&Timer2, &QTimer::timeout, this, [this] { cycleTick(); });
+    // An answer is judged as soon as it is complete; Timer2 only bounds the wait.
+    connect(&link_, &ControllerLink::bytesArrived, this, [this] {
+        if (!readout.running())
+            return;
+        ControllerLinkIo io(link_, 1);
+        show(readout.bytesArrived(io, clock_.elapsed()));
+    });
 }
 
 ReadoutTimers::~ReadoutTimers() { stop(); }
@@ -223,7 +230,11 @@ void ReadoutTimers::cycleTick()
     // Every port number of a monitor names the serial port: the cycle uses the
     // port that is open, whatever its number.
     ControllerLinkIo io(link_, 1);
-    const TrendReadout::Tick t = readout.Timer2_Tick(io, clock_.elapsed());
+    show(readout.Timer2_Tick(io, clock_.elapsed()));
+}
+
+void ReadoutTimers::show(const TrendReadout::Tick &t)
+{
     // The timers follow first, so that no tick runs while a message is shown.
     sync();
     if (t.beep)

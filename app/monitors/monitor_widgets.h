@@ -125,6 +125,7 @@ public:
 private:
     void sync();
     void cycleTick();
+    void show(const TrendReadout::Tick &t);
 
     ControllerLink &link_;
     QElapsedTimer clock_;

@@ -95,7 +95,13 @@ TrendReadout::CommandResult TrendReadout::start(std::uint8_t address, int baud)
     running_ = true;
     mon_.Grafik_Load_Flag = 1;
     address_ = address;
+    baud_ = baud;
     waitMs_ = readoutAnswerWaitMs(baud);
+    delay_ = 0;
+    guarding_ = false;
+    lastPacket_ = -1;
+    leftAt_.clear();
+    seenBytes_ = 0;
     failures_ = 0;
     repeat_ = false;
     input_.clear();
@@ -157,32 +163,116 @@ TrendReadout::Tick TrendReadout::Timer2_Tick(LinkIo &io, std::int64_t nowMs)
         return t; // a tick of a readout that has ended or stopped
     if (mon_.Grafik_Zapyt == 0)
         sendTick(io, nowMs);
+    else if (guarding_)
+        guardTick(io, nowMs);
     else
         answerTick(io, nowMs, t);
+    endOfTick(t);
+    return t;
+}
+
+TrendReadout::Tick TrendReadout::bytesArrived(LinkIo &io, std::int64_t nowMs)
+{
+    Tick t;
+    if (!Timer2_Enabled || !running_ || mon_.Grafik_Zapyt == 0)
+        return t;
+    if (guarding_) {
+        const std::optional<QByteArray> got = io.read();
+        if (got && !got->isEmpty()) {
+            noteArrival(got->size(), nowMs);
+            guardFrom_ = nowMs; // the line was not quiet: the guard starts again
+        }
+        return t;
+    }
+    const bool leaving = io.pendingOutput() > 0;
+    const std::optional<QByteArray> got = io.read();
+    if (!got || got->isEmpty())
+        return t;
+    take(*got, leaving, nowMs);
+    if (input_.size() < kReadAnswerLength)
+        return t;
+    judge(nowMs, t);
+    // The answer is in: the next request leaves at once, the timer only bounds its wait.
+    if (running_ && mon_.Grafik_Zapyt == 0 && !(variant_ == ReadoutVariant::Orvo && mon_.Grafik_Paket >= packetCount()))
+        sendTick(io, nowMs);
+    endOfTick(t);
+    return t;
+}
+
+void TrendReadout::endOfTick(Tick &t)
+{
     // The Orvo cycle looks at its count at the end of every tick.
     if (running_ && variant_ == ReadoutVariant::Orvo && mon_.Grafik_Paket >= packetCount())
         finish(t);
-    return t;
+}
+
+int TrendReadout::waitNowMs() const
+{
+    const int requestWire = wireMs(kReadRequestLength, baud_);
+    return qMax(waitMs_, requestWire + delay_ + kReadoutWaitMarginMs);
+}
+
+int TrendReadout::guardMs() const { return waitNowMs() + wireMs(kReadAnswerLength, baud_); }
+
+int TrendReadout::wireMs(qsizetype bytes, int baud)
+{
+    const long long bitsPerSecond = baud > 0 ? baud : 115200;
+    return static_cast<int>((static_cast<long long>(bytes) * 10 * 1000 + bitsPerSecond - 1) / bitsPerSecond);
+}
+
+void TrendReadout::noteArrival(qsizetype bytes, std::int64_t nowMs)
+{
+    // The controller answers the copies of a request in the order they went:
+    // the n-th complete answer answers the n-th copy, so its delay is known.
+    const qsizetype before = seenBytes_ / kReadAnswerLength;
+    seenBytes_ += bytes;
+    const qsizetype after = seenBytes_ / kReadAnswerLength;
+    for (qsizetype i = before; i < after && i < static_cast<qsizetype>(leftAt_.size()); ++i)
+        delay_ =
+            qMax(delay_, static_cast<int>(qMin<std::int64_t>(nowMs - leftAt_[static_cast<std::size_t>(i)], 60000)));
+}
+
+void TrendReadout::take(const QByteArray &bytes, bool leaving, std::int64_t nowMs)
+{
+    if (leaving) {
+        // Bytes that come before the request has left cannot answer it; when it
+        // is a copy sent again they answer an earlier copy, and are counted.
+        if (leftAt_.size() > 1)
+            noteArrival(bytes.size(), nowMs);
+        return;
+    }
+    noteArrival(bytes.size(), nowMs);
+    input_ += bytes;
 }
 
 void TrendReadout::sendTick(LinkIo &io, std::int64_t nowMs)
 {
     mon_.Grafik_Zapyt = 1;
+    guarding_ = false;
     io.read(); // what is left of an earlier answer goes
     input_.clear();
+    int packet = 0;
     if (variant_ == ReadoutVariant::Tesk) {
         // The first request is packet 1; a good answer moves on, a failed one asks again.
-        int packet = mon_.Grafik_Paket;
+        packet = mon_.Grafik_Paket;
         if (packet == 0 || !repeat_)
             ++packet;
         mon_.Grafik_Paket = static_cast<std::int16_t>(packet);
         mon_.Grafik_Register = static_cast<std::int16_t>(kReadFirstRegister - 1 + packet);
     } else {
+        packet = mon_.Grafik_Paket + 1;
         mon_.Grafik_Num_Net = 1;
-        Timer2_Interval = 40; // the answer is looked at 40 ms after the request
+        Timer2_Interval = 40; // the answer is first looked at 40 ms after the request
+    }
+    if (packet != lastPacket_) {
+        // A new request: nothing of it has been answered yet.
+        lastPacket_ = packet;
+        leftAt_.clear();
+        seenBytes_ = 0;
     }
     // A request that cannot be written gets no answer, and fails as a missing one.
-    io.send(readRequest(mon_.Grafik_Num_Net, static_cast<std::uint16_t>(mon_.Grafik_Register)));
+    if (io.send(readRequest(mon_.Grafik_Num_Net, static_cast<std::uint16_t>(mon_.Grafik_Register))))
+        leftAt_.push_back(nowMs + wireMs(kReadRequestLength, baud_));
     sentAt_ = nowMs;
 }
 
@@ -190,30 +280,72 @@ void TrendReadout::answerTick(LinkIo &io, std::int64_t nowMs, Tick &t)
 {
     if (variant_ == ReadoutVariant::Orvo)
         Timer2_Interval = 10;
-    if (const std::optional<QByteArray> got = io.read())
-        input_ += *got;
+    const bool leaving = io.pendingOutput() > 0;
+    if (const std::optional<QByteArray> got = io.read(); got && !got->isEmpty())
+        take(*got, leaving, nowMs);
     if (input_.size() < kReadAnswerLength) {
-        if (nowMs - sentAt_ < waitMs_)
+        if (leaving || nowMs - sentAt_ < waitNowMs())
             return; // the answer may still be on its way
-        mon_.Grafik_Zapyt = 0;
-        fail(t);
+        fail(nowMs, t);
         return;
     }
-    // Only the first 255 bytes count; anything after them goes with them.
+    judge(nowMs, t);
+}
+
+void TrendReadout::guardTick(LinkIo &io, std::int64_t nowMs)
+{
+    if (variant_ == ReadoutVariant::Orvo)
+        Timer2_Interval = 10;
+    if (const std::optional<QByteArray> got = io.read(); got && !got->isEmpty()) {
+        noteArrival(got->size(), nowMs);
+        guardFrom_ = nowMs;
+        return;
+    }
+    if (nowMs - guardFrom_ < guardMs())
+        return;
+    // The line has been quiet long enough: whatever answers were on their way
+    // have come and gone, and the request (or the next one) can be matched.
+    sendTick(io, nowMs);
+}
+
+void TrendReadout::startGuard(std::int64_t nowMs)
+{
+    guarding_ = true;
+    guardFrom_ = nowMs;
+    input_.clear();
+}
+
+// The bytes of one request's answer are in: judged, and the readout goes on.
+// More than one answer's bytes cannot be matched to the request: they count
+// as a failure, and the request goes again once the line is quiet.
+void TrendReadout::judge(std::int64_t nowMs, Tick &t)
+{
     const QByteArray answer = std::exchange(input_, QByteArray());
+    const bool unmatched = answer.size() > kReadAnswerLength;
     const AnswerCheck check = checkReadAnswer(answer, kCheckedLength, m_.link);
     mon_.Grafik_CRC_In = check.carried;
-    mon_.Grafik_Zapyt = 0;
-    if (!check.good) {
-        mon_.Grafik_CRC_Error = 1;
-        t.beep = true;
-        fail(t);
+    if (unmatched || !check.good) {
+        if (!check.good) {
+            mon_.Grafik_CRC_Error = 1;
+            t.beep = true;
+        }
+        fail(nowMs, t);
         return;
     }
     mon_.Grafik_CRC_Error = 0;
     failures_ = 0;
     repeat_ = false;
     takeGoodAnswer(answer, t);
+    if (!running_)
+        return;
+    // A copy sent earlier may still be answered: its answer must not be taken
+    // for the next request's, so the line must be quiet first.
+    const qsizetype answered = seenBytes_ / kReadAnswerLength;
+    if (static_cast<qsizetype>(leftAt_.size()) > answered || seenBytes_ % kReadAnswerLength != 0) {
+        startGuard(nowMs);
+        return;
+    }
+    mon_.Grafik_Zapyt = 0;
 }
 
 void TrendReadout::takeGoodAnswer(const QByteArray &answer, Tick &t)
@@ -235,13 +367,17 @@ void TrendReadout::takeGoodAnswer(const QByteArray &answer, Tick &t)
     t.packet = mon_.Grafik_Paket;
 }
 
-void TrendReadout::fail(Tick &t)
+void TrendReadout::fail(std::int64_t nowMs, Tick &t)
 {
     repeat_ = true;
-    if (++failures_ < kReadoutFailureLimit)
+    if (++failures_ >= kReadoutFailureLimit) {
+        stop();
+        t.message = QString::fromUtf16(kReadoutNoAnswer).arg(kReadoutFailureLimit);
         return;
-    stop();
-    t.message = QString::fromUtf16(kReadoutNoAnswer).arg(kReadoutFailureLimit);
+    }
+    // The request goes again only after the line has been quiet for the guard
+    // interval, so a late answer is never taken for the repeated request's.
+    startGuard(nowMs);
 }
 
 void TrendReadout::finish(Tick &t)

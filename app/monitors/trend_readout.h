@@ -8,7 +8,10 @@
 // returns. The readout decodes the answers into the monitor tables itself.
 //
 // Every wait for an answer is bounded by the answer's wire time at the port's
-// speed plus a margin; twenty failures in a row (no full answer in time, or a
+// speed plus a margin (longer once answers have been seen to come later);
+// after a missing, bad or unmatched answer the line must be quiet for a guard
+// interval before the request goes again, so that no answer is ever taken for
+// another request's (answers carry no register number); twenty failures in a row (no full answer in time, or a
 // bad checksum) stop the readout with a message. A readout holds the link
 // (LinkState::Transfer_Busy) from its start to its end, stop or failure, and
 // is refused while another transfer holds it.
@@ -20,6 +23,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 namespace pelmora {
 
@@ -106,6 +110,9 @@ public:
     // One tick of the request/answer cycle at time nowMs (any steady clock in
     // milliseconds): a request goes out, or the answer is awaited and judged.
     Tick Timer2_Tick(LinkIo &io, std::int64_t nowMs);
+    // Bytes have come in on the link: an answer that is complete is judged at
+    // once and the next request sent, so the timer only bounds a missing answer.
+    Tick bytesArrived(LinkIo &io, std::int64_t nowMs);
 
     // Timers of the window, as the cycle wants them.
     bool Timer1_Enabled = false; // progress
@@ -125,8 +132,23 @@ private:
     LinkTransfer transferKind() const;
     void sendTick(LinkIo &io, std::int64_t nowMs);
     void answerTick(LinkIo &io, std::int64_t nowMs, Tick &t);
+    void guardTick(LinkIo &io, std::int64_t nowMs);
+    void judge(std::int64_t nowMs, Tick &t);
+    void take(const QByteArray &bytes, bool leaving, std::int64_t nowMs);
+    void noteArrival(qsizetype bytes, std::int64_t nowMs);
+    void startGuard(std::int64_t nowMs);
+    void endOfTick(Tick &t);
+    // The wait for an answer now: never shorter than the first wait, nor than
+    // the longest delay an answer has taken in this readout.
+    int waitNowMs() const;
+    // How long the line must be quiet before a request goes again, or before
+    // the next one when a repeated request's earlier copies are unanswered:
+    // the wait plus the answer's wire time. An answer still on its way after
+    // that came later than any answer of the readout so far.
+    int guardMs() const;
+    static int wireMs(qsizetype bytes, int baud);
     void takeGoodAnswer(const QByteArray &answer, Tick &t);
-    void fail(Tick &t);
+    void fail(std::int64_t nowMs, Tick &t);
     void finish(Tick &t);
     void release();
 
@@ -137,6 +159,13 @@ private:
     QByteArray input_;         // bytes received since the request
     std::uint8_t address_ = 1; // the address of the start command, taken by the start tick
     int waitMs_ = 0;
+    int baud_ = 0;
+    int delay_ = 0;                    // the longest delay seen from a request's leaving to its answer's end
+    bool guarding_ = false;            // the line must be quiet before the next request
+    std::int64_t guardFrom_ = 0;       // when the line was last heard
+    int lastPacket_ = -1;              // the packet of the request in flight
+    std::vector<std::int64_t> leftAt_; // when each copy of it left
+    qsizetype seenBytes_ = 0;          // answer bytes that came for its copies
     std::int64_t sentAt_ = 0;
     int failures_ = 0;
     bool repeat_ = false; // the last request failed: the Tesk cycle asks for the same packet

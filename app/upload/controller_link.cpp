@@ -44,7 +44,7 @@ bool ControllerLink::serialIsOpen() const { return serial_.isOpen(); }
 
 QString ControllerLink::serialDevice() const { return serialIsOpen() ? serial_.portName() : QString(); }
 
-bool ControllerLink::openSerialOnDemand(int comNumber)
+bool ControllerLink::openSerialOnDemand(int comNumber, qint32 baud)
 {
     if (serialIsOpen())
         return true;
@@ -54,7 +54,7 @@ bool ControllerLink::openSerialOnDemand(int comNumber)
         return false;
     }
     serial_.setPortName(device);
-    serial_.setBaudRate(QSerialPort::Baud115200);
+    serial_.setBaudRate(baud > 0 ? baud : qint32(QSerialPort::Baud115200));
     serial_.setDataBits(QSerialPort::Data8);
     serial_.setParity(QSerialPort::NoParity);
     serial_.setStopBits(QSerialPort::OneStop);
@@ -96,13 +96,17 @@ void ControllerLink::closeClient() { client_.abort(); }
 
 bool ControllerLink::connectClientOnDemand(const QString &host, int port, int timeoutMs)
 {
-    if (clientConnected())
-        return true;
-    if (host.trimmed().isEmpty() || port < 0 || port > 65535)
+    if (host.trimmed().isEmpty() || port < 0 || port > 65535) {
+        // No address to reach: a connection to an earlier one is not used either.
+        client_.abort();
         return false;
-    // A connection already under way to the same place is waited for, not restarted.
-    const bool underWay = client_.state() != QAbstractSocket::UnconnectedState && client_.peerName() == host &&
-                          client_.peerPort() == port;
+    }
+    // A connection (made or under way) to the address the settings show now is
+    // used as it is; one to another address, left from earlier settings, is closed.
+    const bool samePlace = client_.peerName() == host && client_.peerPort() == port;
+    if (clientConnected() && samePlace)
+        return true;
+    const bool underWay = client_.state() != QAbstractSocket::UnconnectedState && samePlace;
     if (!underWay)
         connectClient(host, static_cast<quint16>(port));
     return client_.waitForConnected(timeoutMs);
@@ -134,29 +138,23 @@ std::optional<QByteArray> ControllerLink::read(int linkKind)
         // Bytes that arrived before the connection broke are still read.
         if (!clientConnected() && client_.bytesAvailable() == 0)
             return std::nullopt;
-        if (clientConnected())
-            client_.waitForReadyRead(0);
         return client_.readAll();
     }
     if (!serialIsOpen())
         return std::nullopt;
-    // Take what the device has received as well as what is already buffered,
-    // so that the receive buffer is empty afterwards and nothing is thrown away.
-    serial_.waitForReadyRead(0);
+    // Only what the event loop has already taken in: reading never delivers
+    // events, so no step of a transfer runs inside another.
     return serial_.readAll();
 }
 
 void ControllerLink::discardInput(int linkKind)
 {
     if (transferOverTcp(linkKind)) {
-        if (clientConnected())
-            client_.waitForReadyRead(0);
         if (client_.isOpen())
             client_.readAll();
         return;
     }
     if (serialIsOpen()) {
-        serial_.waitForReadyRead(0);
         serial_.readAll();
         serial_.clear(QSerialPort::Input);
     }

@@ -63,10 +63,11 @@ public:
     QString serialDevice() const;
     // The open port's speed in bits a second, 0 while closed.
     qint32 serialBaudRate() const { return serialIsOpen() ? serial_.baudRate() : 0; }
-    // Opens COMn at 115200 baud, 8 data bits, no parity, one stop bit, unless
-    // a port is already open: then nothing is done, and transfers go out on
-    // the port that is open, whatever its number. False when it cannot be opened.
-    bool openSerialOnDemand(int comNumber);
+    // Opens COMn at 115200 baud (or the speed given), 8 data bits, no parity,
+    // one stop bit, unless a port is already open: then nothing is done, and
+    // transfers go out on the port that is open, whatever its number and
+    // speed. False when it cannot be opened.
+    bool openSerialOnDemand(int comNumber, qint32 baud = 115200);
     void closeSerial();
     // Why the last open failed (for the log of a test; the user sees the caller's message).
     QString serialError() const { return serialError_; }

@@ -99,13 +99,17 @@ MechanismUpload::Packing MechanismUpload::ZIP_GIF_Orvo(const QImage &phase)
                     QString::fromUtf16(mechanism::kMechanismPortErrorTitle));
         return out;
     }
+    // The TCP client connects on demand to the address the settings show now;
+    // one that cannot be connected fails on the first packet.
+    if (uploadLinkFor(kind) == UploadLink::TcpClient)
+        link.connectClientOnDemand(m.settings.Adr_IP, m.settings.Port_IP);
     // Bytes from an earlier exchange must not be taken for this upload's reply.
     link.discardInput(kind);
 
     // The queue holds this image's row only.
     PacketSender::Rows rows;
     rows.push_back(std::move(packets));
-    const int first = sender_.start(std::move(rows), kind, m.settings.T_Zapyt);
+    const int first = sender_.start(std::move(rows), kind, m.settings.T_Zapyt, link.serialBaudRate());
     kind_ = kind;
     m.link.Transfer_Busy = LinkTransfer::Mechanism;
     main_.enableSettings(false);

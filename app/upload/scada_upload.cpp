@@ -110,12 +110,17 @@ void ScadaUpload::MnuSaveOrvoSCADA_Click()
         refuse(QString::fromUtf16(kComPortError), MsgIcon::None);
         return;
     }
+    // The TCP client connects on demand to the address the settings show now,
+    // as the serial port opens: a connection to an earlier address is closed,
+    // a dropped one made again. One that cannot be made fails on the first packet.
+    if (uploadLinkFor(kind) == UploadLink::TcpClient)
+        link.connectClientOnDemand(m.settings.Adr_IP, m.settings.Port_IP);
     // Bytes from an earlier exchange must not be taken for a reply of this page.
     link.discardInput(kind);
 
     kind_ = kind;
     m.link.Transfer_Busy = LinkTransfer::Page;
-    SCADA_Timer->start(sender_.start(built.rows(), kind, m.settings.T_Zapyt));
+    SCADA_Timer->start(sender_.start(built.rows(), kind, m.settings.T_Zapyt, link.serialBaudRate()));
 }
 
 void ScadaUpload::SCADA_Timer_Timer()

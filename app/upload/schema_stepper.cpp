@@ -22,9 +22,10 @@ SchemaStepper::SchemaStepper(LinkState &state, Clock clock) : s_(state), clock_(
         };
 }
 
-int SchemaStepper::start(const std::array<QByteArray, 10> &frames, int linkKind, int requestPeriod)
+int SchemaStepper::start(const std::array<QByteArray, 10> &frames, int linkKind, int requestPeriod, int baud)
 {
     frames_ = frames;
+    baud_ = baud > 0 ? baud : 115200;
     tcp_ = transferOverTcp(linkKind);
     // A timer period below 1 ms would never let the controller answer.
     requestPeriod_ = qMax(1, requestPeriod);
@@ -44,7 +45,7 @@ int SchemaStepper::start(const std::array<QByteArray, 10> &frames, int linkKind,
 int SchemaStepper::interval(int fixedSerial, qsizetype frameBytes, qsizetype areaBytes) const
 {
     if (!tcp_)
-        return fixedSerial + serialWireMs(frameBytes);
+        return fixedSerial + static_cast<int>((frameBytes * 10 * 1000 + baud_ - 1) / baud_);
     const int half = static_cast<int>(num::roundHalfEven(static_cast<double>(areaBytes) / 2.0));
     return qMax(requestPeriod_, half);
 }

@@ -48,8 +48,10 @@ public:
     explicit SchemaStepper(LinkState &state, Clock clock = {});
 
     // Starts (or starts over) with the ten checked frames. Schema_Step := 0,
-    // Send_Error_Count := 0. Returns the timer's first interval.
-    int start(const std::array<QByteArray, 10> &frames, int linkKind, int requestPeriod);
+    // Send_Error_Count := 0. baud is the open serial port's speed, from which
+    // the waits after the numeric and text frames take the frames' wire time.
+    // Returns the timer's first interval.
+    int start(const std::array<QByteArray, 10> &frames, int linkKind, int requestPeriod, int baud = 115200);
     bool running() const { return running_; }
     // Ends the run without a further step (the upload is being started over).
     void abandon() { running_ = false; }
@@ -81,6 +83,7 @@ private:
     bool running_ = false;
     bool tcp_ = false;
     int requestPeriod_ = 1;
+    int baud_ = 115200;
     int tcpTableFailures_ = 0;
     // The reply step: what has come since the text frame left, the longest
     // wait, when the text frame was sent and when the wait started.

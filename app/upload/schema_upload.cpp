@@ -86,7 +86,7 @@ void SchemaUpload::MnuSaveOrvo_Click()
     // Bytes from an earlier exchange must not be taken for this upload's reply.
     link.discardInput(kind);
 
-    const int first = stepper_.start(frames.frame, kind, m.settings.T_Zapyt);
+    const int first = stepper_.start(frames.frame, kind, m.settings.T_Zapyt, link.serialBaudRate());
     m.link.Transfer_Busy = LinkTransfer::Schema;
     main_.enableSettings(false);
     Timer_05->setInterval(first);

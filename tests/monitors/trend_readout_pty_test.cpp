@@ -181,6 +181,37 @@ TEST_F(ReadoutOverPty, AtWireSpeedEveryAnswerComesWithinItsWait)
         EXPECT_EQ(controller.requested()[static_cast<std::size_t>(n)], 1000 + n);
 }
 
+// Answers 100, 200 and 600 ms late, one of them with a bad checksum: the
+// packets taken are the ones asked for, in order, each with its own samples,
+// or the readout ends with its message; never a sample of another packet.
+TEST_F(ReadoutOverPty, LateAnswersAreNeverTakenForAnotherRequests)
+{
+    constexpr int kPackets = 4;
+    for (int delay : {100, 200, 600}) {
+        ReplyFault late;
+        late.delayMs = delay;
+        sim.fault = late;
+        sim.rejectOnce = readRequest(1, 1001);
+        m.monitors.Grafik_Data.fill(-1.0f);
+        TrendReadout r(ReadoutVariant::Tesk, m);
+        const Run out = run(r, kPackets);
+        if (!out.message.isEmpty()) {
+            EXPECT_FALSE(out.finished) << delay;
+            continue;
+        }
+        ASSERT_EQ(out.packets, (std::vector<int>{1, 2, 3, 4})) << delay;
+        EXPECT_EQ(out.beeps, 1) << delay;
+        MonitorTables expected = m.monitors;
+        expected.Grafik_Data.fill(-1.0f);
+        for (int n = 1; n <= kPackets; ++n)
+            decodeTeskPacket(expected, n, ReadoutController::data(999 + n));
+        EXPECT_TRUE(expected.Grafik_Data == m.monitors.Grafik_Data) << delay;
+        // Whatever is still on its way goes before the next case.
+        ControllerSimulator::waitFor([] { return false; }, 3 * delay);
+        link.discardInput(1);
+    }
+}
+
 TEST_F(ReadoutOverPty, ASilentControllerStopsTheReadoutAfterTwentyRequests)
 {
     sim.fault.silent = true;

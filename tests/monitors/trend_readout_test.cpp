@@ -226,13 +226,18 @@ TEST(TrendReadoutCycle, AnIncompleteAnswerIsAwaitedForItsWireTimeThenAskedAgain)
         }
         EXPECT_EQ(controller.requested.size(), 1u);
         EXPECT_EQ(r.failuresInARow(), 0);
-        // The wait runs out: one failure, and the next tick asks for the same packet.
+        // The wait runs out: one failure; the same packet is asked for again
+        // once the line has been quiet for at least another wait, so that a
+        // late answer is not taken for the new request's.
         r.Timer2_Tick(controller, wait);
         EXPECT_EQ(r.failuresInARow(), 1);
-        r.Timer2_Tick(controller, wait + 10);
+        std::int64_t now = wait;
+        while (controller.requested.size() < 2 && now < 5 * wait)
+            r.Timer2_Tick(controller, now += 10);
         ASSERT_EQ(controller.requested.size(), 2u);
+        EXPECT_GE(now - wait, wait);
         EXPECT_EQ(controller.requested[1], 1000);
-        const TrendReadout::Tick t = r.Timer2_Tick(controller, wait + 20);
+        const TrendReadout::Tick t = r.Timer2_Tick(controller, now + 10);
         EXPECT_EQ(t.packet, 1);
         EXPECT_EQ(r.failuresInARow(), 0);
     }

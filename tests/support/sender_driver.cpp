@@ -24,7 +24,7 @@ void SenderDriver::start(PacketSender::Rows rows, int requestPeriod)
     timeouts_ = 0;
     finished_ = false;
     link_.discardInput(kind_);
-    timer_.start(sender_.start(std::move(rows), kind_, requestPeriod));
+    timer_.start(sender_.start(std::move(rows), kind_, requestPeriod, link_.serialBaudRate()));
 }
 
 void SenderDriver::apply(const PacketSender::Result &r)

@@ -173,6 +173,13 @@ void ControllerSimulator::reply(const ReceivedFrame &frame, const FrameRule *rul
         f = nextFaults.front();
         nextFaults.pop_front();
     }
+    if (!rejectOnce.isEmpty() && frame.bytes == rejectOnce) {
+        rejectOnce.clear();
+        if (rule && rule->answer)
+            f.badCrc = true;
+        else
+            f.status = 1;
+    }
     if (f.silent)
         return;
     QByteArray bytes;

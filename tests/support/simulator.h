@@ -85,6 +85,9 @@ public:
     // Faults: the queued ones are used first, one per reply; then `fault`.
     ReplyFault fault;
     std::deque<ReplyFault> nextFaults;
+    // A frame equal to this is rejected the first time it comes: a five-byte
+    // reply says status 1, an answer a rule builds gets a wrong checksum.
+    QByteArray rejectOnce;
 
     // What arrived: every byte, the frames cut from them, and bytes that
     // started no known frame.

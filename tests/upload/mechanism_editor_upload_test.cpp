@@ -64,6 +64,8 @@ protected:
         } else {
             ASSERT_TRUE(sim.listenTcp());
             main.model.settings.Num_COM_Link = 9;
+            main.model.settings.Adr_IP = QStringLiteral("127.0.0.1");
+            main.model.settings.Port_IP = sim.tcpPort();
             main.controllerLink.connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
             ASSERT_TRUE(ControllerSimulator::waitFor(
                 [&] { return main.controllerLink.clientConnected() && sim.tcpPeerConnected(); }));

@@ -3,12 +3,14 @@
 // the controller simulator back into the picture that was packed.
 
 #include "support/mechanism_pictures.h"
+#include "support/sender_driver.h"
 #include "support/simulator.h"
 #include "support/simulator_mechanism.h"
 #include "support/simulator_pty.h"
 #include "upload/controller_link.h"
 #include "upload/controller_reply.h"
 #include "upload/mechanism_packing.h"
+#include "upload/packet_sender.h"
 
 #include <gtest/gtest.h>
 
@@ -183,6 +185,71 @@ TEST_P(MechanismUpload, ImageCutShortIsNotWhole)
     third = withCrc(third.left(1032), CrcOrder::LowFirst);
     EXPECT_FALSE(sendAll({third}));
     EXPECT_FALSE(controller.problems().isEmpty());
+}
+
+// The program's own sender against a controller whose replies all come late
+// and which rejects the second packet once: the picture ends whole, with the
+// rejected packet sent again, or ends with the sender's message, and never
+// before every packet it sent was answered.
+TEST_P(MechanismUpload, LateRepliesAreNeverTakenForAnotherPacketsReplies)
+{
+    const QImage picture = drawnMechanism();
+    const std::vector<QByteArray> packets = mechanism::mechanismPackets(mechanism::packMechanism(picture), kNet);
+    ASSERT_GE(packets.size(), 3u);
+    for (int delay : {100, 200, 600}) {
+        sim.clearRecords();
+        ReplyFault late;
+        late.delayMs = delay;
+        sim.fault = late;
+        sim.rejectOnce = packets[1];
+        LinkState state;
+        PacketSender sender(state);
+        test::SenderDriver driver(sender, link, kind);
+        driver.start({packets}, 20);
+        ASSERT_TRUE(driver.runToEnd(60000)) << delay;
+        const PacketSender::Result &last = driver.last();
+        if (last.end == PacketSender::End::Done) {
+            EXPECT_GE(std::count_if(sim.frames().begin(), sim.frames().end(),
+                                    [&](const test::ReceivedFrame &f) { return f.bytes == packets[1]; }),
+                      2)
+                << delay;
+            EXPECT_GE(last.errors, 1) << delay;
+            EXPECT_TRUE(controller.complete()) << delay;
+            EXPECT_EQ(controller.picture(), picture) << delay;
+            // Done only once every copy sent has been answered.
+            EXPECT_EQ(sim.repliesSent(), static_cast<int>(sim.frames().size())) << delay;
+        } else {
+            EXPECT_FALSE(last.message.isEmpty()) << delay;
+        }
+        // Nothing of this case is left on the line for the next.
+        ControllerSimulator::waitFor([&] { return sim.repliesSent() == static_cast<int>(sim.frames().size()); },
+                                     3 * delay + 500);
+        ControllerSimulator::waitFor([] { return false; }, 2 * delay);
+        link.discardInput(kind);
+    }
+}
+
+// A port opened at 9600 baud: the waits follow its speed, so a controller on
+// such a line answers every packet within its wait.
+TEST_P(MechanismUpload, WaitsFollowTheOpenPortsSpeed)
+{
+    if (GetParam() == Transport::Tcp)
+        GTEST_SKIP() << "a TCP connection has no line speed";
+    link.closeSerial();
+    ASSERT_TRUE(link.openSerialOnDemand(1, 9600)) << link.serialError().toStdString();
+    sim.lineBaud = 9600;
+    const QImage picture = test::alternatingPicture(499, 2);
+    const std::vector<QByteArray> packets = mechanism::mechanismPackets(mechanism::packMechanism(picture), kNet);
+    LinkState state;
+    PacketSender sender(state);
+    test::SenderDriver driver(sender, link, kind);
+    driver.start({packets}, 20);
+    ASSERT_TRUE(driver.runToEnd(60000));
+    EXPECT_EQ(driver.last().end, PacketSender::End::Done) << driver.last().message.toStdString();
+    EXPECT_EQ(driver.last().errors, 0);
+    EXPECT_EQ(driver.timeouts(), 0);
+    EXPECT_EQ(sim.frames().size(), packets.size());
+    EXPECT_TRUE(controller.complete()) << controller.problems().join(QStringLiteral("; ")).toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Transports, MechanismUpload, ::testing::Values(Transport::Pty, Transport::Tcp),

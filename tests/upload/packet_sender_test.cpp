@@ -99,7 +99,8 @@ protected:
     }
 
     LinkState state;
-    PacketSender sender{state};
+    qint64 now = 0; // the sender's clock: replies take no time unless a test says so
+    PacketSender sender{state, [this] { return now; }};
     FakeController io;
 };
 
@@ -201,13 +202,16 @@ TEST_F(Sender, LastPacketOfARowAndOfTheQueueIsSentAgain)
     const std::vector<std::pair<int, int>> expected = {{0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 4},
                                                        {1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 4}};
     EXPECT_EQ(io.positions(), expected);
-    ASSERT_EQ(steps.size(), 11u);
+    // Each bad reply is followed by a guard step that sends nothing.
+    ASSERT_EQ(steps.size(), 13u);
     EXPECT_EQ(steps.back().end, End::Done);
     EXPECT_EQ(steps.back().errors, 2);
+    EXPECT_TRUE(steps[4].guarding);
+    EXPECT_FALSE(steps[4].sent);
     // The row is counted done again when its last packet has gone again.
     EXPECT_EQ(steps[3].rowsDone, 1);
-    EXPECT_EQ(steps[4].rowsDone, 1);
-    EXPECT_EQ(steps[4].progress, 0);
+    EXPECT_EQ(steps[5].rowsDone, 1);
+    EXPECT_EQ(steps[5].progress, 0);
 }
 
 TEST_F(Sender, EightBadRepliesInARowGiveUp)
@@ -275,9 +279,10 @@ TEST_F(Sender, WaitsOnEachLink)
         std::vector<int> intervals; // of the steps, the first one sending packet 1
     };
     const Case cases[] = {
-        {300, {500, 300, 400, 500, 300, 400}},
-        {20, {500, 50, 120, 220, 50, 120}}, // the margin is the least wait
-        {0, {500, 50, 101, 201, 50, 101}},  // a zero period counts as 1 ms
+        // A bad reply is followed by the guard, as long as the wait, then the packet again.
+        {300, {500, 300, 400, 400, 500, 500, 300, 400}},
+        {20, {500, 50, 120, 120, 220, 220, 50, 120}}, // the margin is the least wait
+        {0, {500, 50, 101, 101, 201, 201, 50, 101}},  // a zero period counts as 1 ms
     };
     for (const Case &c : cases) {
         io = FakeController();
@@ -308,10 +313,18 @@ TEST_F(Sender, AReplyIsJudgedAsSoonAsItIsComplete)
     io.inbox = badStatus();
     r = sender.bytesArrived(io);
     EXPECT_EQ(r.errors, 1);
-    EXPECT_EQ(io.positions().back(), std::make_pair(0, 2));
-    // A tick after the step has nothing more to judge than what came since.
+    EXPECT_TRUE(r.guarding);
+    EXPECT_EQ(io.sent.size(), 2u);
+    // Bytes during the guard start it again; the packet goes once the line was quiet.
     io.inbox = good();
+    r = sender.bytesArrived(io);
+    EXPECT_TRUE(r.guarding);
+    EXPECT_EQ(io.sent.size(), 2u);
     r = sender.tick(io);
+    EXPECT_TRUE(r.sent);
+    EXPECT_EQ(io.positions().back(), std::make_pair(0, 2));
+    io.inbox = good();
+    r = sender.bytesArrived(io);
     EXPECT_EQ(r.end, End::Done);
     EXPECT_EQ(r.errors, 1);
 }
@@ -327,9 +340,11 @@ TEST_F(Sender, BytesFromAnEarlierExchangeConfirmNothing)
         EXPECT_FALSE(sender.bytesArrived(io).stepped);
         ASSERT_TRUE(sender.tick(io).sent);
         EXPECT_TRUE(io.inbox.isEmpty());
-        // The wait runs out with nothing: a bad reply, and packet 1 again.
+        // The wait runs out with nothing: a bad reply, the guard, and packet 1 again.
         const Result r = sender.tick(io);
         EXPECT_EQ(r.errors, 1) << kind;
+        EXPECT_TRUE(r.guarding) << kind;
+        EXPECT_TRUE(sender.tick(io).sent) << kind;
         EXPECT_EQ(io.positions(), (std::vector<std::pair<int, int>>{{0, 1}, {0, 1}})) << kind;
     }
 }

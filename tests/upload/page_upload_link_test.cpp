@@ -250,8 +250,10 @@ TEST_P(PageUploadTo, SilentControllerGivesEightBadRepliesAndTheChecksumMessage)
     const PacketSender::Result &last = driver->last();
     EXPECT_EQ(last.end, End::GaveUp);
     EXPECT_EQ(last.message, QStringLiteral("Помилка контрольної суми підтвердження!!!"));
-    EXPECT_EQ(driver->steps().size(), 9u);
-    EXPECT_EQ(driver->timeouts(), 8);
+    // The first send, then eight waits run out, each but the last followed by
+    // a quiet guard interval and the packet again.
+    EXPECT_EQ(driver->steps().size(), 16u);
+    EXPECT_EQ(driver->timeouts(), 15);
     EXPECT_EQ(controller.packets().size(), 8u);
     EXPECT_TRUE(link.serialIsOpen()); // the port stays open
 }

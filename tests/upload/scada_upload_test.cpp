@@ -153,6 +153,8 @@ protected:
             ASSERT_TRUE(sim.listenTcp());
             m().settings.Num_COM_Link = 9;
             m().settings.T_Zapyt = 40;
+            m().settings.Adr_IP = QStringLiteral("127.0.0.1");
+            m().settings.Port_IP = sim.tcpPort();
             link().connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
             ASSERT_TRUE(
                 ControllerSimulator::waitFor([&] { return link().clientConnected() && sim.tcpPeerConnected(); }));
@@ -564,6 +566,8 @@ TEST(ScadaUploadInMainWindow, MenuItemsAndTheOpenedProjectsLinkKind)
     ASSERT_TRUE(sim.listenTcp());
     m.settings.Num_COM_Link = 9;
     m.settings.T_Zapyt = 20;
+    m.settings.Adr_IP = QStringLiteral("127.0.0.1");
+    m.settings.Port_IP = sim.tcpPort();
     main.link().connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
     ASSERT_TRUE(ControllerSimulator::waitFor([&] { return main.link().clientConnected(); }));
 
@@ -584,6 +588,57 @@ TEST(ScadaUploadInMainWindow, MenuItemsAndTheOpenedProjectsLinkKind)
         EXPECT_EQ(main.scadaUpload->Timer_Stranica_SCADA->interval(), kind == 9 ? 3000 : 1000) << kind;
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Over the TCP client every page write connects to the address the settings
+// show at that moment: a changed port takes the next page to the new
+// controller, and a controller that restarted is reached again.
+TEST(ScadaUploadOverTcp, EachWriteConnectsAsTheSettingsShowNow)
+{
+    test::fakes().reset();
+    Config_SCADA main;
+    ProjectModel &m = main.model();
+    m.settings.Stranica_Count = 8;
+    m.settings.Num_Net = 1;
+    m.settings.Num_COM_Link = 9;
+    m.settings.T_Zapyt = 20;
+    m.settings.Adr_IP = QStringLiteral("127.0.0.1");
+    const auto writePage = [&] {
+        main.MnuSaveOrvoSCADA->trigger();
+        return ControllerSimulator::waitFor([&] { return !main.scadaUpload->sender().running(); }, 30000);
+    };
+
+    auto first = std::make_unique<ControllerSimulator>();
+    auto firstPages = std::make_unique<PageController>(*first);
+    ASSERT_TRUE(first->listenTcp());
+    m.settings.Port_IP = first->tcpPort();
+    ASSERT_TRUE(writePage());
+    EXPECT_TRUE(firstPages->complete(0));
+
+    // The port changes in the settings: the next page goes to the new controller only.
+    auto second = std::make_unique<ControllerSimulator>();
+    auto secondPages = std::make_unique<PageController>(*second);
+    ASSERT_TRUE(second->listenTcp());
+    const quint16 secondPort = second->tcpPort();
+    m.settings.Port_IP = secondPort;
+    first->clearRecords();
+    ASSERT_TRUE(writePage());
+    EXPECT_TRUE(secondPages->complete(0));
+    EXPECT_TRUE(first->frames().empty());
+    EXPECT_TRUE(test::fakes().messages.empty())
+        << test::fakes().messageTexts().join(QStringLiteral(" | ")).toStdString();
+
+    // The controller restarts on the same port: the next page reconnects.
+    secondPages.reset();
+    second.reset();
+    ControllerSimulator::waitFor([&] { return !main.link().clientConnected(); }, 2000);
+    ControllerSimulator restarted;
+    PageController restartedPages(restarted);
+    ASSERT_TRUE(restarted.listenTcp(secondPort));
+    ASSERT_TRUE(writePage());
+    EXPECT_TRUE(restartedPages.complete(0));
+    EXPECT_TRUE(test::fakes().messages.empty())
+        << test::fakes().messageTexts().join(QStringLiteral(" | ")).toStdString();
 }
 
 } // namespace

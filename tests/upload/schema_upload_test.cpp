@@ -132,6 +132,8 @@ protected:
             ASSERT_TRUE(sim.listenTcp());
             m().settings.Num_COM_Link = 9;
             m().settings.T_Zapyt = 40;
+            m().settings.Adr_IP = QStringLiteral("127.0.0.1");
+            m().settings.Port_IP = sim.tcpPort();
             link().connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
             ASSERT_TRUE(
                 ControllerSimulator::waitFor([&] { return link().clientConnected() && sim.tcpPeerConnected(); }));
@@ -399,6 +401,8 @@ TEST_F(SchemaUploadBase, ValueThatCannotBeSentRefusesBeforeAnythingIsSent)
     ControllerSimulator sim;
     ASSERT_TRUE(sim.listenTcp());
     m().settings.Num_COM_Link = 9;
+    m().settings.Adr_IP = QStringLiteral("127.0.0.1");
+    m().settings.Port_IP = sim.tcpPort();
     link().connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
     ASSERT_TRUE(ControllerSimulator::waitFor([&] { return link().clientConnected(); }));
     m().schema.Parametr_Value(m().schema.Parametr_Value_Start(3) + 1) = 5.0e9f;
@@ -433,6 +437,8 @@ TEST_F(SchemaUploadBase, MenuItemAndTimerRunTheUploadOverTcp)
     ASSERT_TRUE(sim.listenTcp());
     m().settings.Num_COM_Link = 9;
     m().settings.T_Zapyt = 10;
+    m().settings.Adr_IP = QStringLiteral("127.0.0.1");
+    m().settings.Port_IP = sim.tcpPort();
     link().connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
     ASSERT_TRUE(ControllerSimulator::waitFor([&] { return link().clientConnected(); }));
     main->MnuSaveOrvo->trigger();
