@@ -6,6 +6,7 @@
 #include "elements/box_numbers.h"
 #include "elements/box_text.h"
 #include "elements/dialog_parts.h"
+#include "elements/element_codec.h"
 #include "elements/element_openers.h"
 #include "pages/element_kinds.h"
 #include "pages/page_editor.h"
@@ -99,8 +100,8 @@ Signal_SCADA::Signal_SCADA(const ElementContext &c)
     }
     Signal_Timer_Miganie = new BlinkPreview(m_.pages.Dialog_Miganie_State, this);
     Signal_Timer_Miganie->timer()->setObjectName(QStringLiteral("Signal_Timer_Miganie"));
-    Signal_Timer_Miganie->showPhase = [this](int phase) {
-        setPreviewColour(phase == 0 ? Color_Signal_Fon->colour() : Color_Signal->colour());
+    Signal_Timer_Miganie->showPhase = [this](bool second) {
+        setPreviewColour(element::blinkShown(second, true, Color_Signal->colour(), Color_Signal_Fon->colour()));
     };
     Signal_Timer_Miganie->showSteady = [this] { setPreviewColour(Color_Signal->colour()); };
 

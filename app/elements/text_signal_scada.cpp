@@ -94,9 +94,9 @@ Text_Signal_SCADA::Text_Signal_SCADA(const ElementContext &c)
     Text_Sign_Label->setPointSize(10);
     Text_Signal_Timer_Miganie = new BlinkPreview(m_.pages.Dialog_Miganie_State, this);
     Text_Signal_Timer_Miganie->timer()->setObjectName(QStringLiteral("Text_Signal_Timer_Miganie"));
-    Text_Signal_Timer_Miganie->showPhase = [this](int phase) {
+    Text_Signal_Timer_Miganie->showPhase = [this](bool second) {
         Text_Sign_Label->setForeColor(Color_Text_Signal->colour());
-        Text_Sign_Label->setCaption(phase == 0 ? Text_Signal_1->text() : Text_Signal->text());
+        Text_Sign_Label->setCaption(element::blinkShown(second, true, Text_Signal->text(), Text_Signal_1->text()));
     };
 
     Out_Sp = new QCheckBox(QStringLiteral("Вихід/Задатчик"), this);

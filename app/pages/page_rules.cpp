@@ -17,17 +17,18 @@ constexpr int kLastSlot = 32;
 std::vector<BlinkWrite> blinkTick(const PageTables &t, int page, std::int16_t &phase)
 {
     std::vector<BlinkWrite> out;
-    const bool firstState = phase == 0;
-    phase = firstState ? 1 : 0;
+    const bool second = element::blinkStep(phase);
     for (int n = 0; n <= kLastSlot; ++n) {
         const int i = page * 32 + n;
-        if (t.Signal_Used(page, n) == 1) {
-            const bool second = !firstState && t.Signal_Miganie_Flag(page, n) == 1;
-            out.push_back(
-                {BlinkWrite::SignalColour, i, second ? t.Signal_Color_Fon(page, n) : t.Signal_Color(page, n), {}});
-        }
+        if (t.Signal_Used(page, n) == 1)
+            out.push_back({BlinkWrite::SignalColour,
+                           i,
+                           element::blinkShown(second, t.Signal_Miganie_Flag(page, n) == 1, t.Signal_Color(page, n),
+                                               t.Signal_Color_Fon(page, n)),
+                           {}});
+        // A steady text keeps its off text: only the first state is written to it.
         if (t.Text_Signal_Used(page, n) == 1) {
-            if (firstState)
+            if (!second)
                 out.push_back({BlinkWrite::TextCaption, i, 0, t.Text_Signal_Text_Off(page, n)});
             else if (t.Text_Signal_Miganie_Flag(page, n) == 1)
                 out.push_back({BlinkWrite::TextCaption, i, 0, t.Text_Signal_Text_On(page, n)});

@@ -294,6 +294,7 @@ TEST_F(KindDialogsTest, AFiguresShapeChangesTheTemplateAtOnceAndTheFigureAtOk)
     el().ShapePlus1(0)->move(30, 40);
     w.doubleClick(QStringLiteral("ShapePlus1"), 0);
     Figura *d = w.dialog<Figura>();
+    ASSERT_TRUE(d);
     d->Razmer_X_Figura_Text->setText(QStringLiteral("40"));
     d->Razmer_Y_Figura_Text->setText(QStringLiteral("25"));
     d->Width_Line_Figura_Text1->setText(QStringLiteral("-4"));
@@ -306,6 +307,7 @@ TEST_F(KindDialogsTest, AFiguresShapeChangesTheTemplateAtOnceAndTheFigureAtOk)
 
     w.doubleClick(QStringLiteral("ShapePlus1"), 1);
     d = w.dialog<Figura>();
+    ASSERT_TRUE(d);
     d->Type_Figura1->setCurrentIndex(1);
     d->Type_Figura1_Click();
     EXPECT_EQ(d->Razmer_Y_Figura_Text->text(), QStringLiteral("40"));
