@@ -69,7 +69,9 @@ Opened<ControlFields> prefillControl(const ProjectModel &m, int page, int slot, 
     f.gifName = t.Control_Gif_Name(page, slot);
     f.block = QString::number(t.Control_Num_Block(page, slot));
     controlBlockChanged(m, f);
-    const int key = t.Control_Key_Type(page, slot);
+    // A new button (the template, slot 0) is of the kind the template shows;
+    // slot 0's own record is never written.
+    const int key = slot == 0 ? kNewControlKeyType : t.Control_Key_Type(page, slot);
     f.keyType = key < kControlKinds ? key : -1;
     if (!f.channels.select(t.Control_Num_OUT(page, slot)))
         o.notices.push_back(critical(kOutputErrorY));

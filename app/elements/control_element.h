@@ -18,6 +18,9 @@
 namespace pelmora::element {
 
 inline constexpr int kControlKinds = 20;
+// The kind the insertion template shows ("СТОП"): a new button is of this kind
+// until its dialog chooses another.
+inline constexpr int kNewControlKeyType = 1;
 
 struct ControlFields {
     QString number = QStringLiteral("0"); // Num_Control_Text
@@ -26,7 +29,7 @@ struct ControlFields {
     QString width = QStringLiteral("1");  // Control_Width: the preview frame only
     QString height = QStringLiteral("1"); // Control_Height
     QString gifName;                      // Name_Control_Gif
-    int keyType = 1;                      // Type_Key (design text "СТОП")
+    int keyType = kNewControlKeyType;     // Type_Key (design text "СТОП")
     QString block = QStringLiteral("0");  // Num_Block_Contr_Text
     ChoiceList channels;                  // Num_OUT_Contr
     bool operator==(const ControlFields &) const = default;

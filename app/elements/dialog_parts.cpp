@@ -1,6 +1,7 @@
 #include "elements/dialog_parts.h"
 
 #include "elements/bgr_colour.h"
+#include "elements/element_codec.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -135,9 +136,9 @@ bool BlinkPreview::blinking() const { return timer_->isActive(); }
 
 void BlinkPreview::tick()
 {
-    phase_ = phase_ == 0 ? 1 : 0;
+    const bool second = element::blinkStep(phase_);
     if (showPhase)
-        showPhase(phase_);
+        showPhase(second);
 }
 
 } // namespace pelmora

@@ -95,9 +95,10 @@ private:
     QLabel *listLabel_;
 };
 
-// The blink preview of a dialog: a 500 ms timer, off at design. Each tick
-// toggles the shared phase Dialog_Miganie_State and hands it to `showPhase`;
-// switching it off shows the steady state through `showSteady`.
+// The blink preview of a dialog: a 500 ms timer, off at design. Each tick is
+// the pages' blink step (element::blinkStep) on the shared phase
+// Dialog_Miganie_State; `showPhase` is told whether the second state shows.
+// Switching it off shows the steady state through `showSteady`.
 class BlinkPreview : public QObject {
     Q_OBJECT
 
@@ -110,7 +111,7 @@ public:
     // One tick of the timer (tests call it instead of waiting).
     void tick();
 
-    std::function<void(int phase)> showPhase;
+    std::function<void(bool secondState)> showPhase;
     std::function<void()> showSteady;
 
 private:

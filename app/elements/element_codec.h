@@ -71,6 +71,22 @@ int parameterFontChoice(int fontSize);
 // The digit choice stored with a font size: the time format always has 0.
 constexpr int parameterDigits(int digits, int fontSize) { return parameterTimeFormat(fontSize) ? 0 : digits; }
 
+// --- Blinking: Signal_Miganie_Flag, Text_Signal_Miganie_Flag -------------------
+// One tick of a blink timer, on the pages and in the dialogs' previews alike:
+// flips the phase the blinking views share (0 or 1) and says whether they now
+// show their second state (a signal's background colour, a text signal's on
+// text). Phase 1 shows the first state; an element that does not blink shows
+// its first state at every tick.
+inline bool blinkStep(std::int16_t &phase)
+{
+    phase = phase == 0 ? 1 : 0;
+    return phase == 0;
+}
+template <class T> T blinkShown(bool secondState, bool blinks, const T &first, const T &second)
+{
+    return secondState && blinks ? second : first;
+}
+
 // --- Level_Type: horizontal * 2 + frame --------------------------------------
 constexpr int levelTypePack(bool horizontal, bool frame) { return (horizontal ? 2 : 0) + (frame ? 1 : 0); }
 constexpr bool levelFrame(int packed) { return (packed & 1) != 0; }

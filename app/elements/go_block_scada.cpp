@@ -144,7 +144,18 @@ void Go_Block_SCADA::Go_Block_Label_DblClick(ElementOpeners &openers, int Index)
     if (!c.editor.elements.Go_Block_Label(Index) || n < 0 || n > kindInfo(Kind::Transition).declaredBound)
         return;
     Go_Block_SCADA &w = openers.showDialog<Go_Block_SCADA>();
-    const auto opened = prefillTransition(c.m, p, n);
+    auto opened = prefillTransition(c.m, p, n);
+    if (n == 0) {
+        // A new transition starts with the block number its template shows, so
+        // that Ok without a change keeps what was on the page.
+        const pages::ElementLabel *view = c.editor.elements.Go_Block_Label(0);
+        bool number = false;
+        view->caption().toInt(&number);
+        if (number) {
+            opened.fields.block = view->caption();
+            transitionBlockChanged(c.m, opened.fields);
+        }
+    }
     w.showFields(opened.fields);
     notify(opened.notices);
 }

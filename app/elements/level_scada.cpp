@@ -251,7 +251,16 @@ void Level_SCADA::Level_Picture_DblClick(ElementOpeners &openers, int Index)
     if (!bar || n < 0 || n > kindInfo(Kind::Level).declaredBound)
         return;
     Level_SCADA &w = openers.showDialog<Level_SCADA>();
-    const auto opened = prefillLevel(c.m, p, n, {bar->x(), bar->y(), bar->width(), bar->height()});
+    auto opened = prefillLevel(c.m, p, n, {bar->x(), bar->y(), bar->width(), bar->height()});
+    if (n == 0) {
+        // A new bar starts vertical with the colours and frame its template
+        // shows (the bar in the fill colour, the half piece over it in the
+        // background colour), not the blank record of slot 0.
+        opened.fields.colour = bar->backColor();
+        if (const pages::ElementLabel *piece = c.editor.elements.Level_Picture_1(0))
+            opened.fields.colourFon = piece->backColor();
+        opened.fields.frame = bar->borderStyle() != 0;
+    }
     w.showFields(opened.fields);
     notify(opened.notices);
 }

@@ -257,6 +257,7 @@ void MECHANIZMf::Pictur_Mechanizm_Click(int Index)
     QString bare = *path;
     bare.replace(QLatin1Char('\\'), QLatin1Char('/'));
     m_.pages.Mechanizm_Gif_Name(Index) = QLatin1Char('\\') + QFileInfo(bare).fileName();
+    m_.pages.Mechanizm_Gif_Source(Index) = QFileInfo(bare).absoluteFilePath();
 }
 
 void MECHANIZMf::HScroll1_Change()

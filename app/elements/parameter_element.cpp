@@ -129,7 +129,7 @@ ParameterView storeParameter(ProjectModel &m, int page, const SlotChoice &slot, 
     v.foreColor = f.colour;
     v.backColor = f.colourFon;
     v.borderStyle = f.frame ? 1 : 0;
-    v.caption = parameterPreviewCaption(f.number, digits);
+    v.caption = parameterPreviewCaption(QString::number(n), digits);
     v.font = parameterPreviewFont(f.font).value_or(PreviewFont{10, true});
     return v;
 }

@@ -173,16 +173,6 @@ Notices signalHeightChanged(SignalFields &f)
     return out;
 }
 
-std::int32_t signalBlinkTick(std::int16_t &phase, const SignalFields &f)
-{
-    if (phase != 0) {
-        phase = 0;
-        return f.colourFon;
-    }
-    phase = 1;
-    return f.colour;
-}
-
 ViewBox signalViewBox(const PageTables &t, int page, int slot)
 {
     return {t.Signal_Coord_X(page, slot), viewTop(t.Signal_Coord_Y(page, slot)),

@@ -56,10 +56,6 @@ Notices signalShapeChosen(SignalFields &f, int shape);           // Type_SIGNAL_
 Notices signalWidthChanged(SignalFields &f);                     // Signal_Width_Change
 Notices signalHeightChanged(SignalFields &f);                    // Signal_Height_Change
 
-// Signal_Timer_Miganie_Timer: flips the dialogs' shared blink phase and gives
-// the preview's ForeColor, the second colour when the phase was 1.
-std::int32_t signalBlinkTick(std::int16_t &phase, const SignalFields &f);
-
 // The view of a restored signal: its stored left, the top without the list
 // number, the sizes without the shape bits.
 ViewBox signalViewBox(const PageTables &t, int page, int slot);

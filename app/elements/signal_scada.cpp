@@ -6,6 +6,7 @@
 #include "elements/box_numbers.h"
 #include "elements/box_text.h"
 #include "elements/dialog_parts.h"
+#include "elements/element_codec.h"
 #include "elements/element_openers.h"
 #include "pages/element_kinds.h"
 #include "pages/page_editor.h"
@@ -99,8 +100,8 @@ Signal_SCADA::Signal_SCADA(const ElementContext &c)
     }
     Signal_Timer_Miganie = new BlinkPreview(m_.pages.Dialog_Miganie_State, this);
     Signal_Timer_Miganie->timer()->setObjectName(QStringLiteral("Signal_Timer_Miganie"));
-    Signal_Timer_Miganie->showPhase = [this](int phase) {
-        setPreviewColour(phase == 0 ? Color_Signal_Fon->colour() : Color_Signal->colour());
+    Signal_Timer_Miganie->showPhase = [this](bool second) {
+        setPreviewColour(element::blinkShown(second, true, Color_Signal->colour(), Color_Signal_Fon->colour()));
     };
     Signal_Timer_Miganie->showSteady = [this] { setPreviewColour(Color_Signal->colour()); };
 
@@ -318,7 +319,15 @@ void Signal_SCADA::Signal_Picture_DblClick(ElementOpeners &openers, int Index)
         return;
     const QRect g = view->geometry();
     Signal_SCADA &w = openers.showDialog<Signal_SCADA>();
-    const auto opened = prefillSignal(c.m, p, n, {g.x(), g.y(), g.width(), g.height()});
+    auto opened = prefillSignal(c.m, p, n, {g.x(), g.y(), g.width(), g.height()});
+    if (n == 0) {
+        // A new signal starts with the look its template shows, not the blank
+        // record of slot 0, so that Ok without a change keeps what was on the page.
+        if (const auto colour = view->property(QStringLiteral("ForeColor")))
+            opened.fields.colour = static_cast<std::int32_t>(colour->toLongLong() & 0xFFFFFF);
+        if (const auto border = view->property(QStringLiteral("Border_Style")); border && opened.fields.frameEnabled)
+            opened.fields.frame = border->toInt() != 0;
+    }
     w.showFields(opened.fields);
     notify(opened.notices);
 }

@@ -56,16 +56,6 @@ void textSignalFontChosen(TextSignalFields &f, int choice)
         f.fontSize = textSignalFontSize(choice);
 }
 
-QString textSignalBlinkTick(std::int16_t &phase, const TextSignalFields &f)
-{
-    if (phase != 0) {
-        phase = 0;
-        return f.textOn;
-    }
-    phase = 1;
-    return f.textOff;
-}
-
 ViewBox textSignalViewBox(const PageTables &t, int page, int slot)
 {
     return {t.Text_Signal_Coord_X(page, slot), viewTop(t.Text_Signal_Coord_Y(page, slot)), 0, 0};

@@ -51,9 +51,6 @@ TextSignalFields designTextSignal(const ProjectModel &m);
 void textSignalBlockChanged(const ProjectModel &m, TextSignalFields &f);    // Num_Block_Sign_Text_Text_Change
 void textSignalSetpointClicked(const ProjectModel &m, TextSignalFields &f); // Out_Sp_Click: the list again
 void textSignalFontChosen(TextSignalFields &f, int choice);                 // Text_Signal_Shrift_Click
-// Text_Signal_Timer_Miganie_Timer: flips the shared phase and gives the
-// preview's caption (the on text when the phase was 1).
-QString textSignalBlinkTick(std::int16_t &phase, const TextSignalFields &f);
 
 // The view of a restored text signal (its size follows its caption).
 ViewBox textSignalViewBox(const PageTables &t, int page, int slot);

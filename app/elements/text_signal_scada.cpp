@@ -3,6 +3,7 @@
 #include "core/model/project_model.h"
 #include "elements/box_text.h"
 #include "elements/dialog_parts.h"
+#include "elements/element_codec.h"
 #include "elements/element_openers.h"
 #include "pages/element_kinds.h"
 #include "pages/page_controls.h"
@@ -93,9 +94,9 @@ Text_Signal_SCADA::Text_Signal_SCADA(const ElementContext &c)
     Text_Sign_Label->setPointSize(10);
     Text_Signal_Timer_Miganie = new BlinkPreview(m_.pages.Dialog_Miganie_State, this);
     Text_Signal_Timer_Miganie->timer()->setObjectName(QStringLiteral("Text_Signal_Timer_Miganie"));
-    Text_Signal_Timer_Miganie->showPhase = [this](int phase) {
+    Text_Signal_Timer_Miganie->showPhase = [this](bool second) {
         Text_Sign_Label->setForeColor(Color_Text_Signal->colour());
-        Text_Sign_Label->setCaption(phase == 0 ? Text_Signal_1->text() : Text_Signal->text());
+        Text_Sign_Label->setCaption(element::blinkShown(second, true, Text_Signal->text(), Text_Signal_1->text()));
     };
 
     Out_Sp = new QCheckBox(QStringLiteral("Вихід/Задатчик"), this);
@@ -309,7 +310,19 @@ void Text_Signal_SCADA::Text_Signal_Picture_DblClick(ElementOpeners &openers, in
     if (!view || n < 0 || n > kindInfo(Kind::TextSignal).declaredBound)
         return;
     Text_Signal_SCADA &w = openers.showDialog<Text_Signal_SCADA>();
-    const auto opened = prefillTextSignal(c.m, p, n, {view->x(), view->y(), view->width(), view->height()});
+    auto opened = prefillTextSignal(c.m, p, n, {view->x(), view->y(), view->width(), view->height()});
+    if (n == 0) {
+        // A new text signal starts with the look its template shows, not the
+        // blank record of slot 0, so that Ok without a change keeps what was on the page.
+        TextSignalFields &f = opened.fields;
+        f.textOff = f.textOn = view->caption();
+        f.colour = view->foreColor();
+        f.colourFon = view->backColor();
+        f.frame = view->borderStyle() != 0;
+        const int choice = textSignalFontChoice(view->captionFont().pointSize());
+        if (choice >= 0)
+            textSignalFontChosen(f, choice);
+    }
     w.showFields(opened.fields);
     w.Out_Sp->setText(outSpCaption(opened.fields.setpoint));
     notify(opened.notices);

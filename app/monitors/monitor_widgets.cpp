@@ -208,6 +208,23 @@ void ReadoutTimers::stop()
     sync();
 }
 
+void ReadoutTimers::tickTimersThatAreOn()
+{
+    const bool start = Timer3.isActive(), startDelay = Timer6.isActive(), cycle = Timer2.isActive();
+    if (Timer1.isActive() && progress)
+        progress(readout.progress());
+    if (start) {
+        readout.Timer3_Tick();
+        sync();
+    }
+    if (startDelay) {
+        readout.Timer6_Tick();
+        sync();
+    }
+    if (cycle)
+        cycleTick();
+}
+
 void ReadoutTimers::cycleTick()
 {
     // Every port number of a monitor names the serial port: the cycle uses the

@@ -117,6 +117,10 @@ public:
     TrendReadout::CommandResult startOrStop(std::uint8_t address);
     // Stop or cancel: every timer off, nothing of the readout runs later.
     void stop();
+    // The handlers of the timers that are on, each once, as their timeouts
+    // run them, with the timers kept in step. A caller that needs the cycle
+    // faster than the timers' intervals (a test) drives it with this.
+    void tickTimersThatAreOn();
 
 private:
     void sync();

@@ -70,6 +70,10 @@ bool MouseAdapter::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseMove: break;
     default: return QObject::eventFilter(watched, event);
     }
+    // A control of a disabled window (the main window while an element dialog
+    // holds it) takes no mouse input; Qt passes the event to the filters all the same.
+    if (auto *w = qobject_cast<QWidget *>(watched); w && !w->isEnabled())
+        return true;
     // A handler may unload the control; keep this object alive through the call.
     QPointer<MouseAdapter> self(this);
     auto *me = static_cast<QMouseEvent *>(event);

@@ -290,31 +290,23 @@ void FigureShape::updateMask()
         type = QRegion::Ellipse;
     }
     const QRect inner = outer.adjusted(grip, grip, -grip, -grip);
-    if (inner.width() <= 0 || inner.height() <= 0)
+    if (inner.width() <= 0 || inner.height() <= 0) {
         clearMask();
-    else
-        setMask(QRegion(outer, type).subtracted(QRegion(inner, type)));
+        return;
+    }
+    // The mask clips the painting as well: an ellipse region is a polygon
+    // that misses some pixels of the drawn circle, so it reaches a pixel
+    // further out, and the control's own bounds cut it.
+    QRegion shape(outer, type);
+    if (type == QRegion::Ellipse)
+        shape = QRegion(outer.adjusted(-1, -1, 1, 1), type).intersected(rect());
+    setMask(shape.subtracted(QRegion(inner, type)));
 }
 
 void FigureShape::paintEvent(QPaintEvent *)
 {
-    const int w = std::max(lineWidth_, 1);
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing, isCircle());
-    p.setPen(QPen(colourOf(lineColor_), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.setBrush(Qt::NoBrush);
-    // The outline lies inside the control's bounds.
-    const double inset = w / 2.0;
-    QRectF r = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
-    if (r.width() < 0 || r.height() < 0)
-        return;
-    if (isCircle()) {
-        const double d = std::min(r.width(), r.height());
-        r = QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
-        p.drawEllipse(r);
-    } else {
-        p.drawRect(r);
-    }
+    drawFigureOutline(p, rect(), isCircle(), lineColor_, lineWidth_);
 }
 
 } // namespace pelmora::pages

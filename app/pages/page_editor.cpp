@@ -228,6 +228,11 @@ QPoint PageEditor::insertionPoint() const { return QPoint(Insert_Flag * Insert_X
 
 void PageEditor::unlockElements() { menu_.mnuBlockSCADA->setChecked(false); }
 
+namespace {
+// The indicator control's own colour (red, 0x00BBGGRR).
+constexpr std::int32_t kNewSignalColour = 0x0000FF;
+} // namespace
+
 template <typename T> void PageEditor::showTemplate(T *templ, QPoint at)
 {
     if (!templ)
@@ -242,8 +247,15 @@ template <typename T> void PageEditor::showTemplate(T *templ, QPoint at)
 
 void PageEditor::MnuSignalSCADA_Click()
 {
-    model().pages.Pending_Element_Kind = PendingSignal;
+    auto &pg = model().pages;
+    pg.Pending_Element_Kind = PendingSignal;
+    // The blink preview paints the template in the colour of slot 0; a page
+    // without one yet shows the indicator's own red, not black.
+    const int p = currentPage();
+    if (pg.Signal_Color(p, 0) == 0 && pg.Signal_Color_Fon(p, 0) == 0)
+        pg.Signal_Color(p, 0) = kNewSignalColour;
     if (hosting::HostedControl *t = elements.signalTemplate()) {
+        t->setProperty(QStringLiteral("ForeColor"), static_cast<qint64>(pg.Signal_Color(p, 0)));
         const QPoint at = insertionPoint();
         const QRect g = t->geometry();
         hosting::setContainer(*t, currentCanvas());
@@ -269,9 +281,13 @@ void PageEditor::MnuParametrSCADA_Click()
     pg.Pending_Element_Kind = PendingParameter;
     ElementLabel *t = elements.Parametr_Label(0);
     showTemplate(t, insertionPoint());
-    // A page without a parameter style yet starts at 14 points.
-    if (pg.Parametr_Font_Size(p, 0) == 0)
+    // A page without a parameter style yet starts at 14 points, black on
+    // white as the template is drawn (not black on black).
+    if (pg.Parametr_Font_Size(p, 0) == 0) {
         pg.Parametr_Font_Size(p, 0) = 14;
+        if (pg.Parametr_Color(p, 0) == 0 && pg.Parametr_Color_Fon(p, 0) == 0)
+            pg.Parametr_Color_Fon(p, 0) = 0xFFFFFF;
+    }
     t->setForeColor(pg.Parametr_Color(p, 0));
     t->setBackColor(pg.Parametr_Color_Fon(p, 0));
     t->setBorderStyle(pg.Parametr_Border_Style(p, 0) != 0 ? 1 : 0);
@@ -338,7 +354,8 @@ void PageEditor::MnuMenuSCADA_Click()
     model().pages.Pending_Element_Kind = PendingMenu;
     const QPoint at = insertionPoint();
     showTemplate(elements.Menu_Image(0), at);
-    showTemplate(elements.Menu_Text(0), at + QPoint(8, 14));
+    // The text box stands where a menu item's text stands beside its picture.
+    showTemplate(elements.Menu_Text(0), at - QPoint(kMenuImageDx, kMenuImageDy));
     unlockElements();
 }
 
@@ -383,6 +400,7 @@ void PageEditor::SCADA_Picture_MouseMove(int, short Button, short, float X, floa
 void PageEditor::SCADA_Picture_MouseUp(int, short, short, float, float)
 {
     canvasRelease(model().pages, state, *views_);
+    apply(bandRelease(state));
 }
 
 void PageEditor::SCADA_Picture_Click(int Index)
@@ -476,7 +494,7 @@ void PageEditor::Zoom_MouseMove(int, short Button, short, float X, float Y)
 
 void PageEditor::mnuCopy_Click() { copySelection(model().pages, state); }
 
-void PageEditor::mnuPaste_Click() { apply(pasteSelection(model().pages, state)); }
+void PageEditor::mnuPaste_Click() { apply(pasteSelection(model().pages, state, views_.get())); }
 
 void PageEditor::mnuDelete_Click() { apply(deleteSelection(model().pages, state)); }
 

@@ -2,6 +2,7 @@
 
 #include "core/hosting/control_host.h"
 #include "core/hosting/hosted_control.h"
+#include "elements/control_element.h"
 #include "pages/builtin_pictures.h"
 #include "ui/hosted_control_widget.h"
 
@@ -89,7 +90,7 @@ PageElements::PageElements(QWidget *templateCanvas)
     parametr->setBorderStyle(0);
     Parametr_Label.setTemplate(parametr);
 
-    auto textSignal = labelTemplate("Text_Signal_Picture", c, QStringLiteral("Сигнализация"), 84, 15, 8, true);
+    auto textSignal = labelTemplate("Text_Signal_Picture", c, QStringLiteral("Сигнализация"), 84, 15, 10, true);
     Text_Signal_Picture.setTemplate(textSignal);
 
     auto bar = labelTemplate("Level_Picture", c, QString(), 20, 100, 8, false);
@@ -109,7 +110,8 @@ PageElements::PageElements(QWidget *templateCanvas)
     go->setBackColor(0xE0E0E0);
     Go_Block_Label.setTemplate(go);
 
-    Control_Image.setTemplate(imageTemplate("Control_Image", c, builtin::STOP_Image(1), 40, 40));
+    Control_Image.setTemplate(
+        imageTemplate("Control_Image", c, builtin::STOP_Image(element::kNewControlKeyType), 40, 40));
     Ventilator_Picture.setTemplate(imageTemplate("Ventilator_Picture", c, builtin::PictureVent(0), 48, 48));
 
     auto figure = placeTemplate(new FigureShape, "ShapePlus1", c, 100, 60);

@@ -178,12 +178,13 @@ void Restorer::mechanismLook(int p, int n)
     case MechanismLook::Impeller1: impeller(builtin::Krylcatka_1()); break;
     case MechanismLook::Impeller2: impeller(builtin::Krylcatka_2()); break;
     case MechanismLook::UserPhase: {
-        // Phase 0 of the user's mechanism, at the picture's own size.
-        v->clearPicture();
-        v->setStretch(false);
+        // Phase 0 of the user's mechanism, at the picture's own size. A file
+        // that cannot be read leaves the placeholder, so the element stays
+        // in sight and can be chosen.
         const QPixmap phase = QPixmap::fromImage(readPicture(inCurrentFolder(t_.Mechanizm_Gif_Name(0))));
         if (phase.isNull())
             break;
+        v->setStretch(false);
         v->setPicture(phase);
         show(v, p);
         break;

@@ -5,6 +5,8 @@
 #include "elements/level_element.h"
 
 #include <QColor>
+#include <QPainter>
+#include <algorithm>
 
 namespace pelmora::pages {
 
@@ -15,17 +17,18 @@ constexpr int kLastSlot = 32;
 std::vector<BlinkWrite> blinkTick(const PageTables &t, int page, std::int16_t &phase)
 {
     std::vector<BlinkWrite> out;
-    const bool firstState = phase == 0;
-    phase = firstState ? 1 : 0;
+    const bool second = element::blinkStep(phase);
     for (int n = 0; n <= kLastSlot; ++n) {
         const int i = page * 32 + n;
-        if (t.Signal_Used(page, n) == 1) {
-            const bool second = !firstState && t.Signal_Miganie_Flag(page, n) == 1;
-            out.push_back(
-                {BlinkWrite::SignalColour, i, second ? t.Signal_Color_Fon(page, n) : t.Signal_Color(page, n), {}});
-        }
+        if (t.Signal_Used(page, n) == 1)
+            out.push_back({BlinkWrite::SignalColour,
+                           i,
+                           element::blinkShown(second, t.Signal_Miganie_Flag(page, n) == 1, t.Signal_Color(page, n),
+                                               t.Signal_Color_Fon(page, n)),
+                           {}});
+        // A steady text keeps its off text: only the first state is written to it.
         if (t.Text_Signal_Used(page, n) == 1) {
-            if (firstState)
+            if (!second)
                 out.push_back({BlinkWrite::TextCaption, i, 0, t.Text_Signal_Text_Off(page, n)});
             else if (t.Text_Signal_Miganie_Flag(page, n) == 1)
                 out.push_back({BlinkWrite::TextCaption, i, 0, t.Text_Signal_Text_On(page, n)});
@@ -57,6 +60,29 @@ MechanismLook mechanismLook(const PageTables &t, int page, int slot)
     case element::VentLook::Picture: break;
     }
     return MechanismLook::Picture;
+}
+
+void drawFigureOutline(QPainter &p, const QRect &box, bool circle, std::int32_t bgrColour, int lineWidth)
+{
+    const int w = std::max(lineWidth, 1);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(colourOf(bgrColour), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    // A pen of width w put down along the rectangle inset by w / 2 covers the
+    // box's outer w pixels.
+    const double inset = w / 2.0;
+    QRectF r = QRectF(box).adjusted(inset, inset, -inset, -inset);
+    if (r.width() >= 0 && r.height() >= 0) {
+        if (circle) {
+            const double d = std::min(r.width(), r.height());
+            r = QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
+            p.drawEllipse(r);
+        } else {
+            p.drawRect(r);
+        }
+    }
+    p.restore();
 }
 
 std::optional<std::int16_t> gridStepFromText(const QString &text)

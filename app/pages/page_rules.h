@@ -8,11 +8,14 @@
 #include "elements/bgr_colour.h"
 
 #include <QImage>
+#include <QRect>
 #include <QRectF>
 #include <QString>
 #include <cstdint>
 #include <optional>
 #include <vector>
+
+class QPainter;
 
 namespace pelmora::pages {
 
@@ -63,6 +66,13 @@ enum class MechanismLook {
     Hidden,    // code 22 without a phase picture name
 };
 MechanismLook mechanismLook(const PageTables &t, int page, int slot);
+
+// A figure's outline in its box (left, top, width, height in pixels), as the
+// page shows it and as the upload draws it into the page picture, so that both
+// put down the same pixels: the line lies inside the box; a circle takes the
+// smaller of width and height as its diameter, centred in the box. No
+// antialiasing: the controller's picture has no blended edge either.
+void drawFigureOutline(QPainter &p, const QRect &box, bool circle, std::int32_t bgrColour, int lineWidth);
 
 // --- grid dialog ---------------------------------------------------------------
 

@@ -84,6 +84,16 @@ CopyResult copyProjectFiles(const ProjectModel &m, const QString &folder)
         if (!copyOver(source, inFolder(folder, name)))
             result.failed << (source.isEmpty() ? name : source);
     }
+    // The user mechanism's phase pictures, from where they were chosen or
+    // opened; a name whose file was never seen has nothing to copy.
+    for (int k = 0; k <= 16; ++k) {
+        const QString &name = m.pages.Mechanizm_Gif_Name(k);
+        const QString &source = m.pages.Mechanizm_Gif_Source(k);
+        if (name.isEmpty() || source.isEmpty())
+            continue;
+        if (!copyOver(source, inFolder(folder, name)))
+            result.failed << source;
+    }
     return result;
 }
 

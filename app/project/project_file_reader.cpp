@@ -299,6 +299,11 @@ ReadResult readProjectFile(const QByteArray &bytes, ProjectModel &staging, const
         return result;
     }
     result.line = r.lineNumber();
+    // The mechanism's phase pictures lie beside the project file.
+    for (int k = 0; k <= 16; ++k) {
+        const QString &name = staging.pages.Mechanizm_Gif_Name(k);
+        staging.pages.Mechanizm_Gif_Source(k) = name.isEmpty() ? QString() : inFolder(currentDir, name);
+    }
     const QString bad = checkIndexes(staging);
     if (!bad.isEmpty()) {
         result.reason = bad;

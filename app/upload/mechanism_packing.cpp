@@ -29,7 +29,7 @@ struct IndexedPicture {
 
 IndexedPicture indexPicture(const QImage &picture)
 {
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    const QImage rgb = mechanismPixels(picture);
     const int width = rgb.width();
     const int height = rgb.height();
     IndexedPicture out;
@@ -183,6 +183,14 @@ PackedPicture pack(const QImage &picture, int codeLimit, bool limitLength)
 }
 
 } // namespace
+
+QImage mechanismPixels(const QImage &picture)
+{
+    // Through premultiplied ARGB: the picture as drawn over black. A picture
+    // loaded through a pixmap is premultiplied already; one loaded as an
+    // image (a GIF's transparent entry keeping its table colour) reads the same.
+    return picture.convertToFormat(QImage::Format_ARGB32_Premultiplied).convertToFormat(QImage::Format_RGB32);
+}
 
 std::uint16_t rgb565(std::int32_t colour)
 {

@@ -66,6 +66,11 @@ struct PackedPicture {
     QByteArray image;
 };
 
+// The pixels the packing reads from a picture, however it was loaded: the
+// picture as drawn over black, so a clear pixel is black, the colour of
+// palette entry 0, which the controller's mechanism image keeps for it.
+QImage mechanismPixels(const QImage &picture);
+
 // The packing of a mechanism phase for the upload: code stream and length
 // each within UploadLimit.
 PackedPicture packMechanism(const QImage &picture);

@@ -1,6 +1,7 @@
 #include "upload/page_renderer.h"
 
 #include "core/picture_file.h"
+#include "elements/element_codec.h"
 #include "pages/builtin_images.h"
 #include "pages/page_rules.h"
 
@@ -133,20 +134,17 @@ void drawStaticTexts(QPainter &painter, const PageTables &t, int p)
     }
 }
 
+// Figures as the page shows them: the outline inside the box the record
+// gives, the same pixels the figure's view puts down.
 void drawFigures(QPainter &painter, const PageTables &t, int p)
 {
-    painter.setBrush(Qt::NoBrush);
     for (int n = 1; n <= kLastSlot; ++n) {
         if (t.Figura_Used(p, n) != 1)
             continue;
-        const int width = std::max<int>(t.Figura_Line_Width(p, n), 1);
-        painter.setPen(QPen(pages::colourOf(t.Figura_Color(p, n)), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        const double x = t.Figura_Coord_X(p, n), y = t.Figura_Coord_Y(p, n);
-        const double w = t.Figura_Razmer_X(p, n), h = t.Figura_Razmer_Y(p, n);
-        if (t.Figura_Type(p, n) == 0)
-            painter.drawRect(QRectF(x, y, w, h)); // the outline from (x, y) to (x + w, y + h)
-        else
-            painter.drawEllipse(QPointF(x + w / 2, y + h / 2), w / 2, w / 2);
+        const QRect box(t.Figura_Coord_X(p, n), t.Figura_Coord_Y(p, n), std::max<int>(t.Figura_Razmer_X(p, n), 0),
+                        std::max<int>(t.Figura_Razmer_Y(p, n), 0));
+        pages::drawFigureOutline(painter, box, element::figureTypeOfShape(t.Figura_Type(p, n)) == 1,
+                                 t.Figura_Color(p, n), t.Figura_Line_Width(p, n));
     }
 }
 

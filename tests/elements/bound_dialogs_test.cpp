@@ -18,6 +18,7 @@
 #include "elements/vent.h"
 #include "pages/element_kinds.h"
 #include "pages/page_restore.h"
+#include "pages/page_rules.h"
 #include "support/fake_services.h"
 
 #include <QApplication>
@@ -83,6 +84,7 @@ namespace pelmora {
 namespace {
 
 using namespace element;
+using pages::BlinkWrite;
 using pages::ElementKind;
 using test::ElementDialogRig;
 using test::recordOf;
@@ -409,6 +411,62 @@ TEST_F(PackedDialogTest, AFailedGuardedStepLeavesTheDialogOpenWithTheKindsMessag
         w.settle();
         EXPECT_TRUE(w.window.isEnabled());
     }
+}
+
+// The previews of the signal and text signal dialogs blink as the page does:
+// at every tick they show what the page shows for a blinking element at the
+// same phase.
+TEST_F(PackedDialogTest, TheDialogPreviewsBlinkAsThePageDoes)
+{
+    w.doubleClick(QStringLiteral("Signal_Picture"), 1);
+    auto *s = w.dialog<Signal_SCADA>();
+    ASSERT_TRUE(s);
+    s->Color_Signal->setColour(0x0000FF);
+    s->Color_Signal_Fon->setColour(0x00FF00);
+    if (!s->Signal_Miganie->isChecked())
+        s->Signal_Miganie->click();
+    EXPECT_TRUE(s->Signal_Timer_Miganie->blinking());
+
+    // A page whose signal 1 and text signal 1 blink between the same states.
+    PageTables page = t;
+    page.Signal_Used(15, 1) = 1, page.Signal_Miganie_Flag(15, 1) = 1;
+    page.Signal_Color(15, 1) = 0x0000FF, page.Signal_Color_Fon(15, 1) = 0x00FF00;
+    page.Text_Signal_Used(15, 1) = 1, page.Text_Signal_Miganie_Flag(15, 1) = 1;
+    page.Text_Signal_Text_Off(15, 1) = QStringLiteral("Стоп");
+    page.Text_Signal_Text_On(15, 1) = QStringLiteral("Пуск");
+    const auto shownOnThePage = [&](BlinkWrite::Target target) {
+        std::int16_t phase = t.Dialog_Miganie_State; // the page at the dialog's phase
+        for (const BlinkWrite &b : pages::blinkTick(page, 15, phase))
+            if (b.target == target && b.index == 15 * 32 + 1)
+                return b;
+        return BlinkWrite{target, -1, 0, {}};
+    };
+    for (int tick = 0; tick < 4; ++tick) {
+        const std::int32_t expected = shownOnThePage(BlinkWrite::SignalColour).colour;
+        s->Signal_Timer_Miganie->tick();
+        EXPECT_EQ(s->previewColour(), expected) << tick;
+    }
+    s->Signal_Miganie->click(); // steady: the first colour
+    EXPECT_FALSE(s->Signal_Timer_Miganie->blinking());
+    EXPECT_EQ(s->previewColour(), 0x0000FF);
+    s->Cancel_Signal->click();
+    w.settle();
+
+    w.doubleClick(QStringLiteral("Text_Signal_Picture"), 1);
+    auto *d = w.dialog<Text_Signal_SCADA>();
+    ASSERT_TRUE(d);
+    d->Text_Signal->setText(QStringLiteral("Стоп"));
+    d->Text_Signal_1->setText(QStringLiteral("Пуск"));
+    QStringList seen;
+    for (int tick = 0; tick < 4; ++tick) {
+        const QString expected = shownOnThePage(BlinkWrite::TextCaption).caption;
+        d->Text_Signal_Timer_Miganie->tick();
+        EXPECT_EQ(d->Text_Sign_Label->caption(), expected) << tick;
+        seen << d->Text_Sign_Label->caption();
+    }
+    EXPECT_TRUE(seen.contains(QStringLiteral("Стоп")) && seen.contains(QStringLiteral("Пуск")));
+    d->Cancel_Text_Signal->click();
+    w.settle();
 }
 
 TEST_F(PackedDialogTest, TypedValuesAreCorrectedAsTheyAreTyped)

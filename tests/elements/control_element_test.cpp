@@ -1,7 +1,7 @@
 // The control button dialog's core: sizes by kind, the knob (kind 13) stored
 // 10 pixels below its view, channel lists, picture files.
 
-#include "element_fixture.h"
+#include "element_test.h"
 
 #include "elements/control_element.h"
 #include "project/startup.h"
@@ -16,28 +16,16 @@ namespace {
 
 using namespace element;
 
-class ControlDialog : public ::testing::Test {
+class ControlDialog : public test::ElementTest {
 protected:
     ControlDialog()
     {
-        startUpModel(m);
-        m.settings.Stranica_Count = 16;
         m.schema.Block_Type(3) = type::D_I;
         m.schema.Block_Type(9) = type::TOU;
     }
 
     ControlFields fresh() { return prefillControl(m, p, 0, {0, 0, 40, 40}).fields; }
-    ControlView ok(ControlFields &f)
-    {
-        const auto slot = takeSlot(m, Kind::Control, p, f.number);
-        EXPECT_TRUE(slot);
-        n = slot->slot;
-        return storeControl(m, p, *slot, f);
-    }
-
-    ProjectModel m;
-    int p = 0;
-    int n = 0;
+    ControlView ok(ControlFields &f) { return storeControl(m, p, slotFor(Kind::Control, f.number), f); }
 };
 
 TEST_F(ControlDialog, TheKindSetsTheSize)
@@ -92,7 +80,7 @@ TEST_F(ControlDialog, TheKnobStandsTenPixelsAboveItsRecord)
 TEST_F(ControlDialog, ChannelsAndTheStartOfANewButton)
 {
     ControlFields f = fresh();
-    EXPECT_EQ(f.keyType, 0); // slot 0 at start: the placeholder kind, no file, block 0
+    EXPECT_EQ(f.keyType, 1); // the kind the template shows ("СТОП"), no file, block 0
     EXPECT_TRUE(f.gifName.isEmpty());
     EXPECT_EQ(f.block, QStringLiteral("0"));
     EXPECT_EQ(f.channels.entries.size(), 4);

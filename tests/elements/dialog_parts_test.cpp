@@ -76,9 +76,9 @@ TEST(DialogParts, TheBlinkPreviewTogglesTheSharedPhaseAndShowsTheSteadyStateWhen
 {
     std::int16_t phase = 0;
     BlinkPreview blink(phase, nullptr);
-    std::vector<int> shown;
+    std::vector<bool> shown;
     int steady = 0;
-    blink.showPhase = [&shown](int p) { shown.push_back(p); };
+    blink.showPhase = [&shown](bool second) { shown.push_back(second); };
     blink.showSteady = [&steady] { ++steady; };
     EXPECT_EQ(blink.timer()->interval(), 500);
     EXPECT_FALSE(blink.blinking());
@@ -87,7 +87,7 @@ TEST(DialogParts, TheBlinkPreviewTogglesTheSharedPhaseAndShowsTheSteadyStateWhen
     blink.tick();
     blink.tick();
     blink.tick();
-    EXPECT_EQ(shown, (std::vector<int>{1, 0, 1}));
+    EXPECT_EQ(shown, (std::vector<bool>{false, true, false})); // the first state at phase 1
     EXPECT_EQ(phase, 1);
     blink.setBlinking(false);
     EXPECT_FALSE(blink.blinking());

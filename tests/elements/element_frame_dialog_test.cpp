@@ -13,6 +13,7 @@
 #include "elements/menu_scada.h"
 #include "elements/text_label.h"
 #include "support/fake_services.h"
+#include "support/stop_on_failure.h"
 #include "ui/hosted_control_widget.h"
 
 #include <QAction>
@@ -139,6 +140,7 @@ protected:
     // Leaves the dialog by `button` and checks the main window is usable again.
     void leave(ElementDialog *d, const char *button)
     {
+        test::stopOnFailure([&] { ASSERT_TRUE(d) << "no element dialog is open"; });
         buttonOf(d, button)->click();
         EXPECT_TRUE(w.window.isEnabled());
         EXPECT_FALSE(d->isVisible());

@@ -178,8 +178,8 @@ TEST(ElementRoundTrip, UnshowableStoredValuesOpenWithNothingChosen)
     EXPECT_EQ(t.Parametr_Digits(p, 1), 0);
     EXPECT_EQ(t.Parametr_Font_Size(p, 1), 10);
 
-    t.Control_Key_Type(p, 0) = 40;
-    EXPECT_EQ(prefillControl(m, p, 0, {}).fields.keyType, -1);
+    t.Control_Key_Type(p, 1) = 40;
+    EXPECT_EQ(prefillControl(m, p, 1, {}).fields.keyType, -1);
 
     t.Menu_Stranica(p, 0) = 200;
     EXPECT_EQ(prefillMenu(m, p, 0).fields.target, -1);

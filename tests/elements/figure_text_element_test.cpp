@@ -1,7 +1,7 @@
 // The figure and static text dialogs' core: both read their element's view
 // and take its place at Ok.
 
-#include "element_fixture.h"
+#include "element_test.h"
 
 #include "elements/figure_element.h"
 #include "elements/static_text_element.h"
@@ -14,21 +14,9 @@ namespace {
 
 using namespace element;
 
-class ViewReadDialogs : public ::testing::Test {
+class ViewReadDialogs : public test::ElementTest {
 protected:
-    ViewReadDialogs()
-    {
-        startUpModel(m);
-        m.settings.Stranica_Count = 16;
-    }
-    SlotChoice slotFor(Kind kind, const QString &number)
-    {
-        const auto slot = takeSlot(m, kind, p, number);
-        EXPECT_TRUE(slot);
-        return slot.value_or(SlotChoice{});
-    }
-    ProjectModel m;
-    int p = 2;
+    ViewReadDialogs() : ElementTest(2) {}
 };
 
 TEST_F(ViewReadDialogs, FigureShapeLineAndCircle)

@@ -96,6 +96,21 @@ TEST_F(KindDialogsTest, AButtonsKindSetsItsSizeOnThePageAndTheKnobStandsTenHighe
     }
 }
 
+TEST_F(KindDialogsTest, ANewButtonIsOfTheKindItsTemplateShows)
+{
+    const QImage stop = pages::builtin::STOP_Image(1).toImage();
+    ASSERT_EQ(el().Control_Image(0)->picture().toImage(), stop);
+    Image_Control *d = newButton(0);
+    ASSERT_TRUE(d);
+    EXPECT_EQ(d->Type_Key->currentIndex(), 1);
+    EXPECT_EQ(d->previewPicture().toImage(), stop);
+    d->Ok_Control->click();
+    w.settle();
+    EXPECT_EQ(t.Control_Key_Type(0, 1), 1); // "СТОП", which the page upload draws
+    ASSERT_TRUE(el().Control_Image(1));
+    EXPECT_EQ(el().Control_Image(1)->picture().toImage(), stop);
+}
+
 TEST_F(KindDialogsTest, APictureFileShowsAtTheKindsSizeAndTheSizeBoxesOnlyFrameThePreview)
 {
     QTemporaryDir dir;
@@ -279,6 +294,7 @@ TEST_F(KindDialogsTest, AFiguresShapeChangesTheTemplateAtOnceAndTheFigureAtOk)
     el().ShapePlus1(0)->move(30, 40);
     w.doubleClick(QStringLiteral("ShapePlus1"), 0);
     Figura *d = w.dialog<Figura>();
+    ASSERT_TRUE(d);
     d->Razmer_X_Figura_Text->setText(QStringLiteral("40"));
     d->Razmer_Y_Figura_Text->setText(QStringLiteral("25"));
     d->Width_Line_Figura_Text1->setText(QStringLiteral("-4"));
@@ -291,6 +307,7 @@ TEST_F(KindDialogsTest, AFiguresShapeChangesTheTemplateAtOnceAndTheFigureAtOk)
 
     w.doubleClick(QStringLiteral("ShapePlus1"), 1);
     d = w.dialog<Figura>();
+    ASSERT_TRUE(d);
     d->Type_Figura1->setCurrentIndex(1);
     d->Type_Figura1_Click();
     EXPECT_EQ(d->Razmer_Y_Figura_Text->text(), QStringLiteral("40"));

@@ -1,7 +1,7 @@
 // The level bar dialog's core: the style byte, the swap of the size limits,
 // the two views, the template's fresh start.
 
-#include "element_fixture.h"
+#include "element_test.h"
 
 #include "elements/level_element.h"
 #include "project/startup.h"
@@ -13,27 +13,12 @@ namespace {
 
 using namespace element;
 
-class LevelDialog : public ::testing::Test {
+class LevelDialog : public test::ElementTest {
 protected:
-    LevelDialog()
-    {
-        startUpModel(m);
-        m.settings.Stranica_Count = 16;
-        m.schema.Block_Type(2) = type::A_I;
-    }
+    LevelDialog() : ElementTest(4) { m.schema.Block_Type(2) = type::A_I; }
 
     LevelFields fresh() { return prefillLevel(m, p, 0, {0, 0, 20, 60}).fields; }
-    LevelStored ok(LevelFields &f)
-    {
-        const auto slot = takeSlot(m, Kind::Level, p, f.number);
-        EXPECT_TRUE(slot);
-        n = slot->slot;
-        return storeLevel(m, p, *slot, f);
-    }
-
-    ProjectModel m;
-    int p = 4;
-    int n = 0;
+    LevelStored ok(LevelFields &f) { return storeLevel(m, p, slotFor(Kind::Level, f.number), f); }
 };
 
 TEST_F(LevelDialog, TheTypeSwapsTheSizesAndTheirLimits)

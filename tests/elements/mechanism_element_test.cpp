@@ -1,7 +1,7 @@
 // The mechanism dialog's core: the picture code and its size, the
 // background bits, the upload's offset.
 
-#include "element_fixture.h"
+#include "element_test.h"
 
 #include "elements/element_delete.h"
 #include "elements/mechanism_element.h"
@@ -14,24 +14,10 @@ namespace {
 
 using namespace element;
 
-class MechanismDialog : public ::testing::Test {
+class MechanismDialog : public test::ElementTest {
 protected:
-    MechanismDialog()
-    {
-        startUpModel(m);
-        m.settings.Stranica_Count = 16;
-        m.schema.Block_Type(3) = type::D_O;
-    }
-    MechanismView ok(MechanismFields &f)
-    {
-        const auto slot = takeSlot(m, Kind::Mechanism, p, f.number);
-        EXPECT_TRUE(slot);
-        n = slot->slot;
-        return storeMechanism(m, p, *slot, f);
-    }
-    ProjectModel m;
-    int p = 0;
-    int n = 0;
+    MechanismDialog() { m.schema.Block_Type(3) = type::D_O; }
+    MechanismView ok(MechanismFields &f) { return storeMechanism(m, p, slotFor(Kind::Mechanism, f.number), f); }
 };
 
 TEST_F(MechanismDialog, AMotorAt100And200IsSentAt108And247)

@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
@@ -229,6 +230,8 @@ TEST_F(MechanizmWindow, ChoosingAFileRecordsItsBareName)
     ui().openPaths = {chosen, chosen};
     w.Pictur_Mechanizm_Click(2);
     EXPECT_EQ(t().Mechanizm_Gif_Name(2), QStringLiteral("\\лопать.gif"));
+    // Where it came from, for the copy beside the project at the next save.
+    EXPECT_EQ(t().Mechanizm_Gif_Source(2), QFileInfo(chosen).absoluteFilePath());
     EXPECT_TRUE(samePicture(w.phasePicture(2), gifPhase(1)));
     EXPECT_EQ(w.Pictur_Mechanizm[2]->size(), QSize(32, 24));
     // The preview picture's choice goes to entry 8; the next preview step shows a phase again.

@@ -1,7 +1,7 @@
 // The numeric parameter dialog's core: the set-point bit and the +2 of a
 // type-4 block, fonts and digits with the time format, slot 0's copy.
 
-#include "element_fixture.h"
+#include "element_test.h"
 
 #include "elements/parameter_element.h"
 #include "project/startup.h"
@@ -13,24 +13,16 @@ namespace {
 
 using namespace element;
 
-class ParameterDialog : public ::testing::Test {
+class ParameterDialog : public test::ElementTest {
 protected:
-    ParameterDialog()
+    ParameterDialog() : ElementTest(2)
     {
-        startUpModel(m);
-        m.settings.Stranica_Count = 16;
         m.schema.Block_Type(4) = type::D_O;
         m.schema.Block_Type(5) = type::S_P;
     }
 
     ParameterFields fresh() { return prefillParameter(m, p, 0, {0, 0, 10, 22}).fields; }
-    ParameterView ok(ParameterFields &f)
-    {
-        const auto slot = takeSlot(m, Kind::Parameter, p, f.number);
-        EXPECT_TRUE(slot);
-        n = slot->slot;
-        return storeParameter(m, p, *slot, f);
-    }
+    ParameterView ok(ParameterFields &f) { return storeParameter(m, p, slotFor(Kind::Parameter, f.number), f); }
     void element(int slot, int block, int out, int font, int digits)
     {
         m.pages.Parametr_Used(p, slot) = 1;
@@ -39,10 +31,6 @@ protected:
         m.pages.Parametr_Font_Size(p, slot) = static_cast<std::uint8_t>(font);
         m.pages.Parametr_Digits(p, slot) = static_cast<std::uint8_t>(digits);
     }
-
-    ProjectModel m;
-    int p = 2;
-    int n = 0;
 };
 
 TEST_F(ParameterDialog, SetpointPositionsWithAndWithoutTheType4Offset)
@@ -135,7 +123,8 @@ TEST_F(ParameterDialog, OkCopiesTheLookIntoSlotZeroAndCaptionsTheView)
     f.colour = 0x112233;
     f.colourFon = 0x445566;
     const ParameterView v = ok(f);
-    EXPECT_EQ(v.caption, QStringLiteral("0000")); // a new element shows zeros of its width
+    EXPECT_EQ(n, 1);
+    EXPECT_EQ(v.caption, QStringLiteral("0001")); // a new element shows its own number at its width
     for (int s : {n, 0}) {
         EXPECT_EQ(m.pages.Parametr_Coord_X(p, s), 123);
         EXPECT_EQ(m.pages.Parametr_Coord_Y(p, s), 46);

@@ -1,7 +1,7 @@
 // The signal dialog's core: shapes and sizes packed into the record, the
 // size rules of its boxes, the opener's unpacking, Delete.
 
-#include "element_fixture.h"
+#include "element_test.h"
 
 #include "elements/element_codec.h"
 #include "elements/signal_element.h"
@@ -16,14 +16,9 @@ using namespace element;
 
 const ViewBox kTemplate{0, 0, 33, 33};
 
-class SignalDialog : public ::testing::Test {
+class SignalDialog : public test::ElementTest {
 protected:
-    SignalDialog()
-    {
-        startUpModel(m);
-        m.settings.Stranica_Count = 16;
-        m.schema.Block_Type(3) = type::A_I;
-    }
+    SignalDialog() : ElementTest(1) { m.schema.Block_Type(3) = type::A_I; }
 
     // A new signal: the template's dialog with the sizes typed, then the
     // shape chosen, then (where given) the height typed again.
@@ -41,17 +36,7 @@ protected:
         }
         return f;
     }
-    SignalStored ok(SignalFields &f)
-    {
-        const auto slot = takeSlot(m, Kind::Signal, p, f.number);
-        EXPECT_TRUE(slot);
-        n = slot->slot;
-        return storeSignal(m, p, *slot, f);
-    }
-
-    ProjectModel m;
-    int p = 1;
-    int n = 0;
+    SignalStored ok(SignalFields &f) { return storeSignal(m, p, slotFor(Kind::Signal, f.number), f); }
 };
 
 TEST_F(SignalDialog, ShapesAndSizesArePackedIntoTheRecord)
@@ -236,17 +221,6 @@ TEST_F(SignalDialog, DeleteKeepsTheBindingAndSetsTheSizesTo3)
     EXPECT_EQ(m.pages.Signal_Razmer_Y(p, n), 3);
     EXPECT_EQ(m.pages.Signal_Num_Block(p, n), 3);
     EXPECT_EQ(m.pages.Signal_Num_OUT(p, n), 4);
-}
-
-TEST_F(SignalDialog, BlinkPreviewAlternatesTheTwoColours)
-{
-    SignalFields f;
-    f.colour = 0x11, f.colourFon = 0x22;
-    std::int16_t phase = 1;
-    EXPECT_EQ(signalBlinkTick(phase, f), 0x22);
-    EXPECT_EQ(phase, 0);
-    EXPECT_EQ(signalBlinkTick(phase, f), 0x11);
-    EXPECT_EQ(phase, 1);
 }
 
 } // namespace

@@ -146,6 +146,7 @@ TEST_F(StaticTextDialogTest, TheOpenerShowsTheViewsOwnLookAndOkEditsInPlace)
     insert(1, 10, 60)->Ok_Text_Label->click();
     w.settle();
     // Changed on the canvas since its Ok: the dialog shows the view.
+    ASSERT_TRUE(view(66));
     view(66)->setCaption(QStringLiteral("Змінено"));
     view(66)->move(300, 200);
     w.doubleClick(QStringLiteral("Text_Label_Label"), 66);
@@ -195,6 +196,7 @@ TEST_F(StaticTextDialogTest, DeleteUnloadsTheViewAndKeepsTheFontName)
     w.settle();
     const QString family = t.Text_Label_Font_Name(0, 2);
     w.doubleClick(QStringLiteral("Text_Label_Label"), 2);
+    ASSERT_TRUE(dialog());
     dialog()->Delete_Text->click();
     EXPECT_EQ(view(2), nullptr);
     EXPECT_EQ(t.Text_Label_Used(0, 2), 0);

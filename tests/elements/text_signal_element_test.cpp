@@ -1,7 +1,7 @@
 // The text signal dialog's core: the frame, set-point and number-mode bits,
 // the list number in Y, the font list, the report signal.
 
-#include "element_fixture.h"
+#include "element_test.h"
 
 #include "elements/text_signal_element.h"
 #include "project/startup.h"
@@ -13,36 +13,24 @@ namespace {
 
 using namespace element;
 
-class TextSignalDialog : public ::testing::Test {
+class TextSignalDialog : public test::ElementTest {
 protected:
     TextSignalDialog()
     {
-        startUpModel(m);
-        m.settings.Stranica_Count = 16;
         m.schema.Block_Type(4) = type::D_O;
         m.schema.Block_Type(7) = type::ALG;
     }
 
     TextSignalFields fresh() { return prefillTextSignal(m, p, 0, {0, 0, 0, 0}).fields; }
-    TextSignalView ok(TextSignalFields &f)
-    {
-        const auto slot = takeSlot(m, Kind::TextSignal, p, f.number);
-        EXPECT_TRUE(slot);
-        n = slot->slot;
-        return storeTextSignal(m, p, *slot, f);
-    }
+    TextSignalView ok(TextSignalFields &f) { return storeTextSignal(m, p, slotFor(Kind::TextSignal, f.number), f); }
     void bind(TextSignalFields &f, const char *block, bool setpoint, int entry)
     {
         f.block = QString::fromLatin1(block);
         textSignalBlockChanged(m, f);
         f.setpoint = setpoint;
         textSignalSetpointClicked(m, f);
-        ASSERT_TRUE(f.outputs.select(entry));
+        pick(f.outputs, entry);
     }
-
-    ProjectModel m;
-    int p = 0;
-    int n = 0;
 };
 
 TEST_F(TextSignalDialog, FlagsArePackedAndTheUploadCarriesThem)
@@ -193,14 +181,6 @@ TEST_F(TextSignalDialog, DeleteResetsTextsAndKeepsBindingAndReport)
     EXPECT_EQ(m.pages.Text_Signal_Font_Size(p, n), 10);
     EXPECT_EQ(m.pages.Text_Signal_Num_Block(p, n), 4);
     EXPECT_EQ(m.pages.Rep_Arch_Signal, n);
-}
-
-TEST_F(TextSignalDialog, BlinkPreviewAlternatesTheTwoTexts)
-{
-    TextSignalFields f;
-    std::int16_t phase = 0;
-    EXPECT_EQ(textSignalBlinkTick(phase, f), f.textOff);
-    EXPECT_EQ(textSignalBlinkTick(phase, f), f.textOn);
 }
 
 } // namespace

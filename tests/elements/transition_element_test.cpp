@@ -1,7 +1,7 @@
 // The transition dialog's core: target codes for 8 and 16 pages, the
 // parameter's lock bit and the +2 of a type-4 block, the lists.
 
-#include "element_fixture.h"
+#include "element_test.h"
 
 #include "elements/transition_element.h"
 #include "project/startup.h"
@@ -13,12 +13,10 @@ namespace {
 
 using namespace element;
 
-class TransitionDialog : public ::testing::Test {
+class TransitionDialog : public test::ElementTest {
 protected:
-    TransitionDialog()
+    TransitionDialog() : ElementTest(1)
     {
-        startUpModel(m);
-        m.settings.Stranica_Count = 16;
         m.schema.Block_Type(7) = type::ALG;
         m.schema.Block_Type(12) = type::PID;
         m.schema.Block_Type(20) = type::D_O;
@@ -33,10 +31,7 @@ protected:
     }
     TransitionView ok(TransitionFields &f, QPoint at = {40, 240})
     {
-        const auto slot = takeSlot(m, Kind::Transition, p, f.number);
-        EXPECT_TRUE(slot);
-        n = slot->slot;
-        return storeTransition(m, p, *slot, f, at);
+        return storeTransition(m, p, slotFor(Kind::Transition, f.number), f, at);
     }
     // The dialog with the block typed, "Процес" set, and list entry `entry` chosen.
     TransitionFields typed(const char *block, bool process, int entry, bool lock = false)
@@ -48,14 +43,10 @@ protected:
             f.process = process;
             transitionProcessClicked(m, f);
         }
-        EXPECT_TRUE(f.list.select(entry)) << block << " " << entry;
+        pick(f.list, entry);
         f.lock = lock;
         return f;
     }
-
-    ProjectModel m;
-    int p = 1;
-    int n = 0;
 };
 
 TEST_F(TransitionDialog, TheOpenerDecodesTheTargetCode)

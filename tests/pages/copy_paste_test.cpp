@@ -176,6 +176,52 @@ TEST_F(CopyPaste, APasteNearTheEdgesStaysOnThePage)
     EXPECT_EQ(t.Text_Signal_Coord_Y(2, 1), 3 * 1024 + 0);
 }
 
+TEST_F(CopyPaste, APasteAtThePagesCornerLiesWhollyOnThePage)
+{
+    parameter(0, 1, 100, 100);
+    t.Figura_Used(0, 2) = 1;
+    t.Figura_Coord_X(0, 2) = 150, t.Figura_Coord_Y(0, 2) = 120;
+    t.Figura_Razmer_X(0, 2) = 300, t.Figura_Razmer_Y(0, 2) = 200;
+    t.Level_Used(0, 3) = 1;
+    t.Level_Coord_X(0, 3) = 120, t.Level_Coord_Y(0, 3) = 110;
+    t.Level_Razmer_X(0, 3) = 20, t.Level_Razmer_Y(0, 3) = 150;
+    t.Control_Used(0, 4) = 1, t.Control_Key_Type(0, 4) = 10;
+    t.Control_Coord_X(0, 4) = 130, t.Control_Coord_Y(0, 4) = 130;
+    t.Control_Razmer_X(0, 4) = 105, t.Control_Razmer_Y(0, 4) = 40;
+    test::FakeCanvas canvas;
+    canvas.showRecords(t, 2);
+    rectangle(90, 90, 400, 300);
+    copySelection(t, s);
+
+    const QRect page(0, 0, 800, 480);
+    for (QPoint at : {QPoint(799, 479), QPoint(0, 0), QPoint(790, 0), QPoint(0, 470)}) {
+        SCOPED_TRACE(at.x() * 1000 + at.y());
+        PageTables before = t;
+        t.Num_Stranica_SCADA = 1;
+        s.Mouse_X = static_cast<std::int16_t>(at.x());
+        s.Mouse_Y = static_cast<std::int16_t>(at.y());
+        const EditorChanges c = pasteSelection(t, s, &canvas);
+        ASSERT_EQ(c.created.size(), 4u);
+        test::FakeCanvas shown = canvas;
+        shown.apply(c, t);
+        int pasted = 0;
+        for (const auto &[view, rect] : shown.views)
+            if (!canvas.views.count(view)) {
+                ++pasted;
+                EXPECT_TRUE(page.contains(rect.toAlignedRect())) << ::testing::PrintToString(rect);
+            }
+        EXPECT_GE(pasted, 4);
+        t = before;
+    }
+    // Pasted at the far corner, each element touches the page's edge.
+    t.Num_Stranica_SCADA = 1;
+    s.Mouse_X = 799, s.Mouse_Y = 479;
+    pasteSelection(t, s, &canvas);
+    EXPECT_EQ(QPoint(t.Figura_Coord_X(1, 1), t.Figura_Coord_Y(1, 1)), QPoint(500, 280));
+    EXPECT_EQ(QPoint(t.Level_Coord_X(1, 1), t.Level_Coord_Y(1, 1)), QPoint(780, 330));
+    EXPECT_EQ(QPoint(t.Control_Coord_X(1, 1), t.Control_Coord_Y(1, 1)), QPoint(695, 440));
+}
+
 TEST_F(CopyPaste, EachKindTakesItsLookButNotItsBinding)
 {
     ProjectModel m;

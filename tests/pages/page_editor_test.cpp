@@ -99,13 +99,13 @@ TEST_F(PageEditorTest, InsertItemsShowTheirTemplateAndADoubleClickMovesIt)
         EXPECT_EQ(ed().Insert_Flag, c.pending == PendingMenu ? 1 : 0) << c.item;
         ed().Insert_Flag = 0;
     }
-    // The menu item's text box stands 8 right and 14 below its picture; the
+    // The menu item's text box stands 7 right of and 13 below its picture; the
     // level bar's two boxes move together.
     w.MnuMenuSCADA->trigger();
-    EXPECT_EQ(el().Menu_Text(0)->pos(), QPoint(8, 14));
+    EXPECT_EQ(el().Menu_Text(0)->pos(), QPoint(7, 13));
     pointAt(4, 30, 40);
     ed().SCADA_Picture_DblClick(4);
-    EXPECT_EQ(el().Menu_Text(0)->pos(), QPoint(38, 54));
+    EXPECT_EQ(el().Menu_Text(0)->pos(), QPoint(37, 53));
     // Until a move over a menu element clears it, the next item still takes the point.
     w.MnuLevelSCADA->trigger();
     EXPECT_EQ(el().Level_Picture_1(0)->pos(), QPoint(30, 40));

@@ -211,6 +211,37 @@ TEST_F(PageMouseTest, BandSelectsAGroupAndMovesItOnTheGrid)
 
 // A group dragged far past the left and top edges stops there: the band at 0
 // and no element ever placed or stored at a negative position.
+// A plain click on bare canvas leaves no rectangle, and while an element
+// dialog has disabled the main window its page takes no mouse input.
+TEST_F(PageMouseTest, APlainClickLeavesNothingAndADisabledPageIgnoresTheMouse)
+{
+    QWidget *outline = ed().selectionBand();
+    mouse.press(canvas(0), QPoint(400, 300));
+    mouse.release();
+    EXPECT_FALSE(outline->isVisibleTo(canvas(0)));
+    EXPECT_FALSE(ed().state.Select_copy.Visible);
+    // A click inside a drawn band after it still grabs the band, not a dot.
+    band(0, QPoint(300, 300), QPoint(350, 340));
+    mouse.press(canvas(0), QPoint(320, 320));
+    mouse.release();
+    EXPECT_TRUE(outline->isVisibleTo(canvas(0)));
+    EXPECT_EQ(outline->geometry(), QRect(300, 300, 51, 41));
+
+    const PageTables before = t();
+    const QRect shown = outline->geometry();
+    w.window.setEnabled(false);
+    band(0, QPoint(100, 100), QPoint(180, 160));
+    mouse.pressDragRelease(canvas(0), QPoint(320, 320), 40, 30);
+    mouse.pressDragRelease(el().Parametr_Label(7), QPoint(2, 2), 50, 50);
+    EXPECT_EQ(outline->geometry(), shown);
+    EXPECT_EQ(t().Parametr_Coord_X(0, 7), before.Parametr_Coord_X(0, 7));
+    EXPECT_EQ(t().Parametr_Coord_Y(0, 7), before.Parametr_Coord_Y(0, 7));
+    w.window.setEnabled(true);
+    mouse.press(canvas(0), QPoint(400, 300));
+    mouse.release();
+    EXPECT_FALSE(outline->isVisibleTo(canvas(0)));
+}
+
 TEST_F(PageMouseTest, GroupMovePastTheEdgesStopsAtThem)
 {
     band(0, QPoint(30, 85), QPoint(200, 175));
@@ -483,10 +514,13 @@ TEST_F(PageMouseTest, CopyPasteAndDeleteThroughThePopupMenu)
     EXPECT_EQ(ed().selectionBand()->parentWidget(), canvas(1));
     EXPECT_EQ(ed().selectionBand()->pos(), QPoint(400, 300));
 
-    // A paste near the corner keeps every corner on the page.
+    // A paste near the corner keeps every pasted view wholly on the page,
+    // against its right and bottom edges.
     popupItem(1, QPoint(795, 475), w.mnuPaste);
-    EXPECT_EQ(QPoint(t().Parametr_Coord_X(1, 4), t().Parametr_Coord_Y(1, 4)), QPoint(790, 470));
-    EXPECT_EQ(el().Parametr_Label(32 + 4)->pos(), QPoint(790, 470));
+    const QRect pasted = el().Parametr_Label(32 + 4)->geometry();
+    EXPECT_EQ(pasted.topLeft(), QPoint(t().Parametr_Coord_X(1, 4), t().Parametr_Coord_Y(1, 4)));
+    EXPECT_EQ(pasted.right(), 799);
+    EXPECT_EQ(pasted.bottom(), 479);
 
     // Delete what a band holds strictly inside: the first paste's two.
     band(1, QPoint(390, 290), QPoint(420, 360));

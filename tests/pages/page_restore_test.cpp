@@ -226,6 +226,15 @@ TEST_F(PageRestoreTest, UserMechanismShowsPhaseZeroAtItsOwnSizeOrHides)
     EXPECT_EQ(v->size(), QSize(70, 30));
     EXPECT_FALSE(v->stretch());
 
+    // A phase file that is gone leaves the placeholder in sight.
+    t.Mechanizm_Gif_Name(0) = QStringLiteral("\\gone.png");
+    restorePageElements(m, w.editor, w.view, w);
+    v = el().Ventilator_Picture(97);
+    ASSERT_TRUE(shownOn(v, 3));
+    EXPECT_EQ(v->size(), QSize(48, 48));
+    EXPECT_EQ(v->picture().toImage(), builtin::PictureVent(22).toImage());
+    EXPECT_FALSE(v->picture().isNull());
+
     t.Mechanizm_Gif_Name(0).clear();
     restorePageElements(m, w.editor, w.view, w);
     v = el().Ventilator_Picture(97);

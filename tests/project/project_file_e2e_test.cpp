@@ -3,6 +3,7 @@
 // again. Also what opening does to the page tabs and the controller link.
 
 #include "mainwindow/config_scada.h"
+#include "pages/page_editor.h"
 #include "pages/page_view.h"
 #include "project/config_project.h"
 #include "project/project_menu.h"
@@ -171,4 +172,46 @@ TEST_F(EndToEnd, TheDemoProjectOpensAndSavesBackUnchanged)
     ui().savePaths.push_back(work.filePath(u"b/demo_project.prt"_s));
     w.projectMenu->mnuSave_Click();
     EXPECT_TRUE(fileBytes(demo) == fileBytes(work.filePath(u"b/demo_project.prt"_s)));
+}
+
+// A user mechanism whose phase picture was chosen from another folder: the
+// save copies the picture beside the project, and the project folder moved
+// elsewhere opens with the mechanism showing that picture.
+TEST_F(EndToEnd, TheMechanismsPhasePictureTravelsWithTheProject)
+{
+    QTemporaryDir pictures;
+    ASSERT_TRUE(pictures.isValid());
+    QImage phase(30, 20, QImage::Format_RGB32);
+    phase.fill(Qt::blue);
+    const QString chosen = pictures.filePath(u"лопать.png"_s);
+    ASSERT_TRUE(phase.save(chosen, "PNG"));
+    const QString saved = work.filePath(u"a/mech.prt"_s);
+    {
+        Config_SCADA w;
+        newProject(w, false);
+        auto &t = w.model().pages;
+        t.Vent_Used(0, 1) = 1;
+        t.Vent_Coord_X(0, 1) = 100, t.Vent_Coord_Y(0, 1) = 50;
+        t.Vent_Razmer_X(0, 1) = 48, t.Vent_Razmer_Y(0, 1) = 48;
+        t.Vent_Picture_Num(0, 1) = 22;
+        // As the phase editor records a chosen file.
+        t.Mechanizm_Gif_Name(0) = u"\\лопать.png"_s;
+        t.Mechanizm_Gif_Source(0) = chosen;
+        ui().savePaths.push_back(saved);
+        w.projectMenu->mnuSave_Click();
+        ASSERT_TRUE(QFile::exists(saved));
+        EXPECT_TRUE(QFile::exists(work.filePath(u"a/лопать.png"_s)));
+        EXPECT_EQ(ui().messageTexts().filter(u"лопать"_s), QStringList());
+    }
+    QDir::setCurrent(previousDir);
+    ASSERT_TRUE(QDir(work.path()).rename(u"a"_s, u"moved"_s));
+    ui().reset();
+    Config_SCADA fresh;
+    ui().openPaths.push_back(work.filePath(u"moved/mech.prt"_s));
+    fresh.projectMenu->mnuLoad_Click();
+    const pelmora::pages::ElementImage *v = fresh.pageEditor->elements.Ventilator_Picture(1);
+    ASSERT_TRUE(v);
+    EXPECT_TRUE(v->isVisibleTo(fresh.pageView->SCADA_Picture[0]));
+    EXPECT_EQ(v->picture().toImage().convertToFormat(QImage::Format_RGB32), phase);
+    EXPECT_EQ(v->size(), QSize(30, 20));
 }

@@ -1,11 +1,15 @@
 #include "upload/page_renderer.h"
 
 #include "pages/builtin_images.h"
+#include "pages/page_restore.h"
 #include "project/startup.h"
+#include "support/fake_services.h"
+#include "support/page_rig.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <set>
 
@@ -203,35 +207,31 @@ TEST_F(PageRenderer, EmptyButtonKindsLeaveNoTrace)
     }
 }
 
-TEST_F(PageRenderer, FigureOutlines)
+TEST_F(PageRenderer, FigureOutlinesLieInsideTheirBoxes)
 {
     const QRgb red = 0xFFFF0000, blue = 0xFF0000FF;
-    figure(1, 100, 100, 50, 30, 0, 0x0000FF, 1); // rectangle (100, 100) to (150, 130)
-    figure(2, 300, 100, 60, 60, 1, 0xFF0000, 1); // circle, centre (330, 130), radius 30
-    figure(3, 500, 100, 40, 80, 1, 0xFF0000, 1); // circle: the radius is half the width
-    figure(4, 100, 300, 50, 30, 0, 0x0000FF, 3); // a line three pixels wide
+    figure(1, 100, 100, 50, 30, 0, 0x0000FF, 1); // rectangle: pixels 100..149 by 100..129
+    figure(2, 300, 100, 60, 60, 1, 0xFF0000, 1); // circle of diameter 60 in its box
+    figure(3, 500, 100, 40, 80, 1, 0xFF0000, 1); // circle: the smaller side, centred
+    figure(4, 100, 300, 50, 30, 0, 0x0000FF, 3); // a line three pixels wide, inside the box
     const QImage img = draw();
     EXPECT_EQ(coloursOf(img), (std::set<QRgb>{kPage, red, blue}));
 
-    for (QPoint p : {QPoint(100, 100), QPoint(150, 100), QPoint(100, 130), QPoint(150, 130), QPoint(125, 100),
-                     QPoint(125, 130), QPoint(100, 115), QPoint(150, 115)})
+    for (QPoint p : {QPoint(100, 100), QPoint(149, 100), QPoint(100, 129), QPoint(149, 129), QPoint(125, 100),
+                     QPoint(125, 129), QPoint(100, 115), QPoint(149, 115)})
         EXPECT_EQ(img.pixel(p), red) << p.x() << "," << p.y();
-    EXPECT_EQ(changed(empty.copy(101, 101, 49, 29), img.copy(101, 101, 49, 29)), QRect());
-    EXPECT_EQ(img.pixel(99, 115), kPage);
-    EXPECT_EQ(img.pixel(151, 115), kPage);
+    EXPECT_EQ(changed(empty.copy(101, 101, 48, 28), img.copy(101, 101, 48, 28)), QRect());
+    EXPECT_EQ(changed(empty.copy(90, 90, 70, 50), img.copy(90, 90, 70, 50)), QRect(10, 10, 50, 30));
 
-    for (QPoint p : {QPoint(360, 130), QPoint(300, 130), QPoint(330, 100), QPoint(330, 160)})
-        EXPECT_EQ(img.pixel(p), blue) << p.x() << "," << p.y();
     EXPECT_EQ(img.pixel(330, 130), kPage);
-    EXPECT_EQ(changed(empty.copy(290, 90, 80, 80), img.copy(290, 90, 80, 80)), QRect(10, 10, 61, 61));
+    EXPECT_EQ(changed(empty.copy(290, 90, 80, 80), img.copy(290, 90, 80, 80)), QRect(10, 10, 60, 60));
+    EXPECT_EQ(changed(empty.copy(490, 90, 60, 100), img.copy(490, 90, 60, 100)), QRect(10, 30, 40, 40));
 
-    EXPECT_EQ(img.pixel(520, 120), blue); // top of the circle of radius 20 round (520, 140)
-    EXPECT_EQ(img.pixel(520, 100), kPage);
-
-    for (int x : {99, 100, 101})
+    for (int x : {100, 101, 102})
         EXPECT_EQ(img.pixel(x, 315), red) << x;
-    EXPECT_EQ(img.pixel(98, 315), kPage);
-    EXPECT_EQ(img.pixel(102, 315), kPage);
+    EXPECT_EQ(img.pixel(99, 315), kPage);
+    EXPECT_EQ(img.pixel(103, 315), kPage);
+    EXPECT_EQ(changed(empty.copy(90, 290, 70, 50), img.copy(90, 290, 70, 50)), QRect(10, 10, 50, 30));
 }
 
 TEST_F(PageRenderer, TextsAreGlyphsOnlyWithoutAntialiasing)
@@ -337,6 +337,78 @@ TEST_F(PageRenderer, MechanismsLookAsTheirViews)
                     mechanism(1, 50, 60, 8);
                     m.settings.Format_Version = 1;
                 }).isEmpty());
+}
+
+} // namespace
+} // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+// The page the editor shows and the page picture the upload sends put the
+// figures' outlines on the same pixels, in the same colours.
+class FiguresOnTheCanvas : public test::WithFakes {
+protected:
+    test::PageRig w;
+    ProjectModel &m = w.model;
+};
+
+TEST_F(FiguresOnTheCanvas, TheUploadedOutlineIsTheEditorsOutline)
+{
+    startUpModel(m);
+    m.settings.Format_Version = 6;
+    m.settings.Stranica_Count = 8;
+    struct Figure {
+        QRect box;
+        int type, lineWidth;
+        std::int32_t colour;
+    };
+    const Figure figures[] = {
+        {{100, 20, 420, 100}, 0, 3, 0x0000FF}, // a frame 420 pixels wide
+        {{20, 150, 50, 30}, 0, 1, 0xFF0000},   {{120, 150, 61, 41}, 0, 2, 0x008000},
+        {{220, 150, 80, 80}, 0, 4, 0x000000},  {{340, 150, 60, 60}, 1, 1, 0xFF0000},
+        {{440, 150, 61, 61}, 1, 3, 0x0000FF},  {{540, 150, 40, 80}, 1, 2, 0x800080},
+    };
+    int n = 0;
+    for (const Figure &f : figures) {
+        ++n;
+        auto &t = m.pages;
+        t.Figura_Used(0, n) = 1;
+        t.Figura_Coord_X(0, n) = f.box.x(), t.Figura_Coord_Y(0, n) = f.box.y();
+        t.Figura_Razmer_X(0, n) = f.box.width(), t.Figura_Razmer_Y(0, n) = f.box.height();
+        t.Figura_Type(0, n) = f.type, t.Figura_Color(0, n) = f.colour, t.Figura_Line_Width(0, n) = f.lineWidth;
+    }
+    restorePageElements(m, w.editor, w.view, w);
+    QLabel *canvas = w.view.SCADA_Picture[0];
+    ASSERT_TRUE(canvas);
+    ASSERT_EQ(canvas->size(), QSize(800, 480));
+    const QImage shown = canvas->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const page::RenderedPage sent = renderPage(m, 0);
+    ASSERT_TRUE(sent.error.isEmpty());
+    ASSERT_EQ(shown.size(), sent.image.size());
+
+    // The outline pixels: those round the figures in which either picture is
+    // not the page (the canvas shows the page's exit pictures too).
+    const QRgb pageShown = shown.pixel(0, 0), pageSent = sent.image.pixel(0, 0);
+    EXPECT_EQ(pageShown, kPage);
+    int outline = 0;
+    for (int y = 0; y < 260; ++y)
+        for (int x = 0; x < 800; ++x) {
+            const QRgb a = shown.pixel(x, y), b = sent.image.pixel(x, y);
+            if (a == pageShown && b == pageSent)
+                continue;
+            ++outline;
+            ASSERT_EQ(b, a) << "at " << x << "," << y;
+        }
+    EXPECT_GT(outline, 2000);
+    // The frame covers exactly its 420 pixels, its line three pixels inside.
+    EXPECT_EQ(sent.image.pixel(100, 60), 0xFFFF0000u);
+    EXPECT_EQ(sent.image.pixel(519, 60), 0xFFFF0000u);
+    EXPECT_EQ(sent.image.pixel(99, 60), kPage);
+    EXPECT_EQ(sent.image.pixel(520, 60), kPage);
+    EXPECT_EQ(sent.image.pixel(300, 19), kPage);
+    EXPECT_EQ(sent.image.pixel(300, 22), 0xFFFF0000u);
+    EXPECT_EQ(sent.image.pixel(300, 23), kPage);
 }
 
 } // namespace

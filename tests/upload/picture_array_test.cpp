@@ -133,3 +133,45 @@ TEST_F(ZipGif16, RefusalsLeaveTheLastResult)
 
 } // namespace
 } // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+// A GIF whose transparent colour is magenta in its colour table: the phase
+// editor loads it through a pixmap for the mechanism upload, the export tool
+// as an image; both pack it to the same bytes, its clear pixels black.
+TEST(PictureArray, ATransparentGifPacksAlikeForTheUploadAndTheExport)
+{
+    const QString gif = QStringLiteral(PELMORA_UPLOAD_TEST_DATA "/transparent_fixture.gif");
+    const QImage asImage(gif);
+    const QPixmap asPixmap(gif);
+    ASSERT_FALSE(asImage.isNull());
+    ASSERT_FALSE(asPixmap.isNull());
+    ASSERT_TRUE(asImage.hasAlphaChannel());
+    const mechanism::PackedPicture upload = mechanism::packMechanism(asPixmap.toImage());
+    const mechanism::PackedPicture exported = mechanism::packArray(asImage);
+    ASSERT_EQ(upload.error, PackError::None);
+    ASSERT_EQ(exported.error, PackError::None);
+    EXPECT_EQ(upload.image, exported.image);
+    EXPECT_EQ(mechanism::arrayText(exported), mechanism::pictureArray(asImage).text);
+
+    // The clear pixels read black (entry 0): the palette is black, red, green,
+    // blue and the free entry, no magenta.
+    const QImage pixels = mechanism::mechanismPixels(asImage);
+    EXPECT_EQ(pixels.pixel(0, 0), 0xFF000000u);
+    EXPECT_EQ(pixels.pixel(3, 1), 0xFF000000u);
+    EXPECT_EQ(pixels.pixel(1, 0), 0xFFFF0000u);
+    EXPECT_EQ(mechanism::mechanismPixels(asPixmap.toImage()), pixels);
+    EXPECT_EQ(exported.paletteEntries, 5);
+    const QByteArray &b = exported.image;
+    const int L = exported.length;
+    const QByteArray palette = b.mid(L - 2 * 5, 2 * 5);
+    EXPECT_EQ(palette, QByteArray::fromHex("0000"
+                                           "00f8"
+                                           "e007"
+                                           "1f00"
+                                           "0000"));
+}
+
+} // namespace
+} // namespace pelmora

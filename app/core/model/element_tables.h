@@ -108,6 +108,10 @@ struct ElementTables {
     // Phase pictures of the user mechanism (entries 0..7, 8 = the preview choice):
     // a backslash and the bare file name, relative to the project folder.
     Table<QString, 0, 16> Mechanizm_Gif_Name;
+    // Where each of those files was chosen or opened from (a full path), so
+    // that saving copies it beside the project as it copies the page
+    // pictures. Not stored in the project file.
+    Table<QString, 0, 16> Mechanizm_Gif_Source;
     // The phase the phase editor's preview shows next; kept between openings.
     std::int16_t Faza_Preview = 0;
     // 1 while the phase editor packs a phase for the upload: the preview stands still.

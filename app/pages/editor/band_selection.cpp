@@ -117,4 +117,16 @@ EditorChanges canvasMove(const PageTables &t, EditorState &s, const CanvasViews 
     return groupMoveStep(t, s, views, X, Y);
 }
 
+EditorChanges bandRelease(EditorState &s)
+{
+    EditorChanges c;
+    SelectionRect &r = s.Select_copy;
+    const bool drawing = s.Select_Start_X < 1 || s.Select_Start_Y < 1;
+    if (r.Visible && drawing && r.Width <= 1 && r.Height <= 1) {
+        r.Visible = false;
+        c.bandChanged = true;
+    }
+    return c;
+}
+
 } // namespace pelmora::pages

@@ -18,4 +18,8 @@ EditorChanges canvasPress(const PageTables &t, EditorState &s, int Index, short 
 // draws the band or moves the group. Button is the mask of the held buttons.
 EditorChanges canvasMove(const PageTables &t, EditorState &s, const CanvasViews &views, short Button, float X, float Y);
 
+// A release over a canvas: a press that drew no band (a plain click) leaves
+// no rectangle behind.
+EditorChanges bandRelease(EditorState &s);
+
 } // namespace pelmora::pages

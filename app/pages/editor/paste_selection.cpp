@@ -9,8 +9,30 @@ namespace pelmora::pages {
 
 namespace {
 
-// A pasted corner stays within 0..790 by 0..470, whatever the element's size.
+// Without its view's size a pasted corner stays within 0..790 by 0..470.
 constexpr int kPasteRight = 790, kPasteBottom = 470;
+constexpr int kPageWidth = 800, kPageHeight = 480;
+
+// The corners at which the copied element (q, s) lies wholly on the page: its
+// view keeps its size and its place beside the corner.
+struct CornerRange {
+    int left = 0, top = 0, right = kPasteRight, bottom = kPasteBottom;
+};
+CornerRange cornerRange(const CanvasViews *views, SelectKind k, int q, int s, QPoint from)
+{
+    CornerRange r;
+    if (!views)
+        return r;
+    const std::optional<QRectF> g = views->geometry(viewOf(k, q, s));
+    if (!g)
+        return r;
+    const QRect box = g->toAlignedRect().translated(-from);
+    r.left = std::max(0, -box.left());
+    r.top = std::max(0, -box.top());
+    r.right = std::max(r.left, kPageWidth - (box.left() + box.width()));
+    r.bottom = std::max(r.top, kPageHeight - (box.top() + box.height()));
+    return r;
+}
 
 int freeSlotOf(const PageTables &t, SelectKind k, int page)
 {
@@ -100,7 +122,7 @@ QString pastedParameterCaption(int slot, int digits)
     return number.rightJustified(digits + 2, u'0');
 }
 
-EditorChanges pasteSelection(PageTables &t, EditorState &s)
+EditorChanges pasteSelection(PageTables &t, EditorState &s, const CanvasViews *views)
 {
     EditorChanges c;
     const int p = t.Num_Stranica_SCADA;
@@ -118,8 +140,9 @@ EditorChanges pasteSelection(PageTables &t, EditorState &s)
                 continue;
             usedField(t, k, p, n) = 1;
             const QPoint from = corner(t, k, q, src);
-            const int x = std::clamp(s.Mouse_X + (from.x() - s.Copy_Coord_X), 0, kPasteRight);
-            const int top = std::clamp(s.Mouse_Y + (from.y() - s.Copy_Coord_Y), 0, kPasteBottom);
+            const CornerRange room = cornerRange(views, k, q, src, from);
+            const int x = std::clamp(s.Mouse_X + (from.x() - s.Copy_Coord_X), room.left, room.right);
+            const int top = std::clamp(s.Mouse_Y + (from.y() - s.Copy_Coord_Y), room.top, room.bottom);
             const int y = carriesList(k) ? withTop(yField(t, k, q, src), top) : top;
             xField(t, k, p, n) = static_cast<std::int16_t>(x);
             yField(t, k, p, n) = static_cast<std::int16_t>(y);

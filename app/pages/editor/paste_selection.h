@@ -6,7 +6,9 @@
 // copied, the binding is not: the new slot keeps the block and output it
 // held. A transition arrives as a single field with parameter 0 and caption
 // "0". A kind without free slots takes no more; an element whose source slot
-// has been freed since the copy is passed over. The selection rectangle then
+// has been freed since the copy is passed over. With the views at hand every
+// pasted element lies wholly on the 800 x 480 page, its view the size of its
+// source's; without them a corner stays within 0..790 by 0..470. The selection rectangle then
 // stands at the pointer with the copied size. The copy buffer stays.
 
 #include "core/model/page_tables.h"
@@ -17,7 +19,7 @@ namespace pelmora::pages {
 
 // Returns the created elements, in the order they were made, and the
 // captions their views take once shown from their records.
-EditorChanges pasteSelection(PageTables &t, EditorState &s);
+EditorChanges pasteSelection(PageTables &t, EditorState &s, const CanvasViews *views = nullptr);
 
 // The caption of a pasted numeric parameter of slot n: the slot number, with
 // zeros in front up to 2..6 characters for digit choices 0..4.
