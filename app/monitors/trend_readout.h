@@ -168,6 +168,7 @@ private:
     std::vector<std::int64_t> leftAt_; // when each copy of it left
     qsizetype seenBytes_ = 0;          // answer bytes that came for its copies
     std::int64_t sentAt_ = 0;
+    bool overdue_ = false; // the wait ran out at a tick that found no complete answer
     int failures_ = 0;
     bool repeat_ = false; // the last request failed: the Tesk cycle asks for the same packet
     QByteArray raw_;      // the Orvo raw buffer, Grafik_Raw
