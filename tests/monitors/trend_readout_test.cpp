@@ -226,12 +226,16 @@ TEST(TrendReadoutCycle, AnIncompleteAnswerIsAwaitedForItsWireTimeThenAskedAgain)
         }
         EXPECT_EQ(controller.requested.size(), 1u);
         EXPECT_EQ(r.failuresInARow(), 0);
-        // The wait runs out: one failure; the same packet is asked for again
-        // once the line has been quiet for at least another wait, so that a
-        // late answer is not taken for the new request's.
+        // The wait runs out: the tick that finds it over still lets the link
+        // read what the port holds; the next one counts one failure. The
+        // same packet is asked for again once the line has been quiet for at
+        // least another wait, so that a late answer is not taken for the new
+        // request's.
         r.Timer2_Tick(controller, wait);
+        EXPECT_EQ(r.failuresInARow(), 0);
+        r.Timer2_Tick(controller, wait + 10);
         EXPECT_EQ(r.failuresInARow(), 1);
-        std::int64_t now = wait;
+        std::int64_t now = wait + 10;
         while (controller.requested.size() < 2 && now < 5 * wait)
             r.Timer2_Tick(controller, now += 10);
         ASSERT_EQ(controller.requested.size(), 2u);
