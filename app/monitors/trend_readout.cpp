@@ -48,9 +48,7 @@ AnswerCheck checkReadAnswer(QByteArrayView answer, int checkedLength, LinkState 
 
 int readoutAnswerWaitMs(int baud)
 {
-    const long long bitsPerSecond = baud > 0 ? baud : 115200;
-    const long long bits = static_cast<long long>(kReadRequestLength + kReadAnswerLength) * 10;
-    return static_cast<int>((bits * 1000 + bitsPerSecond - 1) / bitsPerSecond) + kReadoutWaitMarginMs;
+    return lineWireMs(kReadRequestLength + kReadAnswerLength, baud > 0 ? baud : 115200) + kReadoutWaitMarginMs;
 }
 
 TrendReadout::TrendReadout(ReadoutVariant variant, ProjectModel &m)
@@ -99,7 +97,7 @@ TrendReadout::CommandResult TrendReadout::start(std::uint8_t address, int baud)
     running_ = true;
     mon_.Grafik_Load_Flag = 1;
     address_ = address;
-    baud_ = baud;
+    baud_ = baud > 0 ? baud : 115200; // a port of unknown speed is taken as the usual line
     waitMs_ = readoutAnswerWaitMs(baud);
     delay_ = 0;
     guarding_ = false;
@@ -208,17 +206,11 @@ void TrendReadout::endOfTick(Tick &t)
 
 int TrendReadout::waitNowMs() const
 {
-    const int requestWire = wireMs(kReadRequestLength, baud_);
+    const int requestWire = lineWireMs(kReadRequestLength, baud_);
     return qMax(waitMs_, requestWire + delay_ + kReadoutWaitMarginMs);
 }
 
-int TrendReadout::guardMs() const { return waitNowMs() + wireMs(kReadAnswerLength, baud_); }
-
-int TrendReadout::wireMs(qsizetype bytes, int baud)
-{
-    const long long bitsPerSecond = baud > 0 ? baud : 115200;
-    return static_cast<int>((static_cast<long long>(bytes) * 10 * 1000 + bitsPerSecond - 1) / bitsPerSecond);
-}
+int TrendReadout::guardMs() const { return waitNowMs() + lineWireMs(kReadAnswerLength, baud_); }
 
 void TrendReadout::noteArrival(qsizetype bytes, std::int64_t nowMs)
 {
@@ -272,7 +264,7 @@ void TrendReadout::sendTick(LinkIo &io, std::int64_t nowMs)
     }
     // A request that cannot be written gets no answer, and fails as a missing one.
     if (io.send(readRequest(mon_.Grafik_Num_Net, static_cast<std::uint16_t>(mon_.Grafik_Register))))
-        leftAt_.push_back(nowMs + wireMs(kReadRequestLength, baud_));
+        leftAt_.push_back(nowMs + lineWireMs(kReadRequestLength, baud_));
     sentAt_ = nowMs;
     overdue_ = false;
 }

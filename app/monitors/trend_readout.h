@@ -146,7 +146,6 @@ private:
     // the wait plus the answer's wire time. An answer still on its way after
     // that came later than any answer of the readout so far.
     int guardMs() const;
-    static int wireMs(qsizetype bytes, int baud);
     void takeGoodAnswer(const QByteArray &answer, Tick &t);
     void fail(std::int64_t nowMs, Tick &t);
     void finish(Tick &t);

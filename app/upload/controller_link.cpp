@@ -4,6 +4,13 @@
 
 namespace pelmora {
 
+int lineWireMs(qsizetype bytes, int baud)
+{
+    if (baud <= 0 || bytes <= 0)
+        return 0;
+    return static_cast<int>((static_cast<long long>(bytes) * 10 * 1000 + baud - 1) / baud);
+}
+
 const char16_t *const kTcpServerNoUpload =
     u"Запис у контролер через TCP сервер не виконується. Оберіть у налаштуваннях COM порт або TCP клієнт.";
 

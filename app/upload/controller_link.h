@@ -48,6 +48,10 @@ public:
     virtual qint64 pendingOutput() = 0;
 };
 
+// Milliseconds that `bytes` take on a serial line of `baud` bits a second, ten
+// bits a byte, rounded up; 0 where the link has no line speed (TCP).
+int lineWireMs(qsizetype bytes, int baud);
+
 class ControllerLink : public QObject {
     Q_OBJECT
 

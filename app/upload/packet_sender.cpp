@@ -10,13 +10,6 @@ const char16_t *const kAckChecksumError = u"Помилка контрольно�
 const char16_t *const kAckStatusError = u"Помилка контрольної суми запису даних!!!";
 const char16_t *const kNoAnswerPortError = u"Немає відповіді. Помилка порту!!!";
 
-int PacketSender::wireMs(qsizetype bytes, int baud)
-{
-    if (baud <= 0 || bytes <= 0)
-        return 0;
-    return static_cast<int>((static_cast<long long>(bytes) * 10 * 1000 + baud - 1) / baud);
-}
-
 PacketSender::PacketSender(LinkState &state, Clock clock) : s_(state), clock_(std::move(clock))
 {
     if (!clock_)
@@ -63,11 +56,11 @@ int PacketSender::start(Rows rows, int linkKind, int requestPeriod, int baud)
 // moment it is handed to the link.
 int PacketSender::waitFor(qsizetype packetBytes) const
 {
-    const int wire = wireMs(packetBytes, baud_);
-    return qMax(base_, qMax(wireMs(packetBytes + kReplyBytes, baud_), wire + delay_) + kReplyMargin);
+    const int wire = lineWireMs(packetBytes, baud_);
+    return qMax(base_, qMax(lineWireMs(packetBytes + kReplyBytes, baud_), wire + delay_) + kReplyMargin);
 }
 
-int PacketSender::guardMs() const { return waitFor(lastBytes_) + wireMs(kReplyBytes, baud_); }
+int PacketSender::guardMs() const { return waitFor(lastBytes_) + lineWireMs(kReplyBytes, baud_); }
 
 void PacketSender::noteArrival(qsizetype bytes, qint64 now)
 {
@@ -281,7 +274,7 @@ PacketSender::Result PacketSender::sendNext(LinkIo &io, Result r, qint64 now, bo
     // A later packet that did not go out gets no reply: its wait runs out and
     // counts as a bad reply, and it is sent again.
     if (sent)
-        leftAt_.push_back(now + wireMs(packet.size(), baud_));
+        leftAt_.push_back(now + lineWireMs(packet.size(), baud_));
     anySent_ = true;
     phase_ = Phase::Awaiting;
     reply_.clear();

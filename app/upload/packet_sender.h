@@ -110,7 +110,6 @@ public:
     int replyDelay() const { return delay_; }
 
     // Time the bytes take on a line of `baud` (10 bits a byte), in whole milliseconds up; 0 without a speed.
-    static int wireMs(qsizetype bytes, int baud);
 
 private:
     enum class Phase { First, Awaiting, Guard };

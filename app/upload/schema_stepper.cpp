@@ -11,7 +11,7 @@ namespace pelmora {
 const char16_t *const kSchemaPortError = u"Помилка порту!!!";
 const char16_t *const kSchemaTransferError = u"Помилка передачі !!!";
 
-int SchemaStepper::serialWireMs(qsizetype bytes) { return static_cast<int>((bytes * 10 * 1000 + 115199) / 115200); }
+int SchemaStepper::serialWireMs(qsizetype bytes) { return lineWireMs(bytes, 115200); }
 
 SchemaStepper::SchemaStepper(LinkState &state, Clock clock) : s_(state), clock_(std::move(clock))
 {
@@ -45,7 +45,7 @@ int SchemaStepper::start(const std::array<QByteArray, 10> &frames, int linkKind,
 int SchemaStepper::interval(int fixedSerial, qsizetype frameBytes, qsizetype areaBytes) const
 {
     if (!tcp_)
-        return fixedSerial + static_cast<int>((frameBytes * 10 * 1000 + baud_ - 1) / baud_);
+        return fixedSerial + lineWireMs(frameBytes, baud_);
     const int half = static_cast<int>(num::roundHalfEven(static_cast<double>(areaBytes) / 2.0));
     return qMax(requestPeriod_, half);
 }

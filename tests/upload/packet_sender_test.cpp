@@ -264,7 +264,7 @@ TEST_F(Sender, WaitsOnEachLink)
 {
     // Serial: the written 50 ms, or the packet's and its reply's wire time
     // at 115200 baud and the margin when that is longer.
-    EXPECT_EQ(PacketSender::wireMs(1039, 115200), 91);
+    EXPECT_EQ(lineWireMs(1039, 115200), 91);
     EXPECT_EQ(sender.start(rowsOf({2}), 3, 300), 50);
     EXPECT_EQ(sender.tick(io).interval, 91 + 50);
     sender.start(rowsOf({2}, 10), 3, 300);
