@@ -4,6 +4,8 @@
 // emulated 115200-baud line, against the wire time of its packets and replies,
 // by the sender alone and from the menu item with its timer and window.
 
+#include "link/controller_link.h"
+#include "link/write_schema.h"
 #include "project/startup.h"
 #include "support/main_window_stand_in.h"
 #include "support/page_fixture.h"
@@ -11,16 +13,16 @@
 #include "support/simulator.h"
 #include "support/simulator_pages.h"
 #include "support/simulator_pty.h"
-#include "upload/controller_link.h"
 #include "upload/packet_sender.h"
 #include "upload/page_build.h"
+#include "upload/page_range.h"
 #include "upload/scada_upload.h"
-#include "upload/write_schema.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <memory>
 
 namespace {
 
@@ -164,6 +166,149 @@ void BM_UploadOneColourPageFromTheMenuAt115200(benchmark::State &state)
     state.counters["ratio"] = runs > 0 ? seconds / runs / wireSeconds : 0;
 }
 BENCHMARK(BM_UploadOneColourPageFromTheMenuAt115200)->Iterations(3)->UseManualTime()->Unit(benchmark::kSecond);
+
+// From the menu click to the first byte of the page at the controller: the
+// engineer's wait before anything happens on the line, drawing and building
+// the page included. Over the pseudo-terminal pair (COM2) and over a TCP client
+// that is not connected yet, so the connection is made on demand each time.
+void BM_PageUploadFirstByteFromTheMenu(benchmark::State &state)
+{
+    const bool tcp = state.range(0) == 1;
+    const int page = static_cast<int>(state.range(1));
+    test::MainWindowStandIn main;
+    ProjectModel &m = main.model;
+    m = demoModel();
+    m.pages.Num_Stranica_SCADA = static_cast<std::int16_t>(page);
+    test::ControllerSimulator sim;
+    test::PageController controller(sim);
+    std::unique_ptr<test::PtyPair> pty;
+    std::unique_ptr<test::ScopedEnv> com2;
+    if (tcp) {
+        if (!sim.listenTcp()) {
+            state.SkipWithError("the simulator cannot listen");
+            return;
+        }
+        m.settings.Num_COM_Link = 9;
+        m.settings.Adr_IP = QStringLiteral("127.0.0.1");
+        m.settings.Port_IP = sim.tcpPort();
+    } else {
+        pty = std::make_unique<test::PtyPair>();
+        if (!pty->ok()) {
+            state.SkipWithError(qPrintable(pty->error()));
+            return;
+        }
+        com2 = std::make_unique<test::ScopedEnv>("PELMORA_COM2", pty->linkEnd());
+        if (!sim.openSerial(pty->controllerEnd())) {
+            state.SkipWithError("the pseudo-terminal pair cannot be opened");
+            return;
+        }
+        sim.lineBaud = PacketSender::kSerialBaud;
+        m.settings.Num_COM_Link = 2;
+    }
+    double handlerSeconds = 0;
+    for (auto _ : state) {
+        // A fresh upload each time; the one before is dropped after its first byte.
+        auto upload = std::make_unique<ScadaUpload>(m, main);
+        if (tcp)
+            main.link().closeClient();
+        test::ControllerSimulator::waitFor([] { return false; }, 20); // the line settles
+        sim.clearRecords();
+        QElapsedTimer clock;
+        clock.start();
+        upload->MnuSaveOrvoSCADA_Click();
+        handlerSeconds += static_cast<double>(clock.nsecsElapsed()) / 1e9;
+        if (!test::ControllerSimulator::waitFor([&] { return !sim.received().isEmpty(); }, 5000)) {
+            state.SkipWithError("nothing reached the controller");
+            break;
+        }
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+        upload.reset();
+        Write_SCHEMA::unload(main);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["handler_ms"] = runs > 0 ? handlerSeconds / runs * 1000 : 0;
+}
+BENCHMARK(BM_PageUploadFirstByteFromTheMenu)
+    ->ArgNames({"tcp", "page"})
+    ->Args({0, 0})
+    ->Args({0, 5})
+    ->Args({1, 0})
+    ->Iterations(10)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// A range of all 16 pages of the demo project, written from the range
+// window's Ok over the emulated 115200-baud line: the time spent sending
+// (the sender running) against the wire time of every packet and reply, with
+// the written pause between pages (Timer_Stranica_SCADA) and the drawing and
+// building of each page reported apart.
+void BM_UploadSixteenPageRangeAt115200(benchmark::State &state)
+{
+    test::MainWindowStandIn main;
+    ProjectModel &m = main.model;
+    m = demoModel();
+    m.settings.Num_COM_Link = 2;
+    test::PtyPair pty;
+    if (!pty.ok()) {
+        state.SkipWithError(qPrintable(pty.error()));
+        return;
+    }
+    test::ScopedEnv com2("PELMORA_COM2", pty.linkEnd());
+    test::ControllerSimulator sim;
+    test::PageController controller(sim);
+    sim.lineBaud = PacketSender::kSerialBaud;
+    if (!sim.openSerial(pty.controllerEnd())) {
+        state.SkipWithError("the pseudo-terminal pair cannot be opened");
+        return;
+    }
+    ScadaUpload upload(m, main);
+    qsizetype packets = 0;
+    for (int p = 0; p < 16; ++p)
+        packets += static_cast<qsizetype>(page::buildPageUpload(m, p).packetCount());
+    const double wireSeconds = sim.wireMs(packets * (page::PacketBytes + PacketSender::kReplyBytes)) / 1000.0;
+    double sending = 0, pause = 0, other = 0;
+    for (auto _ : state) {
+        controller.clear();
+        if (page::startPageRange(m, 0, 15)) {
+            state.SkipWithError("the range was refused");
+            break;
+        }
+        QElapsedTimer clock;
+        clock.start();
+        upload.Timer_SAVE_Stranica_SCADA_Timer();
+        const auto ended = [&] {
+            return m.link.Save_n_Stranica_Flag == 0 && !upload.sender().running() &&
+                   !upload.Timer_Stranica_SCADA->isActive();
+        };
+        qint64 last = clock.nsecsElapsed();
+        while (!ended() && clock.elapsed() < 300000) {
+            double &bucket = upload.sender().running()                 ? sending
+                             : upload.Timer_Stranica_SCADA->isActive() ? pause
+                                                                       : other;
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+            const qint64 now = clock.nsecsElapsed();
+            bucket += static_cast<double>(now - last) / 1e9;
+            last = now;
+        }
+        bool all = ended();
+        for (int p = 0; p < 16 && all; ++p)
+            all = controller.complete(p);
+        if (!all) {
+            state.SkipWithError("the range was not written");
+            break;
+        }
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+    }
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["packets"] = static_cast<double>(packets);
+    state.counters["wire_s"] = wireSeconds;
+    state.counters["sending_s"] = runs > 0 ? sending / runs : 0;
+    state.counters["ratio"] = runs > 0 ? sending / runs / wireSeconds : 0;
+    state.counters["pause_s"] = runs > 0 ? pause / runs : 0;
+    state.counters["build_s"] = runs > 0 ? other / runs : 0;
+}
+BENCHMARK(BM_UploadSixteenPageRangeAt115200)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 } // namespace
 

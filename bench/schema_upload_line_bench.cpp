@@ -9,13 +9,13 @@
 // 1000 ms after the text frame) plus the time all bytes take on the line, the
 // wire time alone, and the time from the reply's last byte to its judgement.
 
+#include "link/controller_link.h"
 #include "project/project_file_disk.h"
 #include "project/startup.h"
 #include "schema/schema_import.h"
 #include "support/simulator.h"
 #include "support/simulator_pty.h"
 #include "support/simulator_schema.h"
-#include "upload/controller_link.h"
 #include "upload/schema_frames.h"
 #include "upload/schema_stepper.h"
 

@@ -5,12 +5,12 @@
 // and answers and the ratio of the readout's time to it.
 
 #include "core/model/project_model.h"
+#include "link/controller_link.h"
 #include "monitors/monitor_widgets.h"
 #include "monitors/trend_readout.h"
 #include "support/simulator.h"
 #include "support/simulator_pty.h"
 #include "support/simulator_readout.h"
-#include "upload/controller_link.h"
 #include "upload/packet_sender.h"
 
 #include <benchmark/benchmark.h>

@@ -3,6 +3,8 @@
 #include "algorithm/mem_algorithm.h"
 #include "blockparams/property_block.h"
 #include "elements/element_openers.h"
+#include "link/controller_link.h"
+#include "link/write_schema.h"
 #include "mainwindow/logo.h"
 #include "monitors/calculiator.h"
 #include "monitors/monitor_menu.h"
@@ -13,12 +15,10 @@
 #include "project/project_menu.h"
 #include "project/schema_view.h"
 #include "project/startup.h"
-#include "upload/controller_link.h"
 #include "upload/mechanism_upload.h"
 #include "upload/scada_upload.h"
 #include "upload/schema_upload.h"
 #include "upload/shown_page_views.h"
-#include "upload/write_schema.h"
 
 #include <QAction>
 #include <QCloseEvent>

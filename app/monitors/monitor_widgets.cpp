@@ -1,7 +1,7 @@
 #include "monitors/monitor_widgets.h"
 
+#include "link/controller_link.h"
 #include "monitors/trend_cursor.h"
-#include "upload/controller_link.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 #include "monitors/trend_readout.h"
 
+#include "link/crc16.h"
 #include "monitors/trend_channels.h"
 #include "monitors/trend_decoding.h"
-#include "upload/crc16.h"
 
 #include <algorithm>
 #include <cstring>
@@ -77,7 +77,7 @@ TrendReadout::CommandResult TrendReadout::startOrStop(ControllerLink &link, std:
                 variant_ == ReadoutVariant::Orvo ? QString::fromUtf16(kReadoutCancelled) : QString()};
     }
     // The link is claimed before the port opens, so no other transfer opens it meanwhile.
-    claim_ = m_.link.claim(transferKind());
+    claim_ = LinkClaim::take(m_.link, transferKind());
     if (!claim_)
         return {ReadoutCommand::Refused, QString::fromUtf16(kReadoutBusy)};
     if (!link.openSerialOnDemand(mon_.Grafik_COM)) {
@@ -91,7 +91,7 @@ TrendReadout::CommandResult TrendReadout::start(std::uint8_t address, int baud)
 {
     // The claim taken by startOrStop carries on; a running readout is not started twice.
     if (!running_ && !claim_)
-        claim_ = m_.link.claim(transferKind());
+        claim_ = LinkClaim::take(m_.link, transferKind());
     if (running_ || !claim_)
         return {ReadoutCommand::Refused, QString::fromUtf16(kReadoutBusy)};
     running_ = true;

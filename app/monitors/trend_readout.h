@@ -17,7 +17,8 @@
 // is refused while another transfer holds it.
 
 #include "core/model/project_model.h"
-#include "upload/controller_link.h"
+#include "link/controller_link.h"
+#include "link/link_claim.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -3,6 +3,7 @@
 #include "core/file_names.h"
 #include "core/picture_file.h"
 #include "core/services.h"
+#include "link/controller_link.h"
 #include "pages/page_editor.h"
 #include "pages/page_restore.h"
 #include "pages/page_view.h"
@@ -16,7 +17,6 @@
 #include "ui/main_menu.h"
 #include "ui/main_window_port.h"
 #include "ui/window_registry.h"
-#include "upload/controller_link.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "upload/mechanism_packing.h"
 
-#include "upload/crc16.h"
+#include "link/crc16.h"
 
 #include <algorithm>
 

@@ -7,10 +7,9 @@
 // an upload started from the phase editor runs to its end when the editor
 // (and the mechanism dialog) close. It queues the packets of its own image
 // only: whatever an earlier page upload left behind is never sent. While it
-// runs it holds the link (a LinkClaim) and keeps the project
-// settings dialog disabled, so the link cannot change under it.
+// runs it holds the link and keeps the project settings dialog disabled, so the link cannot change under it.
 
-#include "core/model/link_state.h"
+#include "link/transfer_driver.h"
 #include "upload/mechanism_packing.h"
 #include "upload/packet_sender.h"
 
@@ -62,16 +61,12 @@ public:
 
 private:
     MechanismUpload(ProjectModel &m, MainWindowPort &main);
-    void bytesArrived();
     void apply(const PacketSender::Result &r);
-    void release();
-    LinkClaim claim_; // the link, held from the start of a run to its end
 
     ProjectModel &m_;
     MainWindowPort &main_;
     PacketSender sender_;
-    int kind_ = 0;    // the link kind the run was started with
-    quint64 run_ = 0; // which start the running steps belong to
+    TransferDriver driver_;
 };
 
 } // namespace pelmora

@@ -1,6 +1,6 @@
 #include "upload/page_image_codec.h"
 
-#include "upload/crc16.h"
+#include "link/crc16.h"
 
 namespace pelmora::page {
 

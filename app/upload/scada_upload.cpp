@@ -1,14 +1,14 @@
 #include "upload/scada_upload.h"
 
 #include "core/model/project_model.h"
+#include "link/controller_link.h"
+#include "link/write_schema.h"
 #include "ui/main_window_port.h"
 #include "ui/window_registry.h"
-#include "upload/controller_link.h"
 #include "upload/page_build.h"
 #include "upload/page_range.h"
 #include "upload/save_n_scada.h"
 #include "upload/schema_upload.h"
-#include "upload/write_schema.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -16,14 +16,26 @@
 
 namespace pelmora {
 
-ScadaUpload::ScadaUpload(ProjectModel &m, MainWindowPort &main) : m_(m), main_(main), sender_(m.link)
-{
-    SCADA_Timer = new QTimer(this);
-    SCADA_Timer->setObjectName(QStringLiteral("SCADA_Timer"));
-    SCADA_Timer->setInterval(500);
-    SCADA_Timer->setTimerType(Qt::PreciseTimer);
-    connect(SCADA_Timer, &QTimer::timeout, this, &ScadaUpload::SCADA_Timer_Timer);
+namespace {
 
+QTimer *senderTimer(QObject *parent)
+{
+    auto *t = new QTimer(parent);
+    t->setObjectName(QStringLiteral("SCADA_Timer"));
+    t->setInterval(500);
+    t->setTimerType(Qt::PreciseTimer);
+    return t;
+}
+
+} // namespace
+
+ScadaUpload::ScadaUpload(ProjectModel &m, MainWindowPort &main)
+    : SCADA_Timer(senderTimer(this)), m_(m), main_(main), sender_(m.link),
+      driver_(m, main, LinkTransfer::Page, *SCADA_Timer,
+              {[this] { return sender_.running(); }, [this](LinkIo &io) { show(sender_.tick(io)); },
+               [this](LinkIo &io) { show(sender_.bytesArrived(io)); }, [this] { sender_.abandon(); }},
+              this)
+{
     Timer_SAVE_Stranica_SCADA = new QTimer(this);
     Timer_SAVE_Stranica_SCADA->setObjectName(QStringLiteral("Timer_SAVE_Stranica_SCADA"));
     Timer_SAVE_Stranica_SCADA->setSingleShot(true);
@@ -35,28 +47,15 @@ ScadaUpload::ScadaUpload(ProjectModel &m, MainWindowPort &main) : m_(m), main_(m
     Timer_Stranica_SCADA->setSingleShot(true);
     Timer_Stranica_SCADA->setInterval(1000);
     connect(Timer_Stranica_SCADA, &QTimer::timeout, this, &ScadaUpload::Timer_Stranica_SCADA_Timer);
-
-    // A reply is judged as soon as it is complete; the timer only bounds the wait.
-    connect(&main.link(), &ControllerLink::bytesArrived, this, &ScadaUpload::bytesArrived);
 }
 
-ScadaUpload::~ScadaUpload()
-{
-    SCADA_Timer->stop();
-    sender_.abandon();
-    release();
-}
-
-void ScadaUpload::release() { claim_.release(); }
+ScadaUpload::~ScadaUpload() { driver_.abandon(); }
 
 void ScadaUpload::refuse(const QString &text, MsgIcon icon, const QString &title)
 {
     // Nothing is sent, and a range goes no further.
-    release();
     page::endPageRange(m_);
-    Write_SCHEMA::unload(main_);
-    main_.enableSettings(true);
-    showMessage(text, icon, MsgButtons::Ok, title);
+    driver_.refuse(text, icon, title);
 }
 
 void ScadaUpload::MnuSaveOrvoSCADA_Click()
@@ -69,19 +68,11 @@ void ScadaUpload::MnuSaveOrvoSCADA_Click()
     Timer_Stranica_SCADA->stop();
 
     // A page in progress keeps its claim and starts over; else the link must be free.
-    if (!claim_)
-        claim_ = m.link.claim(LinkTransfer::Page);
-    if (!claim_) {
+    if (driver_.begin() == TransferDriver::Begin::Busy) {
         // The transfer that holds the link goes on untouched.
         page::endPageRange(m);
         showMessage(QString::fromUtf16(kLinkBusy), MsgIcon::Exclamation);
         return;
-    }
-    // Choosing the item again while a page is written starts over.
-    if (sender_.running()) {
-        SCADA_Timer->stop();
-        sender_.abandon();
-        Write_SCHEMA::unload(main_); // loaded again with its design values
     }
     if (uploadLinkFor(kind) == UploadLink::TcpServer) {
         refuse(QString::fromUtf16(kTcpServerNoUpload), MsgIcon::Exclamation);
@@ -89,13 +80,8 @@ void ScadaUpload::MnuSaveOrvoSCADA_Click()
     }
 
     page_ = qBound(0, static_cast<int>(m.pages.Num_Stranica_SCADA), 15);
-    Write_SCHEMA &w = Write_SCHEMA::load(m_, main_);
-    w.setWindowTitle(QString::fromUtf16(page::kWriteScadaCaption));
-    w.Write_SCHEMA_ProgressBar->setRange(0, 10);
-    w.Write_SCHEMA_ProgressBar->setValue(0);
+    Write_SCHEMA &w = driver_.openProgress(QString::fromUtf16(page::kWriteScadaCaption), 10);
     w.Err_Write_Scada->setText(QStringLiteral("0"));
-    w.open();
-    main_.enableSettings(false);
 
     // The whole page is drawn, checked and cut into packets before anything is sent.
     const page::PageUpload built = page::buildPageUpload(m, page_, pageViews ? pageViews(page_) : page::PageViews{});
@@ -103,41 +89,13 @@ void ScadaUpload::MnuSaveOrvoSCADA_Click()
         refuse(built.message, built.icon, built.title);
         return;
     }
-
-    ControllerLink &link = main_.link();
-    if (uploadLinkFor(kind) != UploadLink::TcpClient && !link.openSerialOnDemand(kind)) {
+    const bool launched =
+        driver_.launch(kind, [&](int baud) { return sender_.start(built.rows(), kind, m.settings.T_Zapyt, baud); });
+    if (!launched)
         refuse(QString::fromUtf16(kComPortError), MsgIcon::None);
-        return;
-    }
-    // The TCP client connects on demand to the address the settings show now,
-    // as the serial port opens: a connection to an earlier address is closed,
-    // a dropped one made again. One that cannot be made fails on the first packet.
-    if (uploadLinkFor(kind) == UploadLink::TcpClient)
-        link.connectClientOnDemand(m.settings.Adr_IP, m.settings.Port_IP);
-    // Bytes from an earlier exchange must not be taken for a reply of this page.
-    link.discardInput(kind);
-
-    kind_ = kind;
-    SCADA_Timer->start(sender_.start(built.rows(), kind, m.settings.T_Zapyt, link.serialBaudRate()));
 }
 
-void ScadaUpload::SCADA_Timer_Timer()
-{
-    if (!sender_.running()) {
-        SCADA_Timer->stop();
-        return;
-    }
-    ControllerLinkIo io(main_.link(), kind_);
-    show(sender_.tick(io));
-}
-
-void ScadaUpload::bytesArrived()
-{
-    if (!sender_.running())
-        return;
-    ControllerLinkIo io(main_.link(), kind_);
-    show(sender_.bytesArrived(io));
-}
+void ScadaUpload::SCADA_Timer_Timer() { driver_.tick(); }
 
 void ScadaUpload::show(const PacketSender::Result &r)
 {
@@ -145,24 +103,24 @@ void ScadaUpload::show(const PacketSender::Result &r)
         return;
     // Writing a field loads the window again (hidden) after "Відміна".
     Write_SCHEMA &w = Write_SCHEMA::load(m_, main_);
-    w.showSenderStep(r);
+    w.showSenderStep(PacketSender::kProgressMaximum, r.progress, r.errors, r.interval, r.rowsDone);
     if (r.rowsDone)
         w.Numb_Sheet_SCADA->setText(QString::number(page_ + 1));
 
     if (r.end == PacketSender::End::None) {
-        SCADA_Timer->start(r.interval);
+        driver_.next(r.interval);
         if (selectPage)
             selectPage(page_);
         return;
     }
 
-    // The timer stops before any message, so no step runs while it is open.
-    SCADA_Timer->stop();
-    release();
+    TransferDriver::Ending e;
+    e.message = r.message;
+    e.icon = r.icon;
     switch (r.end) {
     case PacketSender::End::Done:
-        Write_SCHEMA::unload(main_);
-        main_.enableSettings(true);
+        if (!driver_.finish(e))
+            return;
         // A range goes on from the page just written, whichever tab was clicked meanwhile.
         if (m_.link.Save_n_Stranica_Flag == 1)
             m_.pages.Num_Stranica_SCADA = static_cast<std::int16_t>(page_);
@@ -173,15 +131,13 @@ void ScadaUpload::show(const PacketSender::Result &r)
         // The window keeps its last figures and the settings stay disabled
         // until "Відміна".
         page::endPageRange(m_);
-        showMessage(r.message, r.icon);
+        e.keepWindow = true;
+        driver_.finish(e);
         return;
     case PacketSender::End::PortFailure:
         page::endPageRange(m_);
-        Write_SCHEMA::unload(main_);
-        main_.enableSettings(true);
-        if (!transferOverTcp(kind_))
-            main_.link().closeSerial();
-        showMessage(r.message, r.icon);
+        e.closeSerial = true;
+        driver_.finish(e);
         return;
     case PacketSender::End::None: break;
     }

@@ -11,7 +11,7 @@
 // while a transfer of another kind holds it, and choosing the item again
 // while a page is written starts that page over.
 
-#include "core/model/link_state.h"
+#include "link/transfer_driver.h"
 #include "upload/packet_sender.h"
 #include "upload/page_renderer.h"
 
@@ -61,17 +61,14 @@ public:
     int page() const { return page_; }
 
 private:
-    void bytesArrived();
     void show(const PacketSender::Result &r);
     // Ends a page that could not be started: the message, no range goes on.
     void refuse(const QString &text, MsgIcon icon, const QString &title = QString());
-    void release();
-    LinkClaim claim_; // the link, held from the start of a run to its end
 
     ProjectModel &m_;
     MainWindowPort &main_;
     PacketSender sender_;
-    int kind_ = 0; // the link kind the running page goes over
+    TransferDriver driver_;
     int page_ = 0; // the page being written
 };
 

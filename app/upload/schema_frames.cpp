@@ -3,7 +3,7 @@
 #include "core/cp1251.h"
 #include "core/model/catalogue.h"
 #include "core/numbers.h"
-#include "upload/crc16.h"
+#include "link/crc16.h"
 
 #include <cmath>
 

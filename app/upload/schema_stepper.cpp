@@ -1,8 +1,8 @@
 #include "upload/schema_stepper.h"
 
 #include "core/numbers.h"
-#include "upload/controller_link.h"
-#include "upload/controller_reply.h"
+#include "link/controller_link.h"
+#include "link/controller_reply.h"
 
 #include <chrono>
 

@@ -13,7 +13,7 @@
 
 #include "core/model/link_state.h"
 #include "core/services.h"
-#include "upload/controller_link.h"
+#include "link/controller_link.h"
 
 #include <QByteArray>
 #include <QString>

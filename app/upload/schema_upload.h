@@ -5,7 +5,7 @@
 // upload holds the link from its start to its end and is refused while a
 // transfer of another kind holds it.
 
-#include "core/model/link_state.h"
+#include "link/transfer_driver.h"
 #include "upload/schema_stepper.h"
 
 #include <QObject>
@@ -34,14 +34,12 @@ public:
     const SchemaStepper &stepper() const { return stepper_; }
 
 private:
-    // Gives the link back when the schema upload holds it.
-    void release();
-    LinkClaim claim_; // the link, held from the start of a run to its end
+    void step(LinkIo &io);
 
     ProjectModel &m_;
     MainWindowPort &main_;
     SchemaStepper stepper_;
-    quint64 run_ = 0; // which start the running ticks belong to
+    TransferDriver driver_;
 };
 
 } // namespace pelmora

@@ -3,15 +3,15 @@
 
 #include "elements/mechanizm_window.h"
 
+#include "link/controller_link.h"
+#include "link/write_schema.h"
 #include "support/fake_services.h"
 #include "support/gif_builder.h"
 #include "support/main_window_stand_in.h"
 #include "support/mechanism_pictures.h"
 #include "support/simulator_pty.h"
 #include "ui/window_frame.h"
-#include "upload/controller_link.h"
 #include "upload/mechanism_upload.h"
-#include "upload/write_schema.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -6,6 +6,7 @@
 #include "algorithm/mem_algorithm.h"
 #include "blockparams/com_terminal.h"
 #include "blockparams/property_block.h"
+#include "link/write_schema.h"
 #include "mainwindow/config_scada.h"
 #include "monitors/calculiator.h"
 #include "pages/page_dialogs.h"
@@ -14,7 +15,6 @@
 #include "project/schema_view.h"
 #include "support/block_records.h"
 #include "support/fake_services.h"
-#include "upload/write_schema.h"
 
 #include <QAction>
 #include <QApplication>

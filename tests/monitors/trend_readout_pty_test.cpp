@@ -7,6 +7,7 @@
 #include "monitors/trend_plot.h"
 #include "monitors/trend_readout.h"
 #include "support/simulator.h"
+#include "support/simulator_line.h"
 #include "support/simulator_pty.h"
 #include "support/simulator_readout.h"
 
@@ -44,9 +45,7 @@ class ReadoutOverPty : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(pty.ok()) << pty.error().toStdString();
-        com1 = std::make_unique<ScopedEnv>("PELMORA_COM1", pty.linkEnd());
-        ASSERT_TRUE(sim.openSerial(pty.controllerEnd())) << sim.serialError().toStdString();
+        ASSERT_TRUE(line.ok()) << line.error().toStdString();
         m.monitors.Grafik_COM = 1;
     }
 
@@ -86,9 +85,8 @@ protected:
         return out;
     }
 
-    PtyPair pty;
-    std::unique_ptr<ScopedEnv> com1;
     ControllerSimulator sim;
+    test::SimulatorLine line{sim, test::Transport::Pty, 1};
     ReadoutController controller{sim};
     ControllerLink link;
     ProjectModel m;

@@ -1,9 +1,9 @@
 #include "monitors/trend_readout.h"
 
+#include "link/crc16.h"
 #include "monitors/trend_decoding.h"
 #include "support/simulator_pty.h"
 #include "support/simulator_readout.h"
-#include "upload/crc16.h"
 
 #include <gtest/gtest.h>
 #include <utility>

@@ -2,6 +2,7 @@
 // project on the demo netlist, saved, opened in a fresh main window, saved
 // again. Also what opening does to the page tabs and the controller link.
 
+#include "link/controller_link.h"
 #include "mainwindow/config_scada.h"
 #include "pages/page_editor.h"
 #include "pages/page_view.h"
@@ -10,7 +11,6 @@
 #include "support/fake_services.h"
 #include "support/lumtor_registry.h"
 #include "support/project_fixture.h"
-#include "upload/controller_link.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -5,10 +5,10 @@
 // and its subsystems.
 
 #include "core/model/project_model.h"
+#include "link/controller_link.h"
 #include "ui/main_menu.h"
 #include "ui/main_window_port.h"
 #include "ui/window_registry.h"
-#include "upload/controller_link.h"
 
 #include <QMainWindow>
 

@@ -4,7 +4,7 @@
 // bytes on the link offered to the sender, so that a step follows each reply
 // as soon as it is complete. For the end-to-end tests and the benchmarks.
 
-#include "upload/controller_link.h"
+#include "link/controller_link.h"
 #include "upload/packet_sender.h"
 
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "support/simulator.h"
 
-#include "upload/controller_reply.h"
+#include "link/controller_reply.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -6,7 +6,7 @@
 // controller does: a five-byte reply (address, kind, status, checksum low byte
 // first), or the answer a frame rule builds. Faults can be injected into the replies.
 
-#include "upload/crc16.h"
+#include "link/crc16.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>

@@ -4,10 +4,12 @@
 // progress window, the settings dialog and the link as they should be.
 
 #include "elements/mechanizm_window.h"
+#include "link/write_schema.h"
 #include "support/fake_services.h"
 #include "support/main_window_stand_in.h"
 #include "support/mechanism_pictures.h"
 #include "support/simulator.h"
+#include "support/simulator_line.h"
 #include "support/simulator_mechanism.h"
 #include "support/simulator_pty.h"
 #include "support/timer_watching_messages.h"
@@ -15,7 +17,6 @@
 #include "upload/mechanism_packing.h"
 #include "upload/mechanism_upload.h"
 #include "upload/packet_sender.h"
-#include "upload/write_schema.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -38,7 +39,7 @@ using test::ReplyFault;
 const QString kPhases = QStringLiteral(PELMORA_MECHANISM_PHASES);
 constexpr int kNet = 5;
 
-enum class Transport { Pty, Tcp };
+using test::Transport;
 
 class MechanismEditorUpload : public test::WithFakes, public ::testing::WithParamInterface<Transport> {
 protected:
@@ -55,21 +56,10 @@ protected:
         }
         main.model.settings.Num_Net = kNet;
         main.model.settings.T_Zapyt = 40;
-        if (GetParam() == Transport::Pty) {
-            pty = std::make_unique<test::PtyPair>();
-            ASSERT_TRUE(pty->ok()) << pty->error().toStdString();
-            com1 = std::make_unique<test::ScopedEnv>("PELMORA_COM1", pty->linkEnd());
-            ASSERT_TRUE(sim.openSerial(pty->controllerEnd())) << sim.serialError().toStdString();
-            main.model.settings.Num_COM_Link = 1;
-        } else {
-            ASSERT_TRUE(sim.listenTcp());
-            main.model.settings.Num_COM_Link = 9;
-            main.model.settings.Adr_IP = QStringLiteral("127.0.0.1");
-            main.model.settings.Port_IP = sim.tcpPort();
-            main.controllerLink.connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
-            ASSERT_TRUE(ControllerSimulator::waitFor(
-                [&] { return main.controllerLink.clientConnected() && sim.tcpPeerConnected(); }));
-        }
+        line = std::make_unique<test::SimulatorLine>(sim, GetParam(), 1);
+        ASSERT_TRUE(line->ok()) << line->error().toStdString();
+        line->pointSettings(main.model.settings);
+        ASSERT_TRUE(line->connectClient(main.controllerLink));
         // The mechanism dialog, modal over the main window, opens the editor.
         vent = new QWidget;
         ventFrame = new WindowFrame(*vent, main.window, main.registry, WindowFrameKind::Modal);
@@ -112,9 +102,8 @@ protected:
     test::MainWindowStandIn main;
     QTemporaryDir folder;
     QString previous;
-    std::unique_ptr<test::PtyPair> pty;
-    std::unique_ptr<test::ScopedEnv> com1;
     ControllerSimulator sim;
+    std::unique_ptr<test::SimulatorLine> line;
     MechanismController controller{sim};
     QWidget *vent = nullptr;
     WindowFrame *ventFrame = nullptr;
@@ -257,7 +246,7 @@ TEST_P(MechanismEditorUpload, BadRepliesAreAnsweredOrEndTheTransfer)
 }
 
 INSTANTIATE_TEST_SUITE_P(Transports, MechanismEditorUpload, ::testing::Values(Transport::Pty, Transport::Tcp),
-                         [](const auto &info) { return info.param == Transport::Pty ? "Pty" : "Tcp"; });
+                         [](const auto &info) { return test::transportName(info.param); });
 
 // A TCP client that is not connected: the first packet cannot leave.
 TEST(MechanismEditorUploadPort, UnconnectedClientIsAPortFailure)

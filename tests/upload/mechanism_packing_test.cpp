@@ -1,8 +1,8 @@
 #include "upload/mechanism_packing.h"
 
+#include "link/crc16.h"
 #include "support/byte_literals.h"
 #include "support/mechanism_pictures.h"
-#include "upload/crc16.h"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,14 @@
 // controller link, each packet waiting for its acknowledgement, and decoded by
 // the controller simulator back into the picture that was packed.
 
+#include "link/controller_link.h"
+#include "link/controller_reply.h"
 #include "support/mechanism_pictures.h"
 #include "support/sender_driver.h"
 #include "support/simulator.h"
+#include "support/simulator_line.h"
 #include "support/simulator_mechanism.h"
 #include "support/simulator_pty.h"
-#include "upload/controller_link.h"
-#include "upload/controller_reply.h"
 #include "upload/mechanism_packing.h"
 #include "upload/packet_sender.h"
 
@@ -44,26 +45,18 @@ QImage drawnMechanism()
     });
 }
 
-enum class Transport { Pty, Tcp };
+using test::Transport;
 
 class MechanismUpload : public ::testing::TestWithParam<Transport> {
 protected:
     void SetUp() override
     {
-        if (GetParam() == Transport::Pty) {
-            pty = std::make_unique<test::PtyPair>();
-            ASSERT_TRUE(pty->ok()) << pty->error().toStdString();
-            com1 = std::make_unique<test::ScopedEnv>("PELMORA_COM1", pty->linkEnd());
-            ASSERT_TRUE(sim.openSerial(pty->controllerEnd())) << sim.serialError().toStdString();
-            ASSERT_TRUE(link.openSerialOnDemand(1)) << link.serialError().toStdString();
+        line = std::make_unique<test::SimulatorLine>(sim, GetParam(), 1);
+        ASSERT_TRUE(line->ok()) << line->error().toStdString();
+        ASSERT_TRUE(line->open(link)) << link.serialError().toStdString();
+        if (GetParam() == Transport::Pty)
             sim.lineBaud = 115200; // a packet takes its 90 ms on the line, as on the real port
-            kind = 1;
-        } else {
-            ASSERT_TRUE(sim.listenTcp());
-            link.connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
-            ASSERT_TRUE(ControllerSimulator::waitFor([&] { return link.clientConnected() && sim.tcpPeerConnected(); }));
-            kind = 9;
-        }
+        kind = line->linkKind();
     }
 
     // Sends each packet and waits for its acknowledgement; a bad one (or none
@@ -100,9 +93,8 @@ protected:
         return true;
     }
 
-    std::unique_ptr<test::PtyPair> pty;
-    std::unique_ptr<test::ScopedEnv> com1;
     ControllerSimulator sim;
+    std::unique_ptr<test::SimulatorLine> line;
     MechanismController controller{sim};
     ControllerLink link;
     int kind = 0;
@@ -253,7 +245,7 @@ TEST_P(MechanismUpload, WaitsFollowTheOpenPortsSpeed)
 }
 
 INSTANTIATE_TEST_SUITE_P(Transports, MechanismUpload, ::testing::Values(Transport::Pty, Transport::Tcp),
-                         [](const auto &info) { return info.param == Transport::Pty ? "Pty" : "Tcp"; });
+                         [](const auto &info) { return test::transportName(info.param); });
 
 TEST(MechanismDecoder, FaultsOfAnImageAreNamed)
 {

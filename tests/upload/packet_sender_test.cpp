@@ -1,6 +1,6 @@
 #include "upload/packet_sender.h"
 
-#include "upload/controller_reply.h"
+#include "link/controller_reply.h"
 
 #include <gtest/gtest.h>
 

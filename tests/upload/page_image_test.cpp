@@ -1,7 +1,7 @@
 #include "upload/page_image_codec.h"
 
+#include "link/crc16.h"
 #include "project/startup.h"
-#include "upload/crc16.h"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,14 @@
 // over a socat pseudo-terminal pair (COM2) and over loopback TCP, with the
 // sender driven as the page upload's timer drives it.
 
+#include "link/controller_link.h"
 #include "project/startup.h"
 #include "support/page_fixture.h"
 #include "support/sender_driver.h"
 #include "support/simulator.h"
+#include "support/simulator_line.h"
 #include "support/simulator_pages.h"
 #include "support/simulator_pty.h"
-#include "upload/controller_link.h"
 #include "upload/packet_sender.h"
 #include "upload/page_build.h"
 #include "upload/page_range.h"
@@ -28,7 +29,7 @@ using test::ReplyFault;
 using test::ScopedEnv;
 using test::SenderDriver;
 
-enum class Transport { Pty, Tcp };
+using test::Transport;
 
 class PageUploadTo : public ::testing::TestWithParam<Transport> {
 protected:
@@ -40,20 +41,12 @@ protected:
         m.settings.Num_Net = 2;
         test::placeDemoPageElements(m);
         controller.address = 2;
-        if (GetParam() == Transport::Pty) {
-            pty = std::make_unique<PtyPair>();
-            ASSERT_TRUE(pty->ok()) << pty->error().toStdString();
-            com2 = std::make_unique<ScopedEnv>("PELMORA_COM2", pty->linkEnd());
-            ASSERT_TRUE(sim.openSerial(pty->controllerEnd())) << sim.serialError().toStdString();
-            m.settings.Num_COM_Link = 2;
-            ASSERT_TRUE(link.openSerialOnDemand(2)) << link.serialError().toStdString();
-        } else {
-            ASSERT_TRUE(sim.listenTcp());
-            m.settings.Num_COM_Link = 9;
+        line = std::make_unique<test::SimulatorLine>(sim, GetParam(), 2);
+        ASSERT_TRUE(line->ok()) << line->error().toStdString();
+        line->pointSettings(m.settings);
+        if (GetParam() == Transport::Tcp)
             m.settings.T_Zapyt = 40;
-            link.connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
-            ASSERT_TRUE(ControllerSimulator::waitFor([&] { return link.clientConnected() && sim.tcpPeerConnected(); }));
-        }
+        ASSERT_TRUE(line->open(link)) << link.serialError().toStdString();
         driver = std::make_unique<SenderDriver>(sender, link, m.settings.Num_COM_Link);
     }
 
@@ -97,9 +90,8 @@ protected:
     }
 
     ProjectModel m;
-    std::unique_ptr<PtyPair> pty;
-    std::unique_ptr<ScopedEnv> com2;
     ControllerSimulator sim;
+    std::unique_ptr<test::SimulatorLine> line;
     PageController controller{sim};
     ControllerLink link;
     PacketSender sender{m.link};
@@ -326,7 +318,7 @@ TEST_P(PageUploadTo, LinkThatFailsEndsWithThePortMessage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, PageUploadTo, ::testing::Values(Transport::Pty, Transport::Tcp),
-                         [](const auto &info) { return info.param == Transport::Pty ? "Pty" : "Tcp"; });
+                         [](const auto &info) { return test::transportName(info.param); });
 
 } // namespace
 } // namespace pelmora

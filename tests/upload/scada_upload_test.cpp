@@ -4,21 +4,22 @@
 
 #include "upload/scada_upload.h"
 
+#include "link/controller_link.h"
+#include "link/write_schema.h"
 #include "mainwindow/config_scada.h"
 #include "project/project_menu.h"
 #include "support/fake_services.h"
 #include "support/main_window_stand_in.h"
 #include "support/page_fixture.h"
 #include "support/simulator.h"
+#include "support/simulator_line.h"
 #include "support/simulator_pages.h"
 #include "support/simulator_pty.h"
 #include "support/timer_watching_messages.h"
-#include "upload/controller_link.h"
 #include "upload/mechanism_upload.h"
 #include "upload/page_build.h"
 #include "upload/save_n_scada.h"
 #include "upload/schema_upload.h"
-#include "upload/write_schema.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -138,29 +139,19 @@ protected:
     PageController controller{sim};
 };
 
-enum class Transport { Pty, Tcp };
+using test::Transport;
 
 class ScadaUploadTo : public ScadaUploadBase, public ::testing::WithParamInterface<Transport> {
 protected:
     void SetUp() override
     {
         ScadaUploadBase::SetUp();
-        if (GetParam() == Transport::Pty) {
-            pty = std::make_unique<PtyPair>();
-            ASSERT_TRUE(pty->ok()) << pty->error().toStdString();
-            com2 = std::make_unique<ScopedEnv>("PELMORA_COM2", pty->linkEnd());
-            ASSERT_TRUE(sim.openSerial(pty->controllerEnd())) << sim.serialError().toStdString();
-            m().settings.Num_COM_Link = 2;
-        } else {
-            ASSERT_TRUE(sim.listenTcp());
-            m().settings.Num_COM_Link = 9;
+        line = std::make_unique<test::SimulatorLine>(sim, GetParam(), 2);
+        ASSERT_TRUE(line->ok()) << line->error().toStdString();
+        line->pointSettings(m().settings);
+        if (GetParam() == Transport::Tcp)
             m().settings.T_Zapyt = 40;
-            m().settings.Adr_IP = QStringLiteral("127.0.0.1");
-            m().settings.Port_IP = sim.tcpPort();
-            link().connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
-            ASSERT_TRUE(
-                ControllerSimulator::waitFor([&] { return link().clientConnected() && sim.tcpPeerConnected(); }));
-        }
+        ASSERT_TRUE(line->connectClient(link()));
     }
 
     // Faults for the replies from the n-th on (0-based).
@@ -170,8 +161,7 @@ protected:
         sim.nextFaults.insert(sim.nextFaults.end(), faults.begin(), faults.end());
     }
 
-    std::unique_ptr<PtyPair> pty;
-    std::unique_ptr<ScopedEnv> com2;
+    std::unique_ptr<test::SimulatorLine> line;
 };
 
 TEST_P(ScadaUploadTo, MenuWritesTheCurrentPageAsDrawn)
@@ -248,7 +238,7 @@ TEST_P(ScadaUploadTo, OtherUploadsAreRefusedWhileAPageHoldsTheLink)
     EXPECT_FALSE(mechanism.running());
 
     // Once the page is written the link is free for the next transfer.
-    LinkClaim next = m().link.claim(LinkTransfer::Schema);
+    LinkClaim next = LinkClaim::take(m().link, LinkTransfer::Schema);
     EXPECT_TRUE(next.held());
 }
 
@@ -470,7 +460,7 @@ TEST_F(ScadaUploadBase, UnconnectedTcpClientEndsAtTheFirstPacket)
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, ScadaUploadTo, ::testing::Values(Transport::Pty, Transport::Tcp),
-                         [](const auto &info) { return info.param == Transport::Pty ? "Pty" : "Tcp"; });
+                         [](const auto &info) { return test::transportName(info.param); });
 
 TEST_F(ScadaUploadBase, SilentControllerGivesTheChecksumMessageAndThePortStaysOpen)
 {

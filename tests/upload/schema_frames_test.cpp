@@ -1,8 +1,8 @@
 #include "upload/schema_frames.h"
 
 #include "core/model/catalogue.h"
+#include "link/crc16.h"
 #include "project/startup.h"
-#include "upload/crc16.h"
 
 #include "support/byte_literals.h"
 #include <QStringList>

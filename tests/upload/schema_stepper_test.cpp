@@ -1,6 +1,6 @@
 #include "upload/schema_stepper.h"
 
-#include "upload/controller_reply.h"
+#include "link/controller_reply.h"
 
 #include <gtest/gtest.h>
 

@@ -1,18 +1,19 @@
 #include "upload/schema_upload.h"
 
 #include "core/cp1251.h"
+#include "link/controller_link.h"
+#include "link/controller_reply.h"
+#include "link/write_schema.h"
 #include "mainwindow/config_scada.h"
 #include "project/config_project.h"
 #include "support/fake_services.h"
 #include "support/netlist_builder.h"
 #include "support/simulator.h"
+#include "support/simulator_line.h"
 #include "support/simulator_pty.h"
 #include "support/simulator_schema.h"
 #include "support/timer_watching_messages.h"
-#include "upload/controller_link.h"
-#include "upload/controller_reply.h"
 #include "upload/schema_frames.h"
-#include "upload/write_schema.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -112,7 +113,7 @@ protected:
     qsizetype sentBeforeText = 0; // what the controller had sent when the text frame went out
 };
 
-enum class Transport { Pty, Tcp };
+using test::Transport;
 
 // The upload against the simulator, over a socat pair (COM2) or loopback TCP.
 class SchemaUploadTo : public SchemaUploadBase, public ::testing::WithParamInterface<Transport> {
@@ -122,27 +123,16 @@ protected:
         SchemaUploadBase::SetUp();
         if (HasFatalFailure())
             return;
-        if (GetParam() == Transport::Pty) {
-            pty = std::make_unique<PtyPair>();
-            ASSERT_TRUE(pty->ok()) << pty->error().toStdString();
-            com2 = std::make_unique<ScopedEnv>("PELMORA_COM2", pty->linkEnd());
-            ASSERT_TRUE(sim.openSerial(pty->controllerEnd()));
-            m().settings.Num_COM_Link = 2;
-        } else {
-            ASSERT_TRUE(sim.listenTcp());
-            m().settings.Num_COM_Link = 9;
+        line = std::make_unique<test::SimulatorLine>(sim, GetParam(), 2);
+        ASSERT_TRUE(line->ok()) << line->error().toStdString();
+        line->pointSettings(m().settings);
+        if (GetParam() == Transport::Tcp)
             m().settings.T_Zapyt = 40;
-            m().settings.Adr_IP = QStringLiteral("127.0.0.1");
-            m().settings.Port_IP = sim.tcpPort();
-            link().connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
-            ASSERT_TRUE(
-                ControllerSimulator::waitFor([&] { return link().clientConnected() && sim.tcpPeerConnected(); }));
-        }
+        ASSERT_TRUE(line->connectClient(link()));
     }
 
-    std::unique_ptr<PtyPair> pty;
-    std::unique_ptr<ScopedEnv> com2;
     ControllerSimulator sim;
+    std::unique_ptr<test::SimulatorLine> line;
     SchemaController controller{sim};
 };
 
@@ -275,6 +265,28 @@ TEST_P(SchemaUploadTo, CancelClosesTheWindowButTheSchemaIsWrittenToTheEnd)
     EXPECT_TRUE(ui().messages.empty());
 }
 
+// "Відміна" enables the settings dialog while the upload runs on: a link kind
+// changed there meanwhile is the next upload's, and the running one keeps the
+// port it started on to its end.
+TEST_P(SchemaUploadTo, LinkKindChangedMidwayLeavesTheRunningUploadOnItsPort)
+{
+    clickMenu();
+    for (int step = 0; step <= 3; ++step)
+        tick(sim);
+    window()->Command1_Click();
+    EXPECT_TRUE(settings->isEnabled());
+    const std::int16_t started = m().settings.Num_COM_Link;
+    m().settings.Num_COM_Link = static_cast<std::int16_t>(GetParam() == Transport::Pty ? 9 : 3);
+    for (int step = 4; step <= 9; ++step) {
+        up().Timer_05_Timer();
+        EXPECT_TRUE(sim.waitForFrames(static_cast<std::size_t>(step + 1))) << "step " << step;
+    }
+    m().settings.Num_COM_Link = started; // the helpers look at the port by the settings
+    runToEnd(sim);
+    EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(QStringLiteral(" | ")).toStdString();
+    EXPECT_TRUE(controller.complete()) << controller.problems().join(QStringLiteral("; ")).toStdString();
+}
+
 TEST_P(SchemaUploadTo, LateReplyOfAnEarlierUploadIsNeverJudged)
 {
     // The controller accepts the first upload but answers 3 s late; it
@@ -339,7 +351,7 @@ TEST_P(SchemaUploadTo, ReplyEndsTheWaitOverA115200BaudLine)
 }
 
 INSTANTIATE_TEST_SUITE_P(Transports, SchemaUploadTo, ::testing::Values(Transport::Pty, Transport::Tcp),
-                         [](const auto &info) { return info.param == Transport::Pty ? "Pty" : "Tcp"; });
+                         [](const auto &info) { return test::transportName(info.param); });
 
 TEST_F(SchemaUploadBase, SerialWaitsAfterTheTwoAreaFrames)
 {

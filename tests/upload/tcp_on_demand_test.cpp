@@ -1,12 +1,12 @@
 // A TCP client link chosen in the settings and never connected: the schema
 // upload connects it first, as it opens a serial port on demand.
 
+#include "link/controller_link.h"
 #include "mainwindow/config_scada.h"
 #include "support/fake_services.h"
 #include "support/netlist_builder.h"
 #include "support/simulator.h"
 #include "support/simulator_schema.h"
-#include "upload/controller_link.h"
 #include "upload/schema_upload.h"
 
 #include <QAction>
@@ -61,7 +61,10 @@ TEST_F(TcpOnDemand, UploadConnectsTheClientAndReachesTheController)
     m().settings.Port_IP = sim.tcpPort();
     ASSERT_FALSE(link().clientConnected());
     main->MnuSaveOrvo->trigger();
-    EXPECT_TRUE(link().clientConnected());
+    // The menu handler only starts connecting; the upload's ticks wait for it.
+    EXPECT_FALSE(link().clientConnected());
+    EXPECT_TRUE(up().Timer_05->isActive());
+    EXPECT_TRUE(ControllerSimulator::waitFor([&] { return link().clientConnected(); }));
     ASSERT_TRUE(uploadEnds());
     EXPECT_TRUE(controller.complete()) << controller.problems().join(QStringLiteral("; ")).toStdString();
     EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(QStringLiteral(" | ")).toStdString();

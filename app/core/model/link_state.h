@@ -4,11 +4,8 @@
 
 #include <QByteArray>
 #include <cstdint>
-#include <utility>
 
 namespace pelmora {
-
-struct LinkState;
 
 // The transfers that use the link; one at a time holds it.
 enum class LinkTransfer : std::uint8_t { None, Schema, Page, Mechanism, TeskReadout, OrvoReadout };
@@ -33,60 +30,9 @@ struct LinkState {
     // another kind started meanwhile is refused.
     LinkTransfer Transfer_Busy = LinkTransfer::None;
 
-    // Whether some transfer holds the link now.
+    // Whether some transfer holds the link now. Transfers take and give back
+    // the link through a LinkClaim (link/link_claim.h), never by hand.
     bool busy() const { return Transfer_Busy != LinkTransfer::None; }
-    // Hands the link to a transfer of this kind while it is free; the claim
-    // returned is empty (false) while another transfer holds it.
-    class LinkClaim claim(LinkTransfer kind);
 };
-
-// A transfer's hold on the link. The link is free again as soon as the claim
-// is released, reset or destroyed, however the transfer ends. Move-only.
-class LinkClaim {
-public:
-    LinkClaim() = default;
-    LinkClaim(const LinkClaim &) = delete;
-    LinkClaim &operator=(const LinkClaim &) = delete;
-    LinkClaim(LinkClaim &&o) noexcept : link_(std::exchange(o.link_, nullptr)), kind_(o.kind_) {}
-    LinkClaim &operator=(LinkClaim &&o) noexcept
-    {
-        if (this != &o) {
-            release();
-            link_ = std::exchange(o.link_, nullptr);
-            kind_ = o.kind_;
-        }
-        return *this;
-    }
-    ~LinkClaim() { release(); }
-
-    // True while this claim holds the link.
-    bool held() const { return link_ != nullptr; }
-    explicit operator bool() const { return held(); }
-    LinkTransfer kind() const { return held() ? kind_ : LinkTransfer::None; }
-
-    // Gives the link back; nothing when the claim holds nothing. A link that
-    // was meanwhile handed to another kind (a new project's state) is left alone.
-    void release()
-    {
-        if (link_ && link_->Transfer_Busy == kind_)
-            link_->Transfer_Busy = LinkTransfer::None;
-        link_ = nullptr;
-    }
-
-private:
-    friend struct LinkState;
-    LinkClaim(LinkState &link, LinkTransfer kind) : link_(&link), kind_(kind) {}
-
-    LinkState *link_ = nullptr;
-    LinkTransfer kind_ = LinkTransfer::None;
-};
-
-inline LinkClaim LinkState::claim(LinkTransfer kind)
-{
-    if (busy() || kind == LinkTransfer::None)
-        return {};
-    Transfer_Busy = kind;
-    return LinkClaim(*this, kind);
-}
 
 } // namespace pelmora

@@ -4,9 +4,8 @@
 // One instance at most: an upload loads it (hidden, with its design values) on
 // first use and unloads it at its end.
 
-#include "upload/packet_sender.h"
-
 #include <QWidget>
+#include <optional>
 
 class QLabel;
 class QProgressBar;
@@ -32,9 +31,9 @@ public:
     // Shows the window above the main window.
     void open();
 
-    // Shows a packet sender's step: the bar, the error count, the interval of
-    // the next step and, when a row is done, the rows written so far.
-    void showSenderStep(const PacketSender::Result &r);
+    // Shows a packet transfer's step: the bar (0..maximum), the error count,
+    // the interval of the next step and, when a row is done, the rows written so far.
+    void showSenderStep(int maximum, int progress, int errors, int interval, std::optional<int> rowsDone);
 
     QLabel *Label1, *Num_Paket_SCADA;
     QLabel *Label2, *Numb_Sheet_SCADA;

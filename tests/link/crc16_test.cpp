@@ -1,4 +1,4 @@
-#include "upload/crc16.h"
+#include "link/crc16.h"
 
 #include "support/byte_literals.h"
 

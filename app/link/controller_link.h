@@ -81,12 +81,14 @@ public:
     void connectClient(const QString &host, quint16 port);
     void closeClient();
     bool clientConnected() const;
-    // Connects the client to host:port unless it is connected, and waits up to
-    // timeoutMs for it, so that a transfer over the client link needs no
-    // earlier connection, as the serial port opens on demand. A connected
-    // client is used as it is, like an open serial port. False when no
-    // connection is made; an empty host or a port outside 0..65535 is not tried.
-    bool connectClientOnDemand(const QString &host, int port, int timeoutMs = 3000);
+    // Starts connecting the client to host:port unless it is connected or
+    // connecting there, so that a transfer over the client link needs no
+    // earlier connection, as the serial port opens on demand; it never waits
+    // (the caller watches clientConnected() or the socket's signals). A
+    // connection to another address, left from earlier settings, is closed.
+    // False when there is nothing to wait for: an empty host or a port outside
+    // 0..65535 is not tried (and an earlier connection is closed).
+    bool connectClientOnDemand(const QString &host, int port);
     QTcpSocket &tcpClient() { return client_; }
 
     // ---- TCP server ----

@@ -1,10 +1,11 @@
-#include "upload/controller_link.h"
+#include "link/controller_link.h"
 
-#include "core/model/link_state.h"
+#include "link/controller_reply.h"
+#include "link/crc16.h"
+#include "link/link_claim.h"
 #include "support/simulator.h"
+#include "support/simulator_line.h"
 #include "support/simulator_pty.h"
-#include "upload/controller_reply.h"
-#include "upload/crc16.h"
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
@@ -99,7 +100,7 @@ TEST(ControllerLinkPorts, TcpClientToAClosedPortIsNotConnected)
     EXPECT_FALSE(link.read(9).has_value());
 }
 
-enum class Transport { Pty, Tcp };
+using test::Transport;
 
 // A link and a simulator joined by a socat pseudo-terminal pair (as COM1) or
 // by loopback TCP (as the TCP client).
@@ -109,19 +110,10 @@ protected:
     {
         sim.addRule(test::schemaHeaderRule());
         sim.answerEveryFrame = true;
-        if (GetParam() == Transport::Pty) {
-            pty = std::make_unique<PtyPair>();
-            ASSERT_TRUE(pty->ok()) << pty->error().toStdString();
-            com1 = std::make_unique<EnvVar>("PELMORA_COM1", pty->linkEnd());
-            ASSERT_TRUE(sim.openSerial(pty->controllerEnd())) << sim.serialError().toStdString();
-            ASSERT_TRUE(link.openSerialOnDemand(1)) << link.serialError().toStdString();
-            kind = 1;
-        } else {
-            ASSERT_TRUE(sim.listenTcp());
-            link.connectClient(QStringLiteral("127.0.0.1"), sim.tcpPort());
-            ASSERT_TRUE(ControllerSimulator::waitFor([&] { return link.clientConnected() && sim.tcpPeerConnected(); }));
-            kind = 9;
-        }
+        line = std::make_unique<test::SimulatorLine>(sim, GetParam(), 1);
+        ASSERT_TRUE(line->ok()) << line->error().toStdString();
+        ASSERT_TRUE(line->open(link)) << link.serialError().toStdString();
+        kind = line->linkKind();
     }
 
     // Reads until at least `count` bytes have come, or the time runs out.
@@ -139,9 +131,8 @@ protected:
     // Reads whatever the simulator has sent so far.
     QByteArray readAllSent() { return readAtLeast(sim.sent().size()); }
 
-    std::unique_ptr<PtyPair> pty;
-    std::unique_ptr<EnvVar> com1;
     ControllerSimulator sim;
+    std::unique_ptr<test::SimulatorLine> line;
     ControllerLink link;
     int kind = 0;
 };
@@ -283,7 +274,7 @@ TEST_P(LinkToSimulator, EmulatedLineSpeedHoldsFramesAndRepliesForTheirWireTime)
 }
 
 INSTANTIATE_TEST_SUITE_P(Transports, LinkToSimulator, ::testing::Values(Transport::Pty, Transport::Tcp),
-                         [](const auto &info) { return info.param == Transport::Pty ? "Pty" : "Tcp"; });
+                         [](const auto &info) { return test::transportName(info.param); });
 
 TEST(ControllerLinkSerial, OpenPortIsNotReopened)
 {
@@ -326,12 +317,12 @@ TEST(LinkClaim, OneTransferHoldsTheLinkAtATime)
 {
     LinkState link;
     {
-        LinkClaim page = link.claim(LinkTransfer::Page);
+        LinkClaim page = LinkClaim::take(link, LinkTransfer::Page);
         ASSERT_TRUE(page.held());
         EXPECT_EQ(link.Transfer_Busy, LinkTransfer::Page);
         for (LinkTransfer other : {LinkTransfer::Page, LinkTransfer::Schema, LinkTransfer::Mechanism,
                                    LinkTransfer::TeskReadout, LinkTransfer::OrvoReadout}) {
-            const LinkClaim refused = link.claim(other);
+            const LinkClaim refused = LinkClaim::take(link, other);
             EXPECT_FALSE(refused.held());
             EXPECT_EQ(link.Transfer_Busy, LinkTransfer::Page) << "a refused claim leaves the holder alone";
         }
@@ -344,19 +335,19 @@ TEST(LinkClaim, OneTransferHoldsTheLinkAtATime)
     }
     EXPECT_EQ(link.Transfer_Busy, LinkTransfer::None) << "destroyed, the claim frees the link";
 
-    LinkClaim schema = link.claim(LinkTransfer::Schema);
+    LinkClaim schema = LinkClaim::take(link, LinkTransfer::Schema);
     ASSERT_TRUE(schema.held());
     schema.release();
     EXPECT_EQ(link.Transfer_Busy, LinkTransfer::None);
     schema.release(); // twice is harmless
-    EXPECT_FALSE(link.claim(LinkTransfer::None).held()) << "no claim is handed out for no transfer";
+    EXPECT_FALSE(LinkClaim::take(link, LinkTransfer::None).held()) << "no claim is handed out for no transfer";
 
-    LinkClaim mech = link.claim(LinkTransfer::Mechanism);
+    LinkClaim mech = LinkClaim::take(link, LinkTransfer::Mechanism);
     mech = LinkClaim(); // replaced by an empty claim
     EXPECT_EQ(link.Transfer_Busy, LinkTransfer::None);
 
     // A link whose state was set anew meanwhile is not freed by an old claim.
-    LinkClaim readout = link.claim(LinkTransfer::OrvoReadout);
+    LinkClaim readout = LinkClaim::take(link, LinkTransfer::OrvoReadout);
     link.Transfer_Busy = LinkTransfer::Page;
     readout.release();
     EXPECT_EQ(link.Transfer_Busy, LinkTransfer::Page);

@@ -1,4 +1,4 @@
-#include "upload/write_schema.h"
+#include "link/write_schema.h"
 
 #include "mainwindow/config_scada.h"
 #include "project/config_project.h"

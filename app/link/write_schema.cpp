@@ -1,4 +1,4 @@
-#include "upload/write_schema.h"
+#include "link/write_schema.h"
 
 #include "core/model/project_model.h"
 #include "ui/main_window_port.h"
@@ -111,14 +111,14 @@ void Write_SCHEMA::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void Write_SCHEMA::showSenderStep(const PacketSender::Result &r)
+void Write_SCHEMA::showSenderStep(int maximum, int progress, int errors, int interval, std::optional<int> rowsDone)
 {
-    Write_SCHEMA_ProgressBar->setRange(0, PacketSender::kProgressMaximum);
-    Write_SCHEMA_ProgressBar->setValue(r.progress);
-    Err_Write_Scada->setText(QString::number(r.errors));
-    T_msec->setText(QString::number(r.interval));
-    if (r.rowsDone)
-        Num_Paket_SCADA->setText(QString::number(*r.rowsDone));
+    Write_SCHEMA_ProgressBar->setRange(0, maximum);
+    Write_SCHEMA_ProgressBar->setValue(progress);
+    Err_Write_Scada->setText(QString::number(errors));
+    T_msec->setText(QString::number(interval));
+    if (rowsDone)
+        Num_Paket_SCADA->setText(QString::number(*rowsDone));
 }
 
 } // namespace pelmora

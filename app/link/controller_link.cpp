@@ -1,4 +1,4 @@
-#include "upload/controller_link.h"
+#include "link/controller_link.h"
 
 #include "core/serial_ports.h"
 
@@ -101,7 +101,7 @@ void ControllerLink::connectClient(const QString &host, quint16 port)
 
 void ControllerLink::closeClient() { client_.abort(); }
 
-bool ControllerLink::connectClientOnDemand(const QString &host, int port, int timeoutMs)
+bool ControllerLink::connectClientOnDemand(const QString &host, int port)
 {
     if (host.trimmed().isEmpty() || port < 0 || port > 65535) {
         // No address to reach: a connection to an earlier one is not used either.
@@ -116,7 +116,7 @@ bool ControllerLink::connectClientOnDemand(const QString &host, int port, int ti
     const bool underWay = client_.state() != QAbstractSocket::UnconnectedState && samePlace;
     if (!underWay)
         connectClient(host, static_cast<quint16>(port));
-    return client_.waitForConnected(timeoutMs);
+    return true;
 }
 
 bool ControllerLink::clientConnected() const { return client_.state() == QAbstractSocket::ConnectedState; }

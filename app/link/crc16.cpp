@@ -1,4 +1,4 @@
-#include "upload/crc16.h"
+#include "link/crc16.h"
 
 namespace pelmora {
 

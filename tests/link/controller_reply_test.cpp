@@ -1,6 +1,6 @@
-#include "upload/controller_reply.h"
+#include "link/controller_reply.h"
 
-#include "upload/crc16.h"
+#include "link/crc16.h"
 
 #include "support/byte_literals.h"
 

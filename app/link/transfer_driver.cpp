@@ -1,0 +1,176 @@
+#include "link/transfer_driver.h"
+
+#include "core/model/project_model.h"
+#include "link/write_schema.h"
+#include "ui/main_window_port.h"
+
+#include <QProgressBar>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace pelmora {
+
+TransferDriver::TransferDriver(ProjectModel &m, MainWindowPort &main, LinkTransfer kind, QTimer &timer, Steps steps,
+                               QObject *parent)
+    : QObject(parent), m_(m), main_(main), transfer_(kind), timer_(timer), steps_(std::move(steps))
+{
+    connect(&timer_, &QTimer::timeout, this, &TransferDriver::tick);
+    // A reply is judged as soon as it is complete; the timer only bounds the wait.
+    ControllerLink &link = main.link();
+    connect(&link, &ControllerLink::bytesArrived, this, &TransferDriver::bytesArrived);
+    // A connection that is made or fails ends the wait for it at once.
+    connect(&link.tcpClient(), &QTcpSocket::connected, this, [this] {
+        if (connecting_)
+            connectEnded();
+    });
+    connect(&link.tcpClient(), &QTcpSocket::errorOccurred, this, [this] {
+        if (connecting_)
+            connectEnded();
+    });
+}
+
+TransferDriver::~TransferDriver() = default;
+
+TransferDriver::Begin TransferDriver::begin()
+{
+    const bool held = claim_.held();
+    if (!held)
+        claim_ = LinkClaim::take(m_.link, transfer_);
+    if (!claim_)
+        return Begin::Busy;
+    // A message of the run before may still be open: whatever it would do
+    // after it closes belongs to that run.
+    ++run_;
+    if (!held || !steps_.running())
+        return Begin::Fresh;
+    timer_.stop();
+    connecting_ = false;
+    steps_.abandon();
+    Write_SCHEMA::unload(main_); // loaded again with its design values
+    main_.enableSettings(true);
+    return Begin::Restarted;
+}
+
+Write_SCHEMA &TransferDriver::openProgress(const QString &title, int maximum)
+{
+    Write_SCHEMA &w = Write_SCHEMA::load(m_, main_);
+    w.setWindowTitle(title);
+    w.Write_SCHEMA_ProgressBar->setRange(0, maximum);
+    w.Write_SCHEMA_ProgressBar->setValue(0);
+    w.open();
+    return w;
+}
+
+bool TransferDriver::launch(int linkKind, const std::function<int(int baud)> &start)
+{
+    ControllerLink &link = main_.link();
+    const bool tcp = uploadLinkFor(linkKind) == UploadLink::TcpClient;
+    if (!tcp && !link.openSerialOnDemand(linkKind))
+        return false;
+    // The TCP client connects on demand to the address the settings show now,
+    // as the serial port opens: a connection to an earlier address is closed,
+    // a dropped one made again. The connection is awaited on the driver's
+    // ticks, never inside this handler; one that cannot be made fails on the
+    // transfer's first frame with its port error.
+    connecting_ = tcp && link.connectClientOnDemand(m_.settings.Adr_IP, m_.settings.Port_IP) &&
+                  !link.clientConnected();
+    // Bytes from an earlier exchange must not be taken for a reply of this run.
+    link.discardInput(linkKind);
+    kind_ = linkKind;
+    firstInterval_ = start(link.serialBaudRate());
+    main_.enableSettings(false);
+    if (connecting_) {
+        connectClock_.start();
+        timer_.start(kConnectTickMs);
+    } else {
+        timer_.start(firstInterval_);
+    }
+    return true;
+}
+
+void TransferDriver::connectTick()
+{
+    if (main_.link().clientConnected() || main_.link().tcpClient().state() == QAbstractSocket::UnconnectedState ||
+        connectClock_.elapsed() >= kConnectWaitMs)
+        connectEnded();
+}
+
+void TransferDriver::connectEnded()
+{
+    connecting_ = false;
+    if (!steps_.running()) {
+        timer_.stop();
+        return;
+    }
+    main_.link().discardInput(kind_);
+    timer_.start(firstInterval_);
+}
+
+void TransferDriver::tick()
+{
+    if (connecting_) {
+        connectTick();
+        return;
+    }
+    if (!steps_.running()) {
+        timer_.stop();
+        return;
+    }
+    ControllerLinkIo io(main_.link(), kind_);
+    steps_.tick(io);
+}
+
+void TransferDriver::bytesArrived()
+{
+    if (connecting_ || !steps_.arrived || !steps_.running())
+        return;
+    ControllerLinkIo io(main_.link(), kind_);
+    steps_.arrived(io);
+}
+
+void TransferDriver::next(int interval) { timer_.start(interval); }
+
+void TransferDriver::tickEvery(int interval) { timer_.setInterval(interval); }
+
+bool TransferDriver::finish(const Ending &e)
+{
+    // The timer stops before any message, so no step runs while it is open.
+    timer_.stop();
+    connecting_ = false;
+    claim_.release();
+    if (e.closeSerial && !transferOverTcp(kind_))
+        main_.link().closeSerial();
+    const quint64 run = run_;
+    if (!e.message.isEmpty())
+        showMessage(e.message, e.icon, MsgButtons::Ok, e.title);
+    if (run != run_)
+        return false; // started again while the message was open
+    if (!e.keepWindow) {
+        Write_SCHEMA::unload(main_);
+        main_.enableSettings(true);
+    }
+    return true;
+}
+
+void TransferDriver::refuse(const QString &text, MsgIcon icon, const QString &title, bool keepWindow)
+{
+    timer_.stop();
+    connecting_ = false;
+    claim_.release();
+    if (!keepWindow) {
+        Write_SCHEMA::unload(main_);
+        main_.enableSettings(true);
+    }
+    showMessage(text, icon, MsgButtons::Ok, title);
+}
+
+void TransferDriver::abandon()
+{
+    timer_.stop();
+    connecting_ = false;
+    if (steps_.running())
+        steps_.abandon();
+    claim_.release();
+}
+
+} // namespace pelmora
