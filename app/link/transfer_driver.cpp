@@ -61,7 +61,7 @@ Write_SCHEMA &TransferDriver::openProgress(const QString &title, int maximum)
     return w;
 }
 
-bool TransferDriver::launch(int linkKind, const std::function<int(int baud)> &start)
+bool TransferDriver::launch(int linkKind, const std::function<int(int baud)> &start, bool firstStepAtOnce)
 {
     ControllerLink &link = main_.link();
     const bool tcp = uploadLinkFor(linkKind) == UploadLink::TcpClient;
@@ -72,11 +72,11 @@ bool TransferDriver::launch(int linkKind, const std::function<int(int baud)> &st
     // a dropped one made again. The connection is awaited on the driver's
     // ticks, never inside this handler; one that cannot be made fails on the
     // transfer's first frame with its port error.
-    connecting_ = tcp && link.connectClientOnDemand(m_.settings.Adr_IP, m_.settings.Port_IP) &&
-                  !link.clientConnected();
+    connecting_ = tcp && link.connectClientOnDemand(m_.settings.Adr_IP, m_.settings.Port_IP) && !link.clientConnected();
     // Bytes from an earlier exchange must not be taken for a reply of this run.
     link.discardInput(linkKind);
     kind_ = linkKind;
+    firstAtOnce_ = firstStepAtOnce;
     firstInterval_ = start(link.serialBaudRate());
     main_.enableSettings(false);
     if (connecting_) {
@@ -84,8 +84,20 @@ bool TransferDriver::launch(int linkKind, const std::function<int(int baud)> &st
         timer_.start(kConnectTickMs);
     } else {
         timer_.start(firstInterval_);
+        if (firstAtOnce_)
+            stepSoon();
     }
     return true;
+}
+
+void TransferDriver::stepSoon()
+{
+    QTimer::singleShot(0, this, [this, run = run_, timer = timer_.timerId()] {
+        // Only the step the timer would take: nothing after a restart, a
+        // finish, or a step that has already run (it restarts the timer).
+        if (run == run_ && !connecting_ && timer_.isActive() && timer_.timerId() == timer)
+            tick();
+    });
 }
 
 void TransferDriver::connectTick()
@@ -104,6 +116,8 @@ void TransferDriver::connectEnded()
     }
     main_.link().discardInput(kind_);
     timer_.start(firstInterval_);
+    if (firstAtOnce_)
+        stepSoon();
 }
 
 void TransferDriver::tick()

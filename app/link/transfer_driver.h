@@ -72,7 +72,11 @@ public:
     // its first wait, the settings dialog is disabled, and the step timer
     // runs: at once with that wait, or, while the client connects, on the
     // driver's connect ticks first.
-    bool launch(int linkKind, const std::function<int(int baud)> &start);
+    // With `firstStepAtOnce` the first step (a packet transfer's first
+    // packet) runs as soon as the event loop is back, or the client has
+    // connected, instead of after the first wait: the line is not kept idle
+    // after the click.
+    bool launch(int linkKind, const std::function<int(int baud)> &start, bool firstStepAtOnce = false);
 
     // A step went on: the next one comes after `interval` ms at most (the
     // timer starts again with that wait).
@@ -119,6 +123,8 @@ private:
     void connectTick();
     // The client connected, failed or ran out of time: the run goes on.
     void connectEnded();
+    // Runs the first step from the event loop, unless the run has moved on.
+    void stepSoon();
 
     ProjectModel &m_;
     MainWindowPort &main_;
@@ -129,6 +135,7 @@ private:
     quint64 run_ = 0; // which start the running steps belong to
     int kind_ = 0;
     bool connecting_ = false;
+    bool firstAtOnce_ = false;
     int firstInterval_ = 0;
     QElapsedTimer connectClock_;
 };

@@ -93,10 +93,13 @@ MechanismUpload::Packing MechanismUpload::ZIP_GIF_Orvo(const QImage &phase)
     PacketSender::Rows rows;
     rows.push_back(std::move(packets));
     int first = 0;
-    const bool launched = driver_.launch(kind, [&](int baud) {
-        first = sender_.start(std::move(rows), kind, m.settings.T_Zapyt, baud);
-        return first;
-    });
+    const bool launched = driver_.launch(
+        kind,
+        [&](int baud) {
+            first = sender_.start(std::move(rows), kind, m.settings.T_Zapyt, baud);
+            return first;
+        },
+        true);
     if (!launched) {
         // Nothing will be sent: the progress window goes too.
         driver_.refuse(QString::fromUtf16(mechanism::kMechanismPortError), MsgIcon::Critical,

@@ -89,8 +89,8 @@ void ScadaUpload::MnuSaveOrvoSCADA_Click()
         refuse(built.message, built.icon, built.title);
         return;
     }
-    const bool launched =
-        driver_.launch(kind, [&](int baud) { return sender_.start(built.rows(), kind, m.settings.T_Zapyt, baud); });
+    const bool launched = driver_.launch(
+        kind, [&](int baud) { return sender_.start(built.rows(), kind, m.settings.T_Zapyt, baud); }, true);
     if (!launched)
         refuse(QString::fromUtf16(kComPortError), MsgIcon::None);
 }
