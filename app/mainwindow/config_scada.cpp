@@ -2,7 +2,7 @@
 
 #include "algorithm/mem_algorithm.h"
 #include "blockparams/property_block.h"
-#include "elements/element_openers.h"
+#include "element_dialogs/element_openers.h"
 #include "mainwindow/logo.h"
 #include "monitors/calculiator.h"
 #include "monitors/monitor_menu.h"
