@@ -2,7 +2,7 @@
 
 #include "algorithm/mem_algorithm.h"
 #include "blockparams/property_block.h"
-#include "elements/element_openers.h"
+#include "element_dialogs/element_openers.h"
 #include "link/controller_link.h"
 #include "link/write_schema.h"
 #include "mainwindow/logo.h"

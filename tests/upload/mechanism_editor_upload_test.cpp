@@ -3,7 +3,7 @@
 // phase 0's, pixel for pixel, and every way the transfer ends leaves the
 // progress window, the settings dialog and the link as they should be.
 
-#include "elements/mechanizm_window.h"
+#include "element_dialogs/mechanizm_window.h"
 #include "link/write_schema.h"
 #include "support/fake_services.h"
 #include "support/main_window_stand_in.h"

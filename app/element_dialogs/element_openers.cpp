@@ -1,0 +1,53 @@
+#include "element_dialogs/element_openers.h"
+
+#include "pages/page_editor.h"
+#include "ui/main_menu.h"
+#include "ui/main_window_port.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLineEdit>
+
+namespace pelmora {
+
+ElementOpeners::ElementOpeners(ProjectModel &m, MainWindowPort &main, PageEditor &editor) : c_{m, main, editor}
+{
+    registerFrameOpeners(*this);
+    registerBoundOpeners(*this);
+    editor.openElementDialog = [this](const QString &array, int index) { open(array, index); };
+    if (QAction *item = main.menu().MnuJurnSignal)
+        connect(item, &QAction::triggered, this, &ElementOpeners::MnuJurnSignal_Click);
+    if (QLineEdit *line = main.surface().Varning_Text)
+        line->installEventFilter(this);
+}
+
+ElementOpeners::~ElementOpeners()
+{
+    c_.editor.openElementDialog = nullptr;
+    if (QLineEdit *line = c_.main.surface().Varning_Text)
+        line->removeEventFilter(this);
+}
+
+void ElementOpeners::add(const QString &array, Opener opener) { openers_[array] = std::move(opener); }
+
+bool ElementOpeners::open(const QString &array, int index)
+{
+    const auto it = openers_.find(array);
+    if (it == openers_.end() || !c_.main.mainWindow().isEnabled())
+        return false;
+    it->second(*this, index);
+    return true;
+}
+
+void ElementOpeners::MnuJurnSignal_Click() { open(QStringLiteral("Varning_Text"), 0); }
+
+bool ElementOpeners::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == c_.main.surface().Varning_Text && event->type() == QEvent::MouseButtonDblClick) {
+        MnuJurnSignal_Click();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace pelmora

@@ -1,0 +1,48 @@
+#include "core/model/project_model.h"
+#include "core/services.h"
+#include "element_dialogs/element_openers.h"
+#include "element_dialogs/figura.h"
+#include "element_dialogs/grafik_scada.h"
+#include "element_dialogs/image_control.h"
+#include "element_dialogs/menu_scada.h"
+#include "element_dialogs/text_label.h"
+#include "element_dialogs/varning.h"
+#include "elements/element_delete.h"
+#include "pages/page_editor.h"
+
+namespace pelmora {
+
+namespace {
+
+// Real_Clock_DblClick: the clock has no dialog; on Yes to the question the
+// page's clock record is cleared and its time and date labels unloaded. The
+// main window stays enabled.
+void Real_Clock_DblClick(ElementOpeners &o, int)
+{
+    const ElementContext &c = o.context();
+    if (showMessage(QString::fromUtf16(element::kDeleteClockQuestion), MsgIcon::None, MsgButtons::YesNo) !=
+        MsgAnswer::Yes)
+        return;
+    const int i = element::deleteClock(c.m, c.m.pages.Num_Stranica_SCADA);
+    c.editor.elements.Real_Clock.unload(i);
+    c.editor.elements.Real_Time.unload(i);
+}
+
+// A manometer has no dialog: its double-click does nothing.
+void Manometr_Img_DblClick(ElementOpeners &, int) {}
+
+} // namespace
+
+void registerFrameOpeners(ElementOpeners &o)
+{
+    o.add(QStringLiteral("Varning_Text"), &Varning::MnuJurnSignal_Click);
+    o.add(QStringLiteral("Control_Image"), &Image_Control::Control_Image_DblClick);
+    o.add(QStringLiteral("Menu_Image"), &Menu_SCADA::Menu_Image_DblClick);
+    o.add(QStringLiteral("Grafik_Image"), &Grafik_SCADA::Grafik_Image_DblClick);
+    o.add(QStringLiteral("ShapePlus1"), &Figura::ShapePlus1_DblClick);
+    o.add(QStringLiteral("Text_Label_Label"), &Text_Label::Text_Label_Label_DblClick);
+    o.add(QStringLiteral("Real_Clock"), &Real_Clock_DblClick);
+    o.add(QStringLiteral("Manometr_Img"), &Manometr_Img_DblClick);
+}
+
+} // namespace pelmora
