@@ -12,19 +12,17 @@ namespace pelmora {
 
 TransferDriver::TransferDriver(ProjectModel &m, MainWindowPort &main, LinkTransfer kind, QTimer &timer, Steps steps,
                                QObject *parent)
-    : QObject(parent), m_(m), main_(main), transfer_(kind), timer_(timer), steps_(std::move(steps))
+    : QObject(parent), m_(m), main_(main), transfer_(kind), timer_(timer), running_(steps.running),
+      abandon_(steps.abandon), steps_(main.link(), timer, {steps.running, steps.tick, steps.arrived}, this)
 {
-    connect(&timer_, &QTimer::timeout, this, &TransferDriver::tick);
-    // A reply is judged as soon as it is complete; the timer only bounds the wait.
-    ControllerLink &link = main.link();
-    connect(&link, &ControllerLink::bytesArrived, this, &TransferDriver::bytesArrived);
     // A connection that is made or fails ends the wait for it at once.
-    connect(&link.tcpClient(), &QTcpSocket::connected, this, [this] {
-        if (connecting_)
+    QTcpSocket &client = main.link().tcpClient();
+    connect(&client, &QTcpSocket::connected, this, [this] {
+        if (connecting())
             connectEnded();
     });
-    connect(&link.tcpClient(), &QTcpSocket::errorOccurred, this, [this] {
-        if (connecting_)
+    connect(&client, &QTcpSocket::errorOccurred, this, [this] {
+        if (connecting())
             connectEnded();
     });
 }
@@ -41,11 +39,11 @@ TransferDriver::Begin TransferDriver::begin()
     // A message of the run before may still be open: whatever it would do
     // after it closes belongs to that run.
     ++run_;
-    if (!held || !steps_.running())
+    if (!held || !running_())
         return Begin::Fresh;
     timer_.stop();
-    connecting_ = false;
-    steps_.abandon();
+    steps_.release();
+    abandon_();
     Write_SCHEMA::unload(main_); // loaded again with its design values
     main_.enableSettings(true);
     return Begin::Restarted;
@@ -72,14 +70,16 @@ bool TransferDriver::launch(int linkKind, const std::function<int(int baud)> &st
     // a dropped one made again. The connection is awaited on the driver's
     // ticks, never inside this handler; one that cannot be made fails on the
     // transfer's first frame with its port error.
-    connecting_ = tcp && link.connectClientOnDemand(m_.settings.Adr_IP, m_.settings.Port_IP) && !link.clientConnected();
+    const bool connecting =
+        tcp && link.connectClientOnDemand(m_.settings.Adr_IP, m_.settings.Port_IP) && !link.clientConnected();
     // Bytes from an earlier exchange must not be taken for a reply of this run.
     link.discardInput(linkKind);
-    kind_ = linkKind;
+    steps_.setLinkKind(linkKind);
     firstAtOnce_ = firstStepAtOnce;
     firstInterval_ = start(link.serialBaudRate());
     main_.enableSettings(false);
-    if (connecting_) {
+    if (connecting) {
+        steps_.hold([this] { connectTick(); });
         connectClock_.start();
         timer_.start(kConnectTickMs);
     } else {
@@ -95,7 +95,7 @@ void TransferDriver::stepSoon()
     QTimer::singleShot(0, this, [this, run = run_, timer = timer_.timerId()] {
         // Only the step the timer would take: nothing after a restart, a
         // finish, or a step that has already run (it restarts the timer).
-        if (run == run_ && !connecting_ && timer_.isActive() && timer_.timerId() == timer)
+        if (run == run_ && !connecting() && timer_.isActive() && timer_.timerId() == timer)
             tick();
     });
 }
@@ -109,38 +109,18 @@ void TransferDriver::connectTick()
 
 void TransferDriver::connectEnded()
 {
-    connecting_ = false;
-    if (!steps_.running()) {
+    steps_.release();
+    if (!running_()) {
         timer_.stop();
         return;
     }
-    main_.link().discardInput(kind_);
+    main_.link().discardInput(steps_.linkKind());
     timer_.start(firstInterval_);
     if (firstAtOnce_)
         stepSoon();
 }
 
-void TransferDriver::tick()
-{
-    if (connecting_) {
-        connectTick();
-        return;
-    }
-    if (!steps_.running()) {
-        timer_.stop();
-        return;
-    }
-    ControllerLinkIo io(main_.link(), kind_);
-    steps_.tick(io);
-}
-
-void TransferDriver::bytesArrived()
-{
-    if (connecting_ || !steps_.arrived || !steps_.running())
-        return;
-    ControllerLinkIo io(main_.link(), kind_);
-    steps_.arrived(io);
-}
+void TransferDriver::tick() { steps_.tick(); }
 
 void TransferDriver::next(int interval) { timer_.start(interval); }
 
@@ -150,9 +130,9 @@ bool TransferDriver::finish(const Ending &e)
 {
     // The timer stops before any message, so no step runs while it is open.
     timer_.stop();
-    connecting_ = false;
+    steps_.release();
     claim_.release();
-    if (e.closeSerial && !transferOverTcp(kind_))
+    if (e.closeSerial && !transferOverTcp(steps_.linkKind()))
         main_.link().closeSerial();
     const quint64 run = run_;
     if (!e.message.isEmpty())
@@ -169,7 +149,7 @@ bool TransferDriver::finish(const Ending &e)
 void TransferDriver::refuse(const QString &text, MsgIcon icon, const QString &title, bool keepWindow)
 {
     timer_.stop();
-    connecting_ = false;
+    steps_.release();
     claim_.release();
     if (!keepWindow) {
         Write_SCHEMA::unload(main_);
@@ -181,9 +161,9 @@ void TransferDriver::refuse(const QString &text, MsgIcon icon, const QString &ti
 void TransferDriver::abandon()
 {
     timer_.stop();
-    connecting_ = false;
-    if (steps_.running())
-        steps_.abandon();
+    steps_.release();
+    if (running_())
+        abandon_();
     claim_.release();
 }
 

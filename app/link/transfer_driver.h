@@ -14,6 +14,7 @@
 #include "core/services.h"
 #include "link/controller_link.h"
 #include "link/link_claim.h"
+#include "link/transfer_steps.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -113,13 +114,12 @@ public:
     void tick();
 
     // Whether the run waits for its TCP client to connect.
-    bool connecting() const { return connecting_; }
+    bool connecting() const { return steps_.held(); }
     bool holdsLink() const { return claim_.held(); }
     // The link kind the run goes over.
-    int linkKind() const { return kind_; }
+    int linkKind() const { return steps_.linkKind(); }
 
 private:
-    void bytesArrived();
     void connectTick();
     // The client connected, failed or ran out of time: the run goes on.
     void connectEnded();
@@ -130,11 +130,11 @@ private:
     MainWindowPort &main_;
     LinkTransfer transfer_;
     QTimer &timer_;
-    Steps steps_;
+    std::function<bool()> running_;
+    std::function<void()> abandon_;
+    TransferSteps steps_;
     LinkClaim claim_;
     quint64 run_ = 0; // which start the running steps belong to
-    int kind_ = 0;
-    bool connecting_ = false;
     bool firstAtOnce_ = false;
     int firstInterval_ = 0;
     QElapsedTimer connectClock_;

@@ -1,6 +1,7 @@
 #include "monitors/monitor_widgets.h"
 
 #include "link/controller_link.h"
+#include "link/transfer_steps.h"
 #include "monitors/trend_cursor.h"
 
 #include <QApplication>
@@ -163,14 +164,16 @@ ReadoutTimers::ReadoutTimers(ReadoutVariant variant, ProjectModel &m, Controller
         readout.Timer6_Tick();
         sync();
     });
-    connect(&Timer2, &QTimer::timeout, this, [this] { cycleTick(); });
-    // An answer is judged as soon as it is complete; Timer2 only bounds the wait.
-    connect(&link_, &ControllerLink::bytesArrived, this, [this] {
-        if (!readout.running())
-            return;
-        ControllerLinkIo io(link_, 1);
-        show(readout.bytesArrived(io, clock_.elapsed()));
-    });
+    // Timer2 and the link's arrivals drive the request/answer cycle as every
+    // transfer's steps are driven; an answer is judged as soon as it is
+    // complete, Timer2 only bounds the wait. Every port number of a monitor
+    // names the serial port: the cycle uses the port that is open, whatever its number.
+    steps_ = new TransferSteps(link_, Timer2,
+                               {[this] { return readout.running(); },
+                                [this](LinkIo &io) { show(readout.Timer2_Tick(io, clock_.elapsed())); },
+                                [this](LinkIo &io) { show(readout.bytesArrived(io, clock_.elapsed())); }},
+                               this);
+    steps_->setLinkKind(1);
 }
 
 ReadoutTimers::~ReadoutTimers() { stop(); }
@@ -225,13 +228,7 @@ void ReadoutTimers::tickTimersThatAreOn()
         cycleTick();
 }
 
-void ReadoutTimers::cycleTick()
-{
-    // Every port number of a monitor names the serial port: the cycle uses the
-    // port that is open, whatever its number.
-    ControllerLinkIo io(link_, 1);
-    show(readout.Timer2_Tick(io, clock_.elapsed()));
-}
+void ReadoutTimers::cycleTick() { steps_->tick(); }
 
 void ReadoutTimers::show(const TrendReadout::Tick &t)
 {

@@ -20,6 +20,7 @@ class QScrollBar;
 namespace pelmora {
 
 class ControllerLink;
+class TransferSteps;
 class WindowRegistry;
 
 // A 0x00BBGGRR colour as a QColor, and back.
@@ -129,6 +130,7 @@ private:
 
     ControllerLink &link_;
     QElapsedTimer clock_;
+    TransferSteps *steps_ = nullptr;
 };
 
 } // namespace pelmora
