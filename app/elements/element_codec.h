@@ -184,8 +184,10 @@ VentLook ventLook(int pictureCode, bool withoutBackground);
 // characters); nullopt for a choice of 5 or more (the template's caption stays).
 std::optional<QString> parameterPlaceholder(int slot, int digits);
 
-// How a stored font code is shown: 10 bold, 14 regular, 18 as 14 bold,
-// 24 (time format) bold, 25 regular. Other codes keep the template's weight.
+// How a stored font code is shown on the page: 14 regular, 18 as 14 bold,
+// 24 (time format) bold, 25 regular. Other codes (10 among them) keep the
+// template's weight, so a new element stored without a change looks as its
+// template did, as it does after the project is opened again.
 struct ParameterFont {
     int pointSize;
     std::optional<bool> bold;
