@@ -4,7 +4,6 @@
 #include "core/services.h"
 #include "element_dialogs/dialog_parts.h"
 #include "elements/element_delete.h"
-#include "pages/page_editor.h"
 #include "ui/main_window_port.h"
 #include "ui/window_frame.h"
 
@@ -17,7 +16,7 @@ namespace pelmora {
 using namespace element;
 
 ElementDialog::ElementDialog(const ElementContext &c, Kind kind, const QString &caption)
-    : QWidget(nullptr), m_(c.m), main_(c.main), editor_(c.editor), kind_(kind),
+    : QWidget(nullptr), m_(c.m), main_(c.main), views_(c.views), kind_(kind),
       frame_(new WindowFrame(*this, c.main.mainWindow(), c.main.windows(), WindowFrameKind::Modal))
 {
     setObjectName(QLatin1String(kindInfo(kind).window));
@@ -75,20 +74,11 @@ void ElementDialog::deleteSlotted(const QString &numberText)
 
 int ElementDialog::page() const { return m_.pages.Num_Stranica_SCADA; }
 
-QWidget *ElementDialog::pageCanvas() const { return editor_.canvas(page()); }
-
-pages::PageElements &ElementDialog::views() const { return editor_.elements; }
-
-std::int32_t ElementDialog::eyedropperColour() const { return editor_.Pipetka_Color; }
-
-void ElementDialog::putOnCurrentPage(QWidget *view) const
+std::optional<ShownView> ElementDialog::shownOrTemplate(pages::ElementKind kind, int index) const
 {
-    QWidget *canvas = pageCanvas();
-    if (!view || !canvas || view->parentWidget() == canvas)
-        return;
-    const QPoint at = view->pos();
-    view->setParent(canvas);
-    view->move(at);
+    if (auto v = views_.shownView(kind, index))
+        return v;
+    return views_.shownView(kind, 0);
 }
 
 bool ElementDialog::chooseColour(ColourBox *box)

@@ -13,7 +13,7 @@
 #include "elements/dialog_common.h"
 #include "elements/kind_table.h"
 #include "elements/slot_choice.h"
-#include "pages/control_array.h"
+#include "pages/element_views.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -25,22 +25,19 @@ namespace pelmora {
 
 struct ProjectModel;
 class MainWindowPort;
-class PageEditor;
 class WindowFrame;
 class ColourBox;
 
-namespace pages {
-class PageElements;
-}
-
 // What an element dialog and its opener work with: the model, the main
-// window's port and the page editor that holds the element views, the
-// current page's canvases and the eyedropper colour.
+// window's port and the page's element views (shown from their records).
 struct ElementContext {
     ProjectModel &m;
     MainWindowPort &main;
-    PageEditor &editor;
+    ElementViews &views;
 };
+
+// The box of a shown view as the dialogs' prefills take it.
+inline element::ViewBox boxOf(const ShownView &v) { return {v.box.x(), v.box.y(), v.box.width(), v.box.height()}; }
 
 class ElementDialog : public QWidget {
     Q_OBJECT
@@ -73,7 +70,8 @@ protected:
     // view unloaded (unloadViews); other numbers free nothing; leave(Delete).
     void deleteSlotted(const QString &numberText);
 
-    // The kind's record and view for the chosen slot (slotted kinds).
+    // The kind's record for the chosen slot (slotted kinds), then its view
+    // through ElementViews::showElement.
     virtual void storeElement(const element::SlotChoice &) {}
     // Unloads the views of a deleted element.
     virtual void unloadViews(int) {}
@@ -82,23 +80,13 @@ protected:
     // Escape: the kind's Cancel.
     virtual void escapePressed() { leave(Way::Cancel); }
 
-    int page() const;                   // the current page Num_Stranica_SCADA
-    QWidget *pageCanvas() const;        // its canvas
-    pages::PageElements &views() const; // the element views of the pages
-    std::int32_t eyedropperColour() const;
-
-    // Element i of a view array for Ok: loaded from the template when it is
-    // not loaded yet (a loaded one is reused). A newly loaded view stands
-    // where the template stands, on the current page's canvas.
-    template <typename T, typename Items> T *loadView(pages::ControlArray<T, Items> &array, int index)
-    {
-        const bool loaded = array.load(index);
-        T *v = array(index);
-        if (v && loaded)
-            putOnCurrentPage(v);
-        return v;
-    }
-    void putOnCurrentPage(QWidget *view) const;
+    int page() const; // the current page Num_Stranica_SCADA
+    ElementViews &views() const { return views_; }
+    std::int32_t eyedropperColour() const { return views_.eyedropperColour(); }
+    // What view `index` of the kind shows, or for a view not loaded yet what
+    // the template shows: a new element is made from its template, where the
+    // template stands.
+    std::optional<ShownView> shownOrTemplate(pages::ElementKind kind, int index) const;
 
     // A click on a colour box: the colour dialog starts at the colour chosen
     // last in this window; a chosen colour goes into the box. False when the
@@ -111,7 +99,7 @@ protected:
 
     ProjectModel &m_;
     MainWindowPort &main_;
-    PageEditor &editor_;
+    ElementViews &views_;
     element::ColourChooser CommonDialog1; // the dialog's colour dialog
 
     void closeEvent(QCloseEvent *event) override;

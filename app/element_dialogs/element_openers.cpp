@@ -10,7 +10,8 @@
 
 namespace pelmora {
 
-ElementOpeners::ElementOpeners(ProjectModel &m, MainWindowPort &main, PageEditor &editor) : c_{m, main, editor}
+ElementOpeners::ElementOpeners(ProjectModel &m, MainWindowPort &main, PageEditor &editor)
+    : c_{m, main, editor}, editor_(editor)
 {
     registerFrameOpeners(*this);
     registerBoundOpeners(*this);
@@ -23,7 +24,7 @@ ElementOpeners::ElementOpeners(ProjectModel &m, MainWindowPort &main, PageEditor
 
 ElementOpeners::~ElementOpeners()
 {
-    c_.editor.openElementDialog = nullptr;
+    editor_.openElementDialog = nullptr;
     if (QLineEdit *line = c_.main.surface().Varning_Text)
         line->removeEventFilter(this);
 }

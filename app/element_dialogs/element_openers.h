@@ -23,6 +23,8 @@
 
 namespace pelmora {
 
+class PageEditor;
+
 class ElementOpeners : public QObject {
     Q_OBJECT
 
@@ -63,6 +65,7 @@ protected:
 
 private:
     ElementContext c_;
+    PageEditor &editor_; // whose double-clicks open the dialogs
     std::map<QString, Opener> openers_;
 };
 

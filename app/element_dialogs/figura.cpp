@@ -3,8 +3,6 @@
 #include "core/model/project_model.h"
 #include "element_dialogs/dialog_parts.h"
 #include "element_dialogs/element_openers.h"
-#include "pages/element_kinds.h"
-#include "pages/page_editor.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -86,8 +84,7 @@ void Figura::Type_Figura1_Click()
     FigureFields f = fields();
     const int shape = figureTypeChosen(f, Type_Figura1->currentIndex());
     showFields(f);
-    if (pages::FigureShape *t = views().ShapePlus1(0))
-        t->setShape(shape);
+    views().setTemplateShape(shape);
 }
 
 void Figura::Color_Figura_Click() { chooseColour(Color_Figura); }
@@ -96,51 +93,38 @@ void Figura::Ok_Figura_Click() { okSlotted(Num_Figura_Text->text()); }
 
 void Figura::storeElement(const SlotChoice &slot)
 {
-    pages::FigureShape *view = loadView(views().ShapePlus1, slot.viewIndex);
-    const FigureView v = storeFigure(m_, page(), slot, fields(), view ? view->pos() : QPoint());
-    editor_.Zoom_Index = static_cast<std::int16_t>(v.zoomIndex);
-    editor_.Zoom_Kind = static_cast<std::uint8_t>(v.zoomKind);
-    if (!view)
-        return;
-    view->setShape(v.shapeKind);
-    view->setLineWidth(1);
-    view->setLineWidth(v.lineWidth);
-    view->resize(std::max(v.width, 0), std::max(v.height, 0));
-    view->setLineColor(v.lineColour);
-    view->show();
-    view->raise();
+    // A new figure stands where the template stands.
+    const auto view = shownOrTemplate(pages::ElementKind::Figure, slot.viewIndex);
+    const FigureView v = storeFigure(m_, page(), slot, fields(), view ? view->box.topLeft() : QPoint());
+    views().setHandleElement(v.zoomIndex, v.zoomKind);
+    views().showElement(pages::ElementKind::Figure, page(), slot.slot);
 }
 
 void Figura::Cancel_Figura_Click() { leave(Way::Cancel); }
 
 void Figura::Delete_Figura_Click()
 {
-    if (QLabel *handle = views().Zoom[2])
-        handle->hide();
+    views().hideResizeHandle();
     deleteSlotted(Num_Figura_Text->text());
 }
 
-void Figura::unloadViews(int viewIndex) { views().ShapePlus1.unload(viewIndex); }
+void Figura::unloadViews(int viewIndex) { views().unloadElement(pages::ElementKind::Figure, viewIndex); }
 
-void Figura::hideTemplates()
-{
-    if (QWidget *t = views().ShapePlus1(0))
-        t->hide();
-}
+void Figura::hideTemplates() { views().hideTemplate(pages::ElementKind::Figure); }
 
 void Figura::ShapePlus1_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();
-    const pages::FigureShape *view = c.editor.elements.ShapePlus1(Index);
+    const auto view = c.views.shownView(pages::ElementKind::Figure, Index);
     const int n = pages::slotOfIndex(pages::ElementKind::Figure, c.m.pages.Num_Stranica_SCADA, Index);
     if (!view || n < 0 || n > kindInfo(Kind::Figure).declaredBound)
         return;
     Figura &w = openers.showDialog<Figura>();
     FigureViewState state;
-    state.box = {view->x(), view->y(), view->width(), view->height()};
-    state.shapeKind = view->shape();
-    state.lineColour = view->lineColor();
-    state.lineWidth = view->lineWidth();
+    state.box = boxOf(*view);
+    state.shapeKind = view->shapeKind;
+    state.lineColour = view->lineColour;
+    state.lineWidth = view->lineWidth;
     const auto opened = prefillFigure(n, state);
     w.showFields(opened.fields);
     notify(opened.notices);

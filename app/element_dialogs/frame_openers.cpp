@@ -8,7 +8,6 @@
 #include "element_dialogs/text_label.h"
 #include "element_dialogs/varning.h"
 #include "elements/element_delete.h"
-#include "pages/page_editor.h"
 
 namespace pelmora {
 
@@ -24,8 +23,7 @@ void Real_Clock_DblClick(ElementOpeners &o, int)
         MsgAnswer::Yes)
         return;
     const int i = element::deleteClock(c.m, c.m.pages.Num_Stranica_SCADA);
-    c.editor.elements.Real_Clock.unload(i);
-    c.editor.elements.Real_Time.unload(i);
+    c.views.unloadElement(pages::ElementKind::Clock, i);
 }
 
 // A manometer has no dialog: its double-click does nothing.

@@ -4,9 +4,6 @@
 #include "element_dialogs/box_text.h"
 #include "element_dialogs/dialog_parts.h"
 #include "element_dialogs/element_openers.h"
-#include "pages/element_kinds.h"
-#include "pages/page_controls.h"
-#include "pages/page_editor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -111,48 +108,40 @@ void Go_Block_SCADA::Ok_Go_Block_Click()
 
 void Go_Block_SCADA::storeElement(const SlotChoice &slot)
 {
-    // The view first: a new transition stands where the template stands, and
-    // the record takes its place from the view.
-    pages::ElementLabel *view = loadView(views().Go_Block_Label, slot.viewIndex);
+    // A new transition stands where the template stands, and the record
+    // takes its place from the view.
+    const auto view = shownOrTemplate(pages::ElementKind::Transition, slot.viewIndex);
     TransitionFields f = fields();
-    const TransitionView v = storeTransition(m_, page(), slot, f, view ? view->pos() : QPoint());
-    if (!view)
-        return;
-    view->resize(v.width, view->height());
-    view->setCaption(v.caption);
-    view->show();
-    view->raise();
+    storeTransition(m_, page(), slot, f, view ? view->box.topLeft() : QPoint());
+    views().showElement(pages::ElementKind::Transition, page(), slot.slot);
 }
 
 void Go_Block_SCADA::Cancel_Go_Block_Click() { leave(Way::Cancel); }
 
 void Go_Block_SCADA::Delete_Go_Block_Click() { deleteSlotted(Num_Go_Block_Text->text()); }
 
-void Go_Block_SCADA::unloadViews(int viewIndex) { views().Go_Block_Label.unload(viewIndex); }
+void Go_Block_SCADA::unloadViews(int viewIndex) { views().unloadElement(pages::ElementKind::Transition, viewIndex); }
 
-void Go_Block_SCADA::hideTemplates()
-{
-    if (QWidget *t = views().Go_Block_Label(0))
-        t->hide();
-}
+void Go_Block_SCADA::hideTemplates() { views().hideTemplate(pages::ElementKind::Transition); }
 
 void Go_Block_SCADA::Go_Block_Label_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();
     const int p = c.m.pages.Num_Stranica_SCADA;
     const int n = pages::slotOfIndex(pages::ElementKind::Transition, p, Index);
-    if (!c.editor.elements.Go_Block_Label(Index) || n < 0 || n > kindInfo(Kind::Transition).declaredBound)
+    if (!c.views.shownView(pages::ElementKind::Transition, Index) || n < 0 ||
+        n > kindInfo(Kind::Transition).declaredBound)
         return;
     Go_Block_SCADA &w = openers.showDialog<Go_Block_SCADA>();
     auto opened = prefillTransition(c.m, p, n);
     if (n == 0) {
         // A new transition starts with the block number its template shows, so
         // that Ok without a change keeps what was on the page.
-        const pages::ElementLabel *view = c.editor.elements.Go_Block_Label(0);
+        const auto view = c.views.shownView(pages::ElementKind::Transition, 0);
         bool number = false;
-        view->caption().toInt(&number);
+        view->caption.toInt(&number);
         if (number) {
-            opened.fields.block = view->caption();
+            opened.fields.block = view->caption;
             transitionBlockChanged(c.m, opened.fields);
         }
     }

@@ -3,7 +3,6 @@
 #include "core/model/project_model.h"
 #include "element_dialogs/dialog_parts.h"
 #include "element_dialogs/element_openers.h"
-#include "pages/page_editor.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -70,8 +69,7 @@ void Grafik_SCADA::Ok_Grafik_Click()
     // The corrected sizes stand in their boxes while their messages show.
     showFields(f);
     notify(stored.notices);
-    if (pages::ElementImage *v = views().Grafik_Image(stored.viewIndex))
-        v->setGeometry(stored.box.left, stored.box.top, std::max(stored.box.width, 0), std::max(stored.box.height, 0));
+    views().showElement(pages::ElementKind::Graph, page(), 0);
     leave(Way::Ok);
 }
 
@@ -79,7 +77,7 @@ void Grafik_SCADA::Cancel_Grafik_Click() { leave(Way::Cancel); }
 
 void Grafik_SCADA::Delete_Grafik_Click()
 {
-    views().Grafik_Image.unload(deleteGraph(m_, page()));
+    views().unloadElement(pages::ElementKind::Graph, deleteGraph(m_, page()));
     leave(Way::Delete);
 }
 
@@ -87,11 +85,11 @@ void Grafik_SCADA::Grafik_Image_DblClick(ElementOpeners &openers, int)
 {
     const ElementContext &c = openers.context();
     const int p = c.m.pages.Num_Stranica_SCADA;
-    const pages::ElementImage *view = c.editor.elements.Grafik_Image(viewIndex(Kind::Graph, p, 0));
+    const auto view = c.views.shownView(pages::ElementKind::Graph, viewIndex(Kind::Graph, p, 0));
     if (!view)
         return;
     Grafik_SCADA &w = openers.showDialog<Grafik_SCADA>();
-    const auto opened = prefillGraph(c.m, p, {view->x(), view->y(), view->width(), view->height()});
+    const auto opened = prefillGraph(c.m, p, boxOf(*view));
     w.showFields(opened.fields);
     notify(opened.notices);
 }

@@ -6,8 +6,6 @@
 #include "element_dialogs/element_openers.h"
 #include "elements/box_numbers.h"
 #include "pages/builtin_pictures.h"
-#include "pages/element_kinds.h"
-#include "pages/page_editor.h"
 #include "ui/main_window_port.h"
 #include "ui/window_frame.h"
 #include "ui/window_registry.h"
@@ -185,27 +183,20 @@ void Image_Control::Ok_Control_Click() { okSlotted(Num_Control_Text->text()); }
 
 void Image_Control::storeElement(const SlotChoice &slot)
 {
-    pages::ElementImage *view = loadView(views().Control_Image, slot.viewIndex);
-    const ControlView v = storeControl(m_, page(), slot, fields());
-    if (!view)
-        return;
-    view->setPicture(preview_);
-    view->setGeometry(v.box.left, v.box.top, v.box.width, v.box.height);
-    view->show();
-    view->raise();
+    storeControl(m_, page(), slot, fields());
+    views().showElement(pages::ElementKind::Control, page(), slot.slot);
+    // The picture the dialog shows, a file's included: the record keeps only
+    // the file's name and the kind.
+    views().showPicture(pages::ElementKind::Control, page(), slot.slot, preview_);
 }
 
 void Image_Control::Cancel_Control_Click() { leave(Way::Cancel); }
 
 void Image_Control::Delete_Control_Click() { deleteSlotted(Num_Control_Text->text()); }
 
-void Image_Control::unloadViews(int viewIndex) { views().Control_Image.unload(viewIndex); }
+void Image_Control::unloadViews(int viewIndex) { views().unloadElement(pages::ElementKind::Control, viewIndex); }
 
-void Image_Control::hideTemplates()
-{
-    if (QWidget *t = views().Control_Image(0))
-        t->hide();
-}
+void Image_Control::hideTemplates() { views().hideTemplate(pages::ElementKind::Control); }
 
 bool Image_Control::eventFilter(QObject *watched, QEvent *event)
 {
@@ -219,16 +210,16 @@ bool Image_Control::eventFilter(QObject *watched, QEvent *event)
 void Image_Control::Control_Image_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();
-    const pages::ElementImage *view = c.editor.elements.Control_Image(Index);
+    const auto view = c.views.shownView(pages::ElementKind::Control, Index);
     const int p = c.m.pages.Num_Stranica_SCADA;
     const int n = pages::slotOfIndex(pages::ElementKind::Control, p, Index);
     if (!view || n < 0 || n > kindInfo(Kind::Control).declaredBound)
         return;
     Image_Control &w = openers.showDialog<Image_Control>();
-    const auto opened = prefillControl(c.m, p, n, {view->x(), view->y(), view->width(), view->height()});
+    const auto opened = prefillControl(c.m, p, n, boxOf(*view));
     w.showFields(opened.fields);
     // The dialog opens with the element's own picture.
-    w.showPicture(view->picture());
+    w.showPicture(view->picture);
     notify(opened.notices);
 }
 

@@ -5,9 +5,7 @@
 #include "element_dialogs/dialog_parts.h"
 #include "element_dialogs/element_openers.h"
 #include "elements/box_numbers.h"
-#include "pages/element_kinds.h"
 #include "pages/page_controls.h"
-#include "pages/page_editor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -205,61 +203,34 @@ void Level_SCADA::storeElement(const SlotChoice &slot)
     const LevelStored r = storeLevel(m_, page(), slot, f);
     showFields(f);
     notify(r.notices);
-    pages::PageElements &e = views();
-    // Both views go onto the current page, also when they existed.
-    e.Level_Picture.load(r.view.viewIndex);
-    e.Level_Picture_1.load(r.view.viewIndex);
-    const LevelPieces &l = r.view.pieces;
-    for (auto [view, rect, colour] : {std::tuple{e.Level_Picture(r.view.viewIndex), l.bar, l.barColour},
-                                      std::tuple{e.Level_Picture_1(r.view.viewIndex), l.piece, l.pieceColour}}) {
-        if (!view)
-            continue;
-        if (pageCanvas() && view->parentWidget() != pageCanvas())
-            view->setParent(pageCanvas());
-        view->setGeometry(rect.toRect());
-        view->setBackColor(colour);
-        view->setBorderStyle(l.borderStyle);
-        view->show();
-        view->raise();
-    }
+    views().showElement(pages::ElementKind::Level, page(), slot.slot);
 }
 
 void Level_SCADA::Cancel_Level_Click() { leave(Way::Cancel); }
 
 void Level_SCADA::Delete_Level_Click() { deleteSlotted(Num_Level_Text->text()); }
 
-void Level_SCADA::unloadViews(int viewIndex)
-{
-    views().Level_Picture.unload(viewIndex);
-    views().Level_Picture_1.unload(viewIndex);
-}
+void Level_SCADA::unloadViews(int viewIndex) { views().unloadElement(pages::ElementKind::Level, viewIndex); }
 
-void Level_SCADA::hideTemplates()
-{
-    if (QWidget *t = views().Level_Picture(0))
-        t->hide();
-    if (QWidget *t = views().Level_Picture_1(0))
-        t->hide();
-}
+void Level_SCADA::hideTemplates() { views().hideTemplate(pages::ElementKind::Level); }
 
 void Level_SCADA::Level_Picture_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();
     const int p = c.m.pages.Num_Stranica_SCADA;
-    const pages::ElementLabel *bar = c.editor.elements.Level_Picture(Index);
+    const auto bar = c.views.shownView(pages::ElementKind::Level, Index);
     const int n = pages::slotOfIndex(pages::ElementKind::Level, p, Index);
     if (!bar || n < 0 || n > kindInfo(Kind::Level).declaredBound)
         return;
     Level_SCADA &w = openers.showDialog<Level_SCADA>();
-    auto opened = prefillLevel(c.m, p, n, {bar->x(), bar->y(), bar->width(), bar->height()});
+    auto opened = prefillLevel(c.m, p, n, boxOf(*bar));
     if (n == 0) {
         // A new bar starts vertical with the colours and frame its template
         // shows (the bar in the fill colour, the half piece over it in the
         // background colour), not the blank record of slot 0.
-        opened.fields.colour = bar->backColor();
-        if (const pages::ElementLabel *piece = c.editor.elements.Level_Picture_1(0))
-            opened.fields.colourFon = piece->backColor();
-        opened.fields.frame = bar->borderStyle() != 0;
+        opened.fields.colour = bar->backColour;
+        opened.fields.colourFon = bar->pieceColour;
+        opened.fields.frame = bar->borderStyle != 0;
     }
     w.showFields(opened.fields);
     notify(opened.notices);

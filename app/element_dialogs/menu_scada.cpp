@@ -3,8 +3,6 @@
 #include "core/model/project_model.h"
 #include "element_dialogs/dialog_parts.h"
 #include "element_dialogs/element_openers.h"
-#include "pages/element_kinds.h"
-#include "pages/page_editor.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -53,35 +51,20 @@ void Menu_SCADA::Ok_Menu_Click() { okSlotted(Num_Menu_Text->text()); }
 
 void Menu_SCADA::storeElement(const SlotChoice &slot)
 {
-    // Both views go on the current page's canvas, also when they exist already.
-    pages::ElementImage *picture = loadView(views().Menu_Image, slot.viewIndex);
-    pages::ElementLabel *text = loadView(views().Menu_Text, slot.viewIndex);
-    putOnCurrentPage(picture);
-    putOnCurrentPage(text);
-    storeMenu(m_, page(), slot, fields(), text ? text->caption() : QString(), text ? text->pos() : QPoint());
-    for (QWidget *v : {static_cast<QWidget *>(picture), static_cast<QWidget *>(text)})
-        if (v) {
-            v->show();
-            v->raise();
-        }
+    // The caption is the one typed into the item's text box on the page; a
+    // new item takes the template's.
+    const auto text = shownOrTemplate(pages::ElementKind::Menu, slot.viewIndex);
+    storeMenu(m_, page(), slot, fields(), text ? text->caption : QString(), text ? text->box.topLeft() : QPoint());
+    views().showElement(pages::ElementKind::Menu, page(), slot.slot);
 }
 
 void Menu_SCADA::Cancel_Menu_Click() { leave(Way::Cancel); }
 
 void Menu_SCADA::Delete_Menu_Click() { deleteSlotted(Num_Menu_Text->text()); }
 
-void Menu_SCADA::unloadViews(int viewIndex)
-{
-    views().Menu_Image.unload(viewIndex);
-    views().Menu_Text.unload(viewIndex);
-}
+void Menu_SCADA::unloadViews(int viewIndex) { views().unloadElement(pages::ElementKind::Menu, viewIndex); }
 
-void Menu_SCADA::hideTemplates()
-{
-    for (QWidget *t : {static_cast<QWidget *>(views().Menu_Image(0)), static_cast<QWidget *>(views().Menu_Text(0))})
-        if (t)
-            t->hide();
-}
+void Menu_SCADA::hideTemplates() { views().hideTemplate(pages::ElementKind::Menu); }
 
 void Menu_SCADA::Menu_Image_DblClick(ElementOpeners &openers, int Index)
 {

@@ -4,9 +4,7 @@
 #include "element_dialogs/box_text.h"
 #include "element_dialogs/dialog_parts.h"
 #include "element_dialogs/element_openers.h"
-#include "pages/element_kinds.h"
 #include "pages/page_controls.h"
-#include "pages/page_editor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -200,47 +198,34 @@ void Parametr_Text_SCADA::Ok_Parametr_Click() { okSlotted(Num_Par_Text->text());
 void Parametr_Text_SCADA::storeElement(const SlotChoice &slot)
 {
     ParameterFields f = fields();
-    const ParameterView v = storeParameter(m_, page(), slot, f);
-    pages::ElementLabel *view = loadView(views().Parametr_Label, v.viewIndex);
-    if (view) {
-        view->move(v.left, v.top);
-        view->setForeColor(v.foreColor);
-        view->setBackColor(v.backColor);
-        view->setBorderStyle(v.borderStyle);
-        view->setPointSize(v.font.pointSize);
-        view->setBold(v.font.bold);
-        view->setCaption(v.caption);
-        view->show();
-        view->raise();
-    }
-    if (pages::ElementLabel *t = views().Parametr_Label(0))
-        t->setCaption(QStringLiteral("0"));
+    storeParameter(m_, page(), slot, f);
+    views().showElement(pages::ElementKind::Parameter, page(), slot.slot);
+    views().setTemplateCaption(pages::ElementKind::Parameter, QStringLiteral("0"));
 }
 
 void Parametr_Text_SCADA::Cancel_Par_Click() { leave(Way::Cancel); }
 
 void Parametr_Text_SCADA::Delete_Parametr_Click() { deleteSlotted(Num_Par_Text->text()); }
 
-void Parametr_Text_SCADA::unloadViews(int viewIndex) { views().Parametr_Label.unload(viewIndex); }
-
-void Parametr_Text_SCADA::hideTemplates()
+void Parametr_Text_SCADA::unloadViews(int viewIndex)
 {
-    if (QWidget *t = views().Parametr_Label(0))
-        t->hide();
+    views().unloadElement(pages::ElementKind::Parameter, viewIndex);
 }
+
+void Parametr_Text_SCADA::hideTemplates() { views().hideTemplate(pages::ElementKind::Parameter); }
 
 void Parametr_Text_SCADA::Parametr_Label_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();
     const int p = c.m.pages.Num_Stranica_SCADA;
-    const pages::ElementLabel *view = c.editor.elements.Parametr_Label(Index);
+    const auto view = c.views.shownView(pages::ElementKind::Parameter, Index);
     const int n = pages::slotOfIndex(pages::ElementKind::Parameter, p, Index);
     if (!view || n < 0 || n > kindInfo(Kind::Parameter).declaredBound)
         return;
     Parametr_Text_SCADA &w = openers.showDialog<Parametr_Text_SCADA>();
     // Opening writes nothing: a time-format element shows the digit choice 0
     // and Ok stores it.
-    const auto opened = prefillParameter(c.m, p, n, {view->x(), view->y(), view->width(), view->height()});
+    const auto opened = prefillParameter(c.m, p, n, boxOf(*view));
     w.showFields(opened.fields);
     notify(opened.notices);
 }

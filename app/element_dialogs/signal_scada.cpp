@@ -8,8 +8,6 @@
 #include "element_dialogs/element_openers.h"
 #include "elements/box_numbers.h"
 #include "elements/element_codec.h"
-#include "pages/element_kinds.h"
-#include "pages/page_editor.h"
 #include "ui/hosted_control_widget.h"
 
 #include <QCheckBox>
@@ -279,54 +277,34 @@ void Signal_SCADA::storeElement(const SlotChoice &slot)
     const SignalStored r = storeSignal(m_, page(), slot, f);
     showBoxes(f);
     notify(r.notices);
-    if (!views().signalTemplate())
-        return; // the indicator control is missing; the host has said so
-    pages::PageElements &e = views();
-    const bool loaded = e.Signal_Picture.load(r.view.viewIndex);
-    hosting::HostedControl *s = e.Signal_Picture(r.view.viewIndex);
-    if (!s)
-        return;
-    if (loaded && pageCanvas())
-        hosting::setContainer(*s, pageCanvas());
-    s->move(r.view.box.left, r.view.box.top, std::max(r.view.box.width, 0), std::max(r.view.box.height, 0));
-    s->setProperty(QStringLiteral("ForeColor"), static_cast<qint64>(r.view.foreColor));
-    s->setProperty(QStringLiteral("Border_Style"), r.view.borderStyle);
-    s->setProperty(QStringLiteral("Type_Signal"), r.view.shape);
-    s->setVisible(true);
-    if (QWidget *w = hosting::widgetOf(*s))
-        w->raise();
+    views().showElement(pages::ElementKind::Signal, page(), slot.slot);
 }
 
 void Signal_SCADA::Delete_Signal_Click() { deleteSlotted(Num_Signal_Text->text()); }
 
 void Signal_SCADA::Cancel_Signal_Click() { leave(Way::Cancel); }
 
-void Signal_SCADA::unloadViews(int viewIndex) { views().Signal_Picture.unload(viewIndex); }
+void Signal_SCADA::unloadViews(int viewIndex) { views().unloadElement(pages::ElementKind::Signal, viewIndex); }
 
-void Signal_SCADA::hideTemplates()
-{
-    if (hosting::HostedControl *t = views().Signal_Picture(0))
-        t->setVisible(false);
-}
+void Signal_SCADA::hideTemplates() { views().hideTemplate(pages::ElementKind::Signal); }
 
 void Signal_SCADA::Signal_Picture_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();
     const int p = c.m.pages.Num_Stranica_SCADA;
-    const hosting::HostedControl *view = c.editor.elements.Signal_Picture(Index);
+    const auto view = c.views.shownView(pages::ElementKind::Signal, Index);
     const int n = pages::slotOfIndex(pages::ElementKind::Signal, p, Index);
     if (!view || n < 0 || n > kindInfo(Kind::Signal).declaredBound)
         return;
-    const QRect g = view->geometry();
+    const QRect g = view->box;
     Signal_SCADA &w = openers.showDialog<Signal_SCADA>();
     auto opened = prefillSignal(c.m, p, n, {g.x(), g.y(), g.width(), g.height()});
     if (n == 0) {
         // A new signal starts with the look its template shows, not the blank
         // record of slot 0, so that Ok without a change keeps what was on the page.
-        if (const auto colour = view->property(QStringLiteral("ForeColor")))
-            opened.fields.colour = static_cast<std::int32_t>(colour->toLongLong() & 0xFFFFFF);
-        if (const auto border = view->property(QStringLiteral("Border_Style")); border && opened.fields.frameEnabled)
-            opened.fields.frame = border->toInt() != 0;
+        opened.fields.colour = view->foreColour;
+        if (opened.fields.frameEnabled)
+            opened.fields.frame = view->borderStyle != 0;
     }
     w.showFields(opened.fields);
     notify(opened.notices);

@@ -5,8 +5,6 @@
 #include "element_dialogs/dialog_parts.h"
 #include "element_dialogs/element_openers.h"
 #include "elements/bgr_colour.h"
-#include "pages/element_kinds.h"
-#include "pages/page_editor.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -99,34 +97,27 @@ void Text_Label::Ok_Text_Label_Click() { okSlotted(Num_Label_Text_1->text()); }
 
 void Text_Label::storeElement(const SlotChoice &slot)
 {
-    pages::ElementLabel *view = loadView(views().Text_Label_Label, slot.viewIndex);
-    const QPoint at = view ? view->pos() : QPoint();
-    const StaticTextView v = storeStaticText(m_, page(), slot, fields(), at);
-    if (!view)
-        return;
-    view->setForeColor(v.foreColour);
-    view->setCaption(v.caption);
-    view->setCaptionFont(fontOf(v.font));
-    view->show();
-    view->raise();
+    // A new text stands where the template stands.
+    const auto view = shownOrTemplate(pages::ElementKind::StaticText, slot.viewIndex);
+    const StaticTextView v = storeStaticText(m_, page(), slot, fields(), view ? view->box.topLeft() : QPoint());
+    views().showElement(pages::ElementKind::StaticText, page(), slot.slot);
+    // The record keeps the size in whole points and no underline or strike
+    // out; the view shows the font as chosen.
+    views().showFont(pages::ElementKind::StaticText, page(), slot.slot, fontOf(v.font));
 }
 
 void Text_Label::Cancel_Text_Click() { leave(Way::Cancel); }
 
 void Text_Label::Delete_Text_Click() { deleteSlotted(Num_Label_Text_1->text()); }
 
-void Text_Label::unloadViews(int viewIndex) { views().Text_Label_Label.unload(viewIndex); }
+void Text_Label::unloadViews(int viewIndex) { views().unloadElement(pages::ElementKind::StaticText, viewIndex); }
 
-void Text_Label::hideTemplates()
-{
-    if (QWidget *t = views().Text_Label_Label(0))
-        t->hide();
-}
+void Text_Label::hideTemplates() { views().hideTemplate(pages::ElementKind::StaticText); }
 
 void Text_Label::Text_Label_Label_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();
-    const pages::ElementLabel *view = c.editor.elements.Text_Label_Label(Index);
+    const auto view = c.views.shownView(pages::ElementKind::StaticText, Index);
     if (!view)
         return;
     const int n = pages::slotOfIndex(pages::ElementKind::StaticText, c.m.pages.Num_Stranica_SCADA, Index);
@@ -134,10 +125,10 @@ void Text_Label::Text_Label_Label_DblClick(ElementOpeners &openers, int Index)
         return;
     Text_Label &w = openers.showDialog<Text_Label>();
     TextViewState state;
-    state.box = {view->x(), view->y(), view->width(), view->height()};
-    state.caption = view->caption();
-    state.foreColour = view->foreColor();
-    state.font = textFontOf(view->captionFont());
+    state.box = boxOf(*view);
+    state.caption = view->caption;
+    state.foreColour = view->foreColour;
+    state.font = textFontOf(view->font);
     const auto opened = prefillStaticText(n, state);
     w.showFields(opened.fields);
     notify(opened.notices);

@@ -5,9 +5,7 @@
 #include "element_dialogs/dialog_parts.h"
 #include "element_dialogs/element_openers.h"
 #include "elements/element_codec.h"
-#include "pages/element_kinds.h"
 #include "pages/page_controls.h"
-#include "pages/page_editor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -275,51 +273,37 @@ void Text_Signal_SCADA::Ok_Text_Signal_Click() { okSlotted(Num_Text_Signal_Text-
 void Text_Signal_SCADA::storeElement(const SlotChoice &slot)
 {
     TextSignalFields f = fields();
-    const TextSignalView v = storeTextSignal(m_, page(), slot, f);
-    pages::ElementLabel *view = loadView(views().Text_Signal_Picture, v.viewIndex);
-    if (!view)
-        return;
-    view->move(v.left, v.top);
-    view->setForeColor(v.foreColor);
-    view->setBackColor(v.backColor);
-    view->setBorderStyle(v.borderStyle);
-    view->setCaption(v.caption);
-    view->setPointSize(v.fontSize);
-    view->show();
-    view->raise();
+    storeTextSignal(m_, page(), slot, f);
+    views().showElement(pages::ElementKind::TextSignal, page(), slot.slot);
 }
 
 void Text_Signal_SCADA::Delete_Text_Signal_Click() { deleteSlotted(Num_Text_Signal_Text->text()); }
 
 void Text_Signal_SCADA::Cancel_Text_Signal_Click() { leave(Way::Cancel); }
 
-void Text_Signal_SCADA::unloadViews(int viewIndex) { views().Text_Signal_Picture.unload(viewIndex); }
+void Text_Signal_SCADA::unloadViews(int viewIndex) { views().unloadElement(pages::ElementKind::TextSignal, viewIndex); }
 
-void Text_Signal_SCADA::hideTemplates()
-{
-    if (QWidget *t = views().Text_Signal_Picture(0))
-        t->hide();
-}
+void Text_Signal_SCADA::hideTemplates() { views().hideTemplate(pages::ElementKind::TextSignal); }
 
 void Text_Signal_SCADA::Text_Signal_Picture_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();
     const int p = c.m.pages.Num_Stranica_SCADA;
-    const pages::ElementLabel *view = c.editor.elements.Text_Signal_Picture(Index);
+    const auto view = c.views.shownView(pages::ElementKind::TextSignal, Index);
     const int n = pages::slotOfIndex(pages::ElementKind::TextSignal, p, Index);
     if (!view || n < 0 || n > kindInfo(Kind::TextSignal).declaredBound)
         return;
     Text_Signal_SCADA &w = openers.showDialog<Text_Signal_SCADA>();
-    auto opened = prefillTextSignal(c.m, p, n, {view->x(), view->y(), view->width(), view->height()});
+    auto opened = prefillTextSignal(c.m, p, n, boxOf(*view));
     if (n == 0) {
         // A new text signal starts with the look its template shows, not the
         // blank record of slot 0, so that Ok without a change keeps what was on the page.
         TextSignalFields &f = opened.fields;
-        f.textOff = f.textOn = view->caption();
-        f.colour = view->foreColor();
-        f.colourFon = view->backColor();
-        f.frame = view->borderStyle() != 0;
-        const int choice = textSignalFontChoice(view->captionFont().pointSize());
+        f.textOff = f.textOn = view->caption;
+        f.colour = view->foreColour;
+        f.colourFon = view->backColour;
+        f.frame = view->borderStyle != 0;
+        const int choice = textSignalFontChoice(view->font.pointSize());
         if (choice >= 0)
             textSignalFontChosen(f, choice);
     }

@@ -6,9 +6,6 @@
 #include "element_dialogs/element_openers.h"
 #include "element_dialogs/mechanizm_window.h"
 #include "pages/builtin_pictures.h"
-#include "pages/element_kinds.h"
-#include "pages/page_controls.h"
-#include "pages/page_editor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -183,64 +180,42 @@ void Vent::Ok_Vent_Click() { okSlotted(Num_Vent_Text->text()); }
 void Vent::storeElement(const SlotChoice &slot)
 {
     const MechanismView v = storeMechanism(m_, page(), slot, fields());
-    pages::ElementImage *view = loadView(views().Ventilator_Picture, v.viewIndex);
-    if (!view)
-        return;
-    view->setStretch(true);
-    QPixmap picture;
-    QSize size = v.size;
-    switch (v.look) {
-    case VentLook::Picture: picture = pages::builtin::PictureVent(v.picture); break;
-    case VentLook::Impeller1: picture = pages::builtin::Krylcatka_1(); break;
-    case VentLook::Impeller2: picture = pages::builtin::Krylcatka_2(); break;
-    case VentLook::UserPhase:
-        // The phase-0 picture at its own size; without one the placeholder
-        // keeps the element visible, so it can be opened again.
-        picture = phasePicture(GIF_MECHANIZM);
-        if (picture.isNull())
-            picture = pages::builtin::PictureVent(kUserMechanism);
-        else
-            size = picture.size();
-        break;
-    }
-    view->setGeometry(v.pos.x(), v.pos.y(), size.width(), size.height());
-    view->setPicture(picture);
-    view->show();
-    view->raise();
+    views().showElement(pages::ElementKind::Mechanism, page(), slot.slot);
+    // The user mechanism's phase-0 picture is not in the record: the dialog
+    // holds it. Without one the placeholder keeps the element visible, so it
+    // can be opened again.
+    if (v.look == VentLook::UserPhase)
+        views().showPicture(pages::ElementKind::Mechanism, page(), slot.slot, phasePicture(GIF_MECHANIZM));
 }
 
 void Vent::Cancel_Vent_Click(int) { leave(Way::Cancel); }
 
 void Vent::Delete_Vent_Click() { deleteSlotted(Num_Vent_Text->text()); }
 
-void Vent::unloadViews(int viewIndex) { views().Ventilator_Picture.unload(viewIndex); }
+void Vent::unloadViews(int viewIndex) { views().unloadElement(pages::ElementKind::Mechanism, viewIndex); }
 
-void Vent::hideTemplates()
-{
-    if (QWidget *t = views().Ventilator_Picture(0))
-        t->hide();
-}
+void Vent::hideTemplates() { views().hideTemplate(pages::ElementKind::Mechanism); }
 
 void Vent::Ventilator_Picture_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();
     const int p = c.m.pages.Num_Stranica_SCADA;
-    const pages::ElementImage *view = c.editor.elements.Ventilator_Picture(Index);
+    const auto view = c.views.shownView(pages::ElementKind::Mechanism, Index);
     const int n = pages::slotOfIndex(pages::ElementKind::Mechanism, p, Index);
     if (!view || n < 0 || n > kindInfo(Kind::Mechanism).declaredBound)
         return;
     Vent &w = openers.showDialog<Vent>();
-    const auto opened = prefillMechanism(c.m, p, n, {view->x(), view->y(), view->width(), view->height()});
+    const auto opened = prefillMechanism(c.m, p, n, boxOf(*view));
     w.showFields(opened.fields);
     const bool user = opened.fields.picture == kUserMechanism;
     // A user mechanism brings its own picture, so that Ok keeps it.
     if (user)
-        w.GIF_MECHANIZM->setPixmap(view->picture());
+        w.GIF_MECHANIZM->setPixmap(view->picture);
     notify(opened.notices);
     if (!opened.notices.empty() && opened.notices.back().icon == MsgIcon::Critical)
         return; // the guarded step failed: the grid keeps its placeholder
-    if (user && !view->picture().isNull())
-        w.PictureVent[kUserMechanism]->setPixmap(view->picture());
+    if (user && !view->picture.isNull())
+        w.PictureVent[kUserMechanism]->setPixmap(view->picture);
 }
 
 } // namespace pelmora

@@ -13,19 +13,26 @@
 namespace pelmora::element {
 
 // --- Signal_Coord_Y, Text_Signal_Coord_Y: top + list number * 1024 ---------
-constexpr int listTopPack(int top, int list) { return top + list * 1024; }
-constexpr int listTop(int packed) { return packed % 1024; }
-constexpr int listNumber(int packed) { return packed / 1024; }
-// The top edge a restored view takes: the low nine bits.
+// The stored value keeps the list number; a view shows the top without it,
+// as the value's low nine bits (the page is 480 pixels high). Opening a
+// project, a paste, a drag and a dialog's Ok all place the view there.
+inline constexpr int kListUnit = 1024;
+template <class N> constexpr N listTopPack(N top, int list) { return top + list * kListUnit; }
+constexpr int listNumber(int packed) { return packed / kListUnit; }
 constexpr int viewTop(int packed) { return packed & 511; }
+// The packed value with a new top under the same list number.
+constexpr int withListTop(int packed, int top) { return listTopPack(top, listNumber(packed)); }
 
 // --- Signal_Razmer_X / Signal_Razmer_Y: size + part of the shape * 64 -------
-constexpr int signalWidthPack(int width, int shape) { return width + (shape & 3) * 64; }
-constexpr int signalHeightPack(int height, int shape) { return height + (shape / 4) * 64; }
-constexpr int signalSize(int packed) { return packed % 64; }
-constexpr int signalShape(int razmerX, int razmerY) { return (razmerY / 64) * 4 + razmerX / 64; }
+inline constexpr int kShapeUnit = 64;
+template <class N> constexpr N signalWidthPack(N width, int shape) { return width + (shape & 3) * kShapeUnit; }
+template <class N> constexpr N signalHeightPack(N height, int shape) { return height + (shape / 4) * kShapeUnit; }
+constexpr int signalSize(int packed) { return packed % kShapeUnit; }
+constexpr int signalShape(int razmerX, int razmerY) { return (razmerY / kShapeUnit) * 4 + razmerX / kShapeUnit; }
 // The width or height a restored view takes: the low six bits.
 constexpr int viewSignalSize(int packed) { return packed & 63; }
+// The packed value with a new size under the same shape bits.
+constexpr int withSignalSize(int packed, int size) { return (packed / kShapeUnit) * kShapeUnit + size; }
 
 // --- Text_Signal_Border_Style: set-point * 128 + frame -------------------------
 constexpr int textSignalBorderPack(int frame, bool setpoint) { return (setpoint ? 128 : 0) + frame; }
@@ -177,8 +184,10 @@ VentLook ventLook(int pictureCode, bool withoutBackground);
 // characters); nullopt for a choice of 5 or more (the template's caption stays).
 std::optional<QString> parameterPlaceholder(int slot, int digits);
 
-// How a stored font code is shown: 10 bold, 14 regular, 18 as 14 bold,
-// 24 (time format) bold, 25 regular. Other codes keep the template's weight.
+// How a stored font code is shown on the page: 14 regular, 18 as 14 bold,
+// 24 (time format) bold, 25 regular. Other codes (10 among them) keep the
+// template's weight, so a new element stored without a change looks as its
+// template did, as it does after the project is opened again.
 struct ParameterFont {
     int pointSize;
     std::optional<bool> bold;

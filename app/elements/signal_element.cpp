@@ -224,7 +224,7 @@ SignalStored storeSignal(ProjectModel &m, int page, const SlotChoice &slot, Sign
     t.Signal_Coord_X(page, n) = int16Box(f.x);
     if (f.list < 0)
         f.list = 0;
-    t.Signal_Coord_Y(page, n) = int16Field(boxNumber(f.y) + f.list * 1024.0);
+    t.Signal_Coord_Y(page, n) = int16Field(listTopPack(boxNumber(f.y), f.list));
     if (std::fabs(boxNumber(f.width)) < kMinSize) {
         boxes.setWidth(QStringLiteral("2"));
         r.notices.push_back(question(QStringLiteral("Ширина менше 2")));
@@ -235,8 +235,8 @@ SignalStored storeSignal(ProjectModel &m, int page, const SlotChoice &slot, Sign
     }
     const double w = std::fabs(boxNumber(f.width)), h = std::fabs(boxNumber(f.height));
     const int s = f.shape >= 0 && f.shape < kSignalShapes ? f.shape : 0;
-    t.Signal_Razmer_X(page, n) = int16Field(w + (s & 3) * 64);
-    t.Signal_Razmer_Y(page, n) = int16Field(h + (s / 4) * 64);
+    t.Signal_Razmer_X(page, n) = int16Field(signalWidthPack(w, s));
+    t.Signal_Razmer_Y(page, n) = int16Field(signalHeightPack(h, s));
     t.Signal_Border_Style(page, n) = f.frame ? 1 : 0;
     t.Signal_Color(page, n) = f.colour;
     t.Signal_Color_Fon(page, n) = f.colourFon;

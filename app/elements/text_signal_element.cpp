@@ -107,7 +107,7 @@ TextSignalView storeTextSignal(ProjectModel &m, int page, const SlotChoice &slot
     t.Text_Signal_Coord_X(page, n) = int16Box(f.x);
     if (f.numberMode || f.list < 0)
         f.list = 0;
-    t.Text_Signal_Coord_Y(page, n) = int16Field(boxNumber(f.y) + f.list * 1024.0);
+    t.Text_Signal_Coord_Y(page, n) = int16Field(listTopPack(boxNumber(f.y), f.list));
     t.Text_Signal_Border_Style(page, n) = static_cast<std::uint8_t>(textSignalBorderPack(f.frame ? 1 : 0, f.setpoint));
     t.Text_Signal_Color(page, n) = f.colour;
     t.Text_Signal_Color_Fon(page, n) = f.colourFon;

@@ -145,7 +145,7 @@ Opened<TransitionFields> prefillTransition(const ProjectModel &m, int page, int 
     case TargetKind::TextSignalling:
         f.listShown = true;
         setBlock(m, f, QString::number(kTextSignallingBlock));
-        failed = !f.list.select(param & 127);
+        failed = !f.list.select(transitionParamPosition(param, 0));
         break;
     case TargetKind::None: break;
     }

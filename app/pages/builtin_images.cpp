@@ -1,5 +1,7 @@
 #include "pages/builtin_images.h"
 
+#include "elements/mechanism_element.h"
+
 #include <QString>
 
 namespace pelmora::pages::builtin {
@@ -26,7 +28,12 @@ QImage impellerImage(int which)
 {
     if (which != 1 && which != 2)
         return QImage();
-    return QImage(QStringLiteral(":/mechanisms/impeller_%1.png").arg(which));
+    // Drawn larger; a fan without background shows its impeller at the
+    // impeller's own size, on the page and in the page sent to the controller.
+    const QSize size =
+        element::ventImpellerSize(which == 1 ? element::VentLook::Impeller1 : element::VentLook::Impeller2);
+    return QImage(QStringLiteral(":/mechanisms/impeller_%1.png").arg(which))
+        .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage menuImage() { return QImage(QStringLiteral(":/controls/menu.png")); }

@@ -22,9 +22,9 @@ using namespace pages;
 
 namespace {
 
-class ElementViews {
+class Dresser {
 public:
-    ElementViews(ProjectModel &m, PageEditor &editor)
+    Dresser(ProjectModel &m, PageEditor &editor)
         : editor_(editor), t_(m.pages), e_(editor.elements), N_(m.settings.Stranica_Count)
     {}
 
@@ -67,7 +67,7 @@ private:
     int N_;
 };
 
-void ElementViews::parameter(int p, int n)
+void Dresser::parameter(int p, int n)
 {
     ElementLabel *l = place(e_.Parametr_Label, controlIndex(ElementKind::Parameter, p, n), p);
     if (!l)
@@ -79,8 +79,13 @@ void ElementViews::parameter(int p, int n)
     const int size = t_.Parametr_Font_Size(p, n);
     const element::ParameterFont font = element::parameterFont(size);
     l->setPointSize(font.pointSize);
+    // A size without a weight of its own takes the template's, also on a view
+    // that showed another size before.
+    const ElementLabel *t = e_.Parametr_Label(0);
     if (font.bold)
         l->setBold(*font.bold);
+    else if (t && t != l)
+        l->setBold(t->captionFont().bold());
     // The time format always shows two characters.
     t_.Parametr_Digits(p, n) = static_cast<std::uint8_t>(element::parameterDigits(t_.Parametr_Digits(p, n), size));
     if (const auto caption = element::parameterPlaceholder(n, t_.Parametr_Digits(p, n)))
@@ -88,7 +93,7 @@ void ElementViews::parameter(int p, int n)
     show(l, p);
 }
 
-void ElementViews::signal(int p, int n)
+void Dresser::signal(int p, int n)
 {
     if (!e_.signalTemplate())
         return; // the indicator control is not available; the host has said why
@@ -112,7 +117,7 @@ void ElementViews::signal(int p, int n)
     }
 }
 
-void ElementViews::textSignal(int p, int n)
+void Dresser::textSignal(int p, int n)
 {
     ElementLabel *l = place(e_.Text_Signal_Picture, controlIndex(ElementKind::TextSignal, p, n), p);
     if (!l)
@@ -127,7 +132,7 @@ void ElementViews::textSignal(int p, int n)
     show(l, p);
 }
 
-void ElementViews::level(int p, int n)
+void Dresser::level(int p, int n)
 {
     const int i = controlIndex(ElementKind::Level, p, n);
     // When the bar is loaded already, its fill box is reused as well.
@@ -149,7 +154,7 @@ void ElementViews::level(int p, int n)
     show(fill, p);
 }
 
-void ElementViews::transition(int p, int n)
+void Dresser::transition(int p, int n)
 {
     ElementLabel *l = place(e_.Go_Block_Label, controlIndex(ElementKind::Transition, p, n), p);
     if (!l)
@@ -163,7 +168,7 @@ void ElementViews::transition(int p, int n)
     show(l, p);
 }
 
-void ElementViews::figure(int p, int n)
+void Dresser::figure(int p, int n)
 {
     FigureShape *f = place(e_.ShapePlus1, controlIndex(ElementKind::Figure, p, n), p);
     if (!f)
@@ -176,7 +181,7 @@ void ElementViews::figure(int p, int n)
     show(f, p);
 }
 
-void ElementViews::mechanism(int p, int n)
+void Dresser::mechanism(int p, int n)
 {
     const int i = controlIndex(ElementKind::Mechanism, p, n);
     const bool loaded = e_.Ventilator_Picture.load(i);
@@ -186,12 +191,24 @@ void ElementViews::mechanism(int p, int n)
     if (loaded && canvas(p))
         v->setParent(canvas(p));
     const element::ViewBox box = element::mechanismViewBox(t_, p, n);
+    v->setStretch(true);
     v->setGeometry(box.left, box.top, std::max(box.width, 0), std::max(box.height, 0));
-    v->setPicture(builtin::PictureVent(t_.Vent_Picture_Num(p, n)));
+    // A fan drawn without background shows its impeller alone, at the
+    // impeller's size. The user mechanism's phase picture is a file, not part
+    // of the record: its view keeps the placeholder until the picture is put on.
+    auto impeller = [v](const QPixmap &picture, element::VentLook which) {
+        v->resize(element::ventImpellerSize(which));
+        v->setPicture(picture);
+    };
+    switch (mechanismLook(t_, p, n)) {
+    case MechanismLook::Impeller1: impeller(builtin::Krylcatka_1(), element::VentLook::Impeller1); break;
+    case MechanismLook::Impeller2: impeller(builtin::Krylcatka_2(), element::VentLook::Impeller2); break;
+    default: v->setPicture(builtin::PictureVent(t_.Vent_Picture_Num(p, n))); break;
+    }
     show(v, p);
 }
 
-void ElementViews::staticText(int p, int n)
+void Dresser::staticText(int p, int n)
 {
     ElementLabel *l = place(e_.Text_Label_Label, controlIndex(ElementKind::StaticText, p, n), p);
     if (!l)
@@ -210,7 +227,7 @@ void ElementViews::staticText(int p, int n)
     show(l, p);
 }
 
-void ElementViews::graph(int i)
+void Dresser::graph(int i)
 {
     const int p = i - 1;
     ElementImage *g = place(e_.Grafik_Image, i, p);
@@ -221,7 +238,7 @@ void ElementViews::graph(int i)
     show(g, p);
 }
 
-void ElementViews::clock(int i)
+void Dresser::clock(int i)
 {
     const int p = i - 1;
     // When the time label is loaded already, its date label is reused as well.
@@ -243,7 +260,7 @@ void ElementViews::clock(int i)
     }
 }
 
-void ElementViews::controlImage(int p, int n)
+void Dresser::controlImage(int p, int n)
 {
     ElementImage *c = place(e_.Control_Image, controlIndex(ElementKind::Control, p, n), p);
     if (!c)
@@ -254,7 +271,7 @@ void ElementViews::controlImage(int p, int n)
     show(c, p);
 }
 
-void ElementViews::menu(int p, int n)
+void Dresser::menu(int p, int n)
 {
     const int i = controlIndex(ElementKind::Menu, p, n);
     // When the picture is loaded already, its text box is reused as well.
@@ -282,7 +299,7 @@ void ElementViews::menu(int p, int n)
 
 void refreshElementView(ProjectModel &m, PageEditor &editor, ElementKind kind, int page, int slot)
 {
-    ElementViews v(m, editor);
+    Dresser v(m, editor);
     switch (kind) {
     case ElementKind::Parameter: v.parameter(page, slot); break;
     case ElementKind::Signal: v.signal(page, slot); break;

@@ -537,34 +537,7 @@ void PageEditor::place(ViewRef view, const QRectF &rect)
         w->setGeometry(r);
 }
 
-void PageEditor::unloadViews(const ElementRef &e)
-{
-    const int i = controlIndex(e.kind, e.page, e.slot);
-    switch (e.kind) {
-    case ElementKind::Parameter: elements.Parametr_Label.unload(i); break;
-    case ElementKind::Signal: elements.Signal_Picture.unload(i); break;
-    case ElementKind::TextSignal: elements.Text_Signal_Picture.unload(i); break;
-    case ElementKind::Level:
-        elements.Level_Picture.unload(i);
-        elements.Level_Picture_1.unload(i);
-        break;
-    case ElementKind::Manometer: elements.Manometr_Img.unload(i); break;
-    case ElementKind::Transition: elements.Go_Block_Label.unload(i); break;
-    case ElementKind::Control: elements.Control_Image.unload(i); break;
-    case ElementKind::Mechanism: elements.Ventilator_Picture.unload(i); break;
-    case ElementKind::Figure: elements.ShapePlus1.unload(i); break;
-    case ElementKind::StaticText: elements.Text_Label_Label.unload(i); break;
-    case ElementKind::Menu:
-        elements.Menu_Image.unload(i);
-        elements.Menu_Text.unload(i);
-        break;
-    case ElementKind::Graph: elements.Grafik_Image.unload(i); break;
-    case ElementKind::Clock:
-        elements.Real_Clock.unload(i);
-        elements.Real_Time.unload(i);
-        break;
-    }
-}
+void PageEditor::unloadViews(const ElementRef &e) { unloadElement(e.kind, controlIndex(e.kind, e.page, e.slot)); }
 
 void PageEditor::refreshView(ElementKind kind, int page, int slot) { refreshElementView(m_, *this, kind, page, slot); }
 

@@ -12,6 +12,7 @@
 
 #include "pages/editor/editor_changes.h"
 #include "pages/editor/editor_state.h"
+#include "pages/element_views.h"
 #include "pages/page_elements.h"
 
 #include <QColor>
@@ -35,7 +36,7 @@ class Coord_Setka;
 class Num_Net_Orvo;
 } // namespace pages
 
-class PageEditor : public QObject {
+class PageEditor : public QObject, public ElementViews {
     Q_OBJECT
 
 public:
@@ -105,6 +106,22 @@ public:
 
     // Shows an element's view(s) from its record (refreshElementView).
     void refreshView(pages::ElementKind kind, int page, int slot);
+
+    // The element views as the element dialogs reach them.
+    // A text signal shown this way takes its first text at once instead of
+    // at the blink preview's next tick.
+    void showElement(pages::ElementKind kind, int page, int slot) override;
+    void showPicture(pages::ElementKind kind, int page, int slot, const QPixmap &picture) override;
+    void showFont(pages::ElementKind kind, int page, int slot, const QFont &font) override;
+    void unloadElement(pages::ElementKind kind, int index) override;
+    std::optional<ShownView> shownView(pages::ElementKind kind, int index) const override;
+    bool signalViewsAvailable() override;
+    void hideTemplate(pages::ElementKind kind) override;
+    void setTemplateCaption(pages::ElementKind kind, const QString &caption) override;
+    void setTemplateShape(int shapeKind) override;
+    void setHandleElement(int index, int zoomKind) override;
+    void hideResizeHandle() override;
+    std::int32_t eyedropperColour() const override { return Pipetka_Color; }
     // Brings the canvases in line with what an editing operation changed.
     void apply(const pages::EditorChanges &changes);
     // Draws the selection rectangle and the resize handle from the state.

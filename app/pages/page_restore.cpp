@@ -169,14 +169,10 @@ void Restorer::mechanismLook(int p, int n)
     if (!v)
         return;
     v->setStretch(true);
-    auto impeller = [v](const QPixmap &picture) {
-        v->resize(picture.size());
-        v->setPicture(picture);
-    };
     switch (pages::mechanismLook(t_, p, n)) {
-    case MechanismLook::Picture: break;
-    case MechanismLook::Impeller1: impeller(builtin::Krylcatka_1()); break;
-    case MechanismLook::Impeller2: impeller(builtin::Krylcatka_2()); break;
+    case MechanismLook::Picture:
+    case MechanismLook::Impeller1:
+    case MechanismLook::Impeller2: break; // shown from the record already
     case MechanismLook::UserPhase: {
         // Phase 0 of the user's mechanism, at the picture's own size. A file
         // that cannot be read leaves the placeholder, so the element stays

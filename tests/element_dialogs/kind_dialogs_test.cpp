@@ -317,7 +317,7 @@ TEST_F(KindDialogsTest, AFiguresShapeChangesTheTemplateAtOnceAndTheFigureAtOk)
     d->Razmer_Y_Figura_Text->setText(QStringLiteral("25"));
     d->Ok_Figura->click();
     w.settle();
-    EXPECT_EQ(el().ShapePlus1(1)->shape(), 3);
+    EXPECT_TRUE(el().ShapePlus1(1)->isCircle());
     EXPECT_EQ(el().ShapePlus1(1)->size(), QSize(40, 40));
     EXPECT_EQ(t.Figura_Razmer_Y(0, 1), 40);
     // Opened again: a circle shows its width twice and "Радиус".

@@ -161,6 +161,7 @@ TEST_F(NewElementLook, OkWithoutAChangeKeepsTheTemplatesLook)
         restorePageElements(again.model, again.editor, again.view, again);
         again.selectPage(page);
         EXPECT_TRUE(lookOf(k.views(again, i)) == stored);
+        EXPECT_EQ(test::pageTables(again.model, page), tables);
     }
     EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u'\n').toStdString();
 }

@@ -112,7 +112,7 @@ TEST_F(ElementCodecBytes, SignalTopWithItsListAndSizesWithTheShape)
     EXPECT_EQ(b8(slot3 + 4), 79);    // framed: 84 - 5
     EXPECT_EQ(b8(slot3 + 5), 89);
     EXPECT_EQ(b8(slot3 + 10), 1);
-    EXPECT_EQ(listTop(3172), 100);
+    EXPECT_EQ(viewTop(3172), 100);
     EXPECT_EQ(listNumber(3172), 3);
     EXPECT_EQ(signalShape(84, 94), 5);
     EXPECT_EQ(signalSize(84), 20);

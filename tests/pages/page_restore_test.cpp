@@ -136,6 +136,11 @@ TEST_F(PageRestoreTest, EveryUsedSlotGetsItsControlAtItsIndexAndPlace)
     ElementImage *fan = el().Ventilator_Picture(17);
     EXPECT_EQ(fan->picture().toImage(), builtin::Krylcatka_2().toImage());
     EXPECT_EQ(el().Ventilator_Picture(67)->picture().toImage(), builtin::Krylcatka_1().toImage());
+    // Each impeller at its own size, the size the page upload draws it at.
+    EXPECT_EQ(fan->size(), QSize(20, 20));
+    EXPECT_EQ(fan->picture().size(), fan->size());
+    EXPECT_EQ(el().Ventilator_Picture(67)->size(), QSize(28, 28));
+    EXPECT_EQ(el().Ventilator_Picture(67)->picture().size(), QSize(28, 28));
 
     // Static texts, also slot 64 of the page index no canvas shows.
     ElementLabel *title = el().Text_Label_Label(64);

@@ -1,0 +1,238 @@
+// The page editor's side of ElementViews: what the element dialogs may do to
+// and read from the page's element views.
+
+#include "core/hosting/hosted_control.h"
+#include "core/model/project_model.h"
+#include "pages/page_editor.h"
+
+#include <QLabel>
+
+namespace pelmora {
+
+using namespace pages;
+
+void PageEditor::showElement(ElementKind kind, int page, int slot)
+{
+    refreshView(kind, page, slot);
+    if (kind == ElementKind::TextSignal)
+        if (ElementLabel *l = elements.Text_Signal_Picture(controlIndex(kind, page, slot)))
+            l->setCaption(model().pages.Text_Signal_Text_Off(page, slot));
+}
+
+void PageEditor::showPicture(ElementKind kind, int page, int slot, const QPixmap &picture)
+{
+    if (picture.isNull())
+        return;
+    const int i = controlIndex(kind, page, slot);
+    if (kind == ElementKind::Control) {
+        if (ElementImage *v = elements.Control_Image(i))
+            v->setPicture(picture);
+    } else if (kind == ElementKind::Mechanism) {
+        if (ElementImage *v = elements.Ventilator_Picture(i)) {
+            v->resize(picture.size());
+            v->setPicture(picture);
+        }
+    }
+}
+
+void PageEditor::showFont(ElementKind kind, int page, int slot, const QFont &font)
+{
+    if (kind == ElementKind::StaticText)
+        if (ElementLabel *v = elements.Text_Label_Label(controlIndex(kind, page, slot)))
+            v->setCaptionFont(font);
+}
+
+void PageEditor::unloadElement(ElementKind kind, int i)
+{
+    switch (kind) {
+    case ElementKind::Parameter: elements.Parametr_Label.unload(i); break;
+    case ElementKind::Signal: elements.Signal_Picture.unload(i); break;
+    case ElementKind::TextSignal: elements.Text_Signal_Picture.unload(i); break;
+    case ElementKind::Level:
+        elements.Level_Picture.unload(i);
+        elements.Level_Picture_1.unload(i);
+        break;
+    case ElementKind::Manometer: elements.Manometr_Img.unload(i); break;
+    case ElementKind::Transition: elements.Go_Block_Label.unload(i); break;
+    case ElementKind::Control: elements.Control_Image.unload(i); break;
+    case ElementKind::Mechanism: elements.Ventilator_Picture.unload(i); break;
+    case ElementKind::Figure: elements.ShapePlus1.unload(i); break;
+    case ElementKind::StaticText: elements.Text_Label_Label.unload(i); break;
+    case ElementKind::Menu:
+        elements.Menu_Image.unload(i);
+        elements.Menu_Text.unload(i);
+        break;
+    case ElementKind::Graph: elements.Grafik_Image.unload(i); break;
+    case ElementKind::Clock:
+        elements.Real_Clock.unload(i);
+        elements.Real_Time.unload(i);
+        break;
+    }
+}
+
+namespace {
+
+ShownView shownLabel(const ElementLabel &l)
+{
+    ShownView v;
+    v.box = l.geometry();
+    v.caption = l.caption();
+    v.foreColour = l.foreColor();
+    v.backColour = l.backColor();
+    v.borderStyle = l.borderStyle();
+    v.font = l.captionFont();
+    return v;
+}
+
+ShownView shownImage(const ElementImage &i)
+{
+    ShownView v;
+    v.box = i.geometry();
+    v.picture = i.picture();
+    return v;
+}
+
+template <typename T, typename Look> std::optional<ShownView> shown(const T *view, Look look)
+{
+    if (!view)
+        return std::nullopt;
+    return look(*view);
+}
+
+} // namespace
+
+std::optional<ShownView> PageEditor::shownView(ElementKind kind, int i) const
+{
+    PageElements &e = const_cast<PageElements &>(elements);
+    switch (kind) {
+    case ElementKind::Parameter: return shown(e.Parametr_Label(i), shownLabel);
+    case ElementKind::TextSignal: return shown(e.Text_Signal_Picture(i), shownLabel);
+    case ElementKind::Transition: return shown(e.Go_Block_Label(i), shownLabel);
+    case ElementKind::StaticText: return shown(e.Text_Label_Label(i), shownLabel);
+    case ElementKind::Menu: return shown(e.Menu_Text(i), shownLabel);
+    case ElementKind::Clock: return shown(e.Real_Clock(i), shownLabel);
+    case ElementKind::Control: return shown(e.Control_Image(i), shownImage);
+    case ElementKind::Mechanism: return shown(e.Ventilator_Picture(i), shownImage);
+    case ElementKind::Graph: return shown(e.Grafik_Image(i), shownImage);
+    case ElementKind::Manometer: return shown(e.Manometr_Img(i), shownImage);
+    case ElementKind::Level: {
+        auto v = shown(e.Level_Picture(i), shownLabel);
+        if (v)
+            if (const ElementLabel *piece = e.Level_Picture_1(i))
+                v->pieceColour = piece->backColor();
+        return v;
+    }
+    case ElementKind::Figure:
+        return shown(e.ShapePlus1(i), [](const FigureShape &f) {
+            ShownView v;
+            v.box = f.geometry();
+            v.shapeKind = f.shape();
+            v.lineColour = f.lineColor();
+            v.lineWidth = f.lineWidth();
+            return v;
+        });
+    case ElementKind::Signal:
+        return shown(e.Signal_Picture(i), [](const hosting::HostedControl &s) {
+            ShownView v;
+            v.box = s.geometry();
+            if (const auto colour = s.property(QStringLiteral("ForeColor")))
+                v.foreColour = static_cast<std::int32_t>(colour->toLongLong() & 0xFFFFFF);
+            if (const auto border = s.property(QStringLiteral("Border_Style")))
+                v.borderStyle = border->toInt();
+            if (const auto shape = s.property(QStringLiteral("Type_Signal")))
+                v.shapeKind = shape->toInt();
+            return v;
+        });
+    }
+    return std::nullopt;
+}
+
+bool PageEditor::signalViewsAvailable() { return elements.signalTemplate() != nullptr; }
+
+void PageEditor::hideTemplate(ElementKind kind)
+{
+    switch (kind) {
+    case ElementKind::Signal:
+        if (hosting::HostedControl *t = elements.Signal_Picture(0))
+            t->setVisible(false);
+        return;
+    case ElementKind::Level:
+        for (QWidget *t :
+             {static_cast<QWidget *>(elements.Level_Picture(0)), static_cast<QWidget *>(elements.Level_Picture_1(0))})
+            if (t)
+                t->hide();
+        return;
+    case ElementKind::Menu:
+        for (QWidget *t :
+             {static_cast<QWidget *>(elements.Menu_Image(0)), static_cast<QWidget *>(elements.Menu_Text(0))})
+            if (t)
+                t->hide();
+        return;
+    case ElementKind::Parameter:
+        if (QWidget *t = elements.Parametr_Label(0))
+            t->hide();
+        return;
+    case ElementKind::TextSignal:
+        if (QWidget *t = elements.Text_Signal_Picture(0))
+            t->hide();
+        return;
+    case ElementKind::Transition:
+        if (QWidget *t = elements.Go_Block_Label(0))
+            t->hide();
+        return;
+    case ElementKind::Control:
+        if (QWidget *t = elements.Control_Image(0))
+            t->hide();
+        return;
+    case ElementKind::Mechanism:
+        if (QWidget *t = elements.Ventilator_Picture(0))
+            t->hide();
+        return;
+    case ElementKind::Figure:
+        if (QWidget *t = elements.ShapePlus1(0))
+            t->hide();
+        return;
+    case ElementKind::StaticText:
+        if (QWidget *t = elements.Text_Label_Label(0))
+            t->hide();
+        return;
+    case ElementKind::Manometer:
+    case ElementKind::Graph:
+    case ElementKind::Clock: return; // no insertion template of their own
+    }
+}
+
+void PageEditor::setTemplateCaption(ElementKind kind, const QString &caption)
+{
+    ElementLabel *t = nullptr;
+    switch (kind) {
+    case ElementKind::Parameter: t = elements.Parametr_Label(0); break;
+    case ElementKind::TextSignal: t = elements.Text_Signal_Picture(0); break;
+    case ElementKind::Transition: t = elements.Go_Block_Label(0); break;
+    case ElementKind::StaticText: t = elements.Text_Label_Label(0); break;
+    case ElementKind::Menu: t = elements.Menu_Text(0); break;
+    default: break;
+    }
+    if (t)
+        t->setCaption(caption);
+}
+
+void PageEditor::setTemplateShape(int shapeKind)
+{
+    if (FigureShape *t = elements.ShapePlus1(0))
+        t->setShape(shapeKind);
+}
+
+void PageEditor::setHandleElement(int index, int zoomKind)
+{
+    Zoom_Index = static_cast<std::int16_t>(index);
+    Zoom_Kind = static_cast<std::uint8_t>(zoomKind);
+}
+
+void PageEditor::hideResizeHandle()
+{
+    if (QLabel *handle = elements.Zoom[2])
+        handle->hide();
+}
+
+} // namespace pelmora
