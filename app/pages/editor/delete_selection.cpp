@@ -5,11 +5,6 @@
 
 namespace pelmora::pages {
 
-namespace {
-constexpr int kLastSlot = 32;
-constexpr int kLastTextSlot = 64;
-} // namespace
-
 void freeSlot(PageTables &t, ElementKind kind, int p, int s)
 {
     // A few fields of a freed record hold 10, and texts one blank, as the
@@ -73,6 +68,7 @@ void freeSlot(PageTables &t, ElementKind kind, int p, int s)
         t.Text_Label_Font_Name(p, s) = QStringLiteral("10");
         t.Text_Label_Font_Italic(p, s) = 0, t.Text_Label_Font_Size(p, s) = 0;
         break;
+    case ElementKind::Varning:
     case ElementKind::Menu:
     case ElementKind::Graph:
     case ElementKind::Clock: break; // not freed by the group commands
@@ -92,10 +88,10 @@ EditorChanges deleteSelection(PageTables &t, const EditorState &s)
         freeSlot(t, elementKind(k), page, slot);
         c.freed.push_back({elementKind(k), page, slot});
     };
-    for (int slot = 1; slot <= kLastSlot; ++slot)
+    for (int slot = 1; slot <= lastSlot(kSlotOrder[0]); ++slot)
         for (SelectKind k : kSlotOrder)
             take(k, slot);
-    for (int slot = 1; slot <= kLastTextSlot; ++slot)
+    for (int slot = 1; slot <= lastSlot(SelectKind::StaticText); ++slot)
         take(SelectKind::StaticText, slot);
     return c;
 }

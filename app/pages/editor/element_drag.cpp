@@ -76,46 +76,10 @@ bool onCurrentPage(ElementKind kind, int page, int index, int n)
 }
 
 // The position fields a drag writes (row n of the page's tables, or row n of
-// the one-per-page tables of graph windows and clocks).
-std::int16_t &xOf(PageTables &t, ElementKind kind, int page, int n)
-{
-    switch (kind) {
-    case ElementKind::Control: return t.Control_Coord_X(page, n);
-    case ElementKind::Transition: return t.Go_Block_Coord_X(page, n);
-    case ElementKind::Menu: return t.Menu_Coord_X(page, n);
-    case ElementKind::Graph: return t.Grafik_Coord_X(n);
-    case ElementKind::Level:
-    case ElementKind::Manometer: return t.Level_Coord_X(page, n);
-    case ElementKind::Clock: return t.Clock_Coord_X(n);
-    case ElementKind::Figure: return t.Figura_Coord_X(page, n);
-    case ElementKind::Signal: return t.Signal_Coord_X(page, n);
-    case ElementKind::StaticText: return t.Text_Label_Coord_X(page, n);
-    case ElementKind::TextSignal: return t.Text_Signal_Coord_X(page, n);
-    case ElementKind::Mechanism: return t.Vent_Coord_X(page, n);
-    case ElementKind::Parameter: return t.Parametr_Coord_X(page, n);
-    }
-    return t.Parametr_Coord_X(page, n);
-}
-
-std::int16_t &yOf(PageTables &t, ElementKind kind, int page, int n)
-{
-    switch (kind) {
-    case ElementKind::Control: return t.Control_Coord_Y(page, n);
-    case ElementKind::Transition: return t.Go_Block_Coord_Y(page, n);
-    case ElementKind::Menu: return t.Menu_Coord_Y(page, n);
-    case ElementKind::Graph: return t.Grafik_Coord_Y(n);
-    case ElementKind::Level:
-    case ElementKind::Manometer: return t.Level_Coord_Y(page, n);
-    case ElementKind::Clock: return t.Clock_Coord_Y(n);
-    case ElementKind::Figure: return t.Figura_Coord_Y(page, n);
-    case ElementKind::Signal: return t.Signal_Coord_Y(page, n);
-    case ElementKind::StaticText: return t.Text_Label_Coord_Y(page, n);
-    case ElementKind::TextSignal: return t.Text_Signal_Coord_Y(page, n);
-    case ElementKind::Mechanism: return t.Vent_Coord_Y(page, n);
-    case ElementKind::Parameter: return t.Parametr_Coord_Y(page, n);
-    }
-    return t.Parametr_Coord_Y(page, n);
-}
+// the one-per-page tables of graph windows and clocks), as the kind table
+// gives them.
+std::int16_t &xOf(PageTables &t, ElementKind kind, int page, int n) { return element::kindInfo(kind).x(t, page, n); }
+std::int16_t &yOf(PageTables &t, ElementKind kind, int page, int n) { return element::kindInfo(kind).y(t, page, n); }
 
 std::int16_t pixel16(int v) { return static_cast<std::int16_t>(std::clamp(v, -32768, 32767)); }
 
