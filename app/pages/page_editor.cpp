@@ -481,27 +481,9 @@ void PageEditor::mnuDelete_Click() { apply(deleteSelection(model().pages, state)
 
 QWidget *PageEditor::viewWidget(ViewRef view) const
 {
-    const int i = view.index;
-    switch (view.array) {
-    case ViewArray::Parametr_Label: return elements.Parametr_Label(i);
-    case ViewArray::Signal_Picture: return signalWidget(elements.Signal_Picture(i));
-    case ViewArray::Text_Signal_Picture: return elements.Text_Signal_Picture(i);
-    case ViewArray::Level_Picture: return elements.Level_Picture(i);
-    case ViewArray::Level_Picture_1: return elements.Level_Picture_1(i);
-    case ViewArray::Manometr_Img: return elements.Manometr_Img(i);
-    case ViewArray::Go_Block_Label: return elements.Go_Block_Label(i);
-    case ViewArray::Control_Image: return elements.Control_Image(i);
-    case ViewArray::Ventilator_Picture: return elements.Ventilator_Picture(i);
-    case ViewArray::ShapePlus1: return elements.ShapePlus1(i);
-    case ViewArray::Text_Label_Label: return elements.Text_Label_Label(i);
-    case ViewArray::Menu_Image: return elements.Menu_Image(i);
-    case ViewArray::Menu_Text: return elements.Menu_Text(i);
-    case ViewArray::Grafik_Image: return elements.Grafik_Image(i);
-    case ViewArray::Real_Clock: return elements.Real_Clock(i);
-    case ViewArray::Real_Time: return elements.Real_Time(i);
-    case ViewArray::Varning_Text: return main_.surface().Varning_Text;
-    }
-    return nullptr;
+    if (view.array == ViewArray::Varning_Text)
+        return main_.surface().Varning_Text;
+    return elements.widget(view.array, view.index);
 }
 
 void PageEditor::place(ViewRef view, const QRectF &rect)

@@ -166,6 +166,30 @@ PageElements::PageElements(QWidget *templateCanvas)
 
 PageElements::~PageElements() = default;
 
+QWidget *PageElements::widget(ViewArray array, int i) const
+{
+    switch (array) {
+    case ViewArray::Parametr_Label: return Parametr_Label(i);
+    case ViewArray::Signal_Picture: return signalWidget(Signal_Picture(i));
+    case ViewArray::Text_Signal_Picture: return Text_Signal_Picture(i);
+    case ViewArray::Level_Picture: return Level_Picture(i);
+    case ViewArray::Level_Picture_1: return Level_Picture_1(i);
+    case ViewArray::Manometr_Img: return Manometr_Img(i);
+    case ViewArray::Go_Block_Label: return Go_Block_Label(i);
+    case ViewArray::Control_Image: return Control_Image(i);
+    case ViewArray::Ventilator_Picture: return Ventilator_Picture(i);
+    case ViewArray::ShapePlus1: return ShapePlus1(i);
+    case ViewArray::Text_Label_Label: return Text_Label_Label(i);
+    case ViewArray::Menu_Image: return Menu_Image(i);
+    case ViewArray::Menu_Text: return Menu_Text(i);
+    case ViewArray::Grafik_Image: return Grafik_Image(i);
+    case ViewArray::Real_Clock: return Real_Clock(i);
+    case ViewArray::Real_Time: return Real_Time(i);
+    case ViewArray::Varning_Text: break;
+    }
+    return nullptr;
+}
+
 void PageElements::unload(ViewArray array, int i)
 {
     switch (array) {

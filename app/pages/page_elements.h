@@ -69,6 +69,9 @@ public:
     ControlArray<ElementLabel> Real_Clock;
     ControlArray<ElementLabel> Real_Time;
 
+    // Element i of the view array, or null when it is not loaded (and for
+    // the warning line, which is the main window's).
+    QWidget *widget(ViewArray array, int i) const;
     // Unloads element i of the view array (the warning line is never unloaded).
     void unload(ViewArray array, int i);
 
