@@ -8,6 +8,7 @@ target_sources(pelmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/slot_choice.h ${CMAKE_CURRENT_LIST_DIR}/slot_choice.cpp
   ${CMAKE_CURRENT_LIST_DIR}/binding_lists.h ${CMAKE_CURRENT_LIST_DIR}/binding_lists.cpp
   ${CMAKE_CURRENT_LIST_DIR}/element_delete.h ${CMAKE_CURRENT_LIST_DIR}/element_delete.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/freed_slots.h ${CMAKE_CURRENT_LIST_DIR}/freed_slots.cpp
   ${CMAKE_CURRENT_LIST_DIR}/varning_element.h ${CMAKE_CURRENT_LIST_DIR}/varning_element.cpp
   ${CMAKE_CURRENT_LIST_DIR}/signal_element.h ${CMAKE_CURRENT_LIST_DIR}/signal_element.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_signal_element.h ${CMAKE_CURRENT_LIST_DIR}/text_signal_element.cpp

@@ -90,6 +90,7 @@ struct KindInfo {
     std::span<const FieldCopy> pasted;
     PasteCaption pasteCaption;
     SlotReset reset; // the dialog's Delete; null for the kinds without one
+    SlotReset freed; // what the page editor's group Delete leaves; null where it frees nothing
 };
 
 const std::array<KindInfo, kKindCount> &kindTable();

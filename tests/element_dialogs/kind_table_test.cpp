@@ -40,25 +40,24 @@ QStringList lookOf(const PageTables &t, Kind kind, int p, int n)
         return {s(t.Signal_Color(p, n)),    s(t.Signal_Color_Fon(p, n)), s(t.Signal_Border_Style(p, n)),
                 s(t.Signal_Razmer_X(p, n)), s(t.Signal_Razmer_Y(p, n)),  s(t.Signal_Miganie_Flag(p, n))};
     case Kind::TextSignal:
-        return {s(t.Text_Signal_Color(p, n)),        s(t.Text_Signal_Color_Fon(p, n)), s(t.Text_Signal_Border_Style(p, n)),
-                s(t.Text_Signal_Miganie_Flag(p, n)), s(t.Text_Signal_Text_Off(p, n)),  s(t.Text_Signal_Text_On(p, n)),
+        return {s(t.Text_Signal_Color(p, n)),        s(t.Text_Signal_Color_Fon(p, n)),
+                s(t.Text_Signal_Border_Style(p, n)), s(t.Text_Signal_Miganie_Flag(p, n)),
+                s(t.Text_Signal_Text_Off(p, n)),     s(t.Text_Signal_Text_On(p, n)),
                 s(t.Text_Signal_Font_Size(p, n))};
     case Kind::Level:
         return {s(t.Level_Razmer_X(p, n)), s(t.Level_Razmer_Y(p, n)), s(t.Level_Color(p, n)),
                 s(t.Level_Color_Fon(p, n)), s(t.Level_Type(p, n))};
     case Kind::StaticText:
-        return {s(t.Text_Label_Color(p, n)),     s(t.Text_Label_Text(p, n)),
-                s(t.Text_Label_Font_Name(p, n)), s(t.Text_Label_Font_Bold(p, n)),
-                s(t.Text_Label_Font_Italic(p, n)), s(t.Text_Label_Font_Size(p, n))};
+        return {s(t.Text_Label_Color(p, n)),     s(t.Text_Label_Text(p, n)),        s(t.Text_Label_Font_Name(p, n)),
+                s(t.Text_Label_Font_Bold(p, n)), s(t.Text_Label_Font_Italic(p, n)), s(t.Text_Label_Font_Size(p, n))};
     case Kind::Control:
         return {s(t.Control_Gif_Name(p, n)), s(t.Control_Key_Type(p, n)), s(t.Control_Razmer_X(p, n)),
                 s(t.Control_Razmer_Y(p, n))};
     case Kind::Transition: return {};
-    case Kind::Mechanism:
-        return {s(t.Vent_Razmer_X(p, n)), s(t.Vent_Razmer_Y(p, n)), s(t.Vent_Picture_Num(p, n))};
+    case Kind::Mechanism: return {s(t.Vent_Razmer_X(p, n)), s(t.Vent_Razmer_Y(p, n)), s(t.Vent_Picture_Num(p, n))};
     case Kind::Figure:
-        return {s(t.Figura_Razmer_X(p, n)), s(t.Figura_Razmer_Y(p, n)), s(t.Figura_Type(p, n)),
-                s(t.Figura_Color(p, n)), s(t.Figura_Line_Width(p, n))};
+        return {s(t.Figura_Razmer_X(p, n)), s(t.Figura_Razmer_Y(p, n)), s(t.Figura_Type(p, n)), s(t.Figura_Color(p, n)),
+                s(t.Figura_Line_Width(p, n))};
     default: ADD_FAILURE() << "not carried by a band"; return {};
     }
 }
@@ -146,8 +145,7 @@ TEST_F(KindTableTest, EveryBandKindIsCopiedPastedWithItsLookAndDeleted)
         for (int slot : {n, m}) {
             EXPECT_FALSE(slotInUse(t, k.kind, p, slot)) << slot;
             for (int v = 0; v < k.viewsPerElement; ++v)
-                EXPECT_FALSE(view(w, k.views[static_cast<std::size_t>(v)].array, viewIndex(k.kind, p, slot)))
-                    << slot;
+                EXPECT_FALSE(view(w, k.views[static_cast<std::size_t>(v)].array, viewIndex(k.kind, p, slot))) << slot;
         }
         // The freed slot is the next element's.
         EXPECT_EQ(lowestFreeSlot(t, k.kind, p), std::min(n, m));
