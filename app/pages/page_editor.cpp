@@ -339,23 +339,14 @@ void PageEditor::MnuClockSCADA_Click()
     const int p = currentPage();
     const int i = controlIndex(ElementKind::Clock, p, 0);
     pg.Pending_Element_Kind = PendingClock;
-    // A clock already on the page only goes back to its place.
-    if (elements.Real_Clock.load(i)) {
-        elements.Real_Time.load(i);
+    // A clock already on the page only goes back to its corner.
+    if (!elements.Real_Clock.isLoaded(i))
         pg.Clock_Used(i) = 1;
-    }
-    if (ElementLabel *clock = elements.Real_Clock(i)) {
-        clock->setParent(currentCanvas());
-        clock->move(1, 1);
-        clock->show();
-    }
     pg.Clock_Coord_X(i) = 1;
     pg.Clock_Coord_Y(i) = 1;
-    if (ElementLabel *date = elements.Real_Time(i)) {
-        date->setParent(currentCanvas());
-        date->move(1, 22);
-        date->show();
-    }
+    // Shown from its record like every element, so its date label stands
+    // where a drag and the reopened project put it (22 pixels below the time).
+    refreshView(ElementKind::Clock, p, 0);
     unlockElements();
 }
 

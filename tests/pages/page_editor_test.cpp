@@ -151,7 +151,7 @@ TEST_F(PageEditorTest, ClockChosenTwiceKeepsOneClockBackAtItsCorner)
     EXPECT_EQ(el().Real_Clock(3), clock);
     EXPECT_EQ(el().Real_Clock.indexes(), (std::vector<int>{0, 3}));
     EXPECT_EQ(clock->pos(), QPoint(1, 1));
-    EXPECT_EQ(el().Real_Time(3)->pos(), QPoint(1, 22));
+    EXPECT_EQ(el().Real_Time(3)->pos(), QPoint(1, 23));
     EXPECT_EQ(m.pages.Clock_Coord_X(3), 1);
     EXPECT_EQ(m.pages.Clock_Coord_Y(3), 1);
     EXPECT_TRUE(clock->isVisibleTo(canvas(2)));
