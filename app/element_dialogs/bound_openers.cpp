@@ -11,14 +11,13 @@ namespace pelmora {
 
 void registerBoundOpeners(ElementOpeners &o)
 {
-    o.add(QStringLiteral("Signal_Picture"), &Signal_SCADA::Signal_Picture_DblClick);
-    o.add(QStringLiteral("Text_Signal_Picture"), &Text_Signal_SCADA::Text_Signal_Picture_DblClick);
-    o.add(QStringLiteral("Parametr_Label"), &Parametr_Text_SCADA::Parametr_Label_DblClick);
-    // Either piece of a level bar opens the same dialog.
-    o.add(QStringLiteral("Level_Picture"), &Level_SCADA::Level_Picture_DblClick);
-    o.add(QStringLiteral("Level_Picture_1"), &Level_SCADA::Level_Picture_DblClick);
-    o.add(QStringLiteral("Go_Block_Label"), &Go_Block_SCADA::Go_Block_Label_DblClick);
-    o.add(QStringLiteral("Ventilator_Picture"), &Vent::Ventilator_Picture_DblClick);
+    using element::Kind;
+    o.add(Kind::Signal, &Signal_SCADA::Signal_Picture_DblClick);
+    o.add(Kind::TextSignal, &Text_Signal_SCADA::Text_Signal_Picture_DblClick);
+    o.add(Kind::Parameter, &Parametr_Text_SCADA::Parametr_Label_DblClick);
+    o.add(Kind::Level, &Level_SCADA::Level_Picture_DblClick);
+    o.add(Kind::Transition, &Go_Block_SCADA::Go_Block_Label_DblClick);
+    o.add(Kind::Mechanism, &Vent::Ventilator_Picture_DblClick);
 }
 
 } // namespace pelmora

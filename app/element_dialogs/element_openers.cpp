@@ -15,7 +15,7 @@ ElementOpeners::ElementOpeners(ProjectModel &m, MainWindowPort &main, PageEditor
 {
     registerFrameOpeners(*this);
     registerBoundOpeners(*this);
-    editor.openElementDialog = [this](const QString &array, int index) { open(array, index); };
+    editor.openElementDialog = [this](pages::ViewArray array, int index) { open(array, index); };
     if (QAction *item = main.menu().MnuJurnSignal)
         connect(item, &QAction::triggered, this, &ElementOpeners::MnuJurnSignal_Click);
     if (QLineEdit *line = main.surface().Varning_Text)
@@ -29,18 +29,23 @@ ElementOpeners::~ElementOpeners()
         line->removeEventFilter(this);
 }
 
-void ElementOpeners::add(const QString &array, Opener opener) { openers_[array] = std::move(opener); }
-
-bool ElementOpeners::open(const QString &array, int index)
+void ElementOpeners::add(element::Kind kind, Opener opener)
 {
-    const auto it = openers_.find(array);
-    if (it == openers_.end() || !c_.main.mainWindow().isEnabled())
+    openers_[static_cast<std::size_t>(kind)] = std::move(opener);
+}
+
+bool ElementOpeners::open(pages::ViewArray array, int index)
+{
+    if (!element::viewOpensDialog(array))
         return false;
-    it->second(*this, index);
+    const Opener &opener = openers_[static_cast<std::size_t>(element::kindOfView(array).kind)];
+    if (!opener || !c_.main.mainWindow().isEnabled())
+        return false;
+    opener(*this, index);
     return true;
 }
 
-void ElementOpeners::MnuJurnSignal_Click() { open(QStringLiteral("Varning_Text"), 0); }
+void ElementOpeners::MnuJurnSignal_Click() { open(pages::ViewArray::Varning_Text, 0); }
 
 bool ElementOpeners::eventFilter(QObject *watched, QEvent *event)
 {

@@ -1,8 +1,8 @@
 #pragma once
 // The openers of the element dialogs. The page editor hands every
-// double-click on an element view to openElementDialog with the view array's
-// name and the control index; the openers attach there and dispatch by the
-// array name to the kind's opener. Every opener follows one sequence: the
+// double-click on an element view to openElementDialog with the view array
+// and the control index; the openers attach there and run the opener of the
+// kind the kind table gives for that array (when the array opens a dialog). Every opener follows one sequence: the
 // element number from the control index (0 for the template), the dialog
 // shown (which disables the main window), the prefill the core computed from
 // the record and the view, and last the messages of the prefill's guarded
@@ -10,16 +10,17 @@
 //
 // The warning line's menu item "&Попередження" and a double-click on the
 // warning line itself open the banner's dialog through the same dispatch
-// (array "Varning_Text").
+// (array Varning_Text).
 
 #include "element_dialogs/element_dialog.h"
+#include "pages/element_kinds.h"
 #include "ui/main_window_port.h"
 #include "ui/window_registry.h"
 
 #include <QObject>
 #include <QString>
+#include <array>
 #include <functional>
-#include <map>
 
 namespace pelmora {
 
@@ -39,12 +40,12 @@ public:
 
     const ElementContext &context() const { return c_; }
 
-    // The opener of a view array; a later one replaces an earlier one.
-    void add(const QString &array, Opener opener);
-    // Runs the opener of `array` for the control `index`. False when the
-    // array has no opener or while the main window is disabled (a dialog is
-    // open already).
-    bool open(const QString &array, int index);
+    // The opener of a kind; a later one replaces an earlier one.
+    void add(element::Kind kind, Opener opener);
+    // Runs the opener of the kind `array` shows, for the control `index`.
+    // False when the array opens nothing, the kind has no opener, or while
+    // the main window is disabled (a dialog is open already).
+    bool open(pages::ViewArray array, int index);
 
     // "&Попередження": the banner's dialog.
     void MnuJurnSignal_Click();
@@ -65,8 +66,8 @@ protected:
 
 private:
     ElementContext c_;
-    PageEditor &editor_; // whose double-clicks open the dialogs
-    std::map<QString, Opener> openers_;
+    PageEditor &editor_;                              // whose double-clicks open the dialogs
+    std::array<Opener, element::kKindCount> openers_; // by kind
 };
 
 // The openers of the banner, control button, menu item, graph window,

@@ -33,14 +33,15 @@ void Manometr_Img_DblClick(ElementOpeners &, int) {}
 
 void registerFrameOpeners(ElementOpeners &o)
 {
-    o.add(QStringLiteral("Varning_Text"), &Varning::MnuJurnSignal_Click);
-    o.add(QStringLiteral("Control_Image"), &Image_Control::Control_Image_DblClick);
-    o.add(QStringLiteral("Menu_Image"), &Menu_SCADA::Menu_Image_DblClick);
-    o.add(QStringLiteral("Grafik_Image"), &Grafik_SCADA::Grafik_Image_DblClick);
-    o.add(QStringLiteral("ShapePlus1"), &Figura::ShapePlus1_DblClick);
-    o.add(QStringLiteral("Text_Label_Label"), &Text_Label::Text_Label_Label_DblClick);
-    o.add(QStringLiteral("Real_Clock"), &Real_Clock_DblClick);
-    o.add(QStringLiteral("Manometr_Img"), &Manometr_Img_DblClick);
+    using element::Kind;
+    o.add(Kind::Varning, &Varning::MnuJurnSignal_Click);
+    o.add(Kind::Control, &Image_Control::Control_Image_DblClick);
+    o.add(Kind::Menu, &Menu_SCADA::Menu_Image_DblClick);
+    o.add(Kind::Graph, &Grafik_SCADA::Grafik_Image_DblClick);
+    o.add(Kind::Figure, &Figura::ShapePlus1_DblClick);
+    o.add(Kind::StaticText, &Text_Label::Text_Label_Label_DblClick);
+    o.add(Kind::Clock, &Real_Clock_DblClick);
+    o.add(Kind::Manometer, &Manometr_Img_DblClick);
 }
 
 } // namespace pelmora

@@ -1,16 +1,6 @@
 #include "elements/element_delete.h"
 
-#include "elements/control_element.h"
-#include "elements/figure_element.h"
-#include "elements/level_element.h"
-#include "elements/mechanism_element.h"
-#include "elements/menu_element.h"
-#include "elements/parameter_element.h"
-#include "elements/signal_element.h"
 #include "elements/slot_choice.h"
-#include "elements/static_text_element.h"
-#include "elements/text_signal_element.h"
-#include "elements/transition_element.h"
 
 namespace pelmora::element {
 
@@ -21,21 +11,7 @@ std::optional<int> deleteElement(ProjectModel &m, Kind kind, int page, const QSt
     const auto slot = deleteSlot(kind, numberText);
     if (!slot)
         return std::nullopt;
-    PageTables &t = m.pages;
-    switch (kind) {
-    case Kind::Signal: resetSignal(t, page, *slot); break;
-    case Kind::TextSignal: resetTextSignal(t, page, *slot); break;
-    case Kind::Parameter: resetParameter(t, page, *slot); break;
-    case Kind::Level: resetLevel(t, page, *slot); break;
-    case Kind::Control: resetControl(t, page, *slot); break;
-    case Kind::Transition: resetTransition(t, page, *slot); break;
-    case Kind::Menu: resetMenu(t, page, *slot); break;
-    case Kind::Figure: resetFigure(t, page, *slot); break;
-    case Kind::StaticText: resetStaticText(t, page, *slot); break;
-    case Kind::Mechanism: resetMechanism(t, page, *slot); break;
-    case Kind::Varning:
-    case Kind::Graph: return std::nullopt;
-    }
+    kindInfo(kind).reset(m.pages, page, *slot);
     return viewIndex(kind, page, *slot);
 }
 

@@ -4,37 +4,14 @@
 
 namespace pelmora::element {
 
-namespace {
-
-// The used flag of a slot; the transition keeps 1 or 3 in it.
-template <typename Tables> auto &usedFlag(Tables &t, Kind kind, int page, int slot)
-{
-    switch (kind) {
-    case Kind::Signal: return t.Signal_Used(page, slot);
-    case Kind::TextSignal: return t.Text_Signal_Used(page, slot);
-    case Kind::Parameter: return t.Parametr_Used(page, slot);
-    case Kind::Level: return t.Level_Used(page, slot);
-    case Kind::Control: return t.Control_Used(page, slot);
-    case Kind::Transition: return t.Go_Block_Used(page, slot);
-    case Kind::Menu: return t.Menu_Used(page, slot);
-    case Kind::Figure: return t.Figura_Used(page, slot);
-    case Kind::StaticText: return t.Text_Label_Used(page, slot);
-    case Kind::Mechanism: return t.Vent_Used(page, slot);
-    case Kind::Varning:
-    case Kind::Graph: break;
-    }
-    throwTableIndexError(slot, 0, 0); // no slots: a caller's mistake
-}
-
-} // namespace
-
 long long elementNumber(const QString &numberText) { return wholeNumber(boxNumber(numberText)); }
 
 bool slotInUse(const PageTables &t, Kind kind, int page, int slot)
 {
+    // The transition keeps 1 or 3 in its used flag.
     if (slot < 1 || slot > kindInfo(kind).slotCount)
         return false;
-    return usedFlag(t, kind, page, slot) != 0;
+    return slotHolds(t, kind, page, slot);
 }
 
 std::optional<int> lowestFreeSlot(const PageTables &t, Kind kind, int page)
@@ -56,7 +33,7 @@ std::optional<SlotChoice> takeSlot(ProjectModel &m, Kind kind, int page, const Q
     const auto free = lowestFreeSlot(t, kind, page);
     if (!free)
         return std::nullopt;
-    usedFlag(t, kind, page, *free) = 1;
+    kindInfo(kind).used(t, page, *free) = 1;
     return SlotChoice{*free, viewIndex(kind, page, *free), true};
 }
 

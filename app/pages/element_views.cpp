@@ -313,7 +313,8 @@ void refreshElementView(ProjectModel &m, PageEditor &editor, ElementKind kind, i
     case ElementKind::Clock: v.clock(page + 1); break;
     case ElementKind::Control: v.controlImage(page, slot); break;
     case ElementKind::Menu: v.menu(page, slot); break;
-    case ElementKind::Manometer: break;
+    case ElementKind::Manometer:
+    case ElementKind::Varning: break; // the warning line is not in the canvases' arrays
     }
 }
 

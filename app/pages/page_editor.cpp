@@ -48,27 +48,6 @@ constexpr int kPages = 16;
 constexpr int kCanvasWidth = 800, kCanvasHeight = 480;
 const char16_t kBadPicture[] = u"Не правильный тип файлу";
 
-// The view arrays by the names the element views report.
-std::optional<ViewArray> viewArrayNamed(const QString &name)
-{
-    // clang-format off
-    static const std::pair<const char *, ViewArray> names[] = {
-        {"Parametr_Label", ViewArray::Parametr_Label},         {"Signal_Picture", ViewArray::Signal_Picture},
-        {"Text_Signal_Picture", ViewArray::Text_Signal_Picture}, {"Level_Picture", ViewArray::Level_Picture},
-        {"Level_Picture_1", ViewArray::Level_Picture_1},       {"Manometr_Img", ViewArray::Manometr_Img},
-        {"Go_Block_Label", ViewArray::Go_Block_Label},         {"Control_Image", ViewArray::Control_Image},
-        {"Ventilator_Picture", ViewArray::Ventilator_Picture}, {"ShapePlus1", ViewArray::ShapePlus1},
-        {"Text_Label_Label", ViewArray::Text_Label_Label},     {"Menu_Image", ViewArray::Menu_Image},
-        {"Menu_Text", ViewArray::Menu_Text},                   {"Grafik_Image", ViewArray::Grafik_Image},
-        {"Real_Clock", ViewArray::Real_Clock},                 {"Real_Time", ViewArray::Real_Time},
-    };
-    // clang-format on
-    for (const auto &[n, a] : names)
-        if (name == QLatin1String(n))
-            return a;
-    return std::nullopt;
-}
-
 // The selection rectangle: a dashed outline over the elements of its canvas
 // that lets the mouse through to the canvas below.
 class SelectionBand : public QWidget {
@@ -133,15 +112,15 @@ PageEditor::PageEditor(ProjectModel &m, MainWindowPort &main, PageView &view)
         paintPageColour(p);
     }
     band_ = new SelectionBand(canvas(0));
-    elements.events.DblClick = [this](const QString &array, int index) {
+    elements.events.DblClick = [this](ViewArray array, int index) {
         if (openElementDialog)
             openElementDialog(array, index);
     };
-    elements.events.Click = [this](const QString &array, int index) { elementClick(array, index); };
-    elements.events.MouseDown = [this](const QString &array, int index, short b, short s, float x, float y) {
+    elements.events.Click = [this](ViewArray array, int index) { elementClick(array, index); };
+    elements.events.MouseDown = [this](ViewArray array, int index, short b, short s, float x, float y) {
         elementMouseDown(array, index, b, s, x, y);
     };
-    elements.events.MouseMove = [this](const QString &array, int index, short b, short s, float x, float y) {
+    elements.events.MouseMove = [this](ViewArray array, int index, short b, short s, float x, float y) {
         elementMouseMove(array, index, b, s, x, y);
     };
     elements.events.CaptionEdited = [this](int index, const QString &text) { Menu_Text_Change(index, text); };
@@ -155,11 +134,6 @@ PageEditor::PageEditor(ProjectModel &m, MainWindowPort &main, PageView &view)
         MouseHandlers h;
         h.MouseDown = [this](short b, short s, float x, float y) { Varning_Text_MouseDown(b, s, x, y); };
         h.MouseMove = [this](short b, short s, float x, float y) { Varning_Text_MouseMove(b, s, x, y); };
-        // Its double-click opens the warning line's dialog, as for every element.
-        h.DblClick = [this] {
-            if (openElementDialog)
-                openElementDialog(QStringLiteral("Varning_Text"), 0);
-        };
         bannerMouse_ = MouseAdapter::attach(banner, MouseUnits::Twips, std::move(h));
     }
     connect(menu_.mnuCopy, &QAction::triggered, this, &PageEditor::mnuCopy_Click);
@@ -365,24 +339,35 @@ void PageEditor::MnuClockSCADA_Click()
     const int p = currentPage();
     const int i = controlIndex(ElementKind::Clock, p, 0);
     pg.Pending_Element_Kind = PendingClock;
-    // A clock already on the page only goes back to its place.
-    if (elements.Real_Clock.load(i)) {
-        elements.Real_Time.load(i);
+    // A clock already on the page only goes back to its corner.
+    if (!elements.Real_Clock.isLoaded(i))
         pg.Clock_Used(i) = 1;
-    }
-    if (ElementLabel *clock = elements.Real_Clock(i)) {
-        clock->setParent(currentCanvas());
-        clock->move(1, 1);
-        clock->show();
-    }
     pg.Clock_Coord_X(i) = 1;
     pg.Clock_Coord_Y(i) = 1;
-    if (ElementLabel *date = elements.Real_Time(i)) {
-        date->setParent(currentCanvas());
-        date->move(1, 22);
-        date->show();
-    }
+    // Shown from its record like every element, so its date label stands
+    // where a drag and the reopened project put it (22 pixels below the time).
+    refreshView(ElementKind::Clock, p, 0);
     unlockElements();
+}
+
+void PageEditor::insertItem(ElementKind kind)
+{
+    switch (kind) {
+    case ElementKind::Signal: MnuSignalSCADA_Click(); break;
+    case ElementKind::TextSignal: MnuTextSignal_Click(); break;
+    case ElementKind::Parameter: MnuParametrSCADA_Click(); break;
+    case ElementKind::Level: MnuLevelSCADA_Click(); break;
+    case ElementKind::Manometer: mnuManometr_Click(); break;
+    case ElementKind::Transition: MnuGotoBlockSCADA_Click(); break;
+    case ElementKind::Control: MnuControl_Click(); break;
+    case ElementKind::Mechanism: mnuVent_Click(); break;
+    case ElementKind::Figure: MnuFigura_Click(); break;
+    case ElementKind::StaticText: mnuText_Click(); break;
+    case ElementKind::Menu: MnuMenuSCADA_Click(); break;
+    case ElementKind::Clock: MnuClockSCADA_Click(); break;
+    case ElementKind::Varning:
+    case ElementKind::Graph: break; // inserted by their dialogs
+    }
 }
 
 // --- canvas events -----------------------------------------------------------------------
@@ -423,19 +408,9 @@ void PageEditor::SCADA_Picture_DblClick(int)
     Insert_Y = Mouse_Y;
     Insert_Flag = 1;
     const int kind = model().pages.Pending_Element_Kind;
-    switch (kind) {
-    case PendingFigure: MnuFigura_Click(); break;
-    case PendingMenu: MnuMenuSCADA_Click(); break;
-    case PendingStaticText: mnuText_Click(); break;
-    case PendingTransition: MnuGotoBlockSCADA_Click(); break;
-    case PendingParameter: MnuParametrSCADA_Click(); break;
-    case PendingLevel: MnuLevelSCADA_Click(); break;
-    case PendingSignal: MnuSignalSCADA_Click(); break;
-    case PendingTextSignal: MnuTextSignal_Click(); break;
-    case PendingControl: MnuControl_Click(); break;
-    case PendingMechanism: mnuVent_Click(); break;
-    default: break; // none chosen yet, or the clock
-    }
+    // The clock's insert item runs only from its menu item.
+    if (const element::KindInfo *k = element::kindOfPending(kind); k && k->kind != ElementKind::Clock)
+        insertItem(k->kind);
     // After a menu item the flag stays until the next move over a menu element.
     if (kind != PendingMenu)
         Insert_Flag = 0;
@@ -445,28 +420,23 @@ void PageEditor::SCADA_Picture_DblClick(int)
 
 void PageEditor::syncLock() { state.Element_Lock = menu_.mnuBlockSCADA->isChecked(); }
 
-void PageEditor::elementClick(const QString &array, int Index)
+void PageEditor::elementClick(ViewArray array, int Index)
 {
-    if (const auto a = viewArrayNamed(array))
-        apply(pages::elementClick(model().pages, state, *views_, ViewRef{*a, Index}));
+    apply(pages::elementClick(model().pages, state, *views_, ViewRef{array, Index}));
 }
 
-void PageEditor::elementMouseDown(const QString &array, int Index, short Button, short, float X, float Y)
+void PageEditor::elementMouseDown(ViewArray array, int Index, short Button, short, float X, float Y)
 {
-    const auto a = viewArrayNamed(array);
     // A menu item's text box and a clock's date label have no mouse handlers.
-    if (!a || *a == ViewArray::Menu_Text || *a == ViewArray::Real_Time)
+    if (array == ViewArray::Menu_Text || array == ViewArray::Real_Time)
         return;
-    apply(elementPress(state, *views_, ViewRef{*a, Index}, Button, X, Y));
+    apply(elementPress(state, *views_, ViewRef{array, Index}, Button, X, Y));
 }
 
-void PageEditor::elementMouseMove(const QString &array, int Index, short Button, short, float X, float Y)
+void PageEditor::elementMouseMove(ViewArray array, int Index, short Button, short, float X, float Y)
 {
-    const auto a = viewArrayNamed(array);
-    if (!a)
-        return;
     syncLock();
-    apply(elementMove(model().pages, state, *views_, ViewRef{*a, Index}, Button, X, Y));
+    apply(elementMove(model().pages, state, *views_, ViewRef{array, Index}, Button, X, Y));
 }
 
 void PageEditor::Menu_Text_Change(int Index, const QString &text) { menuTextChange(model().pages, Index, text); }
@@ -502,27 +472,9 @@ void PageEditor::mnuDelete_Click() { apply(deleteSelection(model().pages, state)
 
 QWidget *PageEditor::viewWidget(ViewRef view) const
 {
-    const int i = view.index;
-    switch (view.array) {
-    case ViewArray::Parametr_Label: return elements.Parametr_Label(i);
-    case ViewArray::Signal_Picture: return signalWidget(elements.Signal_Picture(i));
-    case ViewArray::Text_Signal_Picture: return elements.Text_Signal_Picture(i);
-    case ViewArray::Level_Picture: return elements.Level_Picture(i);
-    case ViewArray::Level_Picture_1: return elements.Level_Picture_1(i);
-    case ViewArray::Manometr_Img: return elements.Manometr_Img(i);
-    case ViewArray::Go_Block_Label: return elements.Go_Block_Label(i);
-    case ViewArray::Control_Image: return elements.Control_Image(i);
-    case ViewArray::Ventilator_Picture: return elements.Ventilator_Picture(i);
-    case ViewArray::ShapePlus1: return elements.ShapePlus1(i);
-    case ViewArray::Text_Label_Label: return elements.Text_Label_Label(i);
-    case ViewArray::Menu_Image: return elements.Menu_Image(i);
-    case ViewArray::Menu_Text: return elements.Menu_Text(i);
-    case ViewArray::Grafik_Image: return elements.Grafik_Image(i);
-    case ViewArray::Real_Clock: return elements.Real_Clock(i);
-    case ViewArray::Real_Time: return elements.Real_Time(i);
-    case ViewArray::Varning_Text: return main_.surface().Varning_Text;
-    }
-    return nullptr;
+    if (view.array == ViewArray::Varning_Text)
+        return main_.surface().Varning_Text;
+    return elements.widget(view.array, view.index);
 }
 
 void PageEditor::place(ViewRef view, const QRectF &rect)

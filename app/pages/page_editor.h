@@ -77,6 +77,8 @@ public:
     void mnuText_Click();
     void MnuMenuSCADA_Click();
     void MnuClockSCADA_Click();
+    // The insert item of a kind (the one a double-click on the page repeats).
+    void insertItem(pages::ElementKind kind);
 
     // Canvas events (pixels).
     void SCADA_Picture_Click(int Index);
@@ -85,11 +87,11 @@ public:
     void SCADA_Picture_MouseMove(int Index, short Button, short Shift, float X, float Y);
     void SCADA_Picture_MouseUp(int Index, short Button, short Shift, float X, float Y);
 
-    // Element views (twips relative to the view), by the array's name as in
+    // Element views (twips relative to the view), by the view array as in
     // Signal_Picture_MouseDown.
-    void elementClick(const QString &array, int Index);
-    void elementMouseDown(const QString &array, int Index, short Button, short Shift, float X, float Y);
-    void elementMouseMove(const QString &array, int Index, short Button, short Shift, float X, float Y);
+    void elementClick(pages::ViewArray array, int Index);
+    void elementMouseDown(pages::ViewArray array, int Index, short Button, short Shift, float X, float Y);
+    void elementMouseMove(pages::ViewArray array, int Index, short Button, short Shift, float X, float Y);
     // The caption typed into a menu item's text box.
     void Menu_Text_Change(int Index, const QString &text);
     // The warning line (twips relative to it).
@@ -144,10 +146,10 @@ public:
     void MnuCoordNetSCADA_Click();
     void SCADA_SSTab_DblClick();
 
-    // Opens the dialog of the element that was double-clicked: the array's
-    // name and the element's control index (0 is the kind's template). The
+    // Opens the dialog of the element that was double-clicked: the view array
+    // and the element's control index (0 is the kind's template). The
     // element dialogs attach here; until they do, a double-click opens nothing.
-    std::function<void(const QString &array, int index)> openElementDialog;
+    std::function<void(pages::ViewArray array, int index)> openElementDialog;
 
     // The open dialogs, null when closed.
     pages::Coord_Setka *coordSetka() const;

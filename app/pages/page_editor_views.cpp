@@ -3,6 +3,7 @@
 
 #include "core/hosting/hosted_control.h"
 #include "core/model/project_model.h"
+#include "elements/kind_table.h"
 #include "pages/page_editor.h"
 
 #include <QLabel>
@@ -44,30 +45,9 @@ void PageEditor::showFont(ElementKind kind, int page, int slot, const QFont &fon
 
 void PageEditor::unloadElement(ElementKind kind, int i)
 {
-    switch (kind) {
-    case ElementKind::Parameter: elements.Parametr_Label.unload(i); break;
-    case ElementKind::Signal: elements.Signal_Picture.unload(i); break;
-    case ElementKind::TextSignal: elements.Text_Signal_Picture.unload(i); break;
-    case ElementKind::Level:
-        elements.Level_Picture.unload(i);
-        elements.Level_Picture_1.unload(i);
-        break;
-    case ElementKind::Manometer: elements.Manometr_Img.unload(i); break;
-    case ElementKind::Transition: elements.Go_Block_Label.unload(i); break;
-    case ElementKind::Control: elements.Control_Image.unload(i); break;
-    case ElementKind::Mechanism: elements.Ventilator_Picture.unload(i); break;
-    case ElementKind::Figure: elements.ShapePlus1.unload(i); break;
-    case ElementKind::StaticText: elements.Text_Label_Label.unload(i); break;
-    case ElementKind::Menu:
-        elements.Menu_Image.unload(i);
-        elements.Menu_Text.unload(i);
-        break;
-    case ElementKind::Graph: elements.Grafik_Image.unload(i); break;
-    case ElementKind::Clock:
-        elements.Real_Clock.unload(i);
-        elements.Real_Time.unload(i);
-        break;
-    }
+    const element::KindInfo &k = element::kindInfo(kind);
+    for (int v = 0; v < k.viewsPerElement; ++v)
+        elements.unload(k.views[static_cast<std::size_t>(v)].array, i);
 }
 
 namespace {
@@ -115,6 +95,7 @@ std::optional<ShownView> PageEditor::shownView(ElementKind kind, int i) const
     case ElementKind::Mechanism: return shown(e.Ventilator_Picture(i), shownImage);
     case ElementKind::Graph: return shown(e.Grafik_Image(i), shownImage);
     case ElementKind::Manometer: return shown(e.Manometr_Img(i), shownImage);
+    case ElementKind::Varning: return std::nullopt; // the banner's line is read by its own opener
     case ElementKind::Level: {
         auto v = shown(e.Level_Picture(i), shownLabel);
         if (v)
@@ -151,55 +132,21 @@ bool PageEditor::signalViewsAvailable() { return elements.signalTemplate() != nu
 
 void PageEditor::hideTemplate(ElementKind kind)
 {
-    switch (kind) {
-    case ElementKind::Signal:
+    // The banner, the manometer, the graph window and the clock have no
+    // insertion template of their own.
+    if (kind == ElementKind::Varning || kind == ElementKind::Manometer || kind == ElementKind::Graph ||
+        kind == ElementKind::Clock)
+        return;
+    // The hosted signal control keeps its own visibility.
+    if (kind == ElementKind::Signal) {
         if (hosting::HostedControl *t = elements.Signal_Picture(0))
             t->setVisible(false);
         return;
-    case ElementKind::Level:
-        for (QWidget *t :
-             {static_cast<QWidget *>(elements.Level_Picture(0)), static_cast<QWidget *>(elements.Level_Picture_1(0))})
-            if (t)
-                t->hide();
-        return;
-    case ElementKind::Menu:
-        for (QWidget *t :
-             {static_cast<QWidget *>(elements.Menu_Image(0)), static_cast<QWidget *>(elements.Menu_Text(0))})
-            if (t)
-                t->hide();
-        return;
-    case ElementKind::Parameter:
-        if (QWidget *t = elements.Parametr_Label(0))
-            t->hide();
-        return;
-    case ElementKind::TextSignal:
-        if (QWidget *t = elements.Text_Signal_Picture(0))
-            t->hide();
-        return;
-    case ElementKind::Transition:
-        if (QWidget *t = elements.Go_Block_Label(0))
-            t->hide();
-        return;
-    case ElementKind::Control:
-        if (QWidget *t = elements.Control_Image(0))
-            t->hide();
-        return;
-    case ElementKind::Mechanism:
-        if (QWidget *t = elements.Ventilator_Picture(0))
-            t->hide();
-        return;
-    case ElementKind::Figure:
-        if (QWidget *t = elements.ShapePlus1(0))
-            t->hide();
-        return;
-    case ElementKind::StaticText:
-        if (QWidget *t = elements.Text_Label_Label(0))
-            t->hide();
-        return;
-    case ElementKind::Manometer:
-    case ElementKind::Graph:
-    case ElementKind::Clock: return; // no insertion template of their own
     }
+    const element::KindInfo &k = element::kindInfo(kind);
+    for (int v = 0; v < k.viewsPerElement; ++v)
+        if (QWidget *t = elements.widget(k.views[static_cast<std::size_t>(v)].array, 0))
+            t->hide();
 }
 
 void PageEditor::setTemplateCaption(ElementKind kind, const QString &caption)

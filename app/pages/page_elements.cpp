@@ -55,34 +55,30 @@ void HostedItems::destroy(Handle &h)
 QWidget *signalWidget(const hosting::HostedControl *control) { return control ? hosting::widgetOf(*control) : nullptr; }
 
 PageElements::PageElements(QWidget *templateCanvas)
-    : Parametr_Label(
-          [this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Parametr_Label"), Parametr_Label); }),
+    : Parametr_Label([this](ElementLabel &t) { return copyWatched(t, ViewArray::Parametr_Label, Parametr_Label); }),
       Signal_Picture([this](hosting::HostedControl &t) {
           auto copy = hosting::loadCopy(hosting::ControlHost::shared(), t);
           if (copy)
               watchSignal(*copy);
           return copy;
       }),
-      Text_Signal_Picture([this](ElementLabel &t) {
-          return copyWatched(t, QStringLiteral("Text_Signal_Picture"), Text_Signal_Picture);
-      }),
-      Level_Picture([this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Level_Picture"), Level_Picture); }),
-      Level_Picture_1(
-          [this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Level_Picture_1"), Level_Picture_1); }),
-      Manometr_Img([this](ElementImage &t) { return copyWatched(t, QStringLiteral("Manometr_Img"), Manometr_Img); }),
-      Go_Block_Label(
-          [this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Go_Block_Label"), Go_Block_Label); }),
-      Control_Image([this](ElementImage &t) { return copyWatched(t, QStringLiteral("Control_Image"), Control_Image); }),
+      Text_Signal_Picture(
+          [this](ElementLabel &t) { return copyWatched(t, ViewArray::Text_Signal_Picture, Text_Signal_Picture); }),
+      Level_Picture([this](ElementLabel &t) { return copyWatched(t, ViewArray::Level_Picture, Level_Picture); }),
+      Level_Picture_1([this](ElementLabel &t) { return copyWatched(t, ViewArray::Level_Picture_1, Level_Picture_1); }),
+      Manometr_Img([this](ElementImage &t) { return copyWatched(t, ViewArray::Manometr_Img, Manometr_Img); }),
+      Go_Block_Label([this](ElementLabel &t) { return copyWatched(t, ViewArray::Go_Block_Label, Go_Block_Label); }),
+      Control_Image([this](ElementImage &t) { return copyWatched(t, ViewArray::Control_Image, Control_Image); }),
       Ventilator_Picture(
-          [this](ElementImage &t) { return copyWatched(t, QStringLiteral("Ventilator_Picture"), Ventilator_Picture); }),
-      ShapePlus1([this](FigureShape &t) { return copyWatched(t, QStringLiteral("ShapePlus1"), ShapePlus1); }),
+          [this](ElementImage &t) { return copyWatched(t, ViewArray::Ventilator_Picture, Ventilator_Picture); }),
+      ShapePlus1([this](FigureShape &t) { return copyWatched(t, ViewArray::ShapePlus1, ShapePlus1); }),
       Text_Label_Label(
-          [this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Text_Label_Label"), Text_Label_Label); }),
-      Menu_Image([this](ElementImage &t) { return copyWatched(t, QStringLiteral("Menu_Image"), Menu_Image); }),
-      Menu_Text([this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Menu_Text"), Menu_Text); }),
-      Grafik_Image([this](ElementImage &t) { return copyWatched(t, QStringLiteral("Grafik_Image"), Grafik_Image); }),
-      Real_Clock([this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Real_Clock"), Real_Clock); }),
-      Real_Time([this](ElementLabel &t) { return copyWatched(t, QStringLiteral("Real_Time"), Real_Time); }),
+          [this](ElementLabel &t) { return copyWatched(t, ViewArray::Text_Label_Label, Text_Label_Label); }),
+      Menu_Image([this](ElementImage &t) { return copyWatched(t, ViewArray::Menu_Image, Menu_Image); }),
+      Menu_Text([this](ElementLabel &t) { return copyWatched(t, ViewArray::Menu_Text, Menu_Text); }),
+      Grafik_Image([this](ElementImage &t) { return copyWatched(t, ViewArray::Grafik_Image, Grafik_Image); }),
+      Real_Clock([this](ElementLabel &t) { return copyWatched(t, ViewArray::Real_Clock, Real_Clock); }),
+      Real_Time([this](ElementLabel &t) { return copyWatched(t, ViewArray::Real_Time, Real_Time); }),
       templateCanvas_(templateCanvas)
 {
     QWidget *c = templateCanvas;
@@ -139,21 +135,21 @@ PageElements::PageElements(QWidget *templateCanvas)
     date->setTransparent(true);
     Real_Time.setTemplate(date);
 
-    watch(Parametr_Label(0), QStringLiteral("Parametr_Label"), Parametr_Label);
-    watch(Text_Signal_Picture(0), QStringLiteral("Text_Signal_Picture"), Text_Signal_Picture);
-    watch(Level_Picture(0), QStringLiteral("Level_Picture"), Level_Picture);
-    watch(Level_Picture_1(0), QStringLiteral("Level_Picture_1"), Level_Picture_1);
-    watch(Manometr_Img(0), QStringLiteral("Manometr_Img"), Manometr_Img);
-    watch(Go_Block_Label(0), QStringLiteral("Go_Block_Label"), Go_Block_Label);
-    watch(Control_Image(0), QStringLiteral("Control_Image"), Control_Image);
-    watch(Ventilator_Picture(0), QStringLiteral("Ventilator_Picture"), Ventilator_Picture);
-    watch(ShapePlus1(0), QStringLiteral("ShapePlus1"), ShapePlus1);
-    watch(Text_Label_Label(0), QStringLiteral("Text_Label_Label"), Text_Label_Label);
-    watch(Menu_Image(0), QStringLiteral("Menu_Image"), Menu_Image);
-    watch(Menu_Text(0), QStringLiteral("Menu_Text"), Menu_Text);
-    watch(Grafik_Image(0), QStringLiteral("Grafik_Image"), Grafik_Image);
-    watch(Real_Clock(0), QStringLiteral("Real_Clock"), Real_Clock);
-    watch(Real_Time(0), QStringLiteral("Real_Time"), Real_Time);
+    watch(Parametr_Label(0), ViewArray::Parametr_Label, Parametr_Label);
+    watch(Text_Signal_Picture(0), ViewArray::Text_Signal_Picture, Text_Signal_Picture);
+    watch(Level_Picture(0), ViewArray::Level_Picture, Level_Picture);
+    watch(Level_Picture_1(0), ViewArray::Level_Picture_1, Level_Picture_1);
+    watch(Manometr_Img(0), ViewArray::Manometr_Img, Manometr_Img);
+    watch(Go_Block_Label(0), ViewArray::Go_Block_Label, Go_Block_Label);
+    watch(Control_Image(0), ViewArray::Control_Image, Control_Image);
+    watch(Ventilator_Picture(0), ViewArray::Ventilator_Picture, Ventilator_Picture);
+    watch(ShapePlus1(0), ViewArray::ShapePlus1, ShapePlus1);
+    watch(Text_Label_Label(0), ViewArray::Text_Label_Label, Text_Label_Label);
+    watch(Menu_Image(0), ViewArray::Menu_Image, Menu_Image);
+    watch(Menu_Text(0), ViewArray::Menu_Text, Menu_Text);
+    watch(Grafik_Image(0), ViewArray::Grafik_Image, Grafik_Image);
+    watch(Real_Clock(0), ViewArray::Real_Clock, Real_Clock);
+    watch(Real_Time(0), ViewArray::Real_Time, Real_Time);
 
     for (int z = 0; z < 4; ++z) {
         auto *handle = new QLabel(c);
@@ -170,10 +166,56 @@ PageElements::PageElements(QWidget *templateCanvas)
 
 PageElements::~PageElements() = default;
 
+QWidget *PageElements::widget(ViewArray array, int i) const
+{
+    switch (array) {
+    case ViewArray::Parametr_Label: return Parametr_Label(i);
+    case ViewArray::Signal_Picture: return signalWidget(Signal_Picture(i));
+    case ViewArray::Text_Signal_Picture: return Text_Signal_Picture(i);
+    case ViewArray::Level_Picture: return Level_Picture(i);
+    case ViewArray::Level_Picture_1: return Level_Picture_1(i);
+    case ViewArray::Manometr_Img: return Manometr_Img(i);
+    case ViewArray::Go_Block_Label: return Go_Block_Label(i);
+    case ViewArray::Control_Image: return Control_Image(i);
+    case ViewArray::Ventilator_Picture: return Ventilator_Picture(i);
+    case ViewArray::ShapePlus1: return ShapePlus1(i);
+    case ViewArray::Text_Label_Label: return Text_Label_Label(i);
+    case ViewArray::Menu_Image: return Menu_Image(i);
+    case ViewArray::Menu_Text: return Menu_Text(i);
+    case ViewArray::Grafik_Image: return Grafik_Image(i);
+    case ViewArray::Real_Clock: return Real_Clock(i);
+    case ViewArray::Real_Time: return Real_Time(i);
+    case ViewArray::Varning_Text: break;
+    }
+    return nullptr;
+}
+
+void PageElements::unload(ViewArray array, int i)
+{
+    switch (array) {
+    case ViewArray::Parametr_Label: Parametr_Label.unload(i); break;
+    case ViewArray::Signal_Picture: Signal_Picture.unload(i); break;
+    case ViewArray::Text_Signal_Picture: Text_Signal_Picture.unload(i); break;
+    case ViewArray::Level_Picture: Level_Picture.unload(i); break;
+    case ViewArray::Level_Picture_1: Level_Picture_1.unload(i); break;
+    case ViewArray::Manometr_Img: Manometr_Img.unload(i); break;
+    case ViewArray::Go_Block_Label: Go_Block_Label.unload(i); break;
+    case ViewArray::Control_Image: Control_Image.unload(i); break;
+    case ViewArray::Ventilator_Picture: Ventilator_Picture.unload(i); break;
+    case ViewArray::ShapePlus1: ShapePlus1.unload(i); break;
+    case ViewArray::Text_Label_Label: Text_Label_Label.unload(i); break;
+    case ViewArray::Menu_Image: Menu_Image.unload(i); break;
+    case ViewArray::Menu_Text: Menu_Text.unload(i); break;
+    case ViewArray::Grafik_Image: Grafik_Image.unload(i); break;
+    case ViewArray::Real_Clock: Real_Clock.unload(i); break;
+    case ViewArray::Real_Time: Real_Time.unload(i); break;
+    case ViewArray::Varning_Text: break;
+    }
+}
+
 // Passes Click, DblClick, MouseDown and MouseMove of one array item to the
 // editor's hooks with the array name and the item's current index.
-template <typename Handlers, typename Index>
-void PageElements::forwardEvents(Handlers &h, const QString &array, Index index)
+template <typename Handlers, typename Index> void PageElements::forwardEvents(Handlers &h, ViewArray array, Index index)
 {
     h.Click = [this, array, index] {
         if (events.Click)
@@ -193,14 +235,14 @@ void PageElements::forwardEvents(Handlers &h, const QString &array, Index index)
     };
 }
 
-template <typename T> QPointer<T> PageElements::copyWatched(T &templ, const QString &array, ControlArray<T> &owner)
+template <typename T> QPointer<T> PageElements::copyWatched(T &templ, ViewArray array, ControlArray<T> &owner)
 {
     T *copy = T::copyOf(templ);
     watch(copy, array, owner);
     return QPointer<T>(copy);
 }
 
-template <typename T> void PageElements::watch(T *control, const QString &array, ControlArray<T> &owner)
+template <typename T> void PageElements::watch(T *control, ViewArray array, ControlArray<T> &owner)
 {
     // The copies of the template are watched as they are made.
     QPointer<T> guard(control);
@@ -224,8 +266,7 @@ void PageElements::watchSignal(hosting::HostedControl &control)
 {
     hosting::HostedControl *c = &control;
     auto index = [this, c] { return Signal_Picture.indexOf(c); };
-    const QString array = QStringLiteral("Signal_Picture");
-    forwardEvents(control.events(), array, index);
+    forwardEvents(control.events(), ViewArray::Signal_Picture, index);
     // MouseUp of the indicator is not handled.
 }
 

@@ -3,9 +3,10 @@
 // (element 0 of each array, hidden until an insert item shows it), and the
 // four resize handles Zoom(0..3). Owned by the page editor; the element
 // dialogs, the project opener and the rest of the editor load, place and
-// unload elements through these arrays by the index rule of element_kinds.h.
+// unload elements through these arrays by the index rule of the kind table.
 
 #include "pages/control_array.h"
+#include "pages/element_kinds.h"
 #include "pages/mouse_adapter.h"
 #include "pages/page_controls.h"
 
@@ -28,17 +29,17 @@ struct HostedItems {
     static void destroy(Handle &h);
 };
 
-// Where the mouse events of every element control go: the array's name (as
+// Where the mouse events of every element control go: the view array (as
 // in Level_Picture_1_MouseDown), the element's control index, and for the
 // button events Button, Shift and the position in twips relative to the
 // control. The editor's handlers for dragging, selecting and opening the
 // element dialogs attach here.
 struct ElementMouseSink {
-    std::function<void(const QString &array, int index)> Click;
-    std::function<void(const QString &array, int index)> DblClick;
-    std::function<void(const QString &array, int index, short Button, short Shift, float X, float Y)> MouseDown;
-    std::function<void(const QString &array, int index, short Button, short Shift, float X, float Y)> MouseMove;
-    std::function<void(const QString &array, int index, short Button, short Shift, float X, float Y)> MouseUp;
+    std::function<void(ViewArray array, int index)> Click;
+    std::function<void(ViewArray array, int index)> DblClick;
+    std::function<void(ViewArray array, int index, short Button, short Shift, float X, float Y)> MouseDown;
+    std::function<void(ViewArray array, int index, short Button, short Shift, float X, float Y)> MouseMove;
+    std::function<void(ViewArray array, int index, short Button, short Shift, float X, float Y)> MouseUp;
     // The user typed into a menu item's text box (Menu_Text): its index and new text.
     std::function<void(int index, const QString &text)> CaptionEdited;
 };
@@ -68,6 +69,12 @@ public:
     ControlArray<ElementLabel> Real_Clock;
     ControlArray<ElementLabel> Real_Time;
 
+    // Element i of the view array, or null when it is not loaded (and for
+    // the warning line, which is the main window's).
+    QWidget *widget(ViewArray array, int i) const;
+    // Unloads element i of the view array (the warning line is never unloaded).
+    void unload(ViewArray array, int i);
+
     // The resize handles: 10 x 10 mid-grey squares, hidden.
     std::array<QLabel *, 4> Zoom{};
 
@@ -79,10 +86,10 @@ public:
     ElementMouseSink events;
 
 private:
-    template <typename T> QPointer<T> copyWatched(T &templ, const QString &array, ControlArray<T> &owner);
-    template <typename T> void watch(T *control, const QString &array, ControlArray<T> &owner);
+    template <typename T> QPointer<T> copyWatched(T &templ, ViewArray array, ControlArray<T> &owner);
+    template <typename T> void watch(T *control, ViewArray array, ControlArray<T> &owner);
     void watchSignal(hosting::HostedControl &control);
-    template <typename Handlers, typename Index> void forwardEvents(Handlers &h, const QString &array, Index index);
+    template <typename Handlers, typename Index> void forwardEvents(Handlers &h, ViewArray array, Index index);
 
     QWidget *templateCanvas_;
 };

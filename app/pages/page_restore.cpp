@@ -23,16 +23,14 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
+#include <initializer_list>
 
 namespace pelmora {
 
 using namespace pages;
 
 namespace {
-
-constexpr int kLastSlot = 32;
-constexpr int kLastTextSlot = 64;
-constexpr int kLastMenuSlot = 8;
 
 // A file named in the project (a backslash and a bare name) in the current folder.
 QString inCurrentFolder(const QString &name)
@@ -65,6 +63,9 @@ private:
     }
 
     void unloadOld();
+    // Shows every element of the kinds that opening finds in use, page by
+    // page and slot by slot, these kinds within a slot.
+    void showEach(std::initializer_list<ElementKind> kinds);
     // Every element is shown by the routine the paste and the dialogs use.
     void view(ElementKind kind, int p, int n) { refreshElementView(m_, editor_, kind, p, n); }
     void mechanismLook(int p, int n);
@@ -79,87 +80,72 @@ private:
     int N_;
 };
 
+// An element the opened project holds: its in-use field is 1 (a transition
+// counts its fields there).
+bool heldOnOpening(PageTables &t, const element::KindInfo &k, int p, int n)
+{
+    const int used = k.used(t, p, n);
+    return k.usedIsCount ? used >= 1 : used == 1;
+}
+
+void Restorer::showEach(std::initializer_list<ElementKind> kinds)
+{
+    // Row 0 of the per-page kinds belongs to no page: a record there is left alone.
+    const bool perPage = element::kindInfo(*kinds.begin()).indexRule == element::IndexRule::PageRow;
+    const int lastPage = perPage ? N_ - 1 : N_;
+    int lastSlot = 0;
+    for (ElementKind kind : kinds)
+        lastSlot = std::max(lastSlot, element::kindInfo(kind).slotCount);
+    for (int p = 0; p <= lastPage; ++p)
+        for (int n = 0; n <= lastSlot; ++n)
+            for (ElementKind kind : kinds) {
+                const element::KindInfo &k = element::kindInfo(kind);
+                if (n <= k.slotCount && heldOnOpening(t_, k, p, n))
+                    view(kind, p, n);
+            }
+}
+
 void Restorer::run()
 {
     const std::int16_t flag = m_.settings.Load_Project_Flag;
     m_.settings.Load_Project_Flag = 1; // no page-16 message while the tabs are set
     unloadOld();
-    for (int p = 0; p <= N_; ++p)
-        for (int n = 0; n <= kLastSlot; ++n) {
-            if (t_.Parametr_Used(p, n) == 1)
-                view(ElementKind::Parameter, p, n);
-            if (t_.Signal_Used(p, n) == 1)
-                view(ElementKind::Signal, p, n);
-            if (t_.Text_Signal_Used(p, n) == 1)
-                view(ElementKind::TextSignal, p, n);
-            if (t_.Level_Used(p, n) == 1)
-                view(ElementKind::Level, p, n);
-            if (t_.Go_Block_Used(p, n) >= 1)
-                view(ElementKind::Transition, p, n);
-            if (t_.Figura_Used(p, n) == 1)
-                view(ElementKind::Figure, p, n);
-        }
+    showEach({ElementKind::Parameter, ElementKind::Signal, ElementKind::TextSignal, ElementKind::Level,
+              ElementKind::Transition, ElementKind::Figure});
     if (m_.settings.Format_Version != 1) {
-        for (int p = 0; p <= N_; ++p)
-            for (int n = 0; n <= kLastSlot; ++n)
-                if (t_.Vent_Used(p, n) == 1)
-                    view(ElementKind::Mechanism, p, n);
+        showEach({ElementKind::Mechanism});
         warningLine();
         for (int p = 0; p <= N_; ++p)
-            for (int n = 0; n <= kLastSlot; ++n)
+            for (int n = 0; n <= element::kindInfo(ElementKind::Mechanism).slotCount; ++n)
                 if (t_.Vent_Used(p, n) == 1)
                     mechanismLook(p, n);
     }
-    for (int p = 0; p <= N_; ++p)
-        for (int n = 0; n <= kLastTextSlot; ++n)
-            if (t_.Text_Label_Used(p, n) == 1)
-                view(ElementKind::StaticText, p, n);
-    // Index 0 belongs to no page: a record there is left alone.
-    for (int i = 1; i <= N_; ++i) {
-        if (t_.Grafik_Used(i) == 1)
-            view(ElementKind::Graph, i - 1, 0);
-        if (t_.Clock_Used(i) == 1)
-            view(ElementKind::Clock, i - 1, 0);
-    }
-    for (int p = 0; p <= N_; ++p)
-        for (int n = 0; n <= kLastSlot; ++n)
-            if (t_.Control_Used(p, n) == 1)
-                view(ElementKind::Control, p, n);
-    for (int p = 0; p <= N_; ++p)
-        for (int n = 0; n <= kLastMenuSlot; ++n)
-            if (t_.Menu_Used(p, n) == 1)
-                view(ElementKind::Menu, p, n);
+    showEach({ElementKind::StaticText});
+    showEach({ElementKind::Graph, ElementKind::Clock});
+    showEach({ElementKind::Control});
+    showEach({ElementKind::Menu});
     view_.selectTab(0);
     t_.Num_Stranica_SCADA = 0;
     m_.settings.Load_Project_Flag = flag;
 }
 
+// Every view of every kind with records is unloaded, templates aside.
 void Restorer::unloadOld()
 {
-    for (int p = 0; p <= N_; ++p) {
-        for (int n = 0; n <= kLastMenuSlot; ++n) {
-            e_.Menu_Image.unload(p * 8 + n);
-            e_.Menu_Text.unload(p * 8 + n);
+    for (const element::KindInfo &k : element::kindTable()) {
+        if (!k.used)
+            continue;
+        for (int v = 0; v < k.viewsPerElement; ++v) {
+            const ViewArray array = k.views[static_cast<std::size_t>(v)].array;
+            if (k.indexRule == element::IndexRule::PageRow) {
+                for (int i = 0; i <= N_; ++i)
+                    e_.unload(array, i);
+                continue;
+            }
+            for (int p = 0; p <= N_; ++p)
+                for (int n = 0; n <= k.slotCount; ++n)
+                    e_.unload(array, controlIndex(k.kind, p, n));
         }
-        for (int n = 0; n <= kLastSlot; ++n) {
-            const int i = p * 32 + n;
-            e_.Parametr_Label.unload(i);
-            e_.Signal_Picture.unload(i);
-            e_.Text_Signal_Picture.unload(i);
-            e_.Level_Picture.unload(i);
-            e_.Level_Picture_1.unload(i);
-            e_.Go_Block_Label.unload(i);
-            e_.Control_Image.unload(i);
-            e_.ShapePlus1.unload(i);
-            e_.Ventilator_Picture.unload(i);
-        }
-        for (int n = 0; n <= kLastTextSlot; ++n)
-            e_.Text_Label_Label.unload(p * 64 + n);
-    }
-    for (int i = 0; i <= N_; ++i) {
-        e_.Grafik_Image.unload(i);
-        e_.Real_Clock.unload(i);
-        e_.Real_Time.unload(i);
     }
 }
 

@@ -90,6 +90,16 @@ using pages::ElementKind;
 using test::ElementDialogRig;
 using test::recordOf;
 
+// The view array whose controls carry `name`.
+pages::ViewArray arrayNamed(const char *name)
+{
+    for (int a = 0; a < element::kViewArrayCount; ++a)
+        if (qstrcmp(element::viewArrayName(static_cast<pages::ViewArray>(a)), name) == 0)
+            return static_cast<pages::ViewArray>(a);
+    ADD_FAILURE() << name;
+    return pages::ViewArray::Varning_Text;
+}
+
 // One kind as the tests drive it: its view array, the page editor's kind for
 // the control index, and the names of its buttons.
 struct PackedKind {
@@ -129,7 +139,7 @@ protected:
     static ElementDialog *open(ElementDialogRig &rig, const PackedKind &k, int page, int slot)
     {
         rig.selectPage(page);
-        rig.doubleClick(QLatin1String(k.array), pages::controlIndex(k.viewKind, page, slot));
+        rig.doubleClick(arrayNamed(k.array), pages::controlIndex(k.viewKind, page, slot));
         return openDialog();
     }
     static void press(ElementDialog *d, const char *button)
@@ -208,7 +218,7 @@ TEST_F(PackedDialogTest, CancelAndTheCloseBoxWriteNothing)
             EXPECT_EQ(pageRecords(k.kind, 0), before);
         }
     }
-    w.doubleClick(QStringLiteral("Parametr_Label"), 1);
+    w.doubleClick(pages::ViewArray::Parametr_Label, 1);
     auto *par = w.dialog<Parametr_Text_SCADA>();
     ASSERT_TRUE(par);
     EXPECT_EQ(par->Parametr_Shrift->currentIndex(), 2);
@@ -223,7 +233,7 @@ template <class W, class Edit>
 void editSaveReopen(ElementDialogRig &w, const PackedKind &k, int slot, Edit edit, const char *ok)
 {
     w.selectPage(0);
-    w.doubleClick(QLatin1String(k.array), pages::controlIndex(k.viewKind, 0, slot));
+    w.doubleClick(arrayNamed(k.array), pages::controlIndex(k.viewKind, 0, slot));
     W *d = w.dialog<W>();
     ASSERT_TRUE(d);
     edit(*d);
@@ -233,7 +243,7 @@ void editSaveReopen(ElementDialogRig &w, const PackedKind &k, int slot, Edit edi
     // The stored element opened again before saving: the dialog shows what
     // was typed, and the view's size as Ok left it (a fan without background
     // shrinks to its impeller).
-    w.doubleClick(QLatin1String(k.array), pages::controlIndex(k.viewKind, 0, slot));
+    w.doubleClick(arrayNamed(k.array), pages::controlIndex(k.viewKind, 0, slot));
     W *before = w.dialog<W>();
     ASSERT_TRUE(before);
     const auto stored = before->fields();
@@ -245,7 +255,7 @@ void editSaveReopen(ElementDialogRig &w, const PackedKind &k, int slot, Edit edi
     restorePageElements(again.model, again.editor, again.view, again);
     again.selectPage(0);
     EXPECT_EQ(test::pageTables(again.model, 0), test::pageTables(w.model, 0));
-    again.doubleClick(QLatin1String(k.array), pages::controlIndex(k.viewKind, 0, slot));
+    again.doubleClick(arrayNamed(k.array), pages::controlIndex(k.viewKind, 0, slot));
     W *reopened = again.dialog<W>();
     ASSERT_TRUE(reopened);
     EXPECT_EQ(reopened->fields(), stored);
@@ -371,7 +381,7 @@ TEST_F(PackedDialogTest, EditedElementsOpenTheSameAfterSaveAndOpen)
 TEST_F(PackedDialogTest, TheReportIsTickedOnlyOnTheTextSignalItNames)
 {
     t.Rep_Arch_Signal = 5;
-    w.doubleClick(QStringLiteral("Text_Signal_Picture"), 1);
+    w.doubleClick(pages::ViewArray::Text_Signal_Picture, 1);
     auto *d = w.dialog<Text_Signal_SCADA>();
     ASSERT_TRUE(d);
     EXPECT_FALSE(d->Rep_Arch->isChecked());
@@ -380,7 +390,7 @@ TEST_F(PackedDialogTest, TheReportIsTickedOnlyOnTheTextSignalItNames)
     EXPECT_EQ(t.Rep_Arch_Signal, 5);
 
     t.Rep_Arch_Signal = 1;
-    w.doubleClick(QStringLiteral("Text_Signal_Picture"), 1);
+    w.doubleClick(pages::ViewArray::Text_Signal_Picture, 1);
     d = w.dialog<Text_Signal_SCADA>();
     ASSERT_TRUE(d);
     EXPECT_TRUE(d->Rep_Arch->isChecked());
@@ -436,7 +446,7 @@ TEST_F(PackedDialogTest, AFailedGuardedStepLeavesTheDialogOpenWithTheKindsMessag
 // same phase.
 TEST_F(PackedDialogTest, TheDialogPreviewsBlinkAsThePageDoes)
 {
-    w.doubleClick(QStringLiteral("Signal_Picture"), 1);
+    w.doubleClick(pages::ViewArray::Signal_Picture, 1);
     auto *s = w.dialog<Signal_SCADA>();
     ASSERT_TRUE(s);
     s->Color_Signal->setColour(0x0000FF);
@@ -470,7 +480,7 @@ TEST_F(PackedDialogTest, TheDialogPreviewsBlinkAsThePageDoes)
     s->Cancel_Signal->click();
     w.settle();
 
-    w.doubleClick(QStringLiteral("Text_Signal_Picture"), 1);
+    w.doubleClick(pages::ViewArray::Text_Signal_Picture, 1);
     auto *d = w.dialog<Text_Signal_SCADA>();
     ASSERT_TRUE(d);
     d->Text_Signal->setText(QStringLiteral("Стоп"));
@@ -489,7 +499,7 @@ TEST_F(PackedDialogTest, TheDialogPreviewsBlinkAsThePageDoes)
 
 TEST_F(PackedDialogTest, TypedValuesAreCorrectedAsTheyAreTyped)
 {
-    w.doubleClick(QStringLiteral("Signal_Picture"), 1);
+    w.doubleClick(pages::ViewArray::Signal_Picture, 1);
     auto *s = w.dialog<Signal_SCADA>();
     ASSERT_TRUE(s);
     s->Signal_Width->clear();
@@ -506,7 +516,7 @@ TEST_F(PackedDialogTest, TypedValuesAreCorrectedAsTheyAreTyped)
     w.settle();
 
     ui().reset();
-    w.doubleClick(QStringLiteral("Level_Picture"), 1); // vertical, 40 x 160
+    w.doubleClick(pages::ViewArray::Level_Picture, 1); // vertical, 40 x 160
     auto *l = w.dialog<Level_SCADA>();
     ASSERT_TRUE(l);
     EXPECT_EQ(l->Level_Width->maxLength(), 2);
@@ -522,7 +532,7 @@ TEST_F(PackedDialogTest, TypedValuesAreCorrectedAsTheyAreTyped)
     w.settle();
 
     // A transition to a page lists the project's pages.
-    w.doubleClick(QStringLiteral("Go_Block_Label"), 1);
+    w.doubleClick(pages::ViewArray::Go_Block_Label, 1);
     auto *g = w.dialog<Go_Block_SCADA>();
     ASSERT_TRUE(g);
     g->Num_Block_Text->clear();
@@ -539,7 +549,7 @@ TEST_F(PackedDialogTest, PictureTwentyTwoOpensThePhaseEditorOverADisabledDialog)
     Vent *seen = nullptr;
     const auto phaseEditor = Vent::openPhaseEditor;
     Vent::openPhaseEditor = [&seen](Vent &v) { seen = &v; };
-    w.doubleClick(QStringLiteral("Ventilator_Picture"), 1);
+    w.doubleClick(pages::ViewArray::Ventilator_Picture, 1);
     Vent *d = w.dialog<Vent>();
     ASSERT_TRUE(d);
     d->PictureVent_DblClick(3);
@@ -564,7 +574,7 @@ TEST_F(PackedDialogTest, PictureTwentyTwoOpensThePhaseEditorOverADisabledDialog)
     EXPECT_EQ(w.editor.elements.Ventilator_Picture(1)->size(), QSize(30, 20));
 
     // Opened again, the dialog's picture 22 is this mechanism's own.
-    w.doubleClick(QStringLiteral("Ventilator_Picture"), 1);
+    w.doubleClick(pages::ViewArray::Ventilator_Picture, 1);
     d = w.dialog<Vent>();
     ASSERT_TRUE(d);
     EXPECT_EQ(d->GIF_MECHANIZM->pixmap().size(), QSize(30, 20));
@@ -575,7 +585,7 @@ TEST_F(PackedDialogTest, PictureTwentyTwoOpensThePhaseEditorOverADisabledDialog)
 
 TEST_F(PackedDialogTest, TheChoiceMarkerLeavesThePictureUnderItToTheMouse)
 {
-    w.doubleClick(QStringLiteral("Ventilator_Picture"), 1);
+    w.doubleClick(pages::ViewArray::Ventilator_Picture, 1);
     Vent *d = w.dialog<Vent>();
     ASSERT_TRUE(d);
     // Once a click has put the marker over a picture, the double-click's
@@ -591,7 +601,7 @@ TEST_F(PackedDialogTest, TheChoiceMarkerLeavesThePictureUnderItToTheMouse)
 
 TEST_F(PackedDialogTest, PictureTwentyTwoOpensThePhaseEditorWhichHandsPhaseZeroBack)
 {
-    w.doubleClick(QStringLiteral("Ventilator_Picture"), 1);
+    w.doubleClick(pages::ViewArray::Ventilator_Picture, 1);
     Vent *d = w.dialog<Vent>();
     ASSERT_TRUE(d);
     d->PictureVent_DblClick(kUserMechanism);

@@ -37,7 +37,7 @@ struct ElementDialogRig : LumtorFirst, PageRig {
     void selectPage(int p) { view.selectTab(p); }
 
     // A double-click on element `index` of the view array `array`.
-    void doubleClick(const QString &array, int index) { editor.elements.events.DblClick(array, index); }
+    void doubleClick(pages::ViewArray array, int index) { editor.elements.events.DblClick(array, index); }
 
     template <class W> W *dialog() const { return registry.find<W>(); }
     // Deletes the dialogs that closed, as the event loop would.

@@ -66,7 +66,7 @@ template <> QStringList asText(const VarningFields &f)
 // change them and press Ok.
 struct KindDriver {
     Kind kind;
-    const char *array;
+    pages::ViewArray array;
     std::function<QStringList(ElementDialogRig &)> fields;
     std::function<void(ElementDialogRig &)> edit;
     std::function<void(ElementDialogRig &)> ok;
@@ -78,7 +78,8 @@ template <class W> W *dialogOf(ElementDialogRig &r) { return r.dialog<W>(); }
 std::vector<KindDriver> drivers()
 {
     return {
-        {Kind::Control, "Control_Image", [](auto &r) { return asText(dialogOf<Image_Control>(r)->fields()); },
+        {Kind::Control, pages::ViewArray::Control_Image,
+         [](auto &r) { return asText(dialogOf<Image_Control>(r)->fields()); },
          [](auto &r) {
              auto *d = dialogOf<Image_Control>(r);
              d->Coord_X_Control_Text->setText(QStringLiteral("211"));
@@ -89,10 +90,11 @@ std::vector<KindDriver> drivers()
              d->Num_OUT_Contr->setCurrentIndex(2);
          },
          [](auto &r) { dialogOf<Image_Control>(r)->Ok_Control->click(); }},
-        {Kind::Menu, "Menu_Image", [](auto &r) { return asText(dialogOf<Menu_SCADA>(r)->fields()); },
+        {Kind::Menu, pages::ViewArray::Menu_Image, [](auto &r) { return asText(dialogOf<Menu_SCADA>(r)->fields()); },
          [](auto &r) { dialogOf<Menu_SCADA>(r)->List_Menu->setCurrentIndex(9); },
          [](auto &r) { dialogOf<Menu_SCADA>(r)->Ok_Menu->click(); }},
-        {Kind::Graph, "Grafik_Image", [](auto &r) { return asText(dialogOf<Grafik_SCADA>(r)->fields()); },
+        {Kind::Graph, pages::ViewArray::Grafik_Image,
+         [](auto &r) { return asText(dialogOf<Grafik_SCADA>(r)->fields()); },
          [](auto &r) {
              auto *d = dialogOf<Grafik_SCADA>(r);
              d->Coord_X_Grafik_Text->setText(QStringLiteral("333"));
@@ -100,7 +102,7 @@ std::vector<KindDriver> drivers()
              d->Grafik_Grup->setCurrentIndex(5);
          },
          [](auto &r) { dialogOf<Grafik_SCADA>(r)->Ok_Grafik->click(); }},
-        {Kind::Figure, "ShapePlus1", [](auto &r) { return asText(dialogOf<Figura>(r)->fields()); },
+        {Kind::Figure, pages::ViewArray::ShapePlus1, [](auto &r) { return asText(dialogOf<Figura>(r)->fields()); },
          [](auto &r) {
              auto *d = dialogOf<Figura>(r);
              d->Razmer_X_Figura_Text->setText(QStringLiteral("55"));
@@ -108,14 +110,15 @@ std::vector<KindDriver> drivers()
              d->Color_Figura->setColour(0x00A0B0);
          },
          [](auto &r) { dialogOf<Figura>(r)->Ok_Figura->click(); }, false},
-        {Kind::StaticText, "Text_Label_Label", [](auto &r) { return asText(dialogOf<Text_Label>(r)->fields()); },
+        {Kind::StaticText, pages::ViewArray::Text_Label_Label,
+         [](auto &r) { return asText(dialogOf<Text_Label>(r)->fields()); },
          [](auto &r) {
              auto *d = dialogOf<Text_Label>(r);
              d->Text_Text_Label->setText(QStringLiteral("Тиск, бар"));
              d->Color_Text_Label->setColour(0x112233);
          },
          [](auto &r) { dialogOf<Text_Label>(r)->Ok_Text_Label->click(); }, false},
-        {Kind::Varning, "Varning_Text", [](auto &r) { return asText(dialogOf<Varning>(r)->fields()); },
+        {Kind::Varning, pages::ViewArray::Varning_Text, [](auto &r) { return asText(dialogOf<Varning>(r)->fields()); },
          [](auto &r) {
              auto *d = dialogOf<Varning>(r);
              d->Coord_X_Text_Var->setText(QStringLiteral("120"));
@@ -168,7 +171,7 @@ TEST_F(ElementDialogRoundTrip, OkWithoutAChangeKeepsEveryDemoElement)
             r.selectPage(p);
             const QStringList before = recordOf(r.model, k.kind, p, n);
             const QByteArray tables = test::pageTables(r.model, p);
-            r.doubleClick(QLatin1String(k.array), indexOf(k.kind, p, n));
+            r.doubleClick(k.array, indexOf(k.kind, p, n));
             k.ok(r);
             r.settle();
             EXPECT_TRUE(r.window.isEnabled());
@@ -190,7 +193,7 @@ TEST_F(ElementDialogRoundTrip, AnEditedElementSavedAndOpenedOpensWithTheSameValu
         const auto [p, n] = elements.front();
         r.selectPage(p);
         const QByteArray tablesBefore = test::pageTables(r.model, p);
-        r.doubleClick(QLatin1String(k.array), indexOf(k.kind, p, n));
+        r.doubleClick(k.array, indexOf(k.kind, p, n));
         k.edit(r);
         k.ok(r);
         r.settle();
@@ -198,7 +201,7 @@ TEST_F(ElementDialogRoundTrip, AnEditedElementSavedAndOpenedOpensWithTheSameValu
             EXPECT_NE(test::pageTables(r.model, p), tablesBefore);
         }
 
-        r.doubleClick(QLatin1String(k.array), indexOf(k.kind, p, n));
+        r.doubleClick(k.array, indexOf(k.kind, p, n));
         const QStringList shown = k.fields(r);
         k.ok(r);
         r.settle();
@@ -207,7 +210,7 @@ TEST_F(ElementDialogRoundTrip, AnEditedElementSavedAndOpenedOpensWithTheSameValu
         again.model = test::savedAndOpened(r.model);
         restorePageElements(again.model, again.editor, again.view, again);
         again.selectPage(p);
-        again.doubleClick(QLatin1String(k.array), indexOf(k.kind, p, n));
+        again.doubleClick(k.array, indexOf(k.kind, p, n));
         EXPECT_EQ(k.fields(again), shown);
         EXPECT_EQ(recordOf(again.model, k.kind, p, n), recordOf(r.model, k.kind, p, n));
         // The upload writes what the dialog wrote.

@@ -8,5 +8,6 @@ target_sources(${PELMORA_SUITE} PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/kind_dialogs_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/new_element_look_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/list_top_view_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/kind_table_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialog_parts_test.cpp
 )

@@ -38,7 +38,7 @@ protected:
     {
         w.selectPage(p);
         w.MnuControl->trigger();
-        w.doubleClick(QStringLiteral("Control_Image"), 0);
+        w.doubleClick(pages::ViewArray::Control_Image, 0);
         return w.dialog<Image_Control>();
     }
 
@@ -85,7 +85,7 @@ TEST_F(KindDialogsTest, AButtonsKindSetsItsSizeOnThePageAndTheKnobStandsTenHighe
         EXPECT_EQ(t.Control_Razmer_X(1, n), c.size.width());
         EXPECT_EQ(t.Control_Razmer_Y(1, n), c.size.height());
         // Opened again the knob shows its view's place, and Ok keeps the record.
-        w.doubleClick(QStringLiteral("Control_Image"), 32 + n);
+        w.doubleClick(pages::ViewArray::Control_Image, 32 + n);
         d = w.dialog<Image_Control>();
         EXPECT_EQ(d->Coord_X_Control_Text->text(), QString::number(c.view.x()));
         EXPECT_EQ(d->Coord_Y_Control_Text->text(), QString::number(c.view.y()));
@@ -175,7 +175,7 @@ TEST_F(KindDialogsTest, TheChannelListFollowsTheBlockAndAStoredChannelItCannotSh
     EXPECT_EQ(t.Control_Num_OUT(0, 1), 200);
     // The block is now an analog input: four channels; the stored 201st cannot be shown.
     t.Control_Num_Block(0, 1) = 6;
-    w.doubleClick(QStringLiteral("Control_Image"), 1);
+    w.doubleClick(pages::ViewArray::Control_Image, 1);
     d = w.dialog<Image_Control>();
     ASSERT_TRUE(d);
     ASSERT_EQ(ui().messages.size(), 1u);
@@ -191,7 +191,7 @@ TEST_F(KindDialogsTest, TheChannelListFollowsTheBlockAndAStoredChannelItCannotSh
     // keeps the number and stores channel 0.
     t.Control_Num_Block(0, 1) = 150;
     ui().reset();
-    w.doubleClick(QStringLiteral("Control_Image"), 1);
+    w.doubleClick(pages::ViewArray::Control_Image, 1);
     d = w.dialog<Image_Control>();
     EXPECT_EQ(d->Num_Block_Contr_Text->text(), QStringLiteral("150"));
     EXPECT_EQ(d->Num_OUT_Contr->count(), 0);
@@ -207,7 +207,7 @@ TEST_F(KindDialogsTest, AMenuItemTakesItsCaptionAndPlaceFromItsTextBox)
     w.MnuMenuSCADA->trigger();
     el().Menu_Image(0)->move(50, 60);
     el().Menu_Text(0)->move(58, 74);
-    w.doubleClick(QStringLiteral("Menu_Image"), 0);
+    w.doubleClick(pages::ViewArray::Menu_Image, 0);
     Menu_SCADA *d = w.dialog<Menu_SCADA>();
     ASSERT_TRUE(d);
     EXPECT_EQ(d->List_Menu->count(), 16); // also in an 8-page project
@@ -229,7 +229,7 @@ TEST_F(KindDialogsTest, AMenuItemTakesItsCaptionAndPlaceFromItsTextBox)
     EXPECT_FALSE(el().Menu_Text(0)->isVisibleTo(canvas(2)));
     // A caption typed on the page since is read again by the next Ok.
     el().Menu_Text(17)->setCaption(QStringLiteral("Насоси"));
-    w.doubleClick(QStringLiteral("Menu_Image"), 17);
+    w.doubleClick(pages::ViewArray::Menu_Image, 17);
     d = w.dialog<Menu_SCADA>();
     EXPECT_EQ(d->Num_Menu_Text->text(), QStringLiteral("1"));
     EXPECT_EQ(d->List_Menu->currentIndex(), 11);
@@ -258,7 +258,7 @@ TEST_F(KindDialogsTest, TheGraphWindowsSizeIsCorrectedWithItsMessagesInTheBoxes)
         ui().reset();
         w.selectPage(3);
         // Any index opens the page's own graph window.
-        w.doubleClick(QStringLiteral("Grafik_Image"), 4);
+        w.doubleClick(pages::ViewArray::Grafik_Image, 4);
         Grafik_SCADA *d = w.dialog<Grafik_SCADA>();
         ASSERT_TRUE(d);
         EXPECT_TRUE(d->Ok_Grafik->isDefault()); // the button Enter presses
@@ -276,14 +276,14 @@ TEST_F(KindDialogsTest, TheGraphWindowsSizeIsCorrectedWithItsMessagesInTheBoxes)
         EXPECT_TRUE(w.window.isEnabled());
         w.settle();
     }
-    w.doubleClick(QStringLiteral("Grafik_Image"), 4);
+    w.doubleClick(pages::ViewArray::Grafik_Image, 4);
     w.dialog<Grafik_SCADA>()->Delete_Grafik->click();
     EXPECT_EQ(el().Grafik_Image(4), nullptr);
     EXPECT_EQ(t.Grafik_Used(4), 0);
     EXPECT_EQ(t.Grafik_Razmer_X(4), 240); // size and group stay
     // A page without a graph window opens nothing.
     w.settle();
-    w.doubleClick(QStringLiteral("Grafik_Image"), 4);
+    w.doubleClick(pages::ViewArray::Grafik_Image, 4);
     EXPECT_EQ(w.dialog<Grafik_SCADA>(), nullptr);
     EXPECT_TRUE(w.window.isEnabled());
 }
@@ -292,7 +292,7 @@ TEST_F(KindDialogsTest, AFiguresShapeChangesTheTemplateAtOnceAndTheFigureAtOk)
 {
     w.MnuFigura->trigger();
     el().ShapePlus1(0)->move(30, 40);
-    w.doubleClick(QStringLiteral("ShapePlus1"), 0);
+    w.doubleClick(pages::ViewArray::ShapePlus1, 0);
     Figura *d = w.dialog<Figura>();
     ASSERT_TRUE(d);
     d->Razmer_X_Figura_Text->setText(QStringLiteral("40"));
@@ -305,7 +305,7 @@ TEST_F(KindDialogsTest, AFiguresShapeChangesTheTemplateAtOnceAndTheFigureAtOk)
     EXPECT_EQ(w.editor.Zoom_Index, 1);
     EXPECT_EQ(w.editor.Zoom_Kind, 0);
 
-    w.doubleClick(QStringLiteral("ShapePlus1"), 1);
+    w.doubleClick(pages::ViewArray::ShapePlus1, 1);
     d = w.dialog<Figura>();
     ASSERT_TRUE(d);
     d->Type_Figura1->setCurrentIndex(1);
@@ -321,7 +321,7 @@ TEST_F(KindDialogsTest, AFiguresShapeChangesTheTemplateAtOnceAndTheFigureAtOk)
     EXPECT_EQ(el().ShapePlus1(1)->size(), QSize(40, 40));
     EXPECT_EQ(t.Figura_Razmer_Y(0, 1), 40);
     // Opened again: a circle shows its width twice and "Радиус".
-    w.doubleClick(QStringLiteral("ShapePlus1"), 1);
+    w.doubleClick(pages::ViewArray::ShapePlus1, 1);
     d = w.dialog<Figura>();
     EXPECT_EQ(d->Type_Figura1->currentIndex(), 1);
     EXPECT_EQ(d->Razmer_Y_Figura_Text->text(), QStringLiteral("40"));
@@ -408,7 +408,7 @@ TEST_F(KindDialogsTest, TheClockAsksBeforeItGoesAndTheManometerOpensNothing)
     w.MnuClockSCADA->trigger();
     ASSERT_TRUE(el().Real_Clock(2));
     ui().answers = {MsgAnswer::No};
-    w.doubleClick(QStringLiteral("Real_Clock"), 2);
+    w.doubleClick(pages::ViewArray::Real_Clock, 2);
     ASSERT_EQ(ui().messages.size(), 1u);
     EXPECT_EQ(ui().messages[0].text, QStringLiteral("Видалити годинник?"));
     EXPECT_EQ(ui().messages[0].buttons, MsgButtons::YesNo);
@@ -416,7 +416,7 @@ TEST_F(KindDialogsTest, TheClockAsksBeforeItGoesAndTheManometerOpensNothing)
     EXPECT_EQ(t.Clock_Used(2), 1);
     EXPECT_TRUE(el().Real_Clock(2));
     ui().answers = {MsgAnswer::Yes};
-    w.doubleClick(QStringLiteral("Real_Clock"), 2);
+    w.doubleClick(pages::ViewArray::Real_Clock, 2);
     EXPECT_EQ(t.Clock_Used(2), 0);
     EXPECT_EQ(t.Clock_Coord_X(2), 0);
     EXPECT_EQ(el().Real_Clock(2), nullptr);
@@ -424,7 +424,7 @@ TEST_F(KindDialogsTest, TheClockAsksBeforeItGoesAndTheManometerOpensNothing)
     EXPECT_TRUE(w.window.isEnabled());
 
     ui().reset();
-    w.doubleClick(QStringLiteral("Manometr_Img"), 0);
+    w.doubleClick(pages::ViewArray::Manometr_Img, 0);
     EXPECT_TRUE(ui().messages.empty());
     EXPECT_TRUE(w.window.isEnabled());
 }

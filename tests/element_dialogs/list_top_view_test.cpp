@@ -5,6 +5,7 @@
 // one place whichever way it came.
 
 #include "element_dialog_rig.h"
+#include "elements/kind_table.h"
 
 #include "core/hosting/hosted_control.h"
 #include "element_dialogs/signal_scada.h"
@@ -26,7 +27,7 @@ using test::ElementDialogRig;
 
 struct ListKind {
     const char *name;
-    const char *array;
+    element::ViewArray array;
     QAction *MainMenu::*insert;
     // Types x, y and the list number into the open dialog and presses Ok.
     std::function<void(ElementDialogRig &, int, int, int)> store;
@@ -37,7 +38,7 @@ struct ListKind {
 std::vector<ListKind> listKinds()
 {
     return {
-        {"signal", "Signal_Picture", &MainMenu::MnuSignalSCADA,
+        {"signal", element::ViewArray::Signal_Picture, &MainMenu::MnuSignalSCADA,
          [](ElementDialogRig &r, int x, int y, int list) {
              Signal_SCADA *d = r.dialog<Signal_SCADA>();
              d->Coord_X_Signal_Text->setText(QString::number(x));
@@ -50,7 +51,7 @@ std::vector<ListKind> listKinds()
              return c ? hosting::widgetOf(*c) : nullptr;
          },
          [](PageTables &t, int p, int n) -> std::int16_t & { return t.Signal_Coord_Y(p, n); }},
-        {"text signal", "Text_Signal_Picture", &MainMenu::MnuTextSignal,
+        {"text signal", element::ViewArray::Text_Signal_Picture, &MainMenu::MnuTextSignal,
          [](ElementDialogRig &r, int x, int y, int list) {
              Text_Signal_SCADA *d = r.dialog<Text_Signal_SCADA>();
              d->Coord_X_Text_Signal_Text->setText(QString::number(x));
@@ -81,7 +82,7 @@ TEST_F(ListTopView, OkPasteAndReopeningShowTheTopWithoutTheListNumber)
             ElementDialogRig r;
             r.selectPage(page);
             (r.*k.insert)->trigger();
-            r.doubleClick(QLatin1String(k.array), 0);
+            r.doubleClick(k.array, 0);
             k.store(r, 150, c.y, c.list);
             r.settle();
             const int i = page * 32 + 1;
@@ -92,7 +93,7 @@ TEST_F(ListTopView, OkPasteAndReopeningShowTheTopWithoutTheListNumber)
 
             // Opened again, the dialog shows the top it stands at and the
             // list; Ok without a change keeps the list number.
-            r.doubleClick(QLatin1String(k.array), i);
+            r.doubleClick(k.array, i);
             k.store(r, 150, c.shownTop, c.list);
             r.settle();
             EXPECT_EQ(element::listNumber(k.y(r.model.pages, page, 1)), c.list);

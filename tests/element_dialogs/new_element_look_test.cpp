@@ -35,7 +35,7 @@ using test::ElementDialogRig;
 // widgets that show element i, and Ok of its open dialog.
 struct NewKind {
     Kind kind;
-    const char *array;
+    pages::ViewArray array;
     QAction *MainMenu::*insert;
     std::function<std::vector<QWidget *>(ElementDialogRig &, int)> views;
     std::function<void(ElementDialogRig &)> ok;
@@ -47,38 +47,39 @@ std::vector<NewKind> kinds()
 {
     auto el = [](ElementDialogRig &r) -> pages::PageElements & { return r.editor.elements; };
     return {
-        {Kind::Signal, "Signal_Picture", &MainMenu::MnuSignalSCADA,
+        {Kind::Signal, pages::ViewArray::Signal_Picture, &MainMenu::MnuSignalSCADA,
          [el](auto &r, int i) -> std::vector<QWidget *> {
              hosting::HostedControl *c = el(r).Signal_Picture(i);
              return {c ? hosting::widgetOf(*c) : nullptr};
          },
          [](auto &r) { r.template dialog<Signal_SCADA>()->Ok_Signal->click(); }},
-        {Kind::TextSignal, "Text_Signal_Picture", &MainMenu::MnuTextSignal,
+        {Kind::TextSignal, pages::ViewArray::Text_Signal_Picture, &MainMenu::MnuTextSignal,
          [el](auto &r, int i) { return one(el(r).Text_Signal_Picture, i); },
          [](auto &r) { r.template dialog<Text_Signal_SCADA>()->Ok_Text_Signal->click(); }},
-        {Kind::Parameter, "Parametr_Label", &MainMenu::MnuParametrSCADA,
+        {Kind::Parameter, pages::ViewArray::Parametr_Label, &MainMenu::MnuParametrSCADA,
          [el](auto &r, int i) { return one(el(r).Parametr_Label, i); },
          [](auto &r) { r.template dialog<Parametr_Text_SCADA>()->Ok_Parametr->click(); }},
-        {Kind::Level, "Level_Picture", &MainMenu::MnuLevelSCADA,
+        {Kind::Level, pages::ViewArray::Level_Picture, &MainMenu::MnuLevelSCADA,
          [el](auto &r, int i) -> std::vector<QWidget *> {
              return {el(r).Level_Picture(i), el(r).Level_Picture_1(i)};
          },
          [](auto &r) { r.template dialog<Level_SCADA>()->Ok_Level->click(); }},
-        {Kind::Transition, "Go_Block_Label", &MainMenu::MnuGotoBlockSCADA,
+        {Kind::Transition, pages::ViewArray::Go_Block_Label, &MainMenu::MnuGotoBlockSCADA,
          [el](auto &r, int i) { return one(el(r).Go_Block_Label, i); },
          [](auto &r) { r.template dialog<Go_Block_SCADA>()->Ok_Go_Block->click(); }},
-        {Kind::Control, "Control_Image", &MainMenu::MnuControl,
+        {Kind::Control, pages::ViewArray::Control_Image, &MainMenu::MnuControl,
          [el](auto &r, int i) { return one(el(r).Control_Image, i); },
          [](auto &r) { r.template dialog<Image_Control>()->Ok_Control->click(); }},
-        {Kind::Mechanism, "Ventilator_Picture", &MainMenu::mnuVent,
+        {Kind::Mechanism, pages::ViewArray::Ventilator_Picture, &MainMenu::mnuVent,
          [el](auto &r, int i) { return one(el(r).Ventilator_Picture, i); },
          [](auto &r) { r.template dialog<Vent>()->Ok_Vent->click(); }},
-        {Kind::Figure, "ShapePlus1", &MainMenu::MnuFigura, [el](auto &r, int i) { return one(el(r).ShapePlus1, i); },
+        {Kind::Figure, pages::ViewArray::ShapePlus1, &MainMenu::MnuFigura,
+         [el](auto &r, int i) { return one(el(r).ShapePlus1, i); },
          [](auto &r) { r.template dialog<Figura>()->Ok_Figura->click(); }},
-        {Kind::StaticText, "Text_Label_Label", &MainMenu::mnuText,
+        {Kind::StaticText, pages::ViewArray::Text_Label_Label, &MainMenu::mnuText,
          [el](auto &r, int i) { return one(el(r).Text_Label_Label, i); },
          [](auto &r) { r.template dialog<Text_Label>()->Ok_Text_Label->click(); }},
-        {Kind::Menu, "Menu_Image", &MainMenu::MnuMenuSCADA,
+        {Kind::Menu, pages::ViewArray::Menu_Image, &MainMenu::MnuMenuSCADA,
          [el](auto &r, int i) -> std::vector<QWidget *> {
              return {el(r).Menu_Image(i), el(r).Menu_Text(i)};
          },
@@ -126,7 +127,7 @@ TEST_F(NewElementLook, OkWithoutAChangeKeepsTheTemplatesLook)
         r.selectPage(page);
         (r.*k.insert)->trigger();
         const Look templ = lookOf(k.views(r, 0));
-        r.doubleClick(QLatin1String(k.array), 0);
+        r.doubleClick(k.array, 0);
         k.ok(r);
         r.settle();
         EXPECT_TRUE(r.window.isEnabled());
@@ -148,7 +149,7 @@ TEST_F(NewElementLook, OkWithoutAChangeKeepsTheTemplatesLook)
         // Opened and stored again, nothing changes.
         const QStringList record = test::recordOf(r.model, k.kind, page, n);
         const QByteArray tables = test::pageTables(r.model, page);
-        r.doubleClick(QLatin1String(k.array), i);
+        r.doubleClick(k.array, i);
         k.ok(r);
         r.settle();
         EXPECT_EQ(test::recordOf(r.model, k.kind, page, n), record);
@@ -218,7 +219,7 @@ TEST_F(NewElementLook, TheRecordHoldsTheTemplatesColoursAndTexts)
         ElementDialogRig r;
         r.selectPage(page);
         (r.*k->insert)->trigger();
-        r.doubleClick(QLatin1String(k->array), 0);
+        r.doubleClick(k->array, 0);
         k->ok(r);
         r.settle();
         EXPECT_EQ(c.record(r.model.pages), c.expected);

@@ -29,7 +29,7 @@ protected:
         w.selectPage(p);
         w.mnuText->trigger();
         view(0)->move(x, y);
-        w.doubleClick(QStringLiteral("Text_Label_Label"), 0);
+        w.doubleClick(pages::ViewArray::Text_Label_Label, 0);
         return dialog();
     }
 
@@ -46,7 +46,7 @@ TEST_F(StaticTextDialogTest, ANewTextTakesTheTemplatesPlaceAndTheDialogsLook)
     EXPECT_FALSE(w.window.isEnabled());
     EXPECT_EQ(d->Num_Label_Text_1->text(), QStringLiteral("0"));
     // A second double-click while the dialog is open opens nothing.
-    EXPECT_FALSE(w.openers.open(QStringLiteral("Text_Label_Label"), 0));
+    EXPECT_FALSE(w.openers.open(pages::ViewArray::Text_Label_Label, 0));
 
     d->Text_Text_Label->setText(QStringLiteral("Насос 1"));
     ui().colors.push_back(QColor(0x10, 0x20, 0x30));
@@ -149,7 +149,7 @@ TEST_F(StaticTextDialogTest, TheOpenerShowsTheViewsOwnLookAndOkEditsInPlace)
     ASSERT_TRUE(view(66));
     view(66)->setCaption(QStringLiteral("Змінено"));
     view(66)->move(300, 200);
-    w.doubleClick(QStringLiteral("Text_Label_Label"), 66);
+    w.doubleClick(pages::ViewArray::Text_Label_Label, 66);
     Text_Label *d = dialog();
     ASSERT_TRUE(d);
     EXPECT_EQ(d->Num_Label_Text_1->text(), QStringLiteral("2"));
@@ -168,7 +168,7 @@ TEST_F(StaticTextDialogTest, ANewTextGoesOnTheCurrentPageWhereverTheTemplateLies
     w.selectPage(0);
     w.mnuText->trigger();
     w.selectPage(1);
-    w.doubleClick(QStringLiteral("Text_Label_Label"), 65);
+    w.doubleClick(pages::ViewArray::Text_Label_Label, 65);
     Text_Label *d = dialog();
     ASSERT_TRUE(d);
     d->Num_Label_Text_1->setText(QStringLiteral("0"));
@@ -195,7 +195,7 @@ TEST_F(StaticTextDialogTest, DeleteUnloadsTheViewAndKeepsTheFontName)
         insert(0, 5, 5 + 20 * i)->Ok_Text_Label->click();
     w.settle();
     const QString family = t.Text_Label_Font_Name(0, 2);
-    w.doubleClick(QStringLiteral("Text_Label_Label"), 2);
+    w.doubleClick(pages::ViewArray::Text_Label_Label, 2);
     ASSERT_TRUE(dialog());
     dialog()->Delete_Text->click();
     EXPECT_EQ(view(2), nullptr);

@@ -90,6 +90,8 @@ QStringList recordOf(const ProjectModel &m, Kind kind, int p, int n)
         add(t.Grafik_Used(p + 1), t.Grafik_Coord_X(p + 1), t.Grafik_Coord_Y(p + 1), t.Grafik_Razmer_X(p + 1),
             t.Grafik_Razmer_Y(p + 1), int(t.Grafik_Grup_Num(p + 1)));
         break;
+    case Kind::Clock: add(t.Clock_Used(p + 1), t.Clock_Coord_X(p + 1), t.Clock_Coord_Y(p + 1)); break;
+    case Kind::Manometer: break; // no record of its own
     case Kind::Figure:
         add(t.Figura_Used(p, n), t.Figura_Coord_X(p, n), t.Figura_Coord_Y(p, n), t.Figura_Razmer_X(p, n),
             t.Figura_Razmer_Y(p, n), t.Figura_Color(p, n), t.Figura_Type(p, n), t.Figura_Line_Width(p, n));

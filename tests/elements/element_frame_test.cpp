@@ -1,11 +1,12 @@
-// What every element dialog shares: the table of what varies by kind, Ok's
-// slot choice and Delete over every slotted kind.
+// What every element dialog shares, driven through the kind table: Ok's
+// slot choice, a full page's limit message and Delete over every slotted
+// kind, each with what the user sees (the kind's own message, the element
+// numbers, the view index of the freed element).
 
 #include "element_fixture.h"
 
 #include "elements/element_delete.h"
 #include "elements/slot_choice.h"
-#include "pages/element_kinds.h"
 #include "project/startup.h"
 
 #include <gtest/gtest.h>
@@ -16,74 +17,6 @@ namespace {
 using namespace element;
 using test::recordOf;
 using test::slottedKinds;
-
-// The page editor's control arrays use the same index rule.
-pages::ElementKind viewKind(Kind kind)
-{
-    switch (kind) {
-    case Kind::Signal: return pages::ElementKind::Signal;
-    case Kind::TextSignal: return pages::ElementKind::TextSignal;
-    case Kind::Parameter: return pages::ElementKind::Parameter;
-    case Kind::Level: return pages::ElementKind::Level;
-    case Kind::Control: return pages::ElementKind::Control;
-    case Kind::Transition: return pages::ElementKind::Transition;
-    case Kind::Menu: return pages::ElementKind::Menu;
-    case Kind::Graph: return pages::ElementKind::Graph;
-    case Kind::Figure: return pages::ElementKind::Figure;
-    case Kind::StaticText: return pages::ElementKind::StaticText;
-    case Kind::Mechanism: return pages::ElementKind::Mechanism;
-    case Kind::Varning: break;
-    }
-    return pages::ElementKind::Clock;
-}
-
-TEST(ElementKindTable, RowsFollowTheKindsAndTheirViews)
-{
-    // clang-format off
-    struct Row { Kind kind; const char *window; int n; int bound; const char16_t *limit; int views; bool cancelHides; bool closeHides; };
-    const Row rows[] = {
-        {Kind::Signal,     "Signal_SCADA",        32, 32, u"Номер сигналу більше 32!",            1, true,  false},
-        {Kind::TextSignal, "Text_Signal_SCADA",   32, 32, u"Номер сигналу більше 32!",            1, true,  false},
-        {Kind::Parameter,  "Parametr_Text_SCADA", 32, 40, u"Встановіть номер параметра!",         1, true,  false},
-        {Kind::Level,      "Level_SCADA",         32, 32, u"Hомер елемента рівня більше 32!",     2, true,  false},
-        {Kind::Control,    "Image_Control",       32, 32, u"Номер елемента керування більше 32!", 1, true,  false},
-        {Kind::Transition, "Go_Block_SCADA",      32, 32, u"Номер переходу більше 32!",           1, false, false},
-        {Kind::Menu,       "Menu_SCADA",          8,  16, u"Номер элемента меню більше 8!",       2, false, false},
-        {Kind::Figure,     "Figura",              32, 64, u"Номер фігури більше 32!",             1, true,  true},
-        {Kind::StaticText, "Text_Label",          64, 64, u"Номер тексту більше 64!",             1, false, false},
-        {Kind::Mechanism,  "Vent",                32, 32, u"Номер механізму більше 32!",          1, true,  false},
-    };
-    // clang-format on
-    for (const Row &r : rows) {
-        const KindInfo &k = kindInfo(r.kind);
-        SCOPED_TRACE(r.window);
-        EXPECT_EQ(k.kind, r.kind);
-        EXPECT_STREQ(k.window, r.window);
-        EXPECT_EQ(k.slotCount, r.n);
-        EXPECT_EQ(k.declaredBound, r.bound);
-        EXPECT_EQ(QString::fromUtf16(k.limitMessage), QString::fromUtf16(r.limit));
-        EXPECT_EQ(k.viewsPerElement, r.views);
-        EXPECT_TRUE(k.hides.ok && k.hides.del);
-        EXPECT_EQ(k.hides.cancel, r.cancelHides);
-        EXPECT_EQ(k.hides.closeBox, r.closeHides);
-        EXPECT_EQ(k.viewStride, pages::indexStride(viewKind(r.kind)));
-        EXPECT_EQ(viewIndex(r.kind, 2, 3), pages::controlIndex(viewKind(r.kind), 2, 3));
-    }
-    // The banner and the graph window have no slots, no limit and no template to hide.
-    for (Kind kind : {Kind::Varning, Kind::Graph}) {
-        const KindInfo &k = kindInfo(kind);
-        EXPECT_EQ(k.slotCount, 0);
-        EXPECT_EQ(k.limitMessage, nullptr);
-        EXPECT_FALSE(k.hides.ok || k.hides.del || k.hides.cancel || k.hides.closeBox);
-    }
-    EXPECT_EQ(viewIndex(Kind::Graph, 3, 0), 4);
-    // Where Ok takes the position from.
-    for (Kind kind : {Kind::Transition, Kind::Menu, Kind::Figure, Kind::StaticText})
-        EXPECT_EQ(kindInfo(kind).position, PositionFrom::View);
-    for (Kind kind : {Kind::Signal, Kind::TextSignal, Kind::Parameter, Kind::Level, Kind::Control, Kind::Mechanism,
-                      Kind::Graph, Kind::Varning})
-        EXPECT_EQ(kindInfo(kind).position, PositionFrom::Boxes);
-}
 
 class SlotChoiceTest : public ::testing::Test {
 protected:
@@ -130,21 +63,42 @@ TEST_F(SlotChoiceTest, NewElementsTakeTheLowestFreeSlotEditingKeepsItsOwn)
     }
 }
 
-TEST_F(SlotChoiceTest, AFullPageGivesTheLimitMessageAndWritesNothing)
+TEST_F(SlotChoiceTest, AFullPageGivesTheKindsLimitMessageAndWritesNothing)
 {
+    // How many elements a page holds, and what a new one on a full page is told.
+    // clang-format off
+    struct Row { Kind kind; int N; const char16_t *message; };
+    const Row rows[] = {
+        {Kind::Signal,     32, u"Номер сигналу більше 32!"},
+        {Kind::TextSignal, 32, u"Номер сигналу більше 32!"},
+        {Kind::Parameter,  32, u"Встановіть номер параметра!"},
+        {Kind::Level,      32, u"Hомер елемента рівня більше 32!"}, // a Latin H
+        {Kind::Control,    32, u"Номер елемента керування більше 32!"},
+        {Kind::Transition, 32, u"Номер переходу більше 32!"},
+        {Kind::Menu,       8,  u"Номер элемента меню більше 8!"},
+        {Kind::Figure,     32, u"Номер фігури більше 32!"},
+        {Kind::StaticText, 64, u"Номер тексту більше 64!"},
+        {Kind::Mechanism,  32, u"Номер механізму більше 32!"},
+    };
+    // clang-format on
+    EXPECT_EQ(std::size(rows), slottedKinds().size());
     const int p = 1;
-    for (Kind kind : slottedKinds()) {
-        SCOPED_TRACE(kindInfo(kind).window);
-        fill(kind, p, kindInfo(kind).slotCount);
-        const QStringList before = pageRecords(m, kind, p);
-        const int N = kindInfo(kind).slotCount;
-        for (const QString &typed : {QStringLiteral("0"), QString::number(N + 1), QStringLiteral("99")})
-            EXPECT_FALSE(takeSlot(m, kind, p, typed)) << typed.toStdString();
-        EXPECT_EQ(pageRecords(m, kind, p), before);
-        EXPECT_EQ(limitNotice(kind), (Notice{QString::fromUtf16(kindInfo(kind).limitMessage), MsgIcon::None}));
+    for (const Row &r : rows) {
+        SCOPED_TRACE(kindInfo(r.kind).window);
+        // N - 1 elements leave the page one free slot: number N.
+        fill(r.kind, p, r.N - 1);
+        EXPECT_EQ(takeSlot(m, r.kind, p, QStringLiteral("0"))->slot, r.N);
+        const QStringList before = pageRecords(m, r.kind, p);
+        for (const QString &typed : {QStringLiteral("0"), QString::number(r.N + 1), QStringLiteral("99")})
+            EXPECT_FALSE(takeSlot(m, r.kind, p, typed)) << typed.toStdString();
+        EXPECT_EQ(pageRecords(m, r.kind, p), before);
+        EXPECT_EQ(limitNotice(r.kind), (Notice{QString::fromUtf16(r.message), MsgIcon::None}));
         // Another page is not full.
-        EXPECT_TRUE(takeSlot(m, kind, 0, QStringLiteral("0")));
+        EXPECT_TRUE(takeSlot(m, r.kind, 0, QStringLiteral("0")));
     }
+    // The kinds without element numbers have no limit.
+    for (Kind kind : {Kind::Varning, Kind::Graph, Kind::Manometer, Kind::Clock})
+        EXPECT_EQ(limitNotice(kind).text, QString());
 }
 
 TEST_F(SlotChoiceTest, DeleteFreesOneSlotAndKeepsTheOtherNumbers)
@@ -154,7 +108,10 @@ TEST_F(SlotChoiceTest, DeleteFreesOneSlotAndKeepsTheOtherNumbers)
         SCOPED_TRACE(kindInfo(kind).window);
         const int N = kindInfo(kind).slotCount;
         fill(kind, p, 5);
-        EXPECT_EQ(deleteElement(m, kind, p, QStringLiteral("3")), viewIndex(kind, p, 3));
+        // The view to unload: page 3's element 3, 32 views to a page (64 for
+        // static texts, 8 for menu items).
+        const int perPage = kind == Kind::StaticText ? 64 : kind == Kind::Menu ? 8 : 32;
+        EXPECT_EQ(deleteElement(m, kind, p, QStringLiteral("3")), p * perPage + 3);
         for (int n : {1, 2, 4, 5})
             EXPECT_TRUE(slotInUse(m.pages, kind, p, n)) << n;
         EXPECT_FALSE(slotInUse(m.pages, kind, p, 3));

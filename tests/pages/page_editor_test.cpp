@@ -151,7 +151,7 @@ TEST_F(PageEditorTest, ClockChosenTwiceKeepsOneClockBackAtItsCorner)
     EXPECT_EQ(el().Real_Clock(3), clock);
     EXPECT_EQ(el().Real_Clock.indexes(), (std::vector<int>{0, 3}));
     EXPECT_EQ(clock->pos(), QPoint(1, 1));
-    EXPECT_EQ(el().Real_Time(3)->pos(), QPoint(1, 22));
+    EXPECT_EQ(el().Real_Time(3)->pos(), QPoint(1, 23));
     EXPECT_EQ(m.pages.Clock_Coord_X(3), 1);
     EXPECT_EQ(m.pages.Clock_Coord_Y(3), 1);
     EXPECT_TRUE(clock->isVisibleTo(canvas(2)));
@@ -226,17 +226,17 @@ TEST_F(PageEditorTest, CanvasEventsArriveInPixels)
 
 TEST_F(PageEditorTest, ElementEventsArriveInTwipsWithTheControlIndex)
 {
-    QString array;
+    std::optional<pages::ViewArray> array;
     int index = -1;
     float x = 0, y = 0;
-    el().events.MouseDown = [&](const QString &a, int i, short, short, float px, float py) {
+    el().events.MouseDown = [&](pages::ViewArray a, int i, short, short, float px, float py) {
         array = a, index = i, x = px, y = py;
     };
     ASSERT_TRUE(el().ShapePlus1.load(70));
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(4, 2), QPointF(4, 2), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(el().ShapePlus1(70), &press);
-    EXPECT_EQ(array, QStringLiteral("ShapePlus1"));
+    EXPECT_EQ(array, pages::ViewArray::ShapePlus1);
     EXPECT_EQ(index, 70);
     EXPECT_EQ(x, 60);
     EXPECT_EQ(y, 30);

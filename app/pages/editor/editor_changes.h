@@ -15,27 +15,6 @@
 
 namespace pelmora::pages {
 
-// The control arrays of the canvases, and the single warning line.
-enum class ViewArray {
-    Parametr_Label,
-    Signal_Picture,
-    Text_Signal_Picture,
-    Level_Picture,
-    Level_Picture_1,
-    Manometr_Img,
-    Go_Block_Label,
-    Control_Image,
-    Ventilator_Picture,
-    ShapePlus1,
-    Text_Label_Label,
-    Menu_Image,
-    Menu_Text,
-    Grafik_Image,
-    Real_Clock,
-    Real_Time,
-    Varning_Text, // index 0; measured in pixels of the main window
-};
-
 // One view: an array and the control index in it.
 struct ViewRef {
     ViewArray array;

@@ -27,32 +27,46 @@ struct DragKind {
     Raster raster;
 };
 
+struct DragBounds {
+    int xMin, xMax, yMin, yMax;
+    Raster raster;
+};
+
 // clang-format off
-std::optional<DragKind> dragKind(ViewArray array)
+std::optional<DragBounds> dragBounds(ViewArray array)
 {
     switch (array) {
-    case ViewArray::Control_Image:       return DragKind{ElementKind::Control,    0, 760, 0, 440, Raster::Control};
-    case ViewArray::Go_Block_Label:      return DragKind{ElementKind::Transition, 0, 760, 0, 440, Raster::Transition};
-    case ViewArray::Menu_Image:          return DragKind{ElementKind::Menu,       0, 760, 0, 440, Raster::Menu};
-    case ViewArray::Grafik_Image:        return DragKind{ElementKind::Graph,      1, 790, 1, 470, Raster::None};
+    case ViewArray::Control_Image:       return DragBounds{0, 760, 0, 440, Raster::Control};
+    case ViewArray::Go_Block_Label:      return DragBounds{0, 760, 0, 440, Raster::Transition};
+    case ViewArray::Menu_Image:          return DragBounds{0, 760, 0, 440, Raster::Menu};
+    case ViewArray::Grafik_Image:
     case ViewArray::Level_Picture:
-    case ViewArray::Level_Picture_1:     return DragKind{ElementKind::Level,      1, 790, 1, 470, Raster::None};
-    case ViewArray::Manometr_Img:        return DragKind{ElementKind::Manometer,  1, 790, 1, 470, Raster::None};
-    case ViewArray::Parametr_Label:      return DragKind{ElementKind::Parameter,  1, 790, 1, 470, Raster::None};
-    case ViewArray::Real_Clock:          return DragKind{ElementKind::Clock,      1, 790, 1, 470, Raster::None};
-    case ViewArray::ShapePlus1:          return DragKind{ElementKind::Figure,     1, 790, 1, 470, Raster::None};
-    case ViewArray::Signal_Picture:      return DragKind{ElementKind::Signal,     1, 790, 1, 470, Raster::None};
-    case ViewArray::Text_Label_Label:    return DragKind{ElementKind::StaticText, 1, 790, 1, 470, Raster::None};
-    case ViewArray::Text_Signal_Picture: return DragKind{ElementKind::TextSignal, 1, 790, 1, 470, Raster::None};
-    case ViewArray::Ventilator_Picture:  return DragKind{ElementKind::Mechanism,  1, 765, 1, 445, Raster::None};
-    // Main-window pixels, page places 0..398 by 0..470; the kind is not read.
-    case ViewArray::Varning_Text:        return DragKind{ElementKind::Parameter,  2, 400, 42, 512, Raster::None};
+    case ViewArray::Level_Picture_1:
+    case ViewArray::Manometr_Img:
+    case ViewArray::Parametr_Label:
+    case ViewArray::Real_Clock:
+    case ViewArray::ShapePlus1:
+    case ViewArray::Signal_Picture:
+    case ViewArray::Text_Label_Label:
+    case ViewArray::Text_Signal_Picture: return DragBounds{1, 790, 1, 470, Raster::None};
+    case ViewArray::Ventilator_Picture:  return DragBounds{1, 765, 1, 445, Raster::None};
+    // Main-window pixels, page places 0..398 by 0..470.
+    case ViewArray::Varning_Text:        return DragBounds{2, 400, 42, 512, Raster::None};
     case ViewArray::Menu_Text:
     case ViewArray::Real_Time:           return std::nullopt; // companions, never dragged themselves
     }
     return std::nullopt;
 }
 // clang-format on
+
+// The kind the view shows, as the kind table says, with its bounds.
+std::optional<DragKind> dragKind(ViewArray array)
+{
+    const std::optional<DragBounds> b = dragBounds(array);
+    if (!b)
+        return std::nullopt;
+    return DragKind{element::kindOfView(array).kind, b->xMin, b->xMax, b->yMin, b->yMax, b->raster};
+}
 
 // The element number of a view: the slot, or for graph windows and clocks
 // the index itself (page + 1); 0 for a template.
@@ -76,46 +90,10 @@ bool onCurrentPage(ElementKind kind, int page, int index, int n)
 }
 
 // The position fields a drag writes (row n of the page's tables, or row n of
-// the one-per-page tables of graph windows and clocks).
-std::int16_t &xOf(PageTables &t, ElementKind kind, int page, int n)
-{
-    switch (kind) {
-    case ElementKind::Control: return t.Control_Coord_X(page, n);
-    case ElementKind::Transition: return t.Go_Block_Coord_X(page, n);
-    case ElementKind::Menu: return t.Menu_Coord_X(page, n);
-    case ElementKind::Graph: return t.Grafik_Coord_X(n);
-    case ElementKind::Level:
-    case ElementKind::Manometer: return t.Level_Coord_X(page, n);
-    case ElementKind::Clock: return t.Clock_Coord_X(n);
-    case ElementKind::Figure: return t.Figura_Coord_X(page, n);
-    case ElementKind::Signal: return t.Signal_Coord_X(page, n);
-    case ElementKind::StaticText: return t.Text_Label_Coord_X(page, n);
-    case ElementKind::TextSignal: return t.Text_Signal_Coord_X(page, n);
-    case ElementKind::Mechanism: return t.Vent_Coord_X(page, n);
-    case ElementKind::Parameter: return t.Parametr_Coord_X(page, n);
-    }
-    return t.Parametr_Coord_X(page, n);
-}
-
-std::int16_t &yOf(PageTables &t, ElementKind kind, int page, int n)
-{
-    switch (kind) {
-    case ElementKind::Control: return t.Control_Coord_Y(page, n);
-    case ElementKind::Transition: return t.Go_Block_Coord_Y(page, n);
-    case ElementKind::Menu: return t.Menu_Coord_Y(page, n);
-    case ElementKind::Graph: return t.Grafik_Coord_Y(n);
-    case ElementKind::Level:
-    case ElementKind::Manometer: return t.Level_Coord_Y(page, n);
-    case ElementKind::Clock: return t.Clock_Coord_Y(n);
-    case ElementKind::Figure: return t.Figura_Coord_Y(page, n);
-    case ElementKind::Signal: return t.Signal_Coord_Y(page, n);
-    case ElementKind::StaticText: return t.Text_Label_Coord_Y(page, n);
-    case ElementKind::TextSignal: return t.Text_Signal_Coord_Y(page, n);
-    case ElementKind::Mechanism: return t.Vent_Coord_Y(page, n);
-    case ElementKind::Parameter: return t.Parametr_Coord_Y(page, n);
-    }
-    return t.Parametr_Coord_Y(page, n);
-}
+// the one-per-page tables of graph windows and clocks), as the kind table
+// gives them.
+std::int16_t &xOf(PageTables &t, ElementKind kind, int page, int n) { return element::kindInfo(kind).x(t, page, n); }
+std::int16_t &yOf(PageTables &t, ElementKind kind, int page, int n) { return element::kindInfo(kind).y(t, page, n); }
 
 std::int16_t pixel16(int v) { return static_cast<std::int16_t>(std::clamp(v, -32768, 32767)); }
 
@@ -199,7 +177,7 @@ public:
             std::int16_t &y = yOf(t_, k_.kind, page_, n_);
             const int top = onPageY(storedY);
             // The list number of a signal or text signal stays.
-            const bool list = k_.kind == ElementKind::Signal || k_.kind == ElementKind::TextSignal;
+            const bool list = element::kindInfo(k_.kind).listInY;
             y = pixel16(list ? withTop(y, top) : top);
         }
         return r;

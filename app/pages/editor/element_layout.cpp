@@ -70,6 +70,7 @@ std::vector<ViewLayout> elementLayout(const PageTables &t, ElementKind kind, int
                 placed(ViewArray::Menu_Text, i, x, y)};
     }
     case ElementKind::Manometer: return {};
+    case ElementKind::Varning: return {bannerLayout(t)};
     }
     return {};
 }

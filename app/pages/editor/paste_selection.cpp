@@ -42,74 +42,24 @@ int freeSlotOf(const PageTables &t, SelectKind k, int page)
     return 0;
 }
 
-// The look of source (q, s) into (p, n); the binding of (p, n) stays.
+// The look of source (q, s) into (p, n), as the kind table lists it; the
+// binding of (p, n) stays.
 void copyLook(PageTables &t, SelectKind k, int q, int s, int p, int n)
 {
-    switch (k) {
-    case SelectKind::Parameter:
-        t.Parametr_Color(p, n) = t.Parametr_Color(q, s);
-        t.Parametr_Color_Fon(p, n) = t.Parametr_Color_Fon(q, s);
-        t.Parametr_Border_Style(p, n) = t.Parametr_Border_Style(q, s);
-        t.Parametr_Font_Size(p, n) = t.Parametr_Font_Size(q, s);
-        t.Parametr_Digits(p, n) = t.Parametr_Digits(q, s);
-        break;
-    case SelectKind::Signal:
-        t.Signal_Color(p, n) = t.Signal_Color(q, s);
-        t.Signal_Color_Fon(p, n) = t.Signal_Color_Fon(q, s);
-        t.Signal_Border_Style(p, n) = t.Signal_Border_Style(q, s);
-        t.Signal_Razmer_X(p, n) = t.Signal_Razmer_X(q, s);
-        t.Signal_Razmer_Y(p, n) = t.Signal_Razmer_Y(q, s);
-        t.Signal_Miganie_Flag(p, n) = t.Signal_Miganie_Flag(q, s);
-        break;
-    case SelectKind::TextSignal:
-        t.Text_Signal_Color(p, n) = t.Text_Signal_Color(q, s);
-        t.Text_Signal_Color_Fon(p, n) = t.Text_Signal_Color_Fon(q, s);
-        t.Text_Signal_Border_Style(p, n) = t.Text_Signal_Border_Style(q, s);
-        t.Text_Signal_Miganie_Flag(p, n) = t.Text_Signal_Miganie_Flag(q, s);
-        t.Text_Signal_Text_Off(p, n) = t.Text_Signal_Text_Off(q, s);
-        t.Text_Signal_Text_On(p, n) = t.Text_Signal_Text_On(q, s);
-        t.Text_Signal_Font_Size(p, n) = t.Text_Signal_Font_Size(q, s);
-        break;
-    case SelectKind::Level:
-        t.Level_Razmer_X(p, n) = t.Level_Razmer_X(q, s);
-        t.Level_Razmer_Y(p, n) = t.Level_Razmer_Y(q, s);
-        t.Level_Color(p, n) = t.Level_Color(q, s);
-        t.Level_Color_Fon(p, n) = t.Level_Color_Fon(q, s);
-        t.Level_Type(p, n) = t.Level_Type(q, s);
-        break;
-    case SelectKind::StaticText:
-        t.Text_Label_Color(p, n) = t.Text_Label_Color(q, s);
-        t.Text_Label_Text(p, n) = t.Text_Label_Text(q, s);
-        t.Text_Label_Font_Name(p, n) = t.Text_Label_Font_Name(q, s);
-        t.Text_Label_Font_Bold(p, n) = t.Text_Label_Font_Bold(q, s);
-        t.Text_Label_Font_Italic(p, n) = t.Text_Label_Font_Italic(q, s);
-        t.Text_Label_Font_Size(p, n) = t.Text_Label_Font_Size(q, s);
-        break;
-    case SelectKind::Control:
-        t.Control_Gif_Name(p, n) = t.Control_Gif_Name(q, s);
-        t.Control_Key_Type(p, n) = t.Control_Key_Type(q, s);
-        t.Control_Razmer_X(p, n) = t.Control_Razmer_X(q, s);
-        t.Control_Razmer_Y(p, n) = t.Control_Razmer_Y(q, s);
-        t.Control_Num_OUT(p, n) = 0;
-        break;
-    case SelectKind::Transition:
-        // A fresh single-field transition without lock; the target stays the slot's.
-        t.Go_Block_Used(p, n) = 1;
-        t.Go_Block_Param(p, n) = 0;
-        break;
-    case SelectKind::Mechanism:
-        t.Vent_Razmer_X(p, n) = t.Vent_Razmer_X(q, s);
-        t.Vent_Razmer_Y(p, n) = t.Vent_Razmer_Y(q, s);
-        t.Vent_Picture_Num(p, n) = t.Vent_Picture_Num(q, s);
-        break;
-    case SelectKind::Figure:
-        t.Figura_Razmer_X(p, n) = t.Figura_Razmer_X(q, s);
-        t.Figura_Razmer_Y(p, n) = t.Figura_Razmer_Y(q, s);
-        t.Figura_Type(p, n) = t.Figura_Type(q, s);
-        t.Figura_Color(p, n) = t.Figura_Color(q, s);
-        t.Figura_Line_Width(p, n) = t.Figura_Line_Width(q, s);
-        break;
+    for (element::FieldCopy copy : kindRow(k).pasted)
+        copy(t, q, s, p, n);
+}
+
+// The caption the pasted view takes once shown from its record, if any.
+std::optional<QString> pastedCaption(const PageTables &t, SelectKind k, int p, int n)
+{
+    switch (kindRow(k).pasteCaption) {
+    case element::PasteCaption::SlotNumber: return pastedParameterCaption(n, t.Parametr_Digits(p, n));
+    case element::PasteCaption::TextOff: return t.Text_Signal_Text_Off(p, n);
+    case element::PasteCaption::Zero: return QStringLiteral("0");
+    case element::PasteCaption::None: break;
     }
+    return std::nullopt;
 }
 
 } // namespace
@@ -149,13 +99,8 @@ EditorChanges pasteSelection(PageTables &t, EditorState &s, const CanvasViews *v
             copyLook(t, k, q, src, p, n);
             const ElementRef made{elementKind(k), p, n};
             c.created.push_back(made);
-            const ViewRef view = viewOf(k, p, n);
-            if (k == SelectKind::Parameter)
-                c.captions.push_back({view, pastedParameterCaption(n, t.Parametr_Digits(p, n))});
-            else if (k == SelectKind::TextSignal)
-                c.captions.push_back({view, t.Text_Signal_Text_Off(p, n)});
-            else if (k == SelectKind::Transition)
-                c.captions.push_back({view, QStringLiteral("0")});
+            if (const std::optional<QString> caption = pastedCaption(t, k, p, n))
+                c.captions.push_back({viewOf(k, p, n), *caption});
         }
     }
     SelectionRect &r = s.Select_copy;

@@ -1,8 +1,9 @@
 #pragma once
 // The nine element kinds that a band carries and that Copy, Delete and Paste
-// take: their copy codes, the order they are visited in, their slots, their
-// in-use and position fields, their selection flags and the view that shows
-// them. Graph windows, clocks, menu items and the warning line are none of them.
+// take (the kinds of the kind table with a copy code): the order they are
+// visited in, and their slots, in-use and position fields and views as the
+// kind table gives them, and their selection flags. Graph windows, clocks,
+// menu items and the warning line are none of them.
 
 #include "core/model/page_tables.h"
 #include "pages/editor/editor_changes.h"
@@ -13,19 +14,6 @@
 #include <cstdint>
 
 namespace pelmora::pages {
-
-// The copy kind codes, the first index of Selection_Table.
-enum class SelectKind {
-    Parameter = 0,
-    Signal = 1,
-    TextSignal = 2,
-    Level = 3,
-    StaticText = 4,
-    Control = 5,
-    Transition = 6,
-    Mechanism = 7,
-    Figure = 8,
-};
 
 // Copy and Paste visit the kinds by code.
 inline constexpr std::array<SelectKind, 9> kCopyOrder = {
@@ -40,9 +28,11 @@ inline constexpr std::array<SelectKind, 8> kSlotOrder = {
 };
 
 constexpr int copyCode(SelectKind k) { return static_cast<int>(k); }
-constexpr int lastSlot(SelectKind k) { return k == SelectKind::StaticText ? 64 : 32; }
+// The kind's row of the kind table.
+const element::KindInfo &kindRow(SelectKind k);
+int lastSlot(SelectKind k);
 // Signals and text signals carry a list number in their Y.
-constexpr bool carriesList(SelectKind k) { return k == SelectKind::Signal || k == SelectKind::TextSignal; }
+bool carriesList(SelectKind k);
 
 ElementKind elementKind(SelectKind k);
 // The view that shows the element (a level bar's second picture goes with it).
