@@ -34,7 +34,7 @@ inline bool transferOverTcp(int linkKind) { return linkKind > 8; }
 // Said when an upload is started with the TCP server link kind.
 extern const char16_t *const kTcpServerNoUpload;
 // Said when a transfer is started while one of another kind holds the link
-// (LinkState::claim refused).
+// (the claim refused): the one text of every transfer for it.
 extern const char16_t *const kLinkBusy;
 
 // What a transfer's tick needs from the link; tests may give a fake.

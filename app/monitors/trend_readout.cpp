@@ -1,5 +1,6 @@
 #include "monitors/trend_readout.h"
 
+#include "link/controller_link.h"
 #include "link/crc16.h"
 #include "monitors/trend_channels.h"
 #include "monitors/trend_decoding.h"
@@ -12,7 +13,6 @@ namespace pelmora {
 
 const char16_t *const kReadoutPortError = u"Помилка № COM?";
 const char16_t *const kReadoutCancelled = u"Помилка завантаження";
-const char16_t *const kReadoutBusy = u"Іде інший обмін з контролером. Зачекайте його завершення.";
 const char16_t *const kReadoutNoAnswer =
     u"Немає правильної відповіді контролера на %1 запитів поспіль. Зчитування зупинено.";
 
@@ -79,7 +79,7 @@ TrendReadout::CommandResult TrendReadout::startOrStop(ControllerLink &link, std:
     // The link is claimed before the port opens, so no other transfer opens it meanwhile.
     claim_ = LinkClaim::take(m_.link, transferKind());
     if (!claim_)
-        return {ReadoutCommand::Refused, QString::fromUtf16(kReadoutBusy)};
+        return {ReadoutCommand::Refused, QString::fromUtf16(kLinkBusy)};
     if (!link.openSerialOnDemand(mon_.Grafik_COM)) {
         stop();
         return {ReadoutCommand::PortError, QString::fromUtf16(kReadoutPortError)};
@@ -93,7 +93,7 @@ TrendReadout::CommandResult TrendReadout::start(std::uint8_t address, int baud)
     if (!running_ && !claim_)
         claim_ = LinkClaim::take(m_.link, transferKind());
     if (running_ || !claim_)
-        return {ReadoutCommand::Refused, QString::fromUtf16(kReadoutBusy)};
+        return {ReadoutCommand::Refused, QString::fromUtf16(kLinkBusy)};
     running_ = true;
     mon_.Grafik_Load_Flag = 1;
     address_ = address;

@@ -37,7 +37,6 @@ inline constexpr int kReadoutFailureLimit = 20;  // failures in a row that stop 
 
 extern const char16_t *const kReadoutPortError; // "Помилка № COM?"
 extern const char16_t *const kReadoutCancelled; // "Помилка завантаження": the Orvo cancel
-extern const char16_t *const kReadoutBusy;      // another transfer holds the link
 extern const char16_t *const kReadoutNoAnswer;  // the stop after the failure limit
 
 // The request for 125 registers from startRegister: address, 0x50, the register

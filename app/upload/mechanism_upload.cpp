@@ -13,8 +13,6 @@
 
 namespace pelmora {
 
-const char16_t *const kMechanismLinkBusy = u"Іде інший обмін з контролером. Зачекайте його завершення.";
-
 namespace {
 
 constexpr int kIdleInterval = 500;
@@ -65,7 +63,7 @@ MechanismUpload::Packing MechanismUpload::ZIP_GIF_Orvo(const QImage &phase)
     // Pressed again: the run in progress ends here and the new picture goes
     // from its start. Held from here; every refusal below gives it back before its message.
     if (driver_.begin() == TransferDriver::Begin::Busy) {
-        showMessage(QString::fromUtf16(kMechanismLinkBusy), MsgIcon::Exclamation);
+        showMessage(QString::fromUtf16(kLinkBusy), MsgIcon::Exclamation);
         return out;
     }
 

@@ -25,7 +25,6 @@ struct ProjectModel;
 class MainWindowPort;
 
 // Said when another transfer holds the link.
-extern const char16_t *const kMechanismLinkBusy;
 
 class MechanismUpload : public QObject {
     Q_OBJECT

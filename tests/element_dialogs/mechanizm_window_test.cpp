@@ -353,7 +353,7 @@ TEST_F(MechanizmWindow, GifToOrvoRefusals)
          QStringLiteral("Помилка !!!"), MsgIcon::Critical, QStringLiteral("Розмір масиву GIF - 698")},
         {"the TCP server link", QImage(), 10, LinkTransfer::None, QString::fromUtf16(kTcpServerNoUpload), QString(),
          MsgIcon::Exclamation, QStringLiteral("Розмір масиву GIF - 698")},
-        {"another transfer on the link", QImage(), 9, LinkTransfer::OrvoReadout, QString::fromUtf16(kMechanismLinkBusy),
+        {"another transfer on the link", QImage(), 9, LinkTransfer::OrvoReadout, QString::fromUtf16(kLinkBusy),
          QString(), MsgIcon::Exclamation, noLabel},
     };
     for (const Case &c : cases) {

@@ -3,6 +3,7 @@
 // their own timers, or faster through the timers' handlers), plotting, scrolling, zooming, reading values under the
 // cursor, scaling, recolouring, renaming and saving and opening trend files.
 
+#include "link/controller_link.h"
 #include "monitors/grafik_new.h"
 #include "monitors/grafik_new_orvo_io.h"
 #include "monitors/monitor_menu.h"
@@ -263,7 +264,7 @@ TEST_F(MonitorReadout, ASilentControllerStopsTheOrvoReadoutWithAMessageAndABusyL
     t.FLASH->click();
     EXPECT_EQ(t.FLASH->text(), QStringLiteral("Load Tesk"));
     ASSERT_EQ(ui().messages.size(), 1u);
-    EXPECT_EQ(ui().messages[0].text, QString::fromUtf16(kReadoutBusy));
+    EXPECT_EQ(ui().messages[0].text, QString::fromUtf16(kLinkBusy));
     EXPECT_EQ(model().link.Transfer_Busy, LinkTransfer::OrvoReadout);
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return ui().messages.size() == 2; }, 30000));
