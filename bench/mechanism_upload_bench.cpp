@@ -8,8 +8,8 @@
 #include "support/main_window_stand_in.h"
 #include "support/mechanism_pictures.h"
 #include "support/simulator.h"
+#include "support/simulator_line.h"
 #include "support/simulator_mechanism.h"
-#include "support/simulator_pty.h"
 #include "upload/mechanism_packing.h"
 #include "upload/mechanism_upload.h"
 #include "upload/packet_sender.h"
@@ -40,17 +40,12 @@ QImage drawnMechanism(int width, int height)
 
 void uploadAt115200(benchmark::State &state, const QImage &picture)
 {
-    test::PtyPair pty;
-    if (!pty.ok()) {
-        state.SkipWithError(qPrintable(pty.error()));
-        return;
-    }
-    test::ScopedEnv com2("PELMORA_COM2", pty.linkEnd());
     test::ControllerSimulator sim;
     test::MechanismController controller(sim);
     sim.lineBaud = PacketSender::kSerialBaud;
-    if (!sim.openSerial(pty.controllerEnd())) {
-        state.SkipWithError("the pseudo-terminal pair cannot be opened");
+    const test::SimulatorLine line(sim, test::Transport::Pty, 2);
+    if (!line.ok()) {
+        state.SkipWithError(qPrintable(line.error()));
         return;
     }
     test::MainWindowStandIn main;

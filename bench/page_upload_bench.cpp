@@ -11,8 +11,8 @@
 #include "support/page_fixture.h"
 #include "support/sender_driver.h"
 #include "support/simulator.h"
+#include "support/simulator_line.h"
 #include "support/simulator_pages.h"
-#include "support/simulator_pty.h"
 #include "upload/packet_sender.h"
 #include "upload/page_build.h"
 #include "upload/page_range.h"
@@ -69,18 +69,13 @@ void uploadAt115200(benchmark::State &state, int page)
 {
     ProjectModel m = demoModel();
     m.settings.Num_COM_Link = 2;
-    test::PtyPair pty;
-    if (!pty.ok()) {
-        state.SkipWithError(qPrintable(pty.error()));
-        return;
-    }
-    test::ScopedEnv com2("PELMORA_COM2", pty.linkEnd());
     test::ControllerSimulator sim;
     test::PageController controller(sim);
     sim.lineBaud = PacketSender::kSerialBaud;
+    const test::SimulatorLine line(sim, test::Transport::Pty, 2);
     ControllerLink link;
-    if (!sim.openSerial(pty.controllerEnd()) || !link.openSerialOnDemand(2)) {
-        state.SkipWithError("the pseudo-terminal pair cannot be opened");
+    if (!line.ok() || !line.open(link)) {
+        state.SkipWithError(line.ok() ? "the link cannot open its end of the line" : qPrintable(line.error()));
         return;
     }
     PacketSender sender(m.link);
@@ -127,17 +122,12 @@ void BM_UploadOneColourPageFromTheMenuAt115200(benchmark::State &state)
     m = demoModel();
     m.settings.Num_COM_Link = 2;
     m.pages.Num_Stranica_SCADA = 5;
-    test::PtyPair pty;
-    if (!pty.ok()) {
-        state.SkipWithError(qPrintable(pty.error()));
-        return;
-    }
-    test::ScopedEnv com2("PELMORA_COM2", pty.linkEnd());
     test::ControllerSimulator sim;
     test::PageController controller(sim);
     sim.lineBaud = PacketSender::kSerialBaud;
-    if (!sim.openSerial(pty.controllerEnd())) {
-        state.SkipWithError("the pseudo-terminal pair cannot be opened");
+    const test::SimulatorLine line(sim, test::Transport::Pty, 2);
+    if (!line.ok()) {
+        state.SkipWithError(qPrintable(line.error()));
         return;
     }
     ScadaUpload upload(m, main);
@@ -181,31 +171,14 @@ void BM_PageUploadFirstByteFromTheMenu(benchmark::State &state)
     m.pages.Num_Stranica_SCADA = static_cast<std::int16_t>(page);
     test::ControllerSimulator sim;
     test::PageController controller(sim);
-    std::unique_ptr<test::PtyPair> pty;
-    std::unique_ptr<test::ScopedEnv> com2;
-    if (tcp) {
-        if (!sim.listenTcp()) {
-            state.SkipWithError("the simulator cannot listen");
-            return;
-        }
-        m.settings.Num_COM_Link = 9;
-        m.settings.Adr_IP = QStringLiteral("127.0.0.1");
-        m.settings.Port_IP = sim.tcpPort();
-    } else {
-        pty = std::make_unique<test::PtyPair>();
-        if (!pty->ok()) {
-            state.SkipWithError(qPrintable(pty->error()));
-            return;
-        }
-        com2 = std::make_unique<test::ScopedEnv>("PELMORA_COM2", pty->linkEnd());
-        if (!sim.openSerial(pty->controllerEnd())) {
-            state.SkipWithError("the pseudo-terminal pair cannot be opened");
-            return;
-        }
-        // No emulated line speed: the simulator sees the first byte as soon
-        // as it leaves, not after the whole packet's wire time.
-        m.settings.Num_COM_Link = 2;
+    // No emulated line speed: the simulator sees the first byte as soon as it
+    // leaves, not after the whole packet's wire time.
+    const test::SimulatorLine line(sim, tcp ? test::Transport::Tcp : test::Transport::Pty, 2);
+    if (!line.ok()) {
+        state.SkipWithError(qPrintable(line.error()));
+        return;
     }
+    line.pointSettings(m.settings);
     double handlerSeconds = 0;
     for (auto _ : state) {
         // A fresh upload each time; the one before is dropped after its first byte.
@@ -268,17 +241,12 @@ void BM_UploadSixteenPageRangeAt115200(benchmark::State &state)
     ProjectModel &m = main.model;
     m = demoModel();
     m.settings.Num_COM_Link = 2;
-    test::PtyPair pty;
-    if (!pty.ok()) {
-        state.SkipWithError(qPrintable(pty.error()));
-        return;
-    }
-    test::ScopedEnv com2("PELMORA_COM2", pty.linkEnd());
     test::ControllerSimulator sim;
     test::PageController controller(sim);
     sim.lineBaud = PacketSender::kSerialBaud;
-    if (!sim.openSerial(pty.controllerEnd())) {
-        state.SkipWithError("the pseudo-terminal pair cannot be opened");
+    const test::SimulatorLine line(sim, test::Transport::Pty, 2);
+    if (!line.ok()) {
+        state.SkipWithError(qPrintable(line.error()));
         return;
     }
     ScadaUpload upload(m, main);

@@ -14,7 +14,7 @@
 #include "project/startup.h"
 #include "schema/schema_import.h"
 #include "support/simulator.h"
-#include "support/simulator_pty.h"
+#include "support/simulator_line.h"
 #include "support/simulator_schema.h"
 #include "upload/schema_frames.h"
 #include "upload/schema_stepper.h"
@@ -60,21 +60,16 @@ void BM_DemoSchemaUploadAt115200Baud(benchmark::State &state)
         return;
     }
 
-    test::PtyPair pty;
-    if (!pty.ok()) {
-        state.SkipWithError("no pseudo-terminal pair (is socat installed?)");
-        return;
-    }
-    test::ScopedEnv com2("PELMORA_COM2", pty.linkEnd());
     test::ControllerSimulator sim;
     test::SchemaController controller(sim);
     sim.lineBaud = 115200;
-    if (!sim.openSerial(pty.controllerEnd())) {
-        state.SkipWithError("the simulator cannot open its end of the line");
+    const test::SimulatorLine line(sim, test::Transport::Pty, kLinkKind);
+    if (!line.ok()) {
+        state.SkipWithError(qPrintable(line.error()));
         return;
     }
     ControllerLink link;
-    if (!link.openSerialOnDemand(kLinkKind)) {
+    if (!line.open(link)) {
         state.SkipWithError("the link cannot open its end of the line");
         return;
     }

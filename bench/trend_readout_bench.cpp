@@ -9,7 +9,7 @@
 #include "monitors/monitor_widgets.h"
 #include "monitors/trend_readout.h"
 #include "support/simulator.h"
-#include "support/simulator_pty.h"
+#include "support/simulator_line.h"
 #include "support/simulator_readout.h"
 #include "upload/packet_sender.h"
 
@@ -24,17 +24,12 @@ using namespace pelmora;
 
 void readoutAt115200(benchmark::State &state, ReadoutVariant variant)
 {
-    test::PtyPair pty;
-    if (!pty.ok()) {
-        state.SkipWithError(qPrintable(pty.error()));
-        return;
-    }
-    test::ScopedEnv com1("PELMORA_COM1", pty.linkEnd());
     test::ControllerSimulator sim;
     test::ReadoutController controller(sim);
     sim.lineBaud = PacketSender::kSerialBaud;
-    if (!sim.openSerial(pty.controllerEnd())) {
-        state.SkipWithError("the pseudo-terminal pair cannot be opened");
+    const test::SimulatorLine line(sim, test::Transport::Pty, 1);
+    if (!line.ok()) {
+        state.SkipWithError(qPrintable(line.error()));
         return;
     }
     ProjectModel m;
