@@ -43,7 +43,7 @@ void ElementDialog::leave(Way way)
     const TemplateHiding &h = kindInfo(kind_).hides;
     const bool hide = way == Way::Ok ? h.ok : way == Way::Delete ? h.del : way == Way::Cancel ? h.cancel : h.closeBox;
     if (hide)
-        hideTemplates();
+        views_.hideTemplate(kind_);
     close();
 }
 
@@ -68,7 +68,7 @@ void ElementDialog::okSlotted(const QString &numberText)
 void ElementDialog::deleteSlotted(const QString &numberText)
 {
     if (const auto index = deleteElement(m_, kind_, page(), numberText))
-        unloadViews(*index);
+        views_.unloadElement(kind_, *index);
     leave(Way::Delete);
 }
 

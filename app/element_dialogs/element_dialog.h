@@ -58,25 +58,21 @@ protected:
 
     enum class Way { Ok, Delete, Cancel, CloseBox };
 
-    // Every way out: the insertion template is hidden where the kind table
-    // says so for this way, then the dialog closes (enabling the main window)
+    // Every way out: the kind's insertion template(s) are hidden where the
+    // kind table says so for this way, then the dialog closes (enabling the main window)
     // and is deleted.
     void leave(Way way);
 
     // Ok of a slotted kind with the number box's text: the slot, then
     // storeElement(), or the limit message; then leave(Ok).
     void okSlotted(const QString &numberText);
-    // Delete of a slotted kind: the slot 1..N of the number is reset and its
-    // view unloaded (unloadViews); other numbers free nothing; leave(Delete).
+    // Delete of a slotted kind: the slot 1..N of the number is reset and the
+    // kind's views of it unloaded; other numbers free nothing; leave(Delete).
     void deleteSlotted(const QString &numberText);
 
     // The kind's record for the chosen slot (slotted kinds), then its view
     // through ElementViews::showElement.
     virtual void storeElement(const element::SlotChoice &) {}
-    // Unloads the views of a deleted element.
-    virtual void unloadViews(int) {}
-    // Hides the kind's insertion template(s).
-    virtual void hideTemplates() {}
     // Escape: the kind's Cancel.
     virtual void escapePressed() { leave(Way::Cancel); }
 

@@ -108,10 +108,6 @@ void Figura::Delete_Figura_Click()
     deleteSlotted(Num_Figura_Text->text());
 }
 
-void Figura::unloadViews(int viewIndex) { views().unloadElement(pages::ElementKind::Figure, viewIndex); }
-
-void Figura::hideTemplates() { views().hideTemplate(pages::ElementKind::Figure); }
-
 void Figura::ShapePlus1_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();

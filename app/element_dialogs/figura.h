@@ -46,8 +46,6 @@ public:
 
 protected:
     void storeElement(const element::SlotChoice &slot) override;
-    void unloadViews(int viewIndex) override;
-    void hideTemplates() override;
     void escapePressed() override { Cancel_Figura_Click(); }
 };
 

@@ -120,10 +120,6 @@ void Go_Block_SCADA::Cancel_Go_Block_Click() { leave(Way::Cancel); }
 
 void Go_Block_SCADA::Delete_Go_Block_Click() { deleteSlotted(Num_Go_Block_Text->text()); }
 
-void Go_Block_SCADA::unloadViews(int viewIndex) { views().unloadElement(pages::ElementKind::Transition, viewIndex); }
-
-void Go_Block_SCADA::hideTemplates() { views().hideTemplate(pages::ElementKind::Transition); }
-
 void Go_Block_SCADA::Go_Block_Label_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();

@@ -194,10 +194,6 @@ void Image_Control::Cancel_Control_Click() { leave(Way::Cancel); }
 
 void Image_Control::Delete_Control_Click() { deleteSlotted(Num_Control_Text->text()); }
 
-void Image_Control::unloadViews(int viewIndex) { views().unloadElement(pages::ElementKind::Control, viewIndex); }
-
-void Image_Control::hideTemplates() { views().hideTemplate(pages::ElementKind::Control); }
-
 bool Image_Control::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Image_Control_Wiew && event->type() == QEvent::MouseButtonRelease) {

@@ -66,8 +66,6 @@ public:
 
 protected:
     void storeElement(const element::SlotChoice &slot) override;
-    void unloadViews(int viewIndex) override;
-    void hideTemplates() override;
     void escapePressed() override { Cancel_Control_Click(); }
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -210,10 +210,6 @@ void Level_SCADA::Cancel_Level_Click() { leave(Way::Cancel); }
 
 void Level_SCADA::Delete_Level_Click() { deleteSlotted(Num_Level_Text->text()); }
 
-void Level_SCADA::unloadViews(int viewIndex) { views().unloadElement(pages::ElementKind::Level, viewIndex); }
-
-void Level_SCADA::hideTemplates() { views().hideTemplate(pages::ElementKind::Level); }
-
 void Level_SCADA::Level_Picture_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();

@@ -62,10 +62,6 @@ void Menu_SCADA::Cancel_Menu_Click() { leave(Way::Cancel); }
 
 void Menu_SCADA::Delete_Menu_Click() { deleteSlotted(Num_Menu_Text->text()); }
 
-void Menu_SCADA::unloadViews(int viewIndex) { views().unloadElement(pages::ElementKind::Menu, viewIndex); }
-
-void Menu_SCADA::hideTemplates() { views().hideTemplate(pages::ElementKind::Menu); }
-
 void Menu_SCADA::Menu_Image_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();

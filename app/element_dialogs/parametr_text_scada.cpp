@@ -207,13 +207,6 @@ void Parametr_Text_SCADA::Cancel_Par_Click() { leave(Way::Cancel); }
 
 void Parametr_Text_SCADA::Delete_Parametr_Click() { deleteSlotted(Num_Par_Text->text()); }
 
-void Parametr_Text_SCADA::unloadViews(int viewIndex)
-{
-    views().unloadElement(pages::ElementKind::Parameter, viewIndex);
-}
-
-void Parametr_Text_SCADA::hideTemplates() { views().hideTemplate(pages::ElementKind::Parameter); }
-
 void Parametr_Text_SCADA::Parametr_Label_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();

@@ -284,10 +284,6 @@ void Signal_SCADA::Delete_Signal_Click() { deleteSlotted(Num_Signal_Text->text()
 
 void Signal_SCADA::Cancel_Signal_Click() { leave(Way::Cancel); }
 
-void Signal_SCADA::unloadViews(int viewIndex) { views().unloadElement(pages::ElementKind::Signal, viewIndex); }
-
-void Signal_SCADA::hideTemplates() { views().hideTemplate(pages::ElementKind::Signal); }
-
 void Signal_SCADA::Signal_Picture_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();

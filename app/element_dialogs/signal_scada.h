@@ -83,8 +83,6 @@ public:
 
 protected:
     void storeElement(const element::SlotChoice &slot) override;
-    void unloadViews(int viewIndex) override;
-    void hideTemplates() override;
     void escapePressed() override { Cancel_Signal_Click(); }
 
 private:

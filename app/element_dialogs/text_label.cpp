@@ -110,10 +110,6 @@ void Text_Label::Cancel_Text_Click() { leave(Way::Cancel); }
 
 void Text_Label::Delete_Text_Click() { deleteSlotted(Num_Label_Text_1->text()); }
 
-void Text_Label::unloadViews(int viewIndex) { views().unloadElement(pages::ElementKind::StaticText, viewIndex); }
-
-void Text_Label::hideTemplates() { views().hideTemplate(pages::ElementKind::StaticText); }
-
 void Text_Label::Text_Label_Label_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();

@@ -42,8 +42,6 @@ public:
 
 protected:
     void storeElement(const element::SlotChoice &slot) override;
-    void unloadViews(int viewIndex) override;
-    void hideTemplates() override;
     void escapePressed() override { Cancel_Text_Click(); }
 
 private:

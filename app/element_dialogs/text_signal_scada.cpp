@@ -281,10 +281,6 @@ void Text_Signal_SCADA::Delete_Text_Signal_Click() { deleteSlotted(Num_Text_Sign
 
 void Text_Signal_SCADA::Cancel_Text_Signal_Click() { leave(Way::Cancel); }
 
-void Text_Signal_SCADA::unloadViews(int viewIndex) { views().unloadElement(pages::ElementKind::TextSignal, viewIndex); }
-
-void Text_Signal_SCADA::hideTemplates() { views().hideTemplate(pages::ElementKind::TextSignal); }
-
 void Text_Signal_SCADA::Text_Signal_Picture_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();

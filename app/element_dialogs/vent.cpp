@@ -192,10 +192,6 @@ void Vent::Cancel_Vent_Click(int) { leave(Way::Cancel); }
 
 void Vent::Delete_Vent_Click() { deleteSlotted(Num_Vent_Text->text()); }
 
-void Vent::unloadViews(int viewIndex) { views().unloadElement(pages::ElementKind::Mechanism, viewIndex); }
-
-void Vent::hideTemplates() { views().hideTemplate(pages::ElementKind::Mechanism); }
-
 void Vent::Ventilator_Picture_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();

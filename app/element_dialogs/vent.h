@@ -66,8 +66,6 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void storeElement(const element::SlotChoice &slot) override;
-    void unloadViews(int viewIndex) override;
-    void hideTemplates() override;
     void escapePressed() override { Cancel_Vent_Click(0); }
 
 private:
