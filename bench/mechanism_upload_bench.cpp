@@ -16,7 +16,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QPainter>
 
@@ -98,17 +97,3 @@ void BM_UploadLongestMechanismAt115200(benchmark::State &state)
 BENCHMARK(BM_UploadLongestMechanismAt115200)->Iterations(3)->UseManualTime()->Unit(benchmark::kSecond);
 
 } // namespace
-
-// The upload's window parts need a widget application, on the offscreen platform.
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Services::install(&test::fakes(), &test::fakes(), &test::fakes(), &test::fakes());
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -20,8 +20,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <memory>
 
 namespace {
@@ -308,17 +309,3 @@ void BM_UploadSixteenPageRangeAt115200(benchmark::State &state)
 BENCHMARK(BM_UploadSixteenPageRangeAt115200)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 } // namespace
-
-// Texts are drawn with the platform's fonts, and the menu's upload shows its
-// progress window: a widget application on the offscreen platform.
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -15,7 +15,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 
 namespace {
@@ -85,16 +84,3 @@ void BM_TeskReadoutAt115200(benchmark::State &state) { readoutAt115200(state, Re
 BENCHMARK(BM_TeskReadoutAt115200)->Iterations(3)->UseManualTime()->Unit(benchmark::kSecond);
 
 } // namespace
-
-// The monitor's timers run in a widget application, on the offscreen platform.
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
