@@ -74,7 +74,7 @@ void ElementDialog::deleteSlotted(const QString &numberText)
 
 int ElementDialog::page() const { return m_.pages.Num_Stranica_SCADA; }
 
-std::optional<ShownView> ElementDialog::shownOrTemplate(pages::ElementKind kind, int index) const
+std::optional<ShownView> ElementDialog::shownOrTemplate(element::Kind kind, int index) const
 {
     if (auto v = views_.shownView(kind, index))
         return v;

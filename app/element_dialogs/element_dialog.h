@@ -82,7 +82,7 @@ protected:
     // What view `index` of the kind shows, or for a view not loaded yet what
     // the template shows: a new element is made from its template, where the
     // template stands.
-    std::optional<ShownView> shownOrTemplate(pages::ElementKind kind, int index) const;
+    std::optional<ShownView> shownOrTemplate(element::Kind kind, int index) const;
 
     // A click on a colour box: the colour dialog starts at the colour chosen
     // last in this window; a chosen colour goes into the box. False when the

@@ -94,10 +94,10 @@ void Figura::Ok_Figura_Click() { okSlotted(Num_Figura_Text->text()); }
 void Figura::storeElement(const SlotChoice &slot)
 {
     // A new figure stands where the template stands.
-    const auto view = shownOrTemplate(pages::ElementKind::Figure, slot.viewIndex);
+    const auto view = shownOrTemplate(element::Kind::Figure, slot.viewIndex);
     const FigureView v = storeFigure(m_, page(), slot, fields(), view ? view->box.topLeft() : QPoint());
     views().setHandleElement(v.zoomIndex, v.zoomKind);
-    views().showElement(pages::ElementKind::Figure, page(), slot.slot);
+    views().showElement(element::Kind::Figure, page(), slot.slot);
 }
 
 void Figura::Cancel_Figura_Click() { leave(Way::Cancel); }
@@ -111,8 +111,8 @@ void Figura::Delete_Figura_Click()
 void Figura::ShapePlus1_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();
-    const auto view = c.views.shownView(pages::ElementKind::Figure, Index);
-    const int n = pages::slotOfIndex(pages::ElementKind::Figure, c.m.pages.Num_Stranica_SCADA, Index);
+    const auto view = c.views.shownView(element::Kind::Figure, Index);
+    const int n = pages::slotOfIndex(element::Kind::Figure, c.m.pages.Num_Stranica_SCADA, Index);
     if (!view || n < 0 || n > kindInfo(Kind::Figure).declaredBound)
         return;
     Figura &w = openers.showDialog<Figura>();

@@ -23,7 +23,7 @@ void Real_Clock_DblClick(ElementOpeners &o, int)
         MsgAnswer::Yes)
         return;
     const int i = element::deleteClock(c.m, c.m.pages.Num_Stranica_SCADA);
-    c.views.unloadElement(pages::ElementKind::Clock, i);
+    c.views.unloadElement(element::Kind::Clock, i);
 }
 
 // A manometer has no dialog: its double-click does nothing.

@@ -110,10 +110,10 @@ void Go_Block_SCADA::storeElement(const SlotChoice &slot)
 {
     // A new transition stands where the template stands, and the record
     // takes its place from the view.
-    const auto view = shownOrTemplate(pages::ElementKind::Transition, slot.viewIndex);
+    const auto view = shownOrTemplate(element::Kind::Transition, slot.viewIndex);
     TransitionFields f = fields();
     storeTransition(m_, page(), slot, f, view ? view->box.topLeft() : QPoint());
-    views().showElement(pages::ElementKind::Transition, page(), slot.slot);
+    views().showElement(element::Kind::Transition, page(), slot.slot);
 }
 
 void Go_Block_SCADA::Cancel_Go_Block_Click() { leave(Way::Cancel); }
@@ -124,16 +124,15 @@ void Go_Block_SCADA::Go_Block_Label_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();
     const int p = c.m.pages.Num_Stranica_SCADA;
-    const int n = pages::slotOfIndex(pages::ElementKind::Transition, p, Index);
-    if (!c.views.shownView(pages::ElementKind::Transition, Index) || n < 0 ||
-        n > kindInfo(Kind::Transition).declaredBound)
+    const int n = pages::slotOfIndex(element::Kind::Transition, p, Index);
+    if (!c.views.shownView(element::Kind::Transition, Index) || n < 0 || n > kindInfo(Kind::Transition).declaredBound)
         return;
     Go_Block_SCADA &w = openers.showDialog<Go_Block_SCADA>();
     auto opened = prefillTransition(c.m, p, n);
     if (n == 0) {
         // A new transition starts with the block number its template shows, so
         // that Ok without a change keeps what was on the page.
-        const auto view = c.views.shownView(pages::ElementKind::Transition, 0);
+        const auto view = c.views.shownView(element::Kind::Transition, 0);
         bool number = false;
         view->caption.toInt(&number);
         if (number) {

@@ -69,7 +69,7 @@ void Grafik_SCADA::Ok_Grafik_Click()
     // The corrected sizes stand in their boxes while their messages show.
     showFields(f);
     notify(stored.notices);
-    views().showElement(pages::ElementKind::Graph, page(), 0);
+    views().showElement(element::Kind::Graph, page(), 0);
     leave(Way::Ok);
 }
 
@@ -77,7 +77,7 @@ void Grafik_SCADA::Cancel_Grafik_Click() { leave(Way::Cancel); }
 
 void Grafik_SCADA::Delete_Grafik_Click()
 {
-    views().unloadElement(pages::ElementKind::Graph, deleteGraph(m_, page()));
+    views().unloadElement(element::Kind::Graph, deleteGraph(m_, page()));
     leave(Way::Delete);
 }
 
@@ -85,7 +85,7 @@ void Grafik_SCADA::Grafik_Image_DblClick(ElementOpeners &openers, int)
 {
     const ElementContext &c = openers.context();
     const int p = c.m.pages.Num_Stranica_SCADA;
-    const auto view = c.views.shownView(pages::ElementKind::Graph, viewIndex(Kind::Graph, p, 0));
+    const auto view = c.views.shownView(element::Kind::Graph, viewIndex(Kind::Graph, p, 0));
     if (!view)
         return;
     Grafik_SCADA &w = openers.showDialog<Grafik_SCADA>();

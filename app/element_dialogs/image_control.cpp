@@ -184,10 +184,10 @@ void Image_Control::Ok_Control_Click() { okSlotted(Num_Control_Text->text()); }
 void Image_Control::storeElement(const SlotChoice &slot)
 {
     storeControl(m_, page(), slot, fields());
-    views().showElement(pages::ElementKind::Control, page(), slot.slot);
+    views().showElement(element::Kind::Control, page(), slot.slot);
     // The picture the dialog shows, a file's included: the record keeps only
     // the file's name and the kind.
-    views().showPicture(pages::ElementKind::Control, page(), slot.slot, preview_);
+    views().showPicture(element::Kind::Control, page(), slot.slot, preview_);
 }
 
 void Image_Control::Cancel_Control_Click() { leave(Way::Cancel); }
@@ -206,9 +206,9 @@ bool Image_Control::eventFilter(QObject *watched, QEvent *event)
 void Image_Control::Control_Image_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();
-    const auto view = c.views.shownView(pages::ElementKind::Control, Index);
+    const auto view = c.views.shownView(element::Kind::Control, Index);
     const int p = c.m.pages.Num_Stranica_SCADA;
-    const int n = pages::slotOfIndex(pages::ElementKind::Control, p, Index);
+    const int n = pages::slotOfIndex(element::Kind::Control, p, Index);
     if (!view || n < 0 || n > kindInfo(Kind::Control).declaredBound)
         return;
     Image_Control &w = openers.showDialog<Image_Control>();

@@ -203,7 +203,7 @@ void Level_SCADA::storeElement(const SlotChoice &slot)
     const LevelStored r = storeLevel(m_, page(), slot, f);
     showFields(f);
     notify(r.notices);
-    views().showElement(pages::ElementKind::Level, page(), slot.slot);
+    views().showElement(element::Kind::Level, page(), slot.slot);
 }
 
 void Level_SCADA::Cancel_Level_Click() { leave(Way::Cancel); }
@@ -214,8 +214,8 @@ void Level_SCADA::Level_Picture_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();
     const int p = c.m.pages.Num_Stranica_SCADA;
-    const auto bar = c.views.shownView(pages::ElementKind::Level, Index);
-    const int n = pages::slotOfIndex(pages::ElementKind::Level, p, Index);
+    const auto bar = c.views.shownView(element::Kind::Level, Index);
+    const int n = pages::slotOfIndex(element::Kind::Level, p, Index);
     if (!bar || n < 0 || n > kindInfo(Kind::Level).declaredBound)
         return;
     Level_SCADA &w = openers.showDialog<Level_SCADA>();

@@ -53,9 +53,9 @@ void Menu_SCADA::storeElement(const SlotChoice &slot)
 {
     // The caption is the one typed into the item's text box on the page; a
     // new item takes the template's.
-    const auto text = shownOrTemplate(pages::ElementKind::Menu, slot.viewIndex);
+    const auto text = shownOrTemplate(element::Kind::Menu, slot.viewIndex);
     storeMenu(m_, page(), slot, fields(), text ? text->caption : QString(), text ? text->box.topLeft() : QPoint());
-    views().showElement(pages::ElementKind::Menu, page(), slot.slot);
+    views().showElement(element::Kind::Menu, page(), slot.slot);
 }
 
 void Menu_SCADA::Cancel_Menu_Click() { leave(Way::Cancel); }
@@ -66,7 +66,7 @@ void Menu_SCADA::Menu_Image_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();
     const int p = c.m.pages.Num_Stranica_SCADA;
-    const int n = pages::slotOfIndex(pages::ElementKind::Menu, p, Index);
+    const int n = pages::slotOfIndex(element::Kind::Menu, p, Index);
     if (n < 0 || n > kindInfo(Kind::Menu).declaredBound)
         return;
     Menu_SCADA &w = openers.showDialog<Menu_SCADA>();

@@ -199,8 +199,8 @@ void Parametr_Text_SCADA::storeElement(const SlotChoice &slot)
 {
     ParameterFields f = fields();
     storeParameter(m_, page(), slot, f);
-    views().showElement(pages::ElementKind::Parameter, page(), slot.slot);
-    views().setTemplateCaption(pages::ElementKind::Parameter, QStringLiteral("0"));
+    views().showElement(element::Kind::Parameter, page(), slot.slot);
+    views().setTemplateCaption(element::Kind::Parameter, QStringLiteral("0"));
 }
 
 void Parametr_Text_SCADA::Cancel_Par_Click() { leave(Way::Cancel); }
@@ -211,8 +211,8 @@ void Parametr_Text_SCADA::Parametr_Label_DblClick(ElementOpeners &openers, int I
 {
     const ElementContext &c = openers.context();
     const int p = c.m.pages.Num_Stranica_SCADA;
-    const auto view = c.views.shownView(pages::ElementKind::Parameter, Index);
-    const int n = pages::slotOfIndex(pages::ElementKind::Parameter, p, Index);
+    const auto view = c.views.shownView(element::Kind::Parameter, Index);
+    const int n = pages::slotOfIndex(element::Kind::Parameter, p, Index);
     if (!view || n < 0 || n > kindInfo(Kind::Parameter).declaredBound)
         return;
     Parametr_Text_SCADA &w = openers.showDialog<Parametr_Text_SCADA>();

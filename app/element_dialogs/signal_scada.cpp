@@ -277,7 +277,7 @@ void Signal_SCADA::storeElement(const SlotChoice &slot)
     const SignalStored r = storeSignal(m_, page(), slot, f);
     showBoxes(f);
     notify(r.notices);
-    views().showElement(pages::ElementKind::Signal, page(), slot.slot);
+    views().showElement(element::Kind::Signal, page(), slot.slot);
 }
 
 void Signal_SCADA::Delete_Signal_Click() { deleteSlotted(Num_Signal_Text->text()); }
@@ -288,8 +288,8 @@ void Signal_SCADA::Signal_Picture_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();
     const int p = c.m.pages.Num_Stranica_SCADA;
-    const auto view = c.views.shownView(pages::ElementKind::Signal, Index);
-    const int n = pages::slotOfIndex(pages::ElementKind::Signal, p, Index);
+    const auto view = c.views.shownView(element::Kind::Signal, Index);
+    const int n = pages::slotOfIndex(element::Kind::Signal, p, Index);
     if (!view || n < 0 || n > kindInfo(Kind::Signal).declaredBound)
         return;
     const QRect g = view->box;

@@ -98,12 +98,12 @@ void Text_Label::Ok_Text_Label_Click() { okSlotted(Num_Label_Text_1->text()); }
 void Text_Label::storeElement(const SlotChoice &slot)
 {
     // A new text stands where the template stands.
-    const auto view = shownOrTemplate(pages::ElementKind::StaticText, slot.viewIndex);
+    const auto view = shownOrTemplate(element::Kind::StaticText, slot.viewIndex);
     const StaticTextView v = storeStaticText(m_, page(), slot, fields(), view ? view->box.topLeft() : QPoint());
-    views().showElement(pages::ElementKind::StaticText, page(), slot.slot);
+    views().showElement(element::Kind::StaticText, page(), slot.slot);
     // The record keeps the size in whole points and no underline or strike
     // out; the view shows the font as chosen.
-    views().showFont(pages::ElementKind::StaticText, page(), slot.slot, fontOf(v.font));
+    views().showFont(element::Kind::StaticText, page(), slot.slot, fontOf(v.font));
 }
 
 void Text_Label::Cancel_Text_Click() { leave(Way::Cancel); }
@@ -113,10 +113,10 @@ void Text_Label::Delete_Text_Click() { deleteSlotted(Num_Label_Text_1->text()); 
 void Text_Label::Text_Label_Label_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();
-    const auto view = c.views.shownView(pages::ElementKind::StaticText, Index);
+    const auto view = c.views.shownView(element::Kind::StaticText, Index);
     if (!view)
         return;
-    const int n = pages::slotOfIndex(pages::ElementKind::StaticText, c.m.pages.Num_Stranica_SCADA, Index);
+    const int n = pages::slotOfIndex(element::Kind::StaticText, c.m.pages.Num_Stranica_SCADA, Index);
     if (n < 0 || n > kindInfo(Kind::StaticText).declaredBound)
         return;
     Text_Label &w = openers.showDialog<Text_Label>();

@@ -274,7 +274,7 @@ void Text_Signal_SCADA::storeElement(const SlotChoice &slot)
 {
     TextSignalFields f = fields();
     storeTextSignal(m_, page(), slot, f);
-    views().showElement(pages::ElementKind::TextSignal, page(), slot.slot);
+    views().showElement(element::Kind::TextSignal, page(), slot.slot);
 }
 
 void Text_Signal_SCADA::Delete_Text_Signal_Click() { deleteSlotted(Num_Text_Signal_Text->text()); }
@@ -285,8 +285,8 @@ void Text_Signal_SCADA::Text_Signal_Picture_DblClick(ElementOpeners &openers, in
 {
     const ElementContext &c = openers.context();
     const int p = c.m.pages.Num_Stranica_SCADA;
-    const auto view = c.views.shownView(pages::ElementKind::TextSignal, Index);
-    const int n = pages::slotOfIndex(pages::ElementKind::TextSignal, p, Index);
+    const auto view = c.views.shownView(element::Kind::TextSignal, Index);
+    const int n = pages::slotOfIndex(element::Kind::TextSignal, p, Index);
     if (!view || n < 0 || n > kindInfo(Kind::TextSignal).declaredBound)
         return;
     Text_Signal_SCADA &w = openers.showDialog<Text_Signal_SCADA>();

@@ -180,12 +180,12 @@ void Vent::Ok_Vent_Click() { okSlotted(Num_Vent_Text->text()); }
 void Vent::storeElement(const SlotChoice &slot)
 {
     const MechanismView v = storeMechanism(m_, page(), slot, fields());
-    views().showElement(pages::ElementKind::Mechanism, page(), slot.slot);
+    views().showElement(element::Kind::Mechanism, page(), slot.slot);
     // The user mechanism's phase-0 picture is not in the record: the dialog
     // holds it. Without one the placeholder keeps the element visible, so it
     // can be opened again.
     if (v.look == VentLook::UserPhase)
-        views().showPicture(pages::ElementKind::Mechanism, page(), slot.slot, phasePicture(GIF_MECHANIZM));
+        views().showPicture(element::Kind::Mechanism, page(), slot.slot, phasePicture(GIF_MECHANIZM));
 }
 
 void Vent::Cancel_Vent_Click(int) { leave(Way::Cancel); }
@@ -196,8 +196,8 @@ void Vent::Ventilator_Picture_DblClick(ElementOpeners &openers, int Index)
 {
     const ElementContext &c = openers.context();
     const int p = c.m.pages.Num_Stranica_SCADA;
-    const auto view = c.views.shownView(pages::ElementKind::Mechanism, Index);
-    const int n = pages::slotOfIndex(pages::ElementKind::Mechanism, p, Index);
+    const auto view = c.views.shownView(element::Kind::Mechanism, Index);
+    const int n = pages::slotOfIndex(element::Kind::Mechanism, p, Index);
     if (!view || n < 0 || n > kindInfo(Kind::Mechanism).declaredBound)
         return;
     Vent &w = openers.showDialog<Vent>();

@@ -69,7 +69,7 @@ private:
 
 void Dresser::parameter(int p, int n)
 {
-    ElementLabel *l = place(e_.Parametr_Label, controlIndex(ElementKind::Parameter, p, n), p);
+    ElementLabel *l = place(e_.Parametr_Label, element::viewIndex(element::Kind::Parameter, p, n), p);
     if (!l)
         return;
     l->move(t_.Parametr_Coord_X(p, n), t_.Parametr_Coord_Y(p, n));
@@ -97,7 +97,7 @@ void Dresser::signal(int p, int n)
 {
     if (!e_.signalTemplate())
         return; // the indicator control is not available; the host has said why
-    const int i = controlIndex(ElementKind::Signal, p, n);
+    const int i = element::viewIndex(element::Kind::Signal, p, n);
     const bool loaded = e_.Signal_Picture.load(i);
     hosting::HostedControl *s = e_.Signal_Picture(i);
     if (!s)
@@ -119,7 +119,7 @@ void Dresser::signal(int p, int n)
 
 void Dresser::textSignal(int p, int n)
 {
-    ElementLabel *l = place(e_.Text_Signal_Picture, controlIndex(ElementKind::TextSignal, p, n), p);
+    ElementLabel *l = place(e_.Text_Signal_Picture, element::viewIndex(element::Kind::TextSignal, p, n), p);
     if (!l)
         return;
     const element::ViewBox box = element::textSignalViewBox(t_, p, n);
@@ -134,7 +134,7 @@ void Dresser::textSignal(int p, int n)
 
 void Dresser::level(int p, int n)
 {
-    const int i = controlIndex(ElementKind::Level, p, n);
+    const int i = element::viewIndex(element::Kind::Level, p, n);
     // When the bar is loaded already, its fill box is reused as well.
     if (e_.Level_Picture.load(i))
         e_.Level_Picture_1.load(i);
@@ -156,7 +156,7 @@ void Dresser::level(int p, int n)
 
 void Dresser::transition(int p, int n)
 {
-    ElementLabel *l = place(e_.Go_Block_Label, controlIndex(ElementKind::Transition, p, n), p);
+    ElementLabel *l = place(e_.Go_Block_Label, element::viewIndex(element::Kind::Transition, p, n), p);
     if (!l)
         return;
     const int used = t_.Go_Block_Used(p, n);
@@ -170,7 +170,7 @@ void Dresser::transition(int p, int n)
 
 void Dresser::figure(int p, int n)
 {
-    FigureShape *f = place(e_.ShapePlus1, controlIndex(ElementKind::Figure, p, n), p);
+    FigureShape *f = place(e_.ShapePlus1, element::viewIndex(element::Kind::Figure, p, n), p);
     if (!f)
         return;
     const element::FigureViewState v = element::figureViewState(t_, p, n);
@@ -183,7 +183,7 @@ void Dresser::figure(int p, int n)
 
 void Dresser::mechanism(int p, int n)
 {
-    const int i = controlIndex(ElementKind::Mechanism, p, n);
+    const int i = element::viewIndex(element::Kind::Mechanism, p, n);
     const bool loaded = e_.Ventilator_Picture.load(i);
     ElementImage *v = e_.Ventilator_Picture(i);
     if (!v)
@@ -210,7 +210,7 @@ void Dresser::mechanism(int p, int n)
 
 void Dresser::staticText(int p, int n)
 {
-    ElementLabel *l = place(e_.Text_Label_Label, controlIndex(ElementKind::StaticText, p, n), p);
+    ElementLabel *l = place(e_.Text_Label_Label, element::viewIndex(element::Kind::StaticText, p, n), p);
     if (!l)
         return;
     l->move(t_.Text_Label_Coord_X(p, n), t_.Text_Label_Coord_Y(p, n));
@@ -262,7 +262,7 @@ void Dresser::clock(int i)
 
 void Dresser::controlImage(int p, int n)
 {
-    ElementImage *c = place(e_.Control_Image, controlIndex(ElementKind::Control, p, n), p);
+    ElementImage *c = place(e_.Control_Image, element::viewIndex(element::Kind::Control, p, n), p);
     if (!c)
         return;
     const element::ViewBox box = element::controlViewBox(t_, p, n);
@@ -273,7 +273,7 @@ void Dresser::controlImage(int p, int n)
 
 void Dresser::menu(int p, int n)
 {
-    const int i = controlIndex(ElementKind::Menu, p, n);
+    const int i = element::viewIndex(element::Kind::Menu, p, n);
     // When the picture is loaded already, its text box is reused as well.
     if (e_.Menu_Image.load(i))
         e_.Menu_Text.load(i);
@@ -297,24 +297,24 @@ void Dresser::menu(int p, int n)
 
 } // namespace
 
-void refreshElementView(ProjectModel &m, PageEditor &editor, ElementKind kind, int page, int slot)
+void refreshElementView(ProjectModel &m, PageEditor &editor, element::Kind kind, int page, int slot)
 {
     Dresser v(m, editor);
     switch (kind) {
-    case ElementKind::Parameter: v.parameter(page, slot); break;
-    case ElementKind::Signal: v.signal(page, slot); break;
-    case ElementKind::TextSignal: v.textSignal(page, slot); break;
-    case ElementKind::Level: v.level(page, slot); break;
-    case ElementKind::Transition: v.transition(page, slot); break;
-    case ElementKind::Figure: v.figure(page, slot); break;
-    case ElementKind::Mechanism: v.mechanism(page, slot); break;
-    case ElementKind::StaticText: v.staticText(page, slot); break;
-    case ElementKind::Graph: v.graph(page + 1); break;
-    case ElementKind::Clock: v.clock(page + 1); break;
-    case ElementKind::Control: v.controlImage(page, slot); break;
-    case ElementKind::Menu: v.menu(page, slot); break;
-    case ElementKind::Manometer:
-    case ElementKind::Varning: break; // the warning line is not in the canvases' arrays
+    case element::Kind::Parameter: v.parameter(page, slot); break;
+    case element::Kind::Signal: v.signal(page, slot); break;
+    case element::Kind::TextSignal: v.textSignal(page, slot); break;
+    case element::Kind::Level: v.level(page, slot); break;
+    case element::Kind::Transition: v.transition(page, slot); break;
+    case element::Kind::Figure: v.figure(page, slot); break;
+    case element::Kind::Mechanism: v.mechanism(page, slot); break;
+    case element::Kind::StaticText: v.staticText(page, slot); break;
+    case element::Kind::Graph: v.graph(page + 1); break;
+    case element::Kind::Clock: v.clock(page + 1); break;
+    case element::Kind::Control: v.controlImage(page, slot); break;
+    case element::Kind::Menu: v.menu(page, slot); break;
+    case element::Kind::Manometer:
+    case element::Kind::Varning: break; // the warning line is not in the canvases' arrays
     }
 }
 

@@ -27,7 +27,7 @@ class PageEditor;
 // Shows element (kind, page, slot) from its record; graph windows and clocks
 // take row page + 1 and ignore the slot. An element of a page without a canvas
 // is loaded and dressed but stays hidden. Manometers have no view of their own.
-void refreshElementView(ProjectModel &m, PageEditor &editor, pages::ElementKind kind, int page, int slot);
+void refreshElementView(ProjectModel &m, PageEditor &editor, element::Kind kind, int page, int slot);
 
 // What a loaded view shows: its box on the canvas and, where the view has
 // them, its caption, colours (0x00BBGGRR), frame, font, picture, and a
@@ -51,25 +51,25 @@ public:
     virtual ~ElementViews() = default;
 
     // refreshElementView for element (kind, page, slot).
-    virtual void showElement(pages::ElementKind kind, int page, int slot) = 0;
+    virtual void showElement(element::Kind kind, int page, int slot) = 0;
     // What a dialog holds beyond the record, put on the view of (kind, page,
     // slot) after showElement: a control button's picture from its file
     // (stretched over the view), a user mechanism's phase-0 picture (at its
     // own size; a null picture leaves the placeholder), a static text's font
     // with its exact size and effects.
-    virtual void showPicture(pages::ElementKind kind, int page, int slot, const QPixmap &picture) = 0;
-    virtual void showFont(pages::ElementKind kind, int page, int slot, const QFont &font) = 0;
+    virtual void showPicture(element::Kind kind, int page, int slot, const QPixmap &picture) = 0;
+    virtual void showFont(element::Kind kind, int page, int slot, const QFont &font) = 0;
     // Unloads the view(s) of control index `index` of the kind (Delete).
-    virtual void unloadElement(pages::ElementKind kind, int index) = 0;
+    virtual void unloadElement(element::Kind kind, int index) = 0;
     // What view `index` of the kind shows; nullopt when it is not loaded (or
     // the indicator control is missing).
-    virtual std::optional<ShownView> shownView(pages::ElementKind kind, int index) const = 0;
+    virtual std::optional<ShownView> shownView(element::Kind kind, int index) const = 0;
     // False when the indicator control cannot be created: signals have no view.
     virtual bool signalViewsAvailable() = 0;
 
     // The insertion template(s) of the kind.
-    virtual void hideTemplate(pages::ElementKind kind) = 0;
-    virtual void setTemplateCaption(pages::ElementKind kind, const QString &caption) = 0;
+    virtual void hideTemplate(element::Kind kind) = 0;
+    virtual void setTemplateCaption(element::Kind kind, const QString &caption) = 0;
     virtual void setTemplateShape(int shapeKind) = 0; // the figure template
 
     // The element the resize handle belongs to (a figure after its Ok), and

@@ -337,7 +337,7 @@ void PageEditor::MnuClockSCADA_Click()
 {
     auto &pg = model().pages;
     const int p = currentPage();
-    const int i = controlIndex(ElementKind::Clock, p, 0);
+    const int i = element::viewIndex(element::Kind::Clock, p, 0);
     pg.Pending_Element_Kind = PendingClock;
     // A clock already on the page only goes back to its corner.
     if (!elements.Real_Clock.isLoaded(i))
@@ -346,27 +346,27 @@ void PageEditor::MnuClockSCADA_Click()
     pg.Clock_Coord_Y(i) = 1;
     // Shown from its record like every element, so its date label stands
     // where a drag and the reopened project put it (22 pixels below the time).
-    refreshView(ElementKind::Clock, p, 0);
+    refreshView(element::Kind::Clock, p, 0);
     unlockElements();
 }
 
-void PageEditor::insertItem(ElementKind kind)
+void PageEditor::insertItem(element::Kind kind)
 {
     switch (kind) {
-    case ElementKind::Signal: MnuSignalSCADA_Click(); break;
-    case ElementKind::TextSignal: MnuTextSignal_Click(); break;
-    case ElementKind::Parameter: MnuParametrSCADA_Click(); break;
-    case ElementKind::Level: MnuLevelSCADA_Click(); break;
-    case ElementKind::Manometer: mnuManometr_Click(); break;
-    case ElementKind::Transition: MnuGotoBlockSCADA_Click(); break;
-    case ElementKind::Control: MnuControl_Click(); break;
-    case ElementKind::Mechanism: mnuVent_Click(); break;
-    case ElementKind::Figure: MnuFigura_Click(); break;
-    case ElementKind::StaticText: mnuText_Click(); break;
-    case ElementKind::Menu: MnuMenuSCADA_Click(); break;
-    case ElementKind::Clock: MnuClockSCADA_Click(); break;
-    case ElementKind::Varning:
-    case ElementKind::Graph: break; // inserted by their dialogs
+    case element::Kind::Signal: MnuSignalSCADA_Click(); break;
+    case element::Kind::TextSignal: MnuTextSignal_Click(); break;
+    case element::Kind::Parameter: MnuParametrSCADA_Click(); break;
+    case element::Kind::Level: MnuLevelSCADA_Click(); break;
+    case element::Kind::Manometer: mnuManometr_Click(); break;
+    case element::Kind::Transition: MnuGotoBlockSCADA_Click(); break;
+    case element::Kind::Control: MnuControl_Click(); break;
+    case element::Kind::Mechanism: mnuVent_Click(); break;
+    case element::Kind::Figure: MnuFigura_Click(); break;
+    case element::Kind::StaticText: mnuText_Click(); break;
+    case element::Kind::Menu: MnuMenuSCADA_Click(); break;
+    case element::Kind::Clock: MnuClockSCADA_Click(); break;
+    case element::Kind::Varning:
+    case element::Kind::Graph: break; // inserted by their dialogs
     }
 }
 
@@ -409,7 +409,7 @@ void PageEditor::SCADA_Picture_DblClick(int)
     Insert_Flag = 1;
     const int kind = model().pages.Pending_Element_Kind;
     // The clock's insert item runs only from its menu item.
-    if (const element::KindInfo *k = element::kindOfPending(kind); k && k->kind != ElementKind::Clock)
+    if (const element::KindInfo *k = element::kindOfPending(kind); k && k->kind != element::Kind::Clock)
         insertItem(k->kind);
     // After a menu item the flag stays until the next move over a menu element.
     if (kind != PendingMenu)
@@ -489,9 +489,12 @@ void PageEditor::place(ViewRef view, const QRectF &rect)
         w->setGeometry(r);
 }
 
-void PageEditor::unloadViews(const ElementRef &e) { unloadElement(e.kind, controlIndex(e.kind, e.page, e.slot)); }
+void PageEditor::unloadViews(const ElementRef &e) { unloadElement(e.kind, element::viewIndex(e.kind, e.page, e.slot)); }
 
-void PageEditor::refreshView(ElementKind kind, int page, int slot) { refreshElementView(m_, *this, kind, page, slot); }
+void PageEditor::refreshView(element::Kind kind, int page, int slot)
+{
+    refreshElementView(m_, *this, kind, page, slot);
+}
 
 void PageEditor::apply(const EditorChanges &c)
 {

@@ -78,7 +78,7 @@ public:
     void MnuMenuSCADA_Click();
     void MnuClockSCADA_Click();
     // The insert item of a kind (the one a double-click on the page repeats).
-    void insertItem(pages::ElementKind kind);
+    void insertItem(element::Kind kind);
 
     // Canvas events (pixels).
     void SCADA_Picture_Click(int Index);
@@ -107,19 +107,19 @@ public:
     void mnuDelete_Click();
 
     // Shows an element's view(s) from its record (refreshElementView).
-    void refreshView(pages::ElementKind kind, int page, int slot);
+    void refreshView(element::Kind kind, int page, int slot);
 
     // The element views as the element dialogs reach them.
     // A text signal shown this way takes its first text at once instead of
     // at the blink preview's next tick.
-    void showElement(pages::ElementKind kind, int page, int slot) override;
-    void showPicture(pages::ElementKind kind, int page, int slot, const QPixmap &picture) override;
-    void showFont(pages::ElementKind kind, int page, int slot, const QFont &font) override;
-    void unloadElement(pages::ElementKind kind, int index) override;
-    std::optional<ShownView> shownView(pages::ElementKind kind, int index) const override;
+    void showElement(element::Kind kind, int page, int slot) override;
+    void showPicture(element::Kind kind, int page, int slot, const QPixmap &picture) override;
+    void showFont(element::Kind kind, int page, int slot, const QFont &font) override;
+    void unloadElement(element::Kind kind, int index) override;
+    std::optional<ShownView> shownView(element::Kind kind, int index) const override;
     bool signalViewsAvailable() override;
-    void hideTemplate(pages::ElementKind kind) override;
-    void setTemplateCaption(pages::ElementKind kind, const QString &caption) override;
+    void hideTemplate(element::Kind kind) override;
+    void setTemplateCaption(element::Kind kind, const QString &caption) override;
     void setTemplateShape(int shapeKind) override;
     void setHandleElement(int index, int zoomKind) override;
     void hideResizeHandle() override;

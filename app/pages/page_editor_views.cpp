@@ -12,23 +12,23 @@ namespace pelmora {
 
 using namespace pages;
 
-void PageEditor::showElement(ElementKind kind, int page, int slot)
+void PageEditor::showElement(element::Kind kind, int page, int slot)
 {
     refreshView(kind, page, slot);
-    if (kind == ElementKind::TextSignal)
-        if (ElementLabel *l = elements.Text_Signal_Picture(controlIndex(kind, page, slot)))
+    if (kind == element::Kind::TextSignal)
+        if (ElementLabel *l = elements.Text_Signal_Picture(element::viewIndex(kind, page, slot)))
             l->setCaption(model().pages.Text_Signal_Text_Off(page, slot));
 }
 
-void PageEditor::showPicture(ElementKind kind, int page, int slot, const QPixmap &picture)
+void PageEditor::showPicture(element::Kind kind, int page, int slot, const QPixmap &picture)
 {
     if (picture.isNull())
         return;
-    const int i = controlIndex(kind, page, slot);
-    if (kind == ElementKind::Control) {
+    const int i = element::viewIndex(kind, page, slot);
+    if (kind == element::Kind::Control) {
         if (ElementImage *v = elements.Control_Image(i))
             v->setPicture(picture);
-    } else if (kind == ElementKind::Mechanism) {
+    } else if (kind == element::Kind::Mechanism) {
         if (ElementImage *v = elements.Ventilator_Picture(i)) {
             v->resize(picture.size());
             v->setPicture(picture);
@@ -36,14 +36,14 @@ void PageEditor::showPicture(ElementKind kind, int page, int slot, const QPixmap
     }
 }
 
-void PageEditor::showFont(ElementKind kind, int page, int slot, const QFont &font)
+void PageEditor::showFont(element::Kind kind, int page, int slot, const QFont &font)
 {
-    if (kind == ElementKind::StaticText)
-        if (ElementLabel *v = elements.Text_Label_Label(controlIndex(kind, page, slot)))
+    if (kind == element::Kind::StaticText)
+        if (ElementLabel *v = elements.Text_Label_Label(element::viewIndex(kind, page, slot)))
             v->setCaptionFont(font);
 }
 
-void PageEditor::unloadElement(ElementKind kind, int i)
+void PageEditor::unloadElement(element::Kind kind, int i)
 {
     const element::KindInfo &k = element::kindInfo(kind);
     for (int v = 0; v < k.viewsPerElement; ++v)
@@ -81,29 +81,29 @@ template <typename T, typename Look> std::optional<ShownView> shown(const T *vie
 
 } // namespace
 
-std::optional<ShownView> PageEditor::shownView(ElementKind kind, int i) const
+std::optional<ShownView> PageEditor::shownView(element::Kind kind, int i) const
 {
     PageElements &e = const_cast<PageElements &>(elements);
     switch (kind) {
-    case ElementKind::Parameter: return shown(e.Parametr_Label(i), shownLabel);
-    case ElementKind::TextSignal: return shown(e.Text_Signal_Picture(i), shownLabel);
-    case ElementKind::Transition: return shown(e.Go_Block_Label(i), shownLabel);
-    case ElementKind::StaticText: return shown(e.Text_Label_Label(i), shownLabel);
-    case ElementKind::Menu: return shown(e.Menu_Text(i), shownLabel);
-    case ElementKind::Clock: return shown(e.Real_Clock(i), shownLabel);
-    case ElementKind::Control: return shown(e.Control_Image(i), shownImage);
-    case ElementKind::Mechanism: return shown(e.Ventilator_Picture(i), shownImage);
-    case ElementKind::Graph: return shown(e.Grafik_Image(i), shownImage);
-    case ElementKind::Manometer: return shown(e.Manometr_Img(i), shownImage);
-    case ElementKind::Varning: return std::nullopt; // the banner's line is read by its own opener
-    case ElementKind::Level: {
+    case element::Kind::Parameter: return shown(e.Parametr_Label(i), shownLabel);
+    case element::Kind::TextSignal: return shown(e.Text_Signal_Picture(i), shownLabel);
+    case element::Kind::Transition: return shown(e.Go_Block_Label(i), shownLabel);
+    case element::Kind::StaticText: return shown(e.Text_Label_Label(i), shownLabel);
+    case element::Kind::Menu: return shown(e.Menu_Text(i), shownLabel);
+    case element::Kind::Clock: return shown(e.Real_Clock(i), shownLabel);
+    case element::Kind::Control: return shown(e.Control_Image(i), shownImage);
+    case element::Kind::Mechanism: return shown(e.Ventilator_Picture(i), shownImage);
+    case element::Kind::Graph: return shown(e.Grafik_Image(i), shownImage);
+    case element::Kind::Manometer: return shown(e.Manometr_Img(i), shownImage);
+    case element::Kind::Varning: return std::nullopt; // the banner's line is read by its own opener
+    case element::Kind::Level: {
         auto v = shown(e.Level_Picture(i), shownLabel);
         if (v)
             if (const ElementLabel *piece = e.Level_Picture_1(i))
                 v->pieceColour = piece->backColor();
         return v;
     }
-    case ElementKind::Figure:
+    case element::Kind::Figure:
         return shown(e.ShapePlus1(i), [](const FigureShape &f) {
             ShownView v;
             v.box = f.geometry();
@@ -112,7 +112,7 @@ std::optional<ShownView> PageEditor::shownView(ElementKind kind, int i) const
             v.lineWidth = f.lineWidth();
             return v;
         });
-    case ElementKind::Signal:
+    case element::Kind::Signal:
         return shown(e.Signal_Picture(i), [](const hosting::HostedControl &s) {
             ShownView v;
             v.box = s.geometry();
@@ -130,15 +130,15 @@ std::optional<ShownView> PageEditor::shownView(ElementKind kind, int i) const
 
 bool PageEditor::signalViewsAvailable() { return elements.signalTemplate() != nullptr; }
 
-void PageEditor::hideTemplate(ElementKind kind)
+void PageEditor::hideTemplate(element::Kind kind)
 {
     // The banner, the manometer, the graph window and the clock have no
     // insertion template of their own.
-    if (kind == ElementKind::Varning || kind == ElementKind::Manometer || kind == ElementKind::Graph ||
-        kind == ElementKind::Clock)
+    if (kind == element::Kind::Varning || kind == element::Kind::Manometer || kind == element::Kind::Graph ||
+        kind == element::Kind::Clock)
         return;
     // The hosted signal control keeps its own visibility.
-    if (kind == ElementKind::Signal) {
+    if (kind == element::Kind::Signal) {
         if (hosting::HostedControl *t = elements.Signal_Picture(0))
             t->setVisible(false);
         return;
@@ -149,15 +149,15 @@ void PageEditor::hideTemplate(ElementKind kind)
             t->hide();
 }
 
-void PageEditor::setTemplateCaption(ElementKind kind, const QString &caption)
+void PageEditor::setTemplateCaption(element::Kind kind, const QString &caption)
 {
     ElementLabel *t = nullptr;
     switch (kind) {
-    case ElementKind::Parameter: t = elements.Parametr_Label(0); break;
-    case ElementKind::TextSignal: t = elements.Text_Signal_Picture(0); break;
-    case ElementKind::Transition: t = elements.Go_Block_Label(0); break;
-    case ElementKind::StaticText: t = elements.Text_Label_Label(0); break;
-    case ElementKind::Menu: t = elements.Menu_Text(0); break;
+    case element::Kind::Parameter: t = elements.Parametr_Label(0); break;
+    case element::Kind::TextSignal: t = elements.Text_Signal_Picture(0); break;
+    case element::Kind::Transition: t = elements.Go_Block_Label(0); break;
+    case element::Kind::StaticText: t = elements.Text_Label_Label(0); break;
+    case element::Kind::Menu: t = elements.Menu_Text(0); break;
     default: break;
     }
     if (t)

@@ -65,9 +65,9 @@ private:
     void unloadOld();
     // Shows every element of the kinds that opening finds in use, page by
     // page and slot by slot, these kinds within a slot.
-    void showEach(std::initializer_list<ElementKind> kinds);
+    void showEach(std::initializer_list<element::Kind> kinds);
     // Every element is shown by the routine the paste and the dialogs use.
-    void view(ElementKind kind, int p, int n) { refreshElementView(m_, editor_, kind, p, n); }
+    void view(element::Kind kind, int p, int n) { refreshElementView(m_, editor_, kind, p, n); }
     void mechanismLook(int p, int n);
     void warningLine();
 
@@ -88,17 +88,17 @@ bool heldOnOpening(PageTables &t, const element::KindInfo &k, int p, int n)
     return k.usedIsCount ? used >= 1 : used == 1;
 }
 
-void Restorer::showEach(std::initializer_list<ElementKind> kinds)
+void Restorer::showEach(std::initializer_list<element::Kind> kinds)
 {
     // Row 0 of the per-page kinds belongs to no page: a record there is left alone.
     const bool perPage = element::kindInfo(*kinds.begin()).indexRule == element::IndexRule::PageRow;
     const int lastPage = perPage ? N_ - 1 : N_;
     int lastSlot = 0;
-    for (ElementKind kind : kinds)
+    for (element::Kind kind : kinds)
         lastSlot = std::max(lastSlot, element::kindInfo(kind).slotCount);
     for (int p = 0; p <= lastPage; ++p)
         for (int n = 0; n <= lastSlot; ++n)
-            for (ElementKind kind : kinds) {
+            for (element::Kind kind : kinds) {
                 const element::KindInfo &k = element::kindInfo(kind);
                 if (n <= k.slotCount && heldOnOpening(t_, k, p, n))
                     view(kind, p, n);
@@ -110,20 +110,20 @@ void Restorer::run()
     const std::int16_t flag = m_.settings.Load_Project_Flag;
     m_.settings.Load_Project_Flag = 1; // no page-16 message while the tabs are set
     unloadOld();
-    showEach({ElementKind::Parameter, ElementKind::Signal, ElementKind::TextSignal, ElementKind::Level,
-              ElementKind::Transition, ElementKind::Figure});
+    showEach({element::Kind::Parameter, element::Kind::Signal, element::Kind::TextSignal, element::Kind::Level,
+              element::Kind::Transition, element::Kind::Figure});
     if (m_.settings.Format_Version != 1) {
-        showEach({ElementKind::Mechanism});
+        showEach({element::Kind::Mechanism});
         warningLine();
         for (int p = 0; p <= N_; ++p)
-            for (int n = 0; n <= element::kindInfo(ElementKind::Mechanism).slotCount; ++n)
+            for (int n = 0; n <= element::kindInfo(element::Kind::Mechanism).slotCount; ++n)
                 if (t_.Vent_Used(p, n) == 1)
                     mechanismLook(p, n);
     }
-    showEach({ElementKind::StaticText});
-    showEach({ElementKind::Graph, ElementKind::Clock});
-    showEach({ElementKind::Control});
-    showEach({ElementKind::Menu});
+    showEach({element::Kind::StaticText});
+    showEach({element::Kind::Graph, element::Kind::Clock});
+    showEach({element::Kind::Control});
+    showEach({element::Kind::Menu});
     view_.selectTab(0);
     t_.Num_Stranica_SCADA = 0;
     m_.settings.Load_Project_Flag = flag;
@@ -144,14 +144,14 @@ void Restorer::unloadOld()
             }
             for (int p = 0; p <= N_; ++p)
                 for (int n = 0; n <= k.slotCount; ++n)
-                    e_.unload(array, controlIndex(k.kind, p, n));
+                    e_.unload(array, element::viewIndex(k.kind, p, n));
         }
     }
 }
 
 void Restorer::mechanismLook(int p, int n)
 {
-    ElementImage *v = e_.Ventilator_Picture(controlIndex(ElementKind::Mechanism, p, n));
+    ElementImage *v = e_.Ventilator_Picture(element::viewIndex(element::Kind::Mechanism, p, n));
     if (!v)
         return;
     v->setStretch(true);

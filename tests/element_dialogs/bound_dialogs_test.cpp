@@ -86,7 +86,6 @@ namespace {
 
 using namespace element;
 using pages::BlinkWrite;
-using pages::ElementKind;
 using test::ElementDialogRig;
 using test::recordOf;
 
@@ -105,21 +104,21 @@ pages::ViewArray arrayNamed(const char *name)
 struct PackedKind {
     Kind kind;
     const char *array;
-    ElementKind viewKind;
+    element::Kind viewKind;
     const char *ok, *cancel;
 };
 
 const std::vector<PackedKind> &packedKinds()
 {
     static const std::vector<PackedKind> kinds{
-        {Kind::Signal, "Signal_Picture", ElementKind::Signal, "Ok_Signal", "Cancel_Signal"},
-        {Kind::TextSignal, "Text_Signal_Picture", ElementKind::TextSignal, "Ok_Text_Signal", "Cancel_Text_Signal"},
-        {Kind::Parameter, "Parametr_Label", ElementKind::Parameter, "Ok_Parametr", "Cancel_Par"},
-        {Kind::Level, "Level_Picture", ElementKind::Level, "Ok_Level", "Cancel_Level"},
+        {Kind::Signal, "Signal_Picture", element::Kind::Signal, "Ok_Signal", "Cancel_Signal"},
+        {Kind::TextSignal, "Text_Signal_Picture", element::Kind::TextSignal, "Ok_Text_Signal", "Cancel_Text_Signal"},
+        {Kind::Parameter, "Parametr_Label", element::Kind::Parameter, "Ok_Parametr", "Cancel_Par"},
+        {Kind::Level, "Level_Picture", element::Kind::Level, "Ok_Level", "Cancel_Level"},
         // Either piece of a level bar opens its dialog.
-        {Kind::Level, "Level_Picture_1", ElementKind::Level, "Ok_Level", "Cancel_Level"},
-        {Kind::Transition, "Go_Block_Label", ElementKind::Transition, "Ok_Go_Block", "Cancel_Go_Block"},
-        {Kind::Mechanism, "Ventilator_Picture", ElementKind::Mechanism, "Ok_Vent", "Cancel_Vent"},
+        {Kind::Level, "Level_Picture_1", element::Kind::Level, "Ok_Level", "Cancel_Level"},
+        {Kind::Transition, "Go_Block_Label", element::Kind::Transition, "Ok_Go_Block", "Cancel_Go_Block"},
+        {Kind::Mechanism, "Ventilator_Picture", element::Kind::Mechanism, "Ok_Vent", "Cancel_Vent"},
     };
     return kinds;
 }
@@ -139,7 +138,7 @@ protected:
     static ElementDialog *open(ElementDialogRig &rig, const PackedKind &k, int page, int slot)
     {
         rig.selectPage(page);
-        rig.doubleClick(arrayNamed(k.array), pages::controlIndex(k.viewKind, page, slot));
+        rig.doubleClick(arrayNamed(k.array), element::viewIndex(k.viewKind, page, slot));
         return openDialog();
     }
     static void press(ElementDialog *d, const char *button)
@@ -233,7 +232,7 @@ template <class W, class Edit>
 void editSaveReopen(ElementDialogRig &w, const PackedKind &k, int slot, Edit edit, const char *ok)
 {
     w.selectPage(0);
-    w.doubleClick(arrayNamed(k.array), pages::controlIndex(k.viewKind, 0, slot));
+    w.doubleClick(arrayNamed(k.array), element::viewIndex(k.viewKind, 0, slot));
     W *d = w.dialog<W>();
     ASSERT_TRUE(d);
     edit(*d);
@@ -243,7 +242,7 @@ void editSaveReopen(ElementDialogRig &w, const PackedKind &k, int slot, Edit edi
     // The stored element opened again before saving: the dialog shows what
     // was typed, and the view's size as Ok left it (a fan without background
     // shrinks to its impeller).
-    w.doubleClick(arrayNamed(k.array), pages::controlIndex(k.viewKind, 0, slot));
+    w.doubleClick(arrayNamed(k.array), element::viewIndex(k.viewKind, 0, slot));
     W *before = w.dialog<W>();
     ASSERT_TRUE(before);
     const auto stored = before->fields();
@@ -255,7 +254,7 @@ void editSaveReopen(ElementDialogRig &w, const PackedKind &k, int slot, Edit edi
     restorePageElements(again.model, again.editor, again.view, again);
     again.selectPage(0);
     EXPECT_EQ(test::pageTables(again.model, 0), test::pageTables(w.model, 0));
-    again.doubleClick(arrayNamed(k.array), pages::controlIndex(k.viewKind, 0, slot));
+    again.doubleClick(arrayNamed(k.array), element::viewIndex(k.viewKind, 0, slot));
     W *reopened = again.dialog<W>();
     ASSERT_TRUE(reopened);
     EXPECT_EQ(reopened->fields(), stored);

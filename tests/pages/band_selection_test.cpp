@@ -42,7 +42,7 @@ protected:
         t.Parametr_Used(0, n) = 1;
         t.Parametr_Coord_X(0, n) = static_cast<std::int16_t>(x);
         t.Parametr_Coord_Y(0, n) = static_cast<std::int16_t>(y);
-        canvas.show(t, {ElementKind::Parameter, 0, n});
+        canvas.show(t, {element::Kind::Parameter, 0, n});
     }
     QPointF at(ViewArray a, int index) { return canvas.geometry({a, index}).value_or(QRectF(-1, -1, 0, 0)).topLeft(); }
 
@@ -143,7 +143,7 @@ TEST_F(BandSelection, TheGroupMovesOnTheGridAndTheTablesChangeOnlyAtTheRelease)
     parameter(1, 120, 130);
     t.Text_Label_Used(0, 64) = 1;
     t.Text_Label_Coord_X(0, 64) = 150, t.Text_Label_Coord_Y(0, 64) = 140;
-    canvas.show(t, {ElementKind::StaticText, 0, 64});
+    canvas.show(t, {element::Kind::StaticText, 0, 64});
     band(100, 100, 300, 300);
     press(200, 200);
     move(213, 224);
@@ -189,7 +189,7 @@ TEST_F(BandSelection, ButtonsAndTransitionsMoveOnTheControlGridWithTheirKeyTypes
     }
     t.Go_Block_Used(0, 1) = 1;
     t.Go_Block_Coord_X(0, 1) = 100, t.Go_Block_Coord_Y(0, 1) = 200;
-    canvas.show(t, {ElementKind::Transition, 0, 1});
+    canvas.show(t, {element::Kind::Transition, 0, 1});
 
     // The grid step plays no part for them.
     t.Setka_Razmer = 7;
@@ -215,7 +215,7 @@ TEST_F(BandSelection, AGroupPushedPastTheLeftEdgeStopsAtZero)
     t.Level_Used(0, 3) = 1;
     t.Level_Coord_X(0, 3) = 30, t.Level_Coord_Y(0, 3) = 21;
     t.Level_Razmer_X(0, 3) = 20, t.Level_Razmer_Y(0, 3) = 100;
-    canvas.show(t, {ElementKind::Level, 0, 3});
+    canvas.show(t, {element::Kind::Level, 0, 3});
     band(20, 20, 120, 120);
     press(50, 50);
     move(10, 40);
@@ -244,8 +244,8 @@ TEST_F(BandSelection, SignalsAndTextSignalsWithAListNumberMoveAndKeepIt)
     t.Signal_Razmer_X(0, 1) = 20, t.Signal_Razmer_Y(0, 1) = 20;
     t.Text_Signal_Used(0, 2) = 1;
     t.Text_Signal_Coord_X(0, 2) = 160, t.Text_Signal_Coord_Y(0, 2) = withTop(31 * 1024, 140);
-    canvas.show(t, {ElementKind::Signal, 0, 1});
-    canvas.show(t, {ElementKind::TextSignal, 0, 2});
+    canvas.show(t, {element::Kind::Signal, 0, 1});
+    canvas.show(t, {element::Kind::TextSignal, 0, 2});
     band(100, 80, 300, 300);
     press(200, 200);
     move(220, 230);
@@ -264,10 +264,10 @@ TEST_F(BandSelection, FreeSlotsOtherKindsAndDeletedViewsStayWhereTheyAre)
     // A menu item and a clock inside the band.
     t.Menu_Used(0, 1) = 1;
     t.Menu_Coord_X(0, 1) = 160, t.Menu_Coord_Y(0, 1) = 160;
-    canvas.show(t, {ElementKind::Menu, 0, 1});
+    canvas.show(t, {element::Kind::Menu, 0, 1});
     t.Clock_Used(1) = 1;
     t.Clock_Coord_X(1) = 170, t.Clock_Coord_Y(1) = 170;
-    canvas.show(t, {ElementKind::Clock, 0, 0});
+    canvas.show(t, {element::Kind::Clock, 0, 0});
     parameter(2, 180, 180);
 
     band(0, 0, 300, 300);

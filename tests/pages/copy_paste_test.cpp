@@ -128,7 +128,7 @@ TEST_F(CopyPaste, PasteMovesTheGroupToThePointerIntoTheLowestFreeSlots)
     t.Parametr_Num_Block(5, 5) = 12; // what the free slot held
     const EditorChanges c = paste(5, 300, 200);
     const std::vector<ElementRef> made = {
-        {ElementKind::Parameter, 5, 2}, {ElementKind::Parameter, 5, 4}, {ElementKind::Parameter, 5, 5}};
+        {element::Kind::Parameter, 5, 2}, {element::Kind::Parameter, 5, 4}, {element::Kind::Parameter, 5, 5}};
     EXPECT_EQ(c.created, made);
     EXPECT_EQ(QPoint(t.Parametr_Coord_X(5, 2), t.Parametr_Coord_Y(5, 2)), QPoint(300, 200));
     EXPECT_EQ(QPoint(t.Parametr_Coord_X(5, 4), t.Parametr_Coord_Y(5, 4)), QPoint(330, 240));
@@ -275,14 +275,14 @@ TEST_F(CopyPaste, AFullKindPastesNothingAndAFreedSourceIsPassedOver)
         parameter(3, n, 5, 5);
     const EditorChanges full = paste(3, 300, 300);
     ASSERT_EQ(full.created.size(), 1u);
-    EXPECT_EQ(full.created[0].kind, ElementKind::StaticText);
+    EXPECT_EQ(full.created[0].kind, element::Kind::StaticText);
     EXPECT_EQ(t.Parametr_Coord_X(3, 32), 5);
 
     // Deleted after the copy: its freed record is not pasted.
     t.Parametr_Used(0, 2) = 0;
     const EditorChanges later = paste(4, 300, 300);
     ASSERT_EQ(later.created.size(), 2u);
-    EXPECT_EQ(later.created[0], (ElementRef{ElementKind::Parameter, 4, 1}));
+    EXPECT_EQ(later.created[0], (ElementRef{element::Kind::Parameter, 4, 1}));
     EXPECT_EQ(t.Parametr_Used(4, 2), 0);
 }
 
@@ -303,10 +303,10 @@ TEST_F(CopyPaste, DeleteFreesTheElementsStrictlyInsideAndNothingElse)
     rectangle(40, 40, 20, 20); // holds slot 5 only; slots 4 and 6 sit on its edges
     const EditorChanges c = deleteSelection(t, s);
     // Slot by slot, the kinds within a slot, the static texts last.
-    const std::vector<ElementRef> freed = {{ElementKind::Level, 1, 4},
-                                           {ElementKind::Parameter, 1, 5},
-                                           {ElementKind::Signal, 1, 7},
-                                           {ElementKind::StaticText, 1, 40}};
+    const std::vector<ElementRef> freed = {{element::Kind::Level, 1, 4},
+                                           {element::Kind::Parameter, 1, 5},
+                                           {element::Kind::Signal, 1, 7},
+                                           {element::Kind::StaticText, 1, 40}};
     EXPECT_EQ(c.freed, freed);
     EXPECT_EQ(t.Parametr_Used(1, 5), 0);
     EXPECT_EQ(t.Parametr_Font_Size(1, 5), 10);
@@ -320,10 +320,10 @@ TEST_F(CopyPaste, DeleteFreesTheElementsStrictlyInsideAndNothingElse)
     EXPECT_EQ(s.Select_copy.Width, 20);
 
     // The freed values of the other kinds.
-    freeSlot(t, ElementKind::Figure, 1, 3);
-    freeSlot(t, ElementKind::Mechanism, 1, 3);
-    freeSlot(t, ElementKind::Control, 1, 3);
-    freeSlot(t, ElementKind::TextSignal, 1, 3);
+    freeSlot(t, element::Kind::Figure, 1, 3);
+    freeSlot(t, element::Kind::Mechanism, 1, 3);
+    freeSlot(t, element::Kind::Control, 1, 3);
+    freeSlot(t, element::Kind::TextSignal, 1, 3);
     EXPECT_EQ(t.Figura_Type(1, 3), 10);
     EXPECT_EQ(t.Vent_Num_Block(1, 3), 10);
     EXPECT_EQ(t.Control_Gif_Name(1, 3), QStringLiteral(" "));

@@ -14,22 +14,22 @@ using namespace pelmora::pages;
 TEST(ElementIndex, EveryKindMapsSlotsAndPagesToItsControlIndex)
 {
     // clang-format off
-    struct Case { ElementKind kind; int page, slot, index; };
+    struct Case { element::Kind kind; int page, slot, index; };
     const Case cases[] = {
-        {ElementKind::Signal, 0, 1, 1},          {ElementKind::Signal, 2, 7, 71},
-        {ElementKind::Figure, 15, 32, 512},      {ElementKind::Mechanism, 1, 17, 49},
-        {ElementKind::StaticText, 1, 64, 128},   {ElementKind::StaticText, 16, 64, 1088},
-        {ElementKind::Menu, 3, 8, 32},           {ElementKind::Menu, 0, 1, 1},
-        {ElementKind::Graph, 0, 0, 1},           {ElementKind::Clock, 15, 0, 16},
+        {element::Kind::Signal, 0, 1, 1},          {element::Kind::Signal, 2, 7, 71},
+        {element::Kind::Figure, 15, 32, 512},      {element::Kind::Mechanism, 1, 17, 49},
+        {element::Kind::StaticText, 1, 64, 128},   {element::Kind::StaticText, 16, 64, 1088},
+        {element::Kind::Menu, 3, 8, 32},           {element::Kind::Menu, 0, 1, 1},
+        {element::Kind::Graph, 0, 0, 1},           {element::Kind::Clock, 15, 0, 16},
     };
     // clang-format on
     for (const Case &c : cases) {
-        EXPECT_EQ(controlIndex(c.kind, c.page, c.slot), c.index) << c.page << "," << c.slot;
-        if (c.kind != ElementKind::Graph && c.kind != ElementKind::Clock) {
+        EXPECT_EQ(element::viewIndex(c.kind, c.page, c.slot), c.index) << c.page << "," << c.slot;
+        if (c.kind != element::Kind::Graph && c.kind != element::Kind::Clock) {
             EXPECT_EQ(slotOfIndex(c.kind, c.page, c.index), c.slot);
         }
     }
-    EXPECT_EQ(slotOfIndex(ElementKind::Signal, 3, 0), 0); // a template's number
+    EXPECT_EQ(slotOfIndex(element::Kind::Signal, 3, 0), 0); // a template's number
 }
 
 class BlinkTick : public ::testing::Test {

@@ -54,26 +54,26 @@ void FakeCanvas::show(const PageTables &t, const ElementRef &element)
 void FakeCanvas::showRecords(const PageTables &t, int pageCount)
 {
     // clang-format off
-    struct Kind { ElementKind kind; int last; };
+    struct Kind { element::Kind kind; int last; };
     const Kind kinds[] = {
-        {ElementKind::Parameter, 32}, {ElementKind::Signal, 32}, {ElementKind::TextSignal, 32},
-        {ElementKind::Level, 32}, {ElementKind::Transition, 32}, {ElementKind::Figure, 32},
-        {ElementKind::Mechanism, 32}, {ElementKind::StaticText, 64}, {ElementKind::Control, 32},
-        {ElementKind::Menu, 8},
+        {element::Kind::Parameter, 32}, {element::Kind::Signal, 32}, {element::Kind::TextSignal, 32},
+        {element::Kind::Level, 32}, {element::Kind::Transition, 32}, {element::Kind::Figure, 32},
+        {element::Kind::Mechanism, 32}, {element::Kind::StaticText, 64}, {element::Kind::Control, 32},
+        {element::Kind::Menu, 8},
     };
     // clang-format on
-    auto used = [&t](ElementKind k, int p, int n) {
+    auto used = [&t](element::Kind k, int p, int n) {
         switch (k) {
-        case ElementKind::Parameter: return t.Parametr_Used(p, n);
-        case ElementKind::Signal: return t.Signal_Used(p, n);
-        case ElementKind::TextSignal: return t.Text_Signal_Used(p, n);
-        case ElementKind::Level: return t.Level_Used(p, n);
-        case ElementKind::Transition: return t.Go_Block_Used(p, n);
-        case ElementKind::Figure: return t.Figura_Used(p, n);
-        case ElementKind::Mechanism: return t.Vent_Used(p, n);
-        case ElementKind::StaticText: return t.Text_Label_Used(p, n);
-        case ElementKind::Control: return t.Control_Used(p, n);
-        case ElementKind::Menu: return t.Menu_Used(p, n);
+        case element::Kind::Parameter: return t.Parametr_Used(p, n);
+        case element::Kind::Signal: return t.Signal_Used(p, n);
+        case element::Kind::TextSignal: return t.Text_Signal_Used(p, n);
+        case element::Kind::Level: return t.Level_Used(p, n);
+        case element::Kind::Transition: return t.Go_Block_Used(p, n);
+        case element::Kind::Figure: return t.Figura_Used(p, n);
+        case element::Kind::Mechanism: return t.Vent_Used(p, n);
+        case element::Kind::StaticText: return t.Text_Label_Used(p, n);
+        case element::Kind::Control: return t.Control_Used(p, n);
+        case element::Kind::Menu: return t.Menu_Used(p, n);
         default: return std::int16_t(0);
         }
     };
@@ -84,9 +84,9 @@ void FakeCanvas::showRecords(const PageTables &t, int pageCount)
                     show(t, {k.kind, p, n});
         if (p < pageCount) {
             if (t.Grafik_Used(p + 1) == 1)
-                show(t, {ElementKind::Graph, p, 0});
+                show(t, {element::Kind::Graph, p, 0});
             if (t.Clock_Used(p + 1) == 1)
-                show(t, {ElementKind::Clock, p, 0});
+                show(t, {element::Kind::Clock, p, 0});
         }
     }
     const ViewLayout banner = bannerLayout(t);

@@ -5,7 +5,7 @@
 
 namespace pelmora::pages {
 
-void freeSlot(PageTables &t, ElementKind kind, int p, int s)
+void freeSlot(PageTables &t, element::Kind kind, int p, int s)
 {
     // Menu items, graph windows and clocks are not freed by the group commands.
     if (const element::SlotReset free = element::kindInfo(kind).freed)

@@ -14,6 +14,6 @@ namespace pelmora::pages {
 EditorChanges deleteSelection(PageTables &t, const EditorState &s);
 
 // The values a freed slot of kind k keeps (page, slot).
-void freeSlot(PageTables &t, ElementKind kind, int page, int slot);
+void freeSlot(PageTables &t, element::Kind kind, int page, int slot);
 
 } // namespace pelmora::pages

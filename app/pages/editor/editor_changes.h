@@ -25,7 +25,7 @@ struct ViewRef {
 
 // One element: kind, page and slot.
 struct ElementRef {
-    ElementKind kind;
+    element::Kind kind;
     int page = 0;
     int slot = 0;
     bool operator==(const ElementRef &) const = default;

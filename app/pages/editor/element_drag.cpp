@@ -22,7 +22,7 @@ enum class Raster { None, Control, Transition, Menu };
 
 // Where a kind may be dragged: the bounds of its candidate corner, bounds included.
 struct DragKind {
-    ElementKind kind;
+    element::Kind kind;
     int xMin, xMax, yMin, yMax;
     Raster raster;
 };
@@ -70,21 +70,21 @@ std::optional<DragKind> dragKind(ViewArray array)
 
 // The element number of a view: the slot, or for graph windows and clocks
 // the index itself (page + 1); 0 for a template.
-int elementNumber(ElementKind kind, int page, int index)
+int elementNumber(element::Kind kind, int page, int index)
 {
-    if (kind == ElementKind::Graph || kind == ElementKind::Clock)
+    if (kind == element::Kind::Graph || kind == element::Kind::Clock)
         return index;
     return slotOfIndex(kind, page, index);
 }
 
 // Whether the element's record lies in the current page's tables.
-bool onCurrentPage(ElementKind kind, int page, int index, int n)
+bool onCurrentPage(element::Kind kind, int page, int index, int n)
 {
     switch (kind) {
-    case ElementKind::Graph:
-    case ElementKind::Clock: return index == page + 1;
-    case ElementKind::StaticText: return n >= 1 && n <= 64;
-    case ElementKind::Menu: return n >= 1 && n <= 8;
+    case element::Kind::Graph:
+    case element::Kind::Clock: return index == page + 1;
+    case element::Kind::StaticText: return n >= 1 && n <= 64;
+    case element::Kind::Menu: return n >= 1 && n <= 8;
     default: return n >= 1 && n <= 32;
     }
 }
@@ -92,8 +92,8 @@ bool onCurrentPage(ElementKind kind, int page, int index, int n)
 // The position fields a drag writes (row n of the page's tables, or row n of
 // the one-per-page tables of graph windows and clocks), as the kind table
 // gives them.
-std::int16_t &xOf(PageTables &t, ElementKind kind, int page, int n) { return element::kindInfo(kind).x(t, page, n); }
-std::int16_t &yOf(PageTables &t, ElementKind kind, int page, int n) { return element::kindInfo(kind).y(t, page, n); }
+std::int16_t &xOf(PageTables &t, element::Kind kind, int page, int n) { return element::kindInfo(kind).x(t, page, n); }
+std::int16_t &yOf(PageTables &t, element::Kind kind, int page, int n) { return element::kindInfo(kind).y(t, page, n); }
 
 std::int16_t pixel16(int v) { return static_cast<std::int16_t>(std::clamp(v, -32768, 32767)); }
 
@@ -112,7 +112,7 @@ public:
     {
         readAdjustments();
         const bool raster = rasterOn();
-        const int step = k_.kind == ElementKind::Menu ? t_.Setka_Razmer_Menu : t_.Setka_Razmer;
+        const int step = k_.kind == element::Kind::Menu ? t_.Setka_Razmer_Menu : t_.Setka_Razmer;
         const bool xPass = cx >= k_.xMin && cx <= k_.xMax - allowance_.width;
         const bool yPass = cy >= k_.yMin && cy <= k_.yMax;
         int storedX = 0, storedY = 0;
@@ -163,7 +163,7 @@ public:
                 t_.Varning_Coord_Y = pixel16(roundPixel(r.top()) - kBannerDy);
             return r;
         }
-        if (k_.kind == ElementKind::Menu) {
+        if (k_.kind == element::Kind::Menu) {
             // The record holds the text box's place, on every step.
             if (menuText_) {
                 t_.Menu_Coord_X(page_, n_) = pixel16(roundPixel(menuText_->left()));
@@ -188,9 +188,9 @@ private:
     {
         if (template_)
             return;
-        if (k_.kind == ElementKind::Control)
+        if (k_.kind == element::Kind::Control)
             allowance_ = keyAllowance(t_.Control_Key_Type(page_, n_));
-        if (k_.kind == ElementKind::Transition && t_.Go_Block_Used(page_, n_) >= 2)
+        if (k_.kind == element::Kind::Transition && t_.Go_Block_Used(page_, n_) >= 2)
             cellWidth_ = kRasterWideCell; // a double field
     }
 
@@ -312,14 +312,14 @@ EditorChanges elementMove(PageTables &t, EditorState &s, const CanvasViews &view
     const int x = pixelsOfTwips(X), y = pixelsOfTwips(Y);
     const int page = t.Num_Stranica_SCADA;
     const bool banner = view.array == ViewArray::Varning_Text;
-    const bool menu = kind->kind == ElementKind::Menu;
+    const bool menu = kind->kind == element::Kind::Menu;
     const int n = banner ? 0 : elementNumber(kind->kind, page, view.index);
     const bool inTables = banner || view.index == 0 || onCurrentPage(kind->kind, page, view.index, n);
     QRectF r = *g;
     if (Button == 1 && !s.Element_Lock && !(menu && s.Insert_Flag != 0)) {
         if (inTables) {
             r = DragStep(t, s, views, view, *kind, n, c).run(r, r.left() - s.Mouse_X + x, r.top() - s.Mouse_Y + y);
-        } else if (kind->kind == ElementKind::Transition && !s.Drag_Message_Shown) {
+        } else if (kind->kind == element::Kind::Transition && !s.Drag_Message_Shown) {
             c.message = transitionDragFailure();
             s.Drag_Message_Shown = true;
         }

@@ -25,7 +25,7 @@ struct ViewLayout {
 // The views of the element (kind, page, slot) laid out from its record; graph
 // windows and clocks take the record of row page + 1 and ignore the slot.
 // Manometers have no layout of their own.
-std::vector<ViewLayout> elementLayout(const PageTables &t, ElementKind kind, int page, int slot);
+std::vector<ViewLayout> elementLayout(const PageTables &t, element::Kind kind, int page, int slot);
 
 // The warning line, in pixels of the main window.
 ViewLayout bannerLayout(const PageTables &t);

@@ -9,7 +9,7 @@ bool menuTextChange(PageTables &t, int Index, const QString &text)
     if (Index < 1)
         return false;
     const int page = t.Num_Stranica_SCADA;
-    const int n = slotOfIndex(ElementKind::Menu, page, Index);
+    const int n = slotOfIndex(element::Kind::Menu, page, Index);
     if (!decltype(t.Menu_Caption)::inRange(page, n))
         return false;
     t.Menu_Caption(page, n) = text;

@@ -10,11 +10,14 @@ int lastSlot(SelectKind k) { return kindRow(k).slotCount; }
 
 bool carriesList(SelectKind k) { return kindRow(k).listInY; }
 
-ElementKind elementKind(SelectKind k) { return kindRow(k).kind; }
+element::Kind elementKind(SelectKind k) { return kindRow(k).kind; }
 
 ViewArray viewArray(SelectKind k) { return kindRow(k).views[0].array; }
 
-ViewRef viewOf(SelectKind k, int page, int slot) { return {viewArray(k), controlIndex(elementKind(k), page, slot)}; }
+ViewRef viewOf(SelectKind k, int page, int slot)
+{
+    return {viewArray(k), element::viewIndex(elementKind(k), page, slot)};
+}
 
 // The kind table's accessors write; reading through them changes nothing.
 std::int16_t &usedField(PageTables &t, SelectKind k, int page, int slot) { return kindRow(k).used(t, page, slot); }

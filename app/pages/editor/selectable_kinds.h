@@ -34,7 +34,7 @@ int lastSlot(SelectKind k);
 // Signals and text signals carry a list number in their Y.
 bool carriesList(SelectKind k);
 
-ElementKind elementKind(SelectKind k);
+element::Kind elementKind(SelectKind k);
 // The view that shows the element (a level bar's second picture goes with it).
 ViewArray viewArray(SelectKind k);
 ViewRef viewOf(SelectKind k, int page, int slot);
