@@ -2,6 +2,11 @@
 
 #include "core/serial_ports.h"
 
+#include <cerrno>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace pelmora {
 
 int lineWireMs(qsizetype bytes, int baud)
@@ -139,19 +144,52 @@ bool ControllerLink::send(int linkKind, const QByteArray &bytes)
     return serial_.write(bytes) == bytes.size();
 }
 
+namespace {
+
+// What the system holds for the descriptor beyond what the event loop has
+// taken in: a step that judges a reply missing must not miss bytes that have
+// come but were not yet announced (a busy machine delivers the announcement
+// late). Reading the descriptor directly delivers no event, so no step of a
+// transfer runs inside another; the bytes follow those the device object
+// holds, which came first.
+QByteArray waitingOnDescriptor(qintptr fd, bool socket)
+{
+    QByteArray out;
+    if (fd < 0)
+        return out;
+    const int d = static_cast<int>(fd);
+    for (;;) {
+        int waiting = 0;
+        if (::ioctl(d, FIONREAD, &waiting) != 0 || waiting <= 0)
+            break;
+        QByteArray chunk(waiting, '\0');
+        const ssize_t n = socket ? ::recv(d, chunk.data(), static_cast<size_t>(waiting), MSG_DONTWAIT)
+                                 : ::read(d, chunk.data(), static_cast<size_t>(waiting));
+        if (n <= 0)
+            break;
+        out += chunk.left(static_cast<qsizetype>(n));
+    }
+    return out;
+}
+
+} // namespace
+
 std::optional<QByteArray> ControllerLink::read(int linkKind)
 {
     if (transferOverTcp(linkKind)) {
         // Bytes that arrived before the connection broke are still read.
         if (!clientConnected() && client_.bytesAvailable() == 0)
             return std::nullopt;
-        return client_.readAll();
+        QByteArray got = client_.readAll();
+        if (clientConnected())
+            got += waitingOnDescriptor(client_.socketDescriptor(), true);
+        return got;
     }
     if (!serialIsOpen())
         return std::nullopt;
-    // Only what the event loop has already taken in: reading never delivers
-    // events, so no step of a transfer runs inside another.
-    return serial_.readAll();
+    QByteArray got = serial_.readAll();
+    got += waitingOnDescriptor(serial_.handle(), false);
+    return got;
 }
 
 void ControllerLink::discardInput(int linkKind)

@@ -7,6 +7,8 @@ target_sources(pelmora_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/controller_reply.h ${CMAKE_CURRENT_LIST_DIR}/controller_reply.cpp
   ${CMAKE_CURRENT_LIST_DIR}/controller_link.h ${CMAKE_CURRENT_LIST_DIR}/controller_link.cpp
   ${CMAKE_CURRENT_LIST_DIR}/transfer_steps.h ${CMAKE_CURRENT_LIST_DIR}/transfer_steps.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/exchange.h ${CMAKE_CURRENT_LIST_DIR}/exchange.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/acknowledged_exchange.h ${CMAKE_CURRENT_LIST_DIR}/acknowledged_exchange.cpp
 )
 target_sources(pelmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/write_schema.h ${CMAKE_CURRENT_LIST_DIR}/write_schema.cpp

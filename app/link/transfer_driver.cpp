@@ -72,8 +72,8 @@ bool TransferDriver::launch(int linkKind, const std::function<int(int baud)> &st
     // transfer's first frame with its port error.
     const bool connecting =
         tcp && link.connectClientOnDemand(m_.settings.Adr_IP, m_.settings.Port_IP) && !link.clientConnected();
-    // Bytes from an earlier exchange must not be taken for a reply of this run.
-    link.discardInput(linkKind);
+    // Bytes left from an earlier exchange are read by the run's first step,
+    // which matches them to the earlier frames they may answer, or drops them.
     steps_.setLinkKind(linkKind);
     firstAtOnce_ = firstStepAtOnce;
     firstInterval_ = start(link.serialBaudRate());
@@ -92,10 +92,10 @@ bool TransferDriver::launch(int linkKind, const std::function<int(int baud)> &st
 
 void TransferDriver::stepSoon()
 {
-    QTimer::singleShot(0, this, [this, run = run_, timer = timer_.timerId()] {
-        // Only the step the timer would take: nothing after a restart, a
-        // finish, or a step that has already run (it restarts the timer).
-        if (run == run_ && !connecting() && timer_.isActive() && timer_.timerId() == timer)
+    QTimer::singleShot(0, this, [this, run = run_, taken = steps_.stepsTaken()] {
+        // Only the step the timer would take, once: nothing after a restart
+        // or a finish, nor when a step of this run has run meanwhile.
+        if (run == run_ && !connecting() && timer_.isActive() && steps_.stepsTaken() == taken)
             tick();
     });
 }
@@ -114,7 +114,6 @@ void TransferDriver::connectEnded()
         timer_.stop();
         return;
     }
-    main_.link().discardInput(steps_.linkKind());
     timer_.start(firstInterval_);
     if (firstAtOnce_)
         stepSoon();

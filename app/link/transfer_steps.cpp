@@ -25,6 +25,7 @@ void TransferSteps::tick()
         return;
     }
     ControllerLinkIo io(link_, kind_);
+    ++taken_;
     steps_.tick(io);
 }
 
@@ -33,6 +34,7 @@ void TransferSteps::bytesArrived()
     if (held_ || !steps_.arrived || !steps_.running())
         return;
     ControllerLinkIo io(link_, kind_);
+    ++taken_;
     steps_.arrived(io);
 }
 

@@ -44,6 +44,8 @@ public:
     void bytesArrived();
 
     QTimer &timer() { return timer_; }
+    // How many steps of the transfer have run (ticks and arrivals alike).
+    quint64 stepsTaken() const { return taken_; }
     ControllerLink &link() { return link_; }
 
 private:
@@ -52,6 +54,7 @@ private:
     Steps steps_;
     int kind_ = 0;
     std::function<void()> held_;
+    quint64 taken_ = 0;
 };
 
 } // namespace pelmora

@@ -147,7 +147,6 @@ void PlotArea::placeCursor(int handleLeft, int lineLeft)
 ReadoutTimers::ReadoutTimers(ReadoutVariant variant, ProjectModel &m, ControllerLink &link, QObject *parent)
     : QObject(parent), readout(variant, m), link_(link)
 {
-    clock_.start();
     Timer1.setInterval(250);
     Timer3.setInterval(100);
     Timer6.setInterval(100);
@@ -170,8 +169,8 @@ ReadoutTimers::ReadoutTimers(ReadoutVariant variant, ProjectModel &m, Controller
     // names the serial port: the cycle uses the port that is open, whatever its number.
     steps_ = new TransferSteps(link_, Timer2,
                                {[this] { return readout.running(); },
-                                [this](LinkIo &io) { show(readout.Timer2_Tick(io, clock_.elapsed())); },
-                                [this](LinkIo &io) { show(readout.bytesArrived(io, clock_.elapsed())); }},
+                                [this](LinkIo &io) { show(readout.Timer2_Tick(io, linkClockMs())); },
+                                [this](LinkIo &io) { show(readout.bytesArrived(io, linkClockMs())); }},
                                this);
     steps_->setLinkKind(1);
 }

@@ -129,7 +129,6 @@ private:
     void show(const TrendReadout::Tick &t);
 
     ControllerLink &link_;
-    QElapsedTimer clock_;
     TransferSteps *steps_ = nullptr;
 };
 

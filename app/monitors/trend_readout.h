@@ -7,16 +7,20 @@
 // *_Enabled fields and Timer2_Interval, and shows what a tick or a command
 // returns. The readout decodes the answers into the monitor tables itself.
 //
-// Every wait for an answer is bounded by the answer's wire time at the port's
-// speed plus a margin (longer once answers have been seen to come later);
-// after a missing, bad or unmatched answer the line must be quiet for a guard
-// interval before the request goes again, so that no answer is ever taken for
-// another request's (answers carry no register number); twenty failures in a row (no full answer in time, or a
-// bad checksum) stop the readout with a message. A readout holds the link
-// (a LinkClaim) from its start to its end, stop or failure, and
-// is refused while another transfer holds it.
+// The requests and answers keep the exchange rule of every transfer
+// (link/acknowledged_exchange.h): an answer carries no register number, so
+// answers are matched to requests in order, a packet is taken only from the
+// answer to its last request, and a missing, bad, cut-short or unmatched
+// answer sends the same request again. The written wait for an answer is
+// 40 ms in the Orvo cycle and kReadoutWaitMarginMs in the Tesk cycle (which
+// has none of its own), plus the request's and the answer's wire time at the
+// port's speed; it grows with the delays seen. Twenty failures in a row stop
+// the readout with a message. A readout holds the link (a LinkClaim) from its
+// start to its end, stop or failure, and is refused while another transfer
+// holds it.
 
 #include "core/model/project_model.h"
+#include "link/acknowledged_exchange.h"
 #include "link/controller_link.h"
 #include "link/link_claim.h"
 
@@ -32,7 +36,8 @@ inline constexpr int kReadRegisterCount = 125; // registers per request: 250 dat
 inline constexpr int kReadRequestLength = 8;
 inline constexpr int kReadAnswerLength = 255; // 3 header bytes, 250 data bytes, 2 CRC bytes
 inline constexpr int kReadFirstRegister = 1000;
-inline constexpr int kReadoutWaitMarginMs = 100; // added to the wire time of request and answer
+inline constexpr int kReadoutWaitMarginMs = 100; // the Tesk cycle's written wait for an answer
+inline constexpr int kOrvoAnswerLookMs = 40;      // the Orvo cycle looks at the answer this long after the request
 inline constexpr int kReadoutFailureLimit = 20;  // failures in a row that stop a readout
 
 extern const char16_t *const kReadoutPortError; // "Помилка № COM?"
@@ -107,9 +112,10 @@ public:
         bool finished = false; // the last packet is in and decoded: the window's end steps follow
         QString message;       // the readout stopped after too many failures: show it
     };
-    // One tick of the request/answer cycle at time nowMs (any steady clock in
-    // milliseconds): a request goes out, or the answer is awaited and judged.
-    Tick Timer2_Tick(LinkIo &io, std::int64_t nowMs);
+    // One tick of the request/answer cycle at time nowMs (the link's steady
+    // clock, linkClockMs(), or a test's): the first request goes out, or what
+    // came is taken and judged, and a request sent when one is due.
+    Tick Timer2_Tick(LinkIo &io, std::int64_t nowMs) { return cycle(io, nowMs); }
     // Bytes have come in on the link: an answer that is complete is judged at
     // once and the next request sent, so the timer only bounds a missing answer.
     Tick bytesArrived(LinkIo &io, std::int64_t nowMs);
@@ -119,59 +125,36 @@ public:
     bool Timer2_Enabled = false; // request/answer cycle
     bool Timer3_Enabled = false; // start
     bool Timer6_Enabled = false; // start delay
-    int Timer2_Interval;
+    int Timer2_Interval;         // the wait until the cycle's next step
 
     // The progress bar's value: packets / 30 (Tesk) or / 32 (Orvo), plus 0.25.
     float progress() const;
 
-    // The wait of this readout's requests, and the failures in a row so far.
+    // The wait for the answer to the request out now, and the failures in a row so far.
     int answerWaitMs() const { return waitMs_; }
-    int failuresInARow() const { return failures_; }
+    int failuresInARow() const { return ex_.badInARow(); }
+    const AcknowledgedExchange &exchange() const { return ex_; }
 
 private:
     LinkTransfer transferKind() const;
-    void sendTick(LinkIo &io, std::int64_t nowMs);
-    void answerTick(LinkIo &io, std::int64_t nowMs, Tick &t);
-    void guardTick(LinkIo &io, std::int64_t nowMs);
-    void judge(std::int64_t nowMs, Tick &t);
-    void take(const QByteArray &bytes, bool leaving, std::int64_t nowMs);
-    void noteArrival(qsizetype bytes, std::int64_t nowMs);
-    void startGuard(std::int64_t nowMs);
-    void endOfTick(Tick &t);
-    // The wait for an answer now: never shorter than the first wait, nor than
-    // the longest delay an answer has taken in this readout.
-    int waitNowMs() const;
-    // How long the line must be quiet before a request goes again, or before
-    // the next one when a repeated request's earlier copies are unanswered:
-    // the wait plus the answer's wire time. An answer still on its way after
-    // that came later than any answer of the readout so far.
-    int guardMs() const;
+    Tick cycle(LinkIo &io, std::int64_t nowMs);
     void takeGoodAnswer(const QByteArray &answer, Tick &t);
-    void fail(std::int64_t nowMs, Tick &t);
     void finish(Tick &t);
-    void release();
+    void release(std::int64_t nowMs);
     LinkClaim claim_; // the link, held from the start of a run to its end
 
     ReadoutVariant variant_;
     ProjectModel &m_;
     MonitorTables &mon_;
     bool running_ = false;
-    QByteArray input_;         // bytes received since the request
+    bool cycling_ = false;     // the exchange has started (the first Timer2 tick)
     std::uint8_t address_ = 1; // the address of the start command, taken by the start tick
-    int waitMs_ = 0;
     int baud_ = 0;
-    int delay_ = 0;                    // the longest delay seen from a request's leaving to its answer's end
-    bool guarding_ = false;            // the line must be quiet before the next request
-    std::int64_t guardFrom_ = 0;       // when the line was last heard
-    int lastPacket_ = -1;              // the packet of the request in flight
-    std::vector<std::int64_t> leftAt_; // when each copy of it left
-    qsizetype seenBytes_ = 0;          // answer bytes that came for its copies
-    std::int64_t sentAt_ = 0;
-    bool overdue_ = false; // the wait ran out at a tick that found no complete answer
-    int failures_ = 0;
-    bool repeat_ = false; // the last request failed: the Tesk cycle asks for the same packet
-    QByteArray raw_;      // the Orvo raw buffer, Grafik_Raw
-    qsizetype fill_ = 0;  // its fill position
+    int waitMs_ = 0;
+    std::int64_t lastNow_ = 0; // the time of the cycle's last step
+    AcknowledgedExchange ex_;
+    QByteArray raw_;     // the Orvo raw buffer, Grafik_Raw
+    qsizetype fill_ = 0; // its fill position
 };
 
 } // namespace pelmora

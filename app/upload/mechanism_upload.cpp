@@ -119,7 +119,7 @@ void MechanismUpload::apply(const PacketSender::Result &r)
     Write_SCHEMA::load(m_, main_).showSenderStep(PacketSender::kProgressMaximum, r.progress, r.errors, r.interval,
                                                  r.rowsDone);
     if (r.end == PacketSender::End::None) {
-        driver_.next(r.interval);
+        driver_.next(r.nextStepMs);
         return;
     }
     TransferDriver::Ending e;

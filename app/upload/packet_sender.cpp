@@ -2,7 +2,7 @@
 
 #include "link/controller_reply.h"
 
-#include <chrono>
+#include <algorithm>
 
 namespace pelmora {
 
@@ -13,10 +13,7 @@ const char16_t *const kNoAnswerPortError = u"Немає відповіді. По
 PacketSender::PacketSender(LinkState &state, Clock clock) : s_(state), clock_(std::move(clock))
 {
     if (!clock_)
-        clock_ = [] {
-            using namespace std::chrono;
-            return static_cast<qint64>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-        };
+        clock_ = linkClockMs;
 }
 
 int PacketSender::Packet_Count(int row) const
@@ -24,271 +21,123 @@ int PacketSender::Packet_Count(int row) const
     return row >= 0 && row < rowCount() ? static_cast<int>(rows_[static_cast<std::size_t>(row)].size()) : 0;
 }
 
+void PacketSender::place(int item)
+{
+    if (item >= 0 && item < static_cast<int>(items_.size())) {
+        band_ = items_[static_cast<std::size_t>(item)].first;
+        packet_ = items_[static_cast<std::size_t>(item)].second;
+    }
+}
+
 int PacketSender::start(Rows rows, int linkKind, int requestPeriod, int baud)
 {
+    const qint64 now = clock_();
     rows_ = std::move(rows);
+    items_.clear();
+    qsizetype largest = 0;
+    for (std::size_t r = 0; r < rows_.size(); ++r)
+        for (std::size_t k = 0; k < rows_[r].size(); ++k) {
+            items_.emplace_back(static_cast<int>(r), static_cast<int>(k) + 1);
+            largest = qMax(largest, rows_[r][k].size());
+        }
     tcp_ = transferOverTcp(linkKind);
-    baud_ = tcp_ ? 0 : qMax(0, baud);
     // A request period below 1 ms would never let the controller answer.
     requestPeriod_ = qMax(1, requestPeriod);
     band_ = 0;
     packet_ = 1;
-    lastBand_ = 0;
-    lastPacket_ = 1;
-    lastBytes_ = 0;
-    leftAt_.clear();
-    seenBytes_ = 0;
-    anySent_ = false;
-    phase_ = Phase::First;
-    advanceAfterGuard_ = false;
-    reply_.clear();
-    errors_ = 0;
-    delay_ = 0;
     // Every transfer gets its eight tries, whatever an earlier one left.
     s_.Send_Error_Count = 0;
-    base_ = tcp_ ? kTcpFirstInterval : kSerialInterval;
-    interval_ = base_;
-    running_ = true;
-    return interval_;
+
+    AcknowledgedExchange::Rules rules;
+    rules.items = static_cast<int>(items_.size());
+    rules.replyBytes = kReplyBytes;
+    rules.failureLimit = kBadRepliesToGiveUp;
+    rules.largestFrame = largest;
+    rules.longestWrittenWaitMs =
+        tcp_ ? qMax(kTcpFirstInterval, requestPeriod_) + kTcpBadReplyStep * (kBadRepliesToGiveUp - 1) : kSerialInterval;
+    rules.frame = [this](int item) {
+        const auto &[row, number] = items_[static_cast<std::size_t>(item)];
+        return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(number - 1)];
+    };
+    rules.judge = [](QByteArrayView reply) { return judgeControllerReply(reply); };
+    const bool tcp = tcp_;
+    const int period = requestPeriod_;
+    rules.writtenWait = [tcp, period](int badInARow, bool anyAccepted) {
+        if (!tcp)
+            return kSerialInterval;
+        return (anyAccepted ? period : kTcpFirstInterval) + kTcpBadReplyStep * badInARow;
+    };
+    ex_.start(std::move(rules), tcp_ ? 0 : qMax(0, baud), s_, now);
+    s_.Held_Frames.clear();
+    return tcp_ ? kTcpFirstInterval : kSerialInterval;
 }
 
-// The wait for the reply to a packet of this many bytes, counted from the
-// moment it is handed to the link.
-int PacketSender::waitFor(qsizetype packetBytes) const
+void PacketSender::abandon()
 {
-    const int wire = lineWireMs(packetBytes, baud_);
-    return qMax(base_, qMax(lineWireMs(packetBytes + kReplyBytes, baud_), wire + delay_) + kReplyMargin);
-}
-
-int PacketSender::guardMs() const { return waitFor(lastBytes_) + lineWireMs(kReplyBytes, baud_); }
-
-void PacketSender::noteArrival(qsizetype bytes, qint64 now)
-{
-    // The controller answers the copies of a packet in the order they went, so
-    // the n-th complete reply answers the n-th copy: its delay is known.
-    const qsizetype before = seenBytes_ / kReplyBytes;
-    seenBytes_ += bytes;
-    const qsizetype after = seenBytes_ / kReplyBytes;
-    for (qsizetype i = before; i < after && i < static_cast<qsizetype>(leftAt_.size()); ++i)
-        delay_ = qMax(delay_, static_cast<int>(qMin<qint64>(now - leftAt_[static_cast<std::size_t>(i)], 60000)));
-}
-
-PacketSender::Result PacketSender::finish(Result r, End end, const QString &message, MsgIcon icon)
-{
-    running_ = false;
-    r.stepped = true;
-    r.end = end;
-    r.message = message;
-    r.icon = icon;
-    r.errors = errors_;
-    r.interval = interval_;
-    return r;
-}
-
-PacketSender::Result PacketSender::portFailure()
-{
-    Result r;
-    r.progress = qBound(0, band_, kProgressMaximum);
-    band_ = 0;
-    packet_ = 0;
-    return finish(r, End::PortFailure, QString::fromUtf16(kNoAnswerPortError), MsgIcon::Critical);
-}
-
-PacketSender::Result PacketSender::guard(Result r)
-{
-    phase_ = Phase::Guard;
-    r.stepped = true;
-    r.guarding = true;
-    r.errors = errors_;
-    r.progress = qBound(0, band_, kProgressMaximum);
-    interval_ = guardMs();
-    r.interval = interval_;
-    return r;
-}
-
-PacketSender::Result PacketSender::tick(LinkIo &io)
-{
-    if (!running_)
-        return {};
-    const qint64 now = clock_();
-    const std::optional<QByteArray> received = io.read();
-    switch (phase_) {
-    case Phase::First: {
-        // Bytes left from an earlier exchange answer nothing of this transfer.
-        Result r;
-        r.stepped = true;
-        return sendNext(io, r, now, false);
-    }
-    case Phase::Awaiting: {
-        if (!received)
-            return portFailure();
-        const bool leaving = io.pendingOutput() > 0;
-        if (!received->isEmpty())
-            take(*received, leaving, now);
-        if (reply_.size() < kReplyBytes && leaving) {
-            // The packet has not all left: its wait has not begun.
-            Result r;
-            r.stepped = true;
-            r.errors = errors_;
-            r.progress = qBound(0, band_, kProgressMaximum);
-            r.interval = interval_;
-            return r;
-        }
-        // A reply that is not complete when the wait runs out is a bad one.
-        return judge(io, now);
-    }
-    case Phase::Guard: {
-        if (!received)
-            return portFailure();
-        if (!received->isEmpty()) {
-            // The line was not quiet: the guard starts again.
-            noteArrival(received->size(), now);
-            return guard(Result{});
-        }
-        Result r;
-        r.stepped = true;
-        return sendNext(io, r, now, !advanceAfterGuard_);
-    }
-    }
-    return {};
-}
-
-PacketSender::Result PacketSender::bytesArrived(LinkIo &io)
-{
-    Result idle;
-    idle.errors = errors_;
-    idle.interval = interval_;
-    if (!running_ || phase_ == Phase::First)
-        return idle;
-    const qint64 now = clock_();
-    const bool leaving = io.pendingOutput() > 0;
-    const std::optional<QByteArray> received = io.read();
-    if (!received)
-        return portFailure();
-    if (received->isEmpty())
-        return idle;
-    if (phase_ == Phase::Guard) {
-        noteArrival(received->size(), now);
-        return guard(Result{});
-    }
-    take(*received, leaving, now);
-    if (reply_.size() < kReplyBytes)
-        return idle;
-    return judge(io, now);
-}
-
-void PacketSender::take(const QByteArray &bytes, bool leaving, qint64 now)
-{
-    if (leaving) {
-        // Bytes that come before the packet has left cannot answer it. When it
-        // is a copy sent again they answer an earlier copy, and are counted.
-        if (leftAt_.size() > 1)
-            noteArrival(bytes.size(), now);
+    if (!ex_.running())
         return;
-    }
-    noteArrival(bytes.size(), now);
-    reply_ += bytes;
+    ex_.stop();
+    ex_.leave(s_, clock_());
 }
 
-PacketSender::Result PacketSender::judge(LinkIo &io, qint64 now)
+PacketSender::Result PacketSender::step(LinkIo &io)
 {
+    const qint64 now = clock_();
+    const AcknowledgedExchange::Step st = ex_.step(io, now);
     Result r;
+    if (!st.stepped)
+        return r;
     r.stepped = true;
-    // Bytes after the fifth are not judged; they are counted as replies to
-    // earlier copies, which keeps the next packet back until the line is quiet.
-    s_.Packet_Buffer = reply_;
-    reply_.clear();
-    const ReplyVerdict verdict = judgeControllerReply(s_);
-    if (verdict == ReplyVerdict::Good) {
-        s_.Send_Error_Count = 0;
-        if (tcp_)
-            base_ = requestPeriod_;
-        // A copy sent earlier may still be answered: its reply must not be
-        // taken for the next packet's.
-        const qsizetype answered = seenBytes_ / kReplyBytes;
-        if (static_cast<qsizetype>(leftAt_.size()) > answered || seenBytes_ % kReplyBytes != 0) {
-            advanceAfterGuard_ = true;
-            return guard(r);
-        }
-        return sendNext(io, r, now, false);
-    }
-    ++errors_;
-    ++s_.Send_Error_Count;
-    if (s_.Send_Error_Count >= kBadRepliesToGiveUp) {
-        s_.Send_Error_Count = 0;
+    s_.Send_Error_Count = static_cast<std::int16_t>(ex_.badInARow());
+    r.errors = ex_.badVerdicts();
+
+    if (st.sent >= 0) {
+        place(st.sent);
+        r.sent = !st.sendFailed;
         r.progress = qBound(0, band_, kProgressMaximum);
-        const char16_t *text = verdict == ReplyVerdict::ChecksumFailure ? kAckChecksumError : kAckStatusError;
-        // The position stays at the packet that was given up.
-        band_ = lastBand_;
-        packet_ = lastPacket_ + 1;
-        if (packet_ > Packet_Count(band_)) {
+        // The row is done when its last packet has gone (again).
+        if (packet_ == Packet_Count(band_))
+            r.rowsDone = band_ + 1;
+        // The position moves on to the packet after the one just sent.
+        if (++packet_ > Packet_Count(band_)) {
             packet_ = 1;
             ++band_;
         }
-        return finish(r, End::GaveUp, QString::fromUtf16(text), MsgIcon::Critical);
+    } else {
+        r.progress = qBound(0, band_, kProgressMaximum);
     }
-    if (tcp_)
-        base_ += kTcpBadReplyStep;
-    // The packet whose reply was bad goes again, also the last of a row, once
-    // the line has been quiet for the guard interval.
-    band_ = lastBand_;
-    packet_ = lastPacket_;
-    advanceAfterGuard_ = false;
-    return guard(r);
-}
+    // Waits shown and given to the timer, in whole milliseconds (at most an hour).
+    const auto ms = [now](qint64 at, qint64 least) {
+        return static_cast<int>(std::clamp<qint64>(at - now, least, qint64(60) * 60 * 1000));
+    };
+    const qint64 lostAt = ex_.lostAt();
+    r.interval = lostAt == Exchange::kNever ? ex_.writtenWait() : ms(lostAt, 0);
+    r.nextStepMs = st.wakeAt == Exchange::kNever ? qMax(1, r.interval) : ms(st.wakeAt, 1);
 
-PacketSender::Result PacketSender::sendNext(LinkIo &io, Result r, qint64 now, bool again)
-{
-    r.stepped = true;
-    if (!again) {
-        // Rows without packets are done at once.
-        while (band_ < rowCount() && packet_ > Packet_Count(band_)) {
-            packet_ = 1;
-            ++band_;
-            r.rowsDone = band_;
-        }
-    }
-    r.progress = qBound(0, band_, kProgressMaximum);
-    r.errors = errors_;
-
-    if (band_ >= rowCount()) {
-        // Every packet has gone out, and the last one's own reply was good.
+    if (st.end == AcknowledgedExchange::End::None)
+        return r;
+    r.end = static_cast<End>(st.end);
+    ex_.leave(s_, now);
+    switch (st.end) {
+    case AcknowledgedExchange::End::Done:
         r.rowsDone = rowCount() + 1;
+        r.progress = qBound(0, rowCount(), kProgressMaximum);
         band_ = 0;
         packet_ = 1;
-        r.interval = interval_;
-        return finish(r, End::Done, QString(), MsgIcon::None);
-    }
-
-    const QByteArray &packet = rows_[static_cast<std::size_t>(band_)][static_cast<std::size_t>(packet_ - 1)];
-    const bool sent = io.send(packet);
-    if (!sent && !anySent_) {
+        break;
+    case AcknowledgedExchange::End::GaveUp:
+        // The count starts again; the position stays at the packet given up.
+        s_.Send_Error_Count = 0;
+        r.message = QString::fromUtf16(st.bad == AcknowledgedExchange::Bad::Status ? kAckStatusError : kAckChecksumError);
+        r.icon = MsgIcon::Critical;
+        break;
+    case AcknowledgedExchange::End::PortFailure:
         band_ = 0;
         packet_ = 0;
-        return finish(r, End::PortFailure, QString::fromUtf16(kNoAnswerPortError), MsgIcon::Critical);
-    }
-    if (!again) {
-        leftAt_.clear();
-        seenBytes_ = 0;
-    }
-    // A later packet that did not go out gets no reply: its wait runs out and
-    // counts as a bad reply, and it is sent again.
-    if (sent)
-        leftAt_.push_back(now + lineWireMs(packet.size(), baud_));
-    anySent_ = true;
-    phase_ = Phase::Awaiting;
-    reply_.clear();
-    lastBand_ = band_;
-    lastPacket_ = packet_;
-    lastBytes_ = packet.size();
-    interval_ = waitFor(packet.size());
-    r.interval = interval_;
-    r.sent = sent;
-
-    if (++packet_ > Packet_Count(band_)) {
-        packet_ = 1;
-        ++band_;
-        r.rowsDone = band_;
+        r.message = QString::fromUtf16(kNoAnswerPortError);
+        r.icon = MsgIcon::Critical;
+        break;
+    case AcknowledgedExchange::End::None: break;
     }
     return r;
 }

@@ -108,7 +108,7 @@ void ScadaUpload::show(const PacketSender::Result &r)
         w.Numb_Sheet_SCADA->setText(QString::number(page_ + 1));
 
     if (r.end == PacketSender::End::None) {
-        driver_.next(r.interval);
+        driver_.next(r.nextStepMs);
         if (selectPage)
             selectPage(page_);
         return;

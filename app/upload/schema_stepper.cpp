@@ -4,8 +4,6 @@
 #include "link/controller_link.h"
 #include "link/controller_reply.h"
 
-#include <chrono>
-
 namespace pelmora {
 
 const char16_t *const kSchemaPortError = u"Помилка порту!!!";
@@ -16,10 +14,7 @@ int SchemaStepper::serialWireMs(qsizetype bytes) { return lineWireMs(bytes, 1152
 SchemaStepper::SchemaStepper(LinkState &state, Clock clock) : s_(state), clock_(std::move(clock))
 {
     if (!clock_)
-        clock_ = [] {
-            using namespace std::chrono;
-            return static_cast<qint64>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-        };
+        clock_ = linkClockMs;
 }
 
 int SchemaStepper::start(const std::array<QByteArray, 10> &frames, int linkKind, int requestPeriod, int baud)
@@ -30,32 +25,106 @@ int SchemaStepper::start(const std::array<QByteArray, 10> &frames, int linkKind,
     // A timer period below 1 ms would never let the controller answer.
     requestPeriod_ = qMax(1, requestPeriod);
     tcpTableFailures_ = 0;
-    reply_.clear();
-    replyWait_ = 0;
+    textFrame_ = -1;
+    textSentAt_ = 0;
+    replies_ = repliesBefore_ = 0;
+    allGood_ = true;
+    junk_ = false;
+    firstAfterAt_ = 0;
+    Exchange::Setup setup;
+    setup.baud = tcp_ ? 0 : baud_;
+    setup.replyBytes = kReplyBytes;
+    ex_.begin(setup, s_.Held_Frames, s_.Unsure_Until);
+    s_.Held_Frames.clear();
     running_ = true;
     s_.Send_Error_Count = 0;
     s_.Schema_Step = 0;
-    return uploadLinkFor(linkKind) == UploadLink::TcpClient ? requestPeriod_ : kSerialTick;
+    const int first = uploadLinkFor(linkKind) == UploadLink::TcpClient ? requestPeriod_ : kSerialTick;
+    // After bytes that broke the order of the replies, the header waits for the line to be sure again.
+    const qint64 now = clock_();
+    return ex_.unsureAt(now) ? static_cast<int>(qMin<qint64>(ex_.unsureUntil() - now + first, 60 * 60 * 1000))
+                             : first;
 }
 
-// The wait after the numeric (8) or text (9) frame. Serial: the fixed wait plus
-// the time the frame takes on the line, so a large area is never judged while
-// its bytes are still on the way. TCP: half the area's byte count, never less
-// than the request period.
-int SchemaStepper::interval(int fixedSerial, qsizetype frameBytes, qsizetype areaBytes) const
+void SchemaStepper::abandon()
+{
+    if (!running_)
+        return;
+    running_ = false;
+    leave(clock_());
+}
+
+int SchemaStepper::replyWaitLimit() const
+{
+    return textFrame_ >= 0 ? static_cast<int>(ex_.lostAt(textFrame_) - textSentAt_) : 0;
+}
+
+// The written wait after a frame: the first ticks, then the waits after the
+// numeric (8) and text (9) frames. TCP: the request period, and half the
+// area's byte count after frames 8 and 9, never less than the request period.
+int SchemaStepper::writtenWait(int step, qsizetype frameBytes) const
 {
     if (!tcp_)
-        return fixedSerial + lineWireMs(frameBytes, baud_);
-    const int half = static_cast<int>(num::roundHalfEven(static_cast<double>(areaBytes) / 2.0));
+        return step == 8 ? kSerialAfterValues : step == 9 ? kSerialAfterTexts : kSerialTick;
+    if (step < 8)
+        return requestPeriod_;
+    const int half = static_cast<int>(num::roundHalfEven(static_cast<double>(frameBytes - 5) / 2.0));
     return qMax(requestPeriod_, half);
 }
 
-SchemaStepper::Result SchemaStepper::end(Result r, const QString &message, MsgIcon icon)
+void SchemaStepper::take(LinkIo &io, qint64 now)
+{
+    const std::optional<QByteArray> got = io.read();
+    const bool leaving = io.pendingOutput() > 0;
+    // A port that cannot be read any more leaves the run to its waits.
+    const std::vector<Exchange::Arrival> arrivals = ex_.take(got ? QByteArrayView(*got) : QByteArrayView(), leaving, now);
+    for (const Exchange::Arrival &a : arrivals) {
+        if (a.kind == Exchange::Arrival::Kind::NotAReply) {
+            // Bytes before the run's first frame answer nothing of it.
+            if (ex_.frameCount() > 0)
+                junk_ = true;
+            continue;
+        }
+        if (a.frame < 0)
+            continue; // a reply to an earlier transfer's frame
+        ++replies_;
+        const ReplyVerdict verdict = judgeControllerReply(a.bytes);
+        if (verdict != ReplyVerdict::Good)
+            allGood_ = false;
+        if (verdict == ReplyVerdict::ChecksumFailure) {
+            // A garbled reply may be bytes of another.
+            junk_ = true;
+            ex_.unsure(now);
+        }
+        const bool textLeft = textFrame_ >= 0 && now >= ex_.leftAt(textFrame_) && !leaving;
+        if (!textLeft)
+            ++repliesBefore_;
+        else if (replies_ == 1)
+            firstAfterAt_ = now;
+    }
+}
+
+void SchemaStepper::leave(qint64 now)
+{
+    s_.Held_Frames = ex_.stillHeld(now);
+    s_.Unsure_Until = ex_.unsureUntil();
+}
+
+SchemaStepper::Result SchemaStepper::end(Result r, bool good, qint64 now)
 {
     running_ = false;
     r.finished = true;
-    r.message = message;
-    r.icon = icon;
+    s_.Schema_Step = 11;
+    // Frames a controller answering once leaves unanswered need nothing more.
+    for (Exchange::Frame f = 0; f < ex_.frameCount(); ++f)
+        if (!ex_.answered(f) && (good || replies_ > 0))
+            ex_.settle(f);
+    leave(now);
+    s_.Packet_Buffer.clear();
+    if (!good) {
+        r.message = QString::fromUtf16(kSchemaTransferError);
+        r.icon = MsgIcon::Critical;
+    }
     return r;
 }
 
@@ -66,68 +135,72 @@ SchemaStepper::Result SchemaStepper::tick(LinkIo &io)
     r.progress = qBound(0, step, 10);
     if (!running_ || step < 0 || step > 10)
         return r;
+    const qint64 now = clock_();
+    take(io, now);
 
     if (step <= 9) {
         const QByteArray &frame = frames_[step];
-        if (step == 8) {
-            r.interval = interval(kSerialAfterValues, frame.size(), frame.size() - 5);
-        } else if (step == 9) {
-            // Nothing received so far can be the answer to the text frame.
-            io.read();
-            reply_.clear();
-            replyWait_ = interval(kSerialAfterTexts, frame.size(), frame.size() - 5);
+        if (step == 8)
+            r.interval = writtenWait(8, frame.size()) + (tcp_ ? 0 : lineWireMs(frame.size(), baud_));
+        else if (step == 9)
             r.interval = kReplyPoll;
-        }
         if (!io.send(frame)) {
             if (step == 0 || !tcp_) {
+                running_ = false;
+                r.finished = true;
                 s_.Schema_Step = 0;
-                return end(r, QString::fromUtf16(kSchemaPortError), MsgIcon::None);
+                leave(now);
+                r.message = QString::fromUtf16(kSchemaPortError);
+                return r;
             }
             // A table frame that did not go out over TCP: the table frames start
             // again from step 1 (the header is not repeated), a few times at most.
             if (++tcpTableFailures_ >= kTcpTableSendTries) {
+                running_ = false;
+                r.finished = true;
                 s_.Schema_Step = 0;
-                return end(r, QString::fromUtf16(kSchemaPortError), MsgIcon::None);
+                leave(now);
+                r.message = QString::fromUtf16(kSchemaPortError);
+                return r;
             }
             r.interval = requestPeriod_;
             s_.Schema_Step = 1;
             return r;
         }
-        if (step == 9)
-            sentAt_ = waitFrom_ = clock_();
+        const Exchange::Frame sent = ex_.sent(frame.size(), writtenWait(step, frame.size()), now);
+        if (step == 9) {
+            textFrame_ = sent;
+            textSentAt_ = now;
+        }
         s_.Schema_Step = static_cast<std::int16_t>(step + 1);
         return r;
     }
-    return awaitReply(r, io);
+    return awaitReply(r, now);
 }
 
-// Step 10, every kReplyPoll ms: the reply is judged once its five bytes are
-// in, or when the longest wait has passed since the text frame left. Bytes
-// that come while the text frame is still leaving cannot answer it and are
-// dropped; the wait starts again when it has left.
-SchemaStepper::Result SchemaStepper::awaitReply(Result r, LinkIo &io)
+// Step 10, every kReplyPoll ms.
+SchemaStepper::Result SchemaStepper::awaitReply(Result r, qint64 now)
 {
-    const qint64 now = clock_();
-    const bool leaving = io.pendingOutput() > 0;
-    const std::optional<QByteArray> received = io.read();
-    if (received) {
-        if (!leaving)
-            reply_ += *received;
-        if (reply_.size() < kReplyBytes) {
-            if (leaving && now - sentAt_ < qint64(kReplyPostponeLimit) * replyWait_) {
-                waitFrom_ = now;
-                return r;
-            }
-            if (!leaving && now - waitFrom_ < replyWait_)
-                return r;
-        }
+    const int frames = ex_.frameCount();
+    if (junk_ || replies_ > frames)
+        return end(r, false, now);
+    if (replies_ == frames)
+        return end(r, allGood_, now);
+    const bool overdue = now >= ex_.lostAt(textFrame_);
+    if (repliesBefore_ > 0 || replies_ > 1) {
+        // A controller that answers every frame: all its replies are awaited.
+        return overdue ? end(r, false, now) : r;
     }
-    // A port that cannot be read any more is judged on what has come.
-    s_.Packet_Buffer = reply_;
-    s_.Schema_Step = 11;
-    const bool good = judgeControllerReply(s_) == ReplyVerdict::Good;
-    return end(r, good ? QString() : QString::fromUtf16(kSchemaTransferError),
-               good ? MsgIcon::None : MsgIcon::Critical);
+    if (replies_ == 1) {
+        // One reply after the text frame left: the text frame's own, unless
+        // another follows within the spacing of the first frames.
+        const qint64 spacing = frames > 1 ? ex_.leftAt(1) - ex_.leftAt(0) : 0;
+        const qint64 settle = spacing + Exchange::kReplyGapMs + Exchange::kReplyMarginMs;
+        if (now - firstAfterAt_ >= settle)
+            return end(r, allGood_, now);
+        return r;
+    }
+    return overdue ? end(r, false, now) : r;
 }
 
 } // namespace pelmora

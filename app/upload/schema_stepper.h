@@ -1,19 +1,29 @@
 #pragma once
 // The eleven steps of the schema upload as a state machine: each tick sends
-// one frame (steps 0 to 9) or looks for and judges the controller's single
-// reply (step 10), and says what the timer and the window are to do next. The
+// one frame (steps 0 to 9) or looks for and judges the controller's reply
+// (step 10), and says what the timer and the window are to do next. The
 // timer and the link only drive it.
 //
-// The reply is the answer to the text frame (step 9): whatever was received
-// before that frame went out (a late reply of an earlier upload, answers to
-// the other frames) is dropped unread. After the text frame the reply step
-// looks for the reply every few milliseconds and judges it as soon as its
-// five bytes are in; the fixed wait after the text frame is only the longest
-// wait. The wait after the numeric frame (step 8) keeps its full length.
+// The controller answers the schema once, after the text frame (step 9); a
+// controller may also answer every frame. The replies are matched to the
+// frames by the exchange rule every transfer keeps (link/exchange.h), and the
+// verdict is decided by how many came:
+// - replies that came before the text frame had left mean a controller that
+//   answers every frame: the schema is written when every frame's reply has
+//   come, all good (the last is the text frame's own);
+// - otherwise the first reply after the text frame left is the text frame's,
+//   unless another follows it within the spacing of the first frames (then the
+//   controller answers every frame, late, and all its replies are awaited);
+// - bytes that cannot be a reply, a reply cut short, more replies than frames,
+//   or no reply within the text frame's hold: "Помилка передачі !!!".
+// The wait after the text frame (1000 ms serial) goes into its hold; the
+// reply is judged as soon as it settles. Replies to frames of an earlier
+// transfer are matched to them, never taken for the schema's.
 
 #include "core/model/link_state.h"
 #include "core/services.h"
 #include "link/controller_link.h"
+#include "link/exchange.h"
 
 #include <QByteArray>
 #include <QString>
@@ -36,9 +46,6 @@ public:
     // A table frame that cannot be sent over TCP is tried again from step 1
     // this many times in all before the upload gives up.
     static constexpr int kTcpTableSendTries = 3;
-    // While the text frame has not all left, the reply step waits at most
-    // this many times its longest wait before it judges anyway.
-    static constexpr int kReplyPostponeLimit = 30;
     // How often the reply step looks for the reply, and how long the reply is.
     static constexpr int kReplyPoll = 10;
     static constexpr int kReplyBytes = 5;
@@ -49,12 +56,11 @@ public:
 
     // Starts (or starts over) with the ten checked frames. Schema_Step := 0,
     // Send_Error_Count := 0. baud is the open serial port's speed, from which
-    // the waits after the numeric and text frames take the frames' wire time.
-    // Returns the timer's first interval.
+    // the waits take the frames' wire time. Returns the timer's first interval.
     int start(const std::array<QByteArray, 10> &frames, int linkKind, int requestPeriod, int baud = 115200);
     bool running() const { return running_; }
     // Ends the run without a further step (the upload is being started over).
-    void abandon() { running_ = false; }
+    void abandon();
 
     struct Result {
         int progress = 0;            // the progress bar's value for this tick
@@ -67,15 +73,20 @@ public:
     Result tick(LinkIo &io);
 
     // The longest wait for the reply after the text frame of this run, in ms.
-    int replyWaitLimit() const { return replyWait_; }
+    int replyWaitLimit() const;
+    const Exchange &exchange() const { return ex_; }
 
     // Time the bytes take on a 115200 baud line (10 bits a byte), whole milliseconds up.
     static int serialWireMs(qsizetype bytes);
 
 private:
-    Result end(Result r, const QString &message, MsgIcon icon);
-    Result awaitReply(Result r, LinkIo &io);
-    int interval(int fixedSerial, qsizetype frameBytes, qsizetype areaBytes) const;
+    Result end(Result r, bool good, qint64 now);
+    // What the run leaves on the link for the next transfer.
+    void leave(qint64 now);
+    Result awaitReply(Result r, qint64 now);
+    // Takes what the link holds: replies to this run's frames are counted.
+    void take(LinkIo &io, qint64 now);
+    int writtenWait(int step, qsizetype frameBytes) const;
 
     LinkState &s_;
     Clock clock_;
@@ -85,12 +96,14 @@ private:
     int requestPeriod_ = 1;
     int baud_ = 115200;
     int tcpTableFailures_ = 0;
-    // The reply step: what has come since the text frame left, the longest
-    // wait, when the text frame was sent and when the wait started.
-    QByteArray reply_;
-    int replyWait_ = 0;
-    qint64 sentAt_ = 0;
-    qint64 waitFrom_ = 0;
+    Exchange ex_;
+    Exchange::Frame textFrame_ = -1; // the text frame of this run, once sent
+    qint64 textSentAt_ = 0;
+    int replies_ = 0;            // replies to this run's frames
+    int repliesBefore_ = 0;      // ... that came before the text frame had left
+    bool allGood_ = true;        // every one of them good
+    bool junk_ = false;          // bytes that cannot be a reply came during the run
+    qint64 firstAfterAt_ = 0;    // when the first reply after the text frame came
 };
 
 } // namespace pelmora

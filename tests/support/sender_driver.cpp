@@ -11,7 +11,8 @@ SenderDriver::SenderDriver(PacketSender &sender, ControllerLink &link, int linkK
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] {
         const PacketSender::Result r = sender_.tick(io_);
-        if (r.stepped && !steps_.empty())
+        // A step the timer took that sent or ended: a reply judged missing.
+        if ((r.sent || r.end != PacketSender::End::None) && !steps_.empty())
             ++timeouts_;
         apply(r);
     });
@@ -31,13 +32,15 @@ void SenderDriver::apply(const PacketSender::Result &r)
 {
     if (!r.stepped)
         return;
-    steps_.push_back(r);
+    // A step that only looked at the link and waits on is not one to keep.
+    if (r.sent || r.end != PacketSender::End::None)
+        steps_.push_back(r);
     if (r.end != PacketSender::End::None) {
         timer_.stop();
         finished_ = true;
         return;
     }
-    timer_.start(r.interval);
+    timer_.start(r.nextStepMs);
 }
 
 bool SenderDriver::runToEnd(int timeoutMs)

@@ -4,11 +4,20 @@
 
 #include <QByteArray>
 #include <cstdint>
+#include <vector>
 
 namespace pelmora {
 
 // The transfers that use the link; one at a time holds it.
 enum class LinkTransfer : std::uint8_t { None, Schema, Page, Mechanism, TeskReadout, OrvoReadout };
+
+// A frame sent by a run that has ended, whose reply may still come: the next
+// run on the link matches replies to it before its own (link/exchange.h).
+struct HeldFrame {
+    qint64 leftAt = 0;    // when it had all left, on the link's steady clock (ms)
+    qint64 expiresAt = 0; // after this no reply to it can come
+    int replyBytes = 5;
+};
 
 struct LinkState {
     // The frame being built or, after a read, the bytes received. One byte per element.
@@ -29,6 +38,12 @@ struct LinkState {
     // takes it when it starts and gives it back however it ends; a transfer of
     // another kind started meanwhile is refused.
     LinkTransfer Transfer_Busy = LinkTransfer::None;
+
+    // Frames of ended runs that may still be answered, oldest first, and the
+    // time until which nothing that comes can be matched to a frame, after
+    // bytes that broke the order of the replies (link/exchange.h).
+    std::vector<HeldFrame> Held_Frames;
+    qint64 Unsure_Until = 0;
 
     // Whether some transfer holds the link now. Transfers take and give back
     // the link through a LinkClaim (link/link_claim.h), never by hand.
