@@ -201,8 +201,7 @@ TrendReadout::Tick TrendReadout::cycle(LinkIo &io, std::int64_t nowMs)
         mon_.Grafik_CRC_Error = 0;
         takeGoodAnswer(st.reply, t);
     }
-    using Bad = AcknowledgedExchange::Bad;
-    if (st.bad == Bad::Checksum || st.bad == Bad::NotAReply) {
+    if (st.bad == AcknowledgedExchange::Bad::Checksum) {
         mon_.Grafik_CRC_Error = 1;
         t.beep = true;
     }
@@ -217,8 +216,13 @@ TrendReadout::Tick TrendReadout::cycle(LinkIo &io, std::int64_t nowMs)
         if (lostAt != Exchange::kNever)
             waitMs_ = static_cast<int>(std::clamp<qint64>(lostAt - nowMs, 0, qint64(60) * 60 * 1000));
     }
-    if (st.wakeAt != Exchange::kNever)
-        Timer2_Interval = static_cast<int>(std::clamp<qint64>(st.wakeAt - nowMs, 1, qint64(60) * 60 * 1000));
+    // The cycle looks at the link as its timer always has (the Orvo cycle 40 ms
+    // after a request, then every 10 ms; the Tesk cycle every 10 ms), and at
+    // the latest when the exchange waits on time.
+    const int look = variant_ == ReadoutVariant::Orvo && st.sent >= 0 ? kOrvoAnswerLookMs : 10;
+    Timer2_Interval = st.wakeAt == Exchange::kNever
+                          ? look
+                          : static_cast<int>(std::clamp<qint64>(st.wakeAt - nowMs, 1, look));
 
     switch (st.end) {
     case AcknowledgedExchange::End::None: break;

@@ -51,6 +51,14 @@ void SchemaStepper::abandon()
     if (!running_)
         return;
     running_ = false;
+    // A controller that has answered no frame yet answers the schema once:
+    // the frames sent so far get no reply, but the text frame's, when it has
+    // gone, may still come. One that has answered some answers every frame:
+    // the rest of its replies may still come.
+    if (replies_ == 0)
+        for (Exchange::Frame f = 0; f < ex_.frameCount(); ++f)
+            if (f != textFrame_)
+                ex_.settle(f);
     leave(clock_());
 }
 
@@ -78,6 +86,7 @@ void SchemaStepper::take(LinkIo &io, qint64 now)
     const bool leaving = io.pendingOutput() > 0;
     // A port that cannot be read any more leaves the run to its waits.
     const std::vector<Exchange::Arrival> arrivals = ex_.take(got ? QByteArrayView(*got) : QByteArrayView(), leaving, now);
+    int together = 0;
     for (const Exchange::Arrival &a : arrivals) {
         if (a.kind == Exchange::Arrival::Kind::NotAReply) {
             // Bytes before the run's first frame answer nothing of it.
@@ -88,6 +97,10 @@ void SchemaStepper::take(LinkIo &io, qint64 now)
         if (a.frame < 0)
             continue; // a reply to an earlier transfer's frame
         ++replies_;
+        // Two replies at once cannot be told from a reply and its duplicate:
+        // the frames are sent apart, and so are their replies.
+        if (++together > 1)
+            junk_ = true;
         const ReplyVerdict verdict = judgeControllerReply(a.bytes);
         if (verdict != ReplyVerdict::Good)
             allGood_ = false;
@@ -176,6 +189,18 @@ SchemaStepper::Result SchemaStepper::tick(LinkIo &io)
         return r;
     }
     return awaitReply(r, now);
+}
+
+SchemaStepper::Result SchemaStepper::bytesArrived(LinkIo &io)
+{
+    Result r;
+    const int step = s_.Schema_Step;
+    r.progress = qBound(0, step, 10);
+    if (!running_ || step < 0 || step > 10)
+        return r;
+    const qint64 now = clock_();
+    take(io, now);
+    return step == 10 ? awaitReply(r, now) : r;
 }
 
 // Step 10, every kReplyPoll ms.

@@ -14,8 +14,10 @@
 // - otherwise the first reply after the text frame left is the text frame's,
 //   unless another follows it within the spacing of the first frames (then the
 //   controller answers every frame, late, and all its replies are awaited);
-// - bytes that cannot be a reply, a reply cut short, more replies than frames,
-//   or no reply within the text frame's hold: "Помилка передачі !!!".
+// - bytes that cannot be a reply, a reply cut short, two replies read at once
+//   (a reply and its duplicate look the same as two replies, and the frames
+//   leave apart, so their replies come apart), more replies than frames, or
+//   no reply within the text frame's hold: "Помилка передачі !!!".
 // The wait after the text frame (1000 ms serial) goes into its hold; the
 // reply is judged as soon as it settles. Replies to frames of an earlier
 // transfer are matched to them, never taken for the schema's.
@@ -71,6 +73,9 @@ public:
     };
     // One tick: performs step Schema_Step, then advances it.
     Result tick(LinkIo &io);
+    // Bytes have come in: they are taken at once (so that replies that came
+    // apart are read apart), and the reply judged when it is due.
+    Result bytesArrived(LinkIo &io);
 
     // The longest wait for the reply after the text frame of this run, in ms.
     int replyWaitLimit() const;

@@ -32,7 +32,8 @@ SchemaUpload::SchemaUpload(ProjectModel &m, MainWindowPort &main)
     : Timer_05(stepTimer(this)), m_(m), main_(main), stepper_(m.link),
       driver_(
           m, main, LinkTransfer::Schema, *Timer_05,
-          {[this] { return stepper_.running(); }, [this](LinkIo &io) { step(io); }, {}, [this] { stepper_.abandon(); }},
+          {[this] { return stepper_.running(); }, [this](LinkIo &io) { show(stepper_.tick(io)); },
+           [this](LinkIo &io) { show(stepper_.bytesArrived(io)); }, [this] { stepper_.abandon(); }},
           this)
 {}
 
@@ -75,9 +76,8 @@ void SchemaUpload::MnuSaveOrvo_Click()
 
 void SchemaUpload::Timer_05_Timer() { driver_.tick(); }
 
-void SchemaUpload::step(LinkIo &io)
+void SchemaUpload::show(const SchemaStepper::Result &r)
 {
-    const SchemaStepper::Result r = stepper_.tick(io);
 
     // Writing a field loads the window again (hidden) after "Відміна".
     QProgressBar *bar = Write_SCHEMA::load(m_, main_).Write_SCHEMA_ProgressBar;

@@ -34,7 +34,7 @@ public:
     const SchemaStepper &stepper() const { return stepper_; }
 
 private:
-    void step(LinkIo &io);
+    void show(const SchemaStepper::Result &r);
 
     ProjectModel &m_;
     MainWindowPort &main_;

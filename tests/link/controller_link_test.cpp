@@ -110,6 +110,7 @@ protected:
     {
         sim.addRule(test::schemaHeaderRule());
         sim.answerEveryFrame = true;
+        sim.lineBaud = -1; // the link alone: bytes cross at once, unless a test plays a line
         line = std::make_unique<test::SimulatorLine>(sim, GetParam(), 1);
         ASSERT_TRUE(line->ok()) << line->error().toStdString();
         ASSERT_TRUE(line->open(link)) << link.serialError().toStdString();

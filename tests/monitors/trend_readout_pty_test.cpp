@@ -166,6 +166,10 @@ TEST_F(ReadoutOverPty, OrvoReadoutOf300PacketsIsDecodedPlottedSavedAndOpenedAgai
 TEST_F(ReadoutOverPty, ABadChecksumIsAnsweredByTheSameRequest)
 {
     for (ReadoutVariant variant : {ReadoutVariant::Tesk, ReadoutVariant::Orvo}) {
+        // The request the last case left out has crossed and been answered before this case begins.
+        ControllerSimulator::waitFor([] { return false; }, 100);
+        ASSERT_TRUE(ControllerSimulator::waitFor(
+            [&] { return sim.repliesSent() == static_cast<int>(sim.frames().size()); }));
         sim.nextFaults.push_back(ReplyFault{});
         sim.nextFaults.push_back(ReplyFault{});
         ReplyFault bad;
@@ -224,25 +228,6 @@ TEST_F(ReadoutOverPty, LateAnswersAreNeverTakenForAnotherRequests)
         ControllerSimulator::waitFor([] { return false; }, 3 * delay);
         link.discardInput(1);
     }
-}
-
-TEST_F(ReadoutOverPty, ASilentControllerStopsTheReadoutAfterTwentyRequests)
-{
-    sim.fault.silent = true;
-    TrendReadout r(ReadoutVariant::Orvo, m);
-    QElapsedTimer clock;
-    clock.start();
-    const Run out = run(r);
-    EXPECT_FALSE(out.finished);
-    EXPECT_EQ(out.message,
-              QStringLiteral("Немає правильної відповіді контролера на 20 запитів поспіль. Зчитування зупинено."));
-    ASSERT_EQ(sim.frames().size(), static_cast<std::size_t>(kReadoutFailureLimit));
-    for (const auto &f : sim.frames())
-        EXPECT_EQ(f.bytes, readRequest(1, 1000));
-    EXPECT_GE(clock.elapsed(), kReadoutFailureLimit * r.answerWaitMs());
-    EXPECT_FALSE(r.running());
-    EXPECT_EQ(m.monitors.Grafik_Load_Flag, 0);
-    EXPECT_EQ(m.link.Transfer_Busy, LinkTransfer::None);
 }
 
 } // namespace

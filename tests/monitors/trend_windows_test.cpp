@@ -267,7 +267,8 @@ TEST_F(MonitorReadout, ASilentControllerStopsTheOrvoReadoutWithAMessageAndABusyL
     EXPECT_EQ(ui().messages[0].text, QString::fromUtf16(kLinkBusy));
     EXPECT_EQ(model().link.Transfer_Busy, LinkTransfer::OrvoReadout);
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ui().messages.size() == 2; }, 30000));
+    // Twenty requests, each waited for its hold of two seconds.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ui().messages.size() == 2; }, 90000));
     EXPECT_EQ(ui().messages[1].text,
               QStringLiteral("Немає правильної відповіді контролера на 20 запитів поспіль. Зчитування зупинено."));
     EXPECT_TRUE(o.Load_IO->isHidden());

@@ -49,6 +49,12 @@ bool ControllerSimulator::openSerial(const QString &device)
     serial_.setParity(QSerialPort::NoParity);
     serial_.setStopBits(QSerialPort::OneStop);
     serial_.setFlowControl(QSerialPort::NoFlowControl);
+    // A pseudo-terminal carries bytes at once, a serial line in their wire
+    // time, which the program counts on (no reply can come before its frame
+    // has left): the line is played at the port's speed unless a test has
+    // chosen another (or none, with a negative speed).
+    if (lineBaud == 0)
+        lineBaud = 115200;
     return serial_.open(QIODevice::ReadWrite);
 }
 
@@ -206,8 +212,13 @@ void ControllerSimulator::reply(const ReceivedFrame &frame, const FrameRule *rul
             write(bytes);
         }
     };
-    if (f.delayMs > 0)
-        QTimer::singleShot(f.delayMs, this, send);
+    // A controller answers in the order the frames came: a reply never
+    // overtakes one that is still held back.
+    const qint64 now = clock_.elapsed();
+    const qint64 at = std::max(now + std::max(0, f.delayMs), nextReplyAt_);
+    nextReplyAt_ = at;
+    if (at > now)
+        QTimer::singleShot(static_cast<int>(at - now), this, send);
     else
         send();
 }

@@ -67,13 +67,16 @@ public:
     // Listens on 127.0.0.1 at the port (0: a free one); false when it cannot.
     bool listenTcp(quint16 port = 0);
     quint16 tcpPort() const;
-    // Opens a serial device at 115200 baud, 8N1; false when it cannot.
+    // Opens a serial device at 115200 baud, 8N1, and plays the line at that
+    // speed unless lineBaud was set; false when it cannot.
     bool openSerial(const QString &device);
     QString serialError() const;
 
     // Above 0: the line runs at this speed in bits a second, 10 bits a byte,
     // one byte at a time each way. Bytes reach the controller, and its replies
     // reach the program, only when their wire time on that line has passed.
+    // 0 until a serial device is opened, which sets its speed; below 0: no
+    // wire time at all (for tests of the link object alone).
     int lineBaud = 0;
     // The wire time of a number of bytes at lineBaud, in milliseconds.
     double wireMs(qsizetype bytes) const;
@@ -143,6 +146,7 @@ private:
     QByteArray held_;
     std::vector<ReceivedFrame> frames_;
     int replies_ = 0;
+    qint64 nextReplyAt_ = 0; // no reply leaves before this (ms of clock_): replies keep their order
 };
 
 // A frame rule for the schema header: 'A', 8 bytes, checksum high byte first.

@@ -20,12 +20,6 @@ SimulatorLine::SimulatorLine(ControllerSimulator &sim, Transport transport, int 
         error_ = pty_->error();
         return;
     }
-    // A pseudo-terminal carries bytes at once, a serial line in their wire
-    // time, which the program counts on (no reply can come before its frame
-    // has left): the simulator plays the line at the port's usual speed,
-    // unless a test has chosen another.
-    if (sim_.lineBaud <= 0)
-        sim_.lineBaud = 115200;
     envName_ = QByteArrayLiteral("PELMORA_COM") + QByteArray::number(com_);
     env_ = std::make_unique<ScopedEnv>(envName_.constData(), pty_->linkEnd());
     if (!sim_.openSerial(pty_->controllerEnd()))

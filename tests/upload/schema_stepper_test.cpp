@@ -1,110 +1,78 @@
 #include "upload/schema_stepper.h"
 
 #include "link/controller_reply.h"
+#include "support/schema_line.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace pelmora {
 namespace {
 
-// A link that records what is sent, and a controller behind it that answers
-// the text frame (the frame of 9s, see tenFrames) with `answer`. Bytes wait in
-// `received` until they are read.
-class FakeIo : public LinkIo {
-public:
-    std::vector<QByteArray> sent;
-    std::vector<bool> sendResults; // by send attempt; true past the end
-    std::optional<QByteArray> answer = controllerReply(1, 'B', 0);
-    QByteArray received;
-    bool readable = true;
-    qint64 pending = 0;
-    int reads = 0;
-
-    bool send(const QByteArray &bytes) override
-    {
-        const std::size_t n = attempts++;
-        const bool ok = n >= sendResults.size() || sendResults[n];
-        if (ok) {
-            sent.push_back(bytes);
-            if (answer && bytes.startsWith(char(9)))
-                received += *answer;
-        }
-        return ok;
-    }
-    std::optional<QByteArray> read() override
-    {
-        ++reads;
-        if (!readable)
-            return std::nullopt;
-        const QByteArray out = received;
-        received.clear();
-        return out;
-    }
-    qint64 pendingOutput() override { return pending; }
-
-private:
-    std::size_t attempts = 0;
-};
-
-std::array<QByteArray, 10> tenFrames(int valueArea = 40, int textArea = 3000)
-{
-    std::array<QByteArray, 10> f;
-    for (int i = 0; i <= 9; ++i)
-        f[i] = QByteArray(i == 8 ? valueArea + 5 : i == 9 ? textArea + 5 : 8, static_cast<char>(i));
-    return f;
-}
+using test::ReplyPlan;
+using Fault = ReplyPlan::Fault;
+using test::SchemaAnswers;
 
 class Stepper : public ::testing::Test {
 protected:
-    // Ticks until the run ends or `limit` ticks have passed, the clock moving
-    // on by a poll interval for each; the last result.
-    SchemaStepper::Result runToEnd(FakeIo &link, int limit = 1000)
+    test::ScriptedLine &line(int baud, SchemaAnswers answers = SchemaAnswers::Once,
+                             std::function<ReplyPlan(int)> plan = {})
     {
-        SchemaStepper::Result r;
-        for (int t = 0; t < limit && !r.finished; ++t) {
-            r = stepper.tick(link);
-            now += SchemaStepper::kReplyPoll;
-        }
-        return r;
+        line_ = std::make_unique<test::ScriptedLine>(test::schemaLine(baud, answers, std::move(plan)));
+        return *line_;
+    }
+    test::SchemaRun run(const std::array<QByteArray, 10> &frames, int kind = 1, int period = 300)
+    {
+        if (!line_)
+            line(kind > 8 ? 0 : 115200);
+        return test::runSchema(stepper, *line_, frames, kind, period, kind > 8 ? 0 : 115200);
     }
 
-    qint64 now = 1000;
     LinkState state;
-    SchemaStepper stepper{state, [this] { return now; }};
-    FakeIo io;
+    std::unique_ptr<test::ScriptedLine> line_;
+    SchemaStepper stepper{state, [this] { return line_ ? line_->now() : 0; }};
 };
 
 TEST_F(Stepper, SerialRunSendsTenFramesThenJudgesTheReply)
 {
-    const auto frames = tenFrames(40, 3000);
+    const auto frames = test::tenSchemaFrames(40, 3000);
     state.Send_Error_Count = 5;
-    EXPECT_EQ(stepper.start(frames, 2, 300), 100);
+    line(115200);
+    EXPECT_EQ(stepper.start(frames, 2, 300, 115200), 100);
     EXPECT_EQ(state.Schema_Step, 0);
     EXPECT_EQ(state.Send_Error_Count, 0);
-    for (int step = 0; step <= 10; ++step) {
-        const auto r = stepper.tick(io);
-        EXPECT_EQ(r.progress, step);
-        if (step == 8) {
-            // The wait after the numeric frame keeps its whole length.
-            EXPECT_EQ(r.interval, 500 + SchemaStepper::serialWireMs(45));
-        } else if (step == 9) {
-            // After the text frame the reply is looked for at short intervals.
-            EXPECT_EQ(r.interval, SchemaStepper::kReplyPoll);
-        } else {
-            EXPECT_FALSE(r.interval.has_value()) << step;
-        }
-        EXPECT_EQ(r.finished, step == 10);
-        EXPECT_TRUE(r.message.isEmpty());
+    std::vector<std::optional<int>> intervals;
+    SchemaStepper::Result r;
+    int interval = 100;
+    while (!r.finished && line_->now() < 60000) {
+        line_->advanceTo(line_->now() + interval);
+        r = stepper.tick(*line_);
+        if (state.Schema_Step <= 10)
+            intervals.push_back(r.interval);
+        if (r.interval)
+            interval = *r.interval;
     }
-    EXPECT_EQ(stepper.replyWaitLimit(), 1000 + SchemaStepper::serialWireMs(3005));
-    EXPECT_EQ(io.sent, std::vector<QByteArray>(frames.begin(), frames.end()));
-    EXPECT_EQ(io.reads, 2); // emptied before the text frame, then the reply
+    EXPECT_TRUE(r.finished);
+    EXPECT_TRUE(r.message.isEmpty());
+    ASSERT_GE(intervals.size(), 10u);
+    for (int step = 0; step < 8; ++step)
+        EXPECT_FALSE(intervals[static_cast<std::size_t>(step)].has_value()) << step;
+    // The wait after the numeric frame keeps its whole length; after the text
+    // frame the reply is looked for at short intervals.
+    EXPECT_EQ(intervals[8], 500 + SchemaStepper::serialWireMs(45));
+    EXPECT_EQ(intervals[9], SchemaStepper::kReplyPoll);
+    std::vector<QByteArray> sent;
+    for (const auto &t : line_->taken())
+        sent.push_back(t.frame);
+    EXPECT_EQ(sent, std::vector<QByteArray>(frames.begin(), frames.end()));
     EXPECT_EQ(state.Schema_Step, 11);
     EXPECT_FALSE(stepper.running());
     // A tick after the end does nothing.
-    const auto after = stepper.tick(io);
-    EXPECT_FALSE(after.finished);
-    EXPECT_EQ(io.sent.size(), 10u);
+    EXPECT_FALSE(stepper.tick(*line_).finished);
+    EXPECT_EQ(line_->taken().size(), 10u);
+    // Frames a controller answering once leaves unanswered are not handed on.
+    EXPECT_TRUE(state.Held_Frames.empty());
 }
 
 TEST(SchemaStepperTiming, SerialWireTime)
@@ -119,7 +87,7 @@ TEST_F(Stepper, TcpWaitsAreHalfTheAreaButNeverBelowTheRequestPeriod)
 {
     struct Case {
         int period, values, texts;
-        int first, afterValues, afterTexts;
+        int first, afterValues, afterTexts; // afterTexts: the written wait, the hold is twice it and the margin
     };
     const Case cases[] = {
         {300, 1000, 3000, 300, 500, 1500},
@@ -130,49 +98,77 @@ TEST_F(Stepper, TcpWaitsAreHalfTheAreaButNeverBelowTheRequestPeriod)
         {-7, 100, 100, 1, 50, 50},
     };
     for (const Case &c : cases) {
-        const int first = stepper.start(tenFrames(c.values, c.texts), 9, c.period);
+        line(0, SchemaAnswers::Never);
+        const int first = stepper.start(test::tenSchemaFrames(c.values, c.texts), 9, c.period, 0);
         EXPECT_EQ(first, c.first);
         for (int step = 0; step <= 9; ++step) {
-            const auto r = stepper.tick(io);
+            const auto r = stepper.tick(*line_);
             if (step == 8) {
                 EXPECT_EQ(r.interval, c.afterValues) << c.period << "/" << c.values;
             }
         }
-        EXPECT_EQ(stepper.replyWaitLimit(), c.afterTexts) << c.period << "/" << c.texts;
+        EXPECT_EQ(stepper.replyWaitLimit(), qMax(Exchange::kHoldMs, 2 * (c.afterTexts + Exchange::kReplyMarginMs)))
+            << c.period << "/" << c.texts;
     }
 }
 
-TEST_F(Stepper, BadRepliesEndWithTheTransferError)
+TEST_F(Stepper, TheVerdict)
 {
-    // clang-format off
-    const std::optional<QByteArray> replies[] = {
-        controllerReply(1, 'B', 1), controllerReply(1, 'B', 0).left(4), QByteArray(), std::nullopt,
-        [] {
-            QByteArray r = controllerReply(1, 'B', 0);
-            r[3] = static_cast<char>(r.at(3) ^ 1);
-            return r;
-        }(),
+    struct Case {
+        const char *what;
+        SchemaAnswers answers;
+        std::function<ReplyPlan(int)> plan;
+        bool good;
     };
-    // clang-format on
-    for (const auto &reply : replies) {
-        FakeIo link;
-        link.answer = reply.value_or(QByteArray());
-        link.readable = reply.has_value();
-        stepper.start(tenFrames(), 1, 300);
-        const SchemaStepper::Result r = runToEnd(link);
-        EXPECT_TRUE(r.finished);
-        EXPECT_EQ(r.message, QStringLiteral("Помилка передачі !!!"));
-        EXPECT_EQ(r.icon, MsgIcon::Critical);
+    const auto at = [](int frame, ReplyPlan p) {
+        return [frame, p](int i) { return i == frame ? p : ReplyPlan{}; };
+    };
+    const Case cases[] = {
+        {"answered once, good", SchemaAnswers::Once, {}, true},
+        {"answered once, rejected", SchemaAnswers::Once, at(9, {Fault::BadStatus}), false},
+        {"answered once, checksum wrong", SchemaAnswers::Once, at(9, {Fault::BadCrc}), false},
+        {"answered once, cut short", SchemaAnswers::Once, at(9, {Fault::CutShort, 0, 4}), false},
+        {"answered once, junk", SchemaAnswers::Once, at(9, {Fault::Junk, 0, 12}), false},
+        {"answered once, twice", SchemaAnswers::Once, at(9, {Fault::Twice}), false},
+        {"answered once, late", SchemaAnswers::Once, at(9, {Fault::None, 1500}), true},
+        {"not answered", SchemaAnswers::Never, {}, false},
+        // A controller that answers every frame: the schema is written when all its replies are good.
+        {"every frame, good", SchemaAnswers::Every, {}, true},
+        {"every frame, late", SchemaAnswers::Every, [](int) { return ReplyPlan{Fault::None, 900}; }, true},
+        {"every frame, the header rejected", SchemaAnswers::Every, at(0, {Fault::BadStatus}), false},
+        {"every frame, one lost", SchemaAnswers::Every, at(4, {Fault::Lost}), false},
+        // The text frame's reply follows the late one at once; over a serial
+        // line it comes its wire time later, over TCP both come together and
+        // cannot be told from a reply and its duplicate (see below).
+        {"every frame, the numeric frame's reply late", SchemaAnswers::Every, at(8, {Fault::None, 1200}), true},
+        {"every frame, the text frame's rejected", SchemaAnswers::Every, at(9, {Fault::BadStatus}), false},
+    };
+    for (const Case &c : cases) {
+        for (int kind : {1, 9}) {
+            state = LinkState();
+            line(kind == 9 ? 0 : 115200, c.answers, c.plan);
+            const test::SchemaRun r = run(test::tenSchemaFrames(), kind);
+            ASSERT_TRUE(r.result.finished) << c.what;
+            const bool together = kind == 9 && std::string(c.what) == "every frame, the numeric frame's reply late";
+            EXPECT_EQ(r.result.message.isEmpty(), c.good && !together) << c.what << (kind == 9 ? " tcp" : " serial");
+            if (!c.good) {
+                EXPECT_EQ(r.result.message, QStringLiteral("Помилка передачі !!!")) << c.what;
+                EXPECT_EQ(r.result.icon, MsgIcon::Critical) << c.what;
+            }
+        }
     }
 }
 
-TEST_F(Stepper, SeveralRepliesInTheBufferAreJudgedByTheFirst)
+// The reply of a controller that answers once is judged soon after it comes,
+// not at the end of the longest wait.
+TEST_F(Stepper, TheReplyIsJudgedSoonAfterItComes)
 {
-    stepper.start(tenFrames(), 1, 300);
-    io.answer = controllerReply(1, 'B', 0) + controllerReply(1, 'B', 1) + controllerReply(1, 'B', 1);
-    const SchemaStepper::Result r = runToEnd(io);
-    EXPECT_TRUE(r.finished);
-    EXPECT_TRUE(r.message.isEmpty());
+    line(115200);
+    const test::SchemaRun r = run(test::tenSchemaFrames());
+    ASSERT_TRUE(r.result.finished);
+    const qint64 replyAt = line_->taken().back().replyEndsAt;
+    EXPECT_LT(r.endedAt - replyAt, 400);
+    EXPECT_LT(r.endedAt - replyAt, stepper.replyWaitLimit());
 }
 
 TEST_F(Stepper, FailedSendsEndTheUploadWithThePortError)
@@ -180,173 +176,87 @@ TEST_F(Stepper, FailedSendsEndTheUploadWithThePortError)
     struct Case {
         const char *what;
         int kind;
-        std::vector<bool> results;
+        std::vector<int> failing;
         std::size_t framesSent;
     };
     const Case cases[] = {
-        {"serial header", 1, {false}, 0},
-        {"serial table frame", 1, {true, true, true, true, false}, 4},
-        {"TCP header", 9, {false}, 0},
+        {"serial header", 1, {0}, 0},
+        {"serial table frame", 1, {4}, 4},
+        {"TCP header", 9, {0}, 0},
+        // TCP table frames that keep failing: started again from step 1 a few times, then the error.
+        {"TCP table frames", 9, {1, 2, 3, 4, 5, 6}, 1},
     };
     for (const Case &c : cases) {
-        FakeIo fresh;
-        fresh.sendResults = c.results;
-        stepper.start(tenFrames(), c.kind, 300);
-        SchemaStepper::Result r;
-        for (int tick = 0; tick < 20 && !r.finished; ++tick)
-            r = stepper.tick(fresh);
-        EXPECT_TRUE(r.finished) << c.what;
-        EXPECT_EQ(r.message, QStringLiteral("Помилка порту!!!")) << c.what;
-        EXPECT_EQ(r.icon, MsgIcon::None) << c.what;
+        state = LinkState();
+        test::ScriptedLine &l = line(c.kind == 9 ? 0 : 115200);
+        l.failingSends = c.failing;
+        const test::SchemaRun r = run(test::tenSchemaFrames(), c.kind);
+        EXPECT_TRUE(r.result.finished) << c.what;
+        EXPECT_EQ(r.result.message, QStringLiteral("Помилка порту!!!")) << c.what;
+        EXPECT_EQ(r.result.icon, MsgIcon::None) << c.what;
         EXPECT_EQ(state.Schema_Step, 0) << c.what;
-        EXPECT_EQ(fresh.sent.size(), c.framesSent) << c.what;
+        EXPECT_EQ(l.taken().size(), c.framesSent) << c.what;
         EXPECT_FALSE(stepper.running());
     }
 }
 
 TEST_F(Stepper, TcpTableFrameFailureStartsTheTablesAgainFromStep1)
 {
-    const auto frames = tenFrames();
+    const auto frames = test::tenSchemaFrames();
+    test::ScriptedLine &l = line(0);
     // Header and steps 1, 2 go out; step 3 fails once; then all goes well.
-    io.sendResults = {true, true, true, false};
-    stepper.start(frames, 9, 50);
-    SchemaStepper::Result r;
-    int ticks = 0;
-    while (!r.finished && ticks < 30) {
-        r = stepper.tick(io);
-        ++ticks;
-        if (ticks == 4) { // the failed step 3
-            EXPECT_EQ(state.Schema_Step, 1);
-            EXPECT_EQ(r.interval, 50);
-            EXPECT_FALSE(r.finished);
-        }
-    }
-    EXPECT_TRUE(r.finished);
-    EXPECT_TRUE(r.message.isEmpty());
+    l.failingSends = {3};
+    const test::SchemaRun r = run(frames, 9, 50);
+    EXPECT_TRUE(r.result.finished);
+    EXPECT_TRUE(r.result.message.isEmpty());
     // The header once, then steps 1 and 2, then steps 1 to 9 again.
     std::vector<QByteArray> expected{frames[0], frames[1], frames[2]};
     expected.insert(expected.end(), frames.begin() + 1, frames.end());
-    EXPECT_EQ(io.sent, expected);
+    std::vector<QByteArray> sent;
+    for (const auto &t : l.taken())
+        sent.push_back(t.frame);
+    EXPECT_EQ(sent, expected);
 }
 
-TEST_F(Stepper, TcpTableFramesThatKeepFailingEndTheUpload)
+// A reply to a frame of an earlier transfer that comes during the schema is
+// matched to that frame, never judged as the schema's.
+TEST_F(Stepper, AReplyOfAnEarlierTransferIsNeverJudged)
 {
-    io.sendResults = {true, false, false, false, false, false};
-    stepper.start(tenFrames(), 9, 50);
-    SchemaStepper::Result r;
-    int ticks = 0;
-    while (!r.finished && ticks < 100) {
-        r = stepper.tick(io);
-        ++ticks;
+    for (int status : {0, 1}) {
+        state = LinkState();
+        // Frame 0 stands for a page packet of the transfer before, answered
+        // 600 ms late (accepting or rejecting); the schema's own reply then
+        // rejects it, or accepts it.
+        line(115200, SchemaAnswers::Once, [status](int i) {
+            if (i == 0)
+                return ReplyPlan{status == 0 ? Fault::None : Fault::BadStatus, 600};
+            return ReplyPlan{i == 10 && status == 0 ? Fault::BadStatus : Fault::None};
+        });
+        QByteArray packet(40, '\x43');
+        packet[0] = 'P'; // answered like a schema frame of step 9 would not be
+        ASSERT_TRUE(line_->send(packet));
+        state.Held_Frames = {HeldFrame{line_->now(), line_->now() + 2000, 5}};
+        line_->advanceTo(100);
+        const test::SchemaRun r = run(test::tenSchemaFrames());
+        ASSERT_TRUE(r.result.finished);
+        EXPECT_EQ(r.result.message.isEmpty(), status != 0) << "earlier reply status " << status;
     }
-    EXPECT_TRUE(r.finished);
-    EXPECT_EQ(ticks, 1 + SchemaStepper::kTcpTableSendTries);
-    EXPECT_EQ(r.message, QStringLiteral("Помилка порту!!!"));
-    EXPECT_EQ(state.Schema_Step, 0);
-}
-
-TEST_F(Stepper, ReplyStepEndsAsSoonAsTheFiveBytesAreIn)
-{
-    io.answer.reset();
-    stepper.start(tenFrames(), 1, 300);
-    for (int step = 0; step <= 9; ++step)
-        stepper.tick(io);
-    // The clock stands still: only the reply can end the wait.
-    io.received = controllerReply(1, 'B', 0).left(3);
-    EXPECT_FALSE(stepper.tick(io).finished);
-    EXPECT_FALSE(stepper.tick(io).finished);
-    io.received = controllerReply(1, 'B', 0).mid(3);
-    const auto r = stepper.tick(io);
-    EXPECT_TRUE(r.finished);
-    EXPECT_TRUE(r.message.isEmpty());
-    EXPECT_EQ(r.progress, 10);
-}
-
-TEST_F(Stepper, WithoutAReplyTheLongestWaitEndsIt)
-{
-    io.answer.reset();
-    stepper.start(tenFrames(), 1, 300);
-    for (int step = 0; step <= 9; ++step)
-        stepper.tick(io);
-    const int limit = stepper.replyWaitLimit();
-    now += limit - 1;
-    EXPECT_FALSE(stepper.tick(io).finished);
-    now += 1;
-    const auto r = stepper.tick(io);
-    EXPECT_TRUE(r.finished);
-    EXPECT_EQ(r.message, QStringLiteral("Помилка передачі !!!"));
-}
-
-TEST_F(Stepper, ReplyFromBeforeTheTextFrameIsNeverJudged)
-{
-    struct Case {
-        const char *what;
-        QByteArray early; // arrives while steps 0 to 8 go out
-        QByteArray answer;
-        bool good;
-    };
-    const Case cases[] = {
-        {"an accepting reply of an earlier upload", controllerReply(1, 'B', 0), controllerReply(1, 'B', 1), false},
-        {"a rejecting reply of an earlier upload", controllerReply(1, 'B', 1), controllerReply(1, 'B', 0), true},
-    };
-    for (const Case &c : cases) {
-        FakeIo link;
-        link.answer = c.answer;
-        stepper.start(tenFrames(), 1, 300);
-        for (int step = 0; step <= 8; ++step) {
-            stepper.tick(link);
-            if (step == 4)
-                link.received += c.early;
-        }
-        const SchemaStepper::Result r = runToEnd(link);
-        EXPECT_TRUE(r.finished) << c.what;
-        EXPECT_EQ(r.message.isEmpty(), c.good) << c.what;
-    }
-}
-
-TEST_F(Stepper, BytesWhileTheTextFrameIsLeavingAreDropped)
-{
-    io.answer.reset();
-    stepper.start(tenFrames(), 1, 300);
-    for (int step = 0; step <= 9; ++step)
-        stepper.tick(io);
-    // A late accepting reply comes while the text frame is still leaving.
-    io.pending = 100;
-    io.received = controllerReply(1, 'B', 0);
-    for (int i = 0; i < 3; ++i) {
-        const auto r = stepper.tick(io);
-        EXPECT_FALSE(r.finished);
-        EXPECT_EQ(r.progress, 10);
-        now += stepper.replyWaitLimit(); // however long it takes to leave
-    }
-    // Once it has left, the controller's own answer is judged.
-    io.pending = 0;
-    io.received = controllerReply(1, 'B', 1);
-    const auto r = stepper.tick(io);
-    EXPECT_TRUE(r.finished);
-    EXPECT_EQ(r.message, QStringLiteral("Помилка передачі !!!"));
-}
-
-TEST_F(Stepper, OutputThatNeverLeavesIsJudgedInTheEnd)
-{
-    io.pending = 1;
-    stepper.start(tenFrames(), 9, 300);
-    const SchemaStepper::Result r = runToEnd(io, 100000);
-    EXPECT_TRUE(r.finished);
-    EXPECT_EQ(r.message, QStringLiteral("Помилка передачі !!!"));
 }
 
 TEST_F(Stepper, StartingAgainBeginsWithAFreshHeader)
 {
-    const auto frames = tenFrames();
-    stepper.start(frames, 1, 300);
-    for (int step = 0; step <= 5; ++step)
-        stepper.tick(io);
-    stepper.start(frames, 1, 300);
+    const auto frames = test::tenSchemaFrames();
+    line(115200);
+    stepper.start(frames, 1, 300, 115200);
+    for (int step = 0; step <= 5; ++step) {
+        line_->advanceTo(line_->now() + 100);
+        stepper.tick(*line_);
+    }
+    stepper.start(frames, 1, 300, 115200);
     EXPECT_EQ(state.Schema_Step, 0);
-    stepper.tick(io);
-    EXPECT_EQ(io.sent.back(), frames[0]);
-    EXPECT_EQ(io.sent.size(), 7u);
+    stepper.tick(*line_);
+    EXPECT_EQ(line_->taken().back().frame, frames[0]);
+    EXPECT_EQ(line_->taken().size(), 7u);
 }
 
 } // namespace

@@ -1,0 +1,243 @@
+// The trend readout's exchange checked over generated schedules in simulated
+// time: for every request the schedule says when (if ever) its answer comes
+// and what it is. Every run must keep these:
+// (a) finished only when every packet's last request was answered good;
+// (b) no request leaves while an earlier one is out without its verdict;
+// (c) the run ends, and never goes longer than its stated bound without a
+//     packet taken;
+// (d) the samples of a finished readout are the controller's.
+// A failing case prints the schedule (and its seed) to replay it.
+
+#include "monitors/trend_channels.h"
+#include "monitors/trend_decoding.h"
+#include "monitors/trend_readout.h"
+#include "support/schedule_runner.h"
+#include "support/scripted_line.h"
+#include "support/simulator_readout.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <sstream>
+
+namespace pelmora {
+namespace {
+
+using test::ReadoutController;
+using test::ReplyPlan;
+using Fault = ReplyPlan::Fault;
+
+int registerOf(const QByteArray &request)
+{
+    return static_cast<std::uint8_t>(request.at(2)) * 256 + static_cast<std::uint8_t>(request.at(3));
+}
+
+struct ReadoutSchedule {
+    std::uint32_t seed = 0;
+    ReadoutVariant variant = ReadoutVariant::Orvo;
+    int baud = 115200;
+    int lineBaud = 0;
+    int delay = 0;
+    std::map<int, ReplyPlan> plans; // by request taken
+    int latePercent = 0, lateMax = 0;
+
+    std::string describe() const
+    {
+        std::ostringstream o;
+        o << "seed " << seed << (variant == ReadoutVariant::Tesk ? " tesk" : " orvo") << " baud " << baud;
+        if (lineBaud)
+            o << " line " << lineBaud;
+        o << " delay " << delay;
+        if (latePercent)
+            o << " late " << latePercent << "%<=" << lateMax;
+        for (const auto &[i, p] : plans)
+            o << " | request " << i << ' ' << test::faultName(p.fault) << " delay " << p.delayMs << " bytes "
+              << p.bytes << " gap " << p.gapMs;
+        return o.str();
+    }
+};
+
+struct ReadoutChecked {
+    bool finished = false;
+    QString message;
+    std::string failure;
+};
+
+ReadoutChecked runChecked(const ReadoutSchedule &sc)
+{
+    ReadoutChecked out;
+    ProjectModel m;
+    TrendReadout r(sc.variant, m);
+    test::ScriptedLine::Setup setup;
+    setup.baud = sc.baud;
+    setup.lineBaud = sc.lineBaud;
+    setup.holdMs = Exchange::leastHoldMs();
+    setup.seed = sc.seed;
+    setup.reply = [](const QByteArray &request, int) {
+        return ReadoutController::answer(static_cast<std::uint8_t>(request.at(0)), registerOf(request));
+    };
+    setup.plan = [&sc](int i) {
+        const auto it = sc.plans.find(i);
+        return it != sc.plans.end() ? it->second : ReplyPlan{Fault::None, sc.delay};
+    };
+    test::ScriptedLine line(setup);
+    EXPECT_EQ(r.start(1, sc.baud).outcome, ReadoutCommand::Started);
+    r.Timer3_Tick();
+    r.Timer6_Tick();
+
+    std::mt19937 lateRng(sc.seed ^ 0x9e3779b9u);
+    test::Lateness late;
+    if (sc.latePercent) {
+        late.rng = &lateRng;
+        late.percent = sc.latePercent;
+        late.maxMs = sc.lateMax;
+    }
+    std::string broken;
+    int lastItem = 0;
+    qint64 progressAt = 0, longestStill = 0;
+    std::size_t seen = 0;
+    const auto step = [&] {
+        const TrendReadout::Tick t = r.Timer2_Tick(line, line.now());
+        if (t.finished)
+            out.finished = true;
+        if (!t.message.isEmpty())
+            out.message = t.message;
+        const AcknowledgedExchange &ack = r.exchange();
+        if (line.taken().size() != seen && broken.empty()) {
+            seen = line.taken().size();
+            const Exchange &ex = ack.exchange();
+            for (Exchange::Frame f = 0; f + 1 < ex.frameCount(); ++f)
+                if (!ex.answered(f) && !ack.decided(f) && !ex.lost(f, line.now()))
+                    broken = "(b) request " + std::to_string(ex.frameCount() - 1) + " left while request " +
+                             std::to_string(f) + " was out without a verdict";
+        }
+        if (ack.item() != lastItem) {
+            lastItem = ack.item();
+            progressAt = line.now();
+        }
+        longestStill = qMax(longestStill, line.now() - progressAt);
+        test::StepOutcome s;
+        s.ended = !r.running();
+        s.wakeAt = line.now() + r.Timer2_Interval;
+        return s;
+    };
+    const test::RunOutcome run = test::runSteps(line, step, line.now(), 60 * 60 * 1000, late);
+    const qint64 bound = r.exchange().boundMs();
+    if (!broken.empty()) {
+        out.failure = broken;
+    } else if (!run.ended) {
+        out.failure = "(c) the readout did not end";
+    } else if (qMax(longestStill, run.endedAt - progressAt) > bound) {
+        out.failure = "(c) " + std::to_string(qMax(longestStill, run.endedAt - progressAt)) +
+                      " ms without a packet taken, over the bound " + std::to_string(bound);
+    } else if (out.finished) {
+        // (a) the last request for every register was answered good.
+        std::map<int, bool> lastGood;
+        for (const auto &t : line.taken())
+            lastGood[registerOf(t.frame)] = t.good;
+        const int packets = r.packetCount();
+        for (int n = 0; n < packets && out.failure.empty(); ++n)
+            if (!lastGood.count(1000 + n) || !lastGood[1000 + n])
+                out.failure = "(a) finished, but register " + std::to_string(1000 + n) + "'s last request was " +
+                              (lastGood.count(1000 + n) ? "answered badly" : "never sent");
+        // (d) the samples are the controller's.
+        MonitorTables expected = m.monitors;
+        expected.Grafik_Data.fill(0.0f);
+        if (sc.variant == ReadoutVariant::Tesk) {
+            for (int n = 1; n <= packets; ++n)
+                decodeTeskPacket(expected, n, ReadoutController::data(999 + n));
+        } else {
+            QByteArray raw;
+            for (int reg = 1000; reg < 1000 + packets; ++reg)
+                raw += ReadoutController::data(reg);
+            decodeOrvoRecords(expected, raw, orvoAnalogScales(m.schema));
+        }
+        if (out.failure.empty() && !(expected.Grafik_Data == m.monitors.Grafik_Data))
+            out.failure = "(d) the samples differ from the controller's";
+    } else if (out.message.isEmpty()) {
+        out.failure = "ended without being finished and without a message";
+    }
+    return out;
+}
+
+ReadoutSchedule generated(std::uint32_t seed)
+{
+    std::mt19937 rng(seed);
+    const auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    ReadoutSchedule sc;
+    sc.seed = seed;
+    sc.variant = pick(2) == 0 ? ReadoutVariant::Tesk : ReadoutVariant::Orvo;
+    const int bauds[] = {19200, 57600, 115200};
+    sc.baud = bauds[pick(3)];
+    if (pick(5) == 0)
+        sc.lineBaud = sc.baud / (2 + pick(4));
+    sc.delay = pick(4) == 0 ? pick(400) : pick(15);
+    const int faultPercent = pick(4) * 3;
+    for (int i = 0; i < 340; ++i) {
+        if (pick(100) >= faultPercent)
+            continue;
+        const Fault kinds[] = {Fault::Lost,  Fault::BadCrc, Fault::CutShort, Fault::Twice,
+                               Fault::Junk,  Fault::Flood,  Fault::Split,    Fault::None};
+        ReplyPlan p{kinds[pick(8)], pick(4) == 0 ? pick(1500) : sc.delay, 1 + pick(254), pick(120)};
+        if (p.fault == Fault::Flood)
+            p.bytes = 300 + pick(3000);
+        sc.plans[i] = p;
+    }
+    if (pick(3) == 0) {
+        sc.latePercent = 10 + pick(40);
+        sc.lateMax = 1 + pick(40);
+    }
+    return sc;
+}
+
+TEST(ReadoutSchedules, GeneratedSchedulesKeepTheInvariants)
+{
+    int finished = 0;
+    constexpr int kRuns = 300;
+    for (std::uint32_t seed = 1; seed <= kRuns; ++seed) {
+        const ReadoutSchedule sc = generated(seed);
+        const ReadoutChecked c = runChecked(sc);
+        finished += c.finished;
+        ASSERT_TRUE(c.failure.empty()) << c.failure << "\n  " << sc.describe();
+    }
+    EXPECT_GT(finished, kRuns / 2);
+}
+
+// Every single fault at any of the first eight requests of an Orvo readout.
+TEST(ReadoutSchedules, EverySingleFaultOnTheFirstRequests)
+{
+    const ReplyPlan faults[] = {{Fault::Lost},          {Fault::BadCrc},      {Fault::CutShort, 0, 254},
+                                {Fault::CutShort, 0, 3}, {Fault::Twice},       {Fault::Junk, 0, 300},
+                                {Fault::Flood, 0, 2000}, {Fault::Split, 0, 100, 5}, {Fault::Split, 0, 100, 200},
+                                {Fault::None, 1500}};
+    for (int at = 0; at < 8; ++at)
+        for (const ReplyPlan &p : faults) {
+            ReadoutSchedule sc;
+            sc.plans[at] = p;
+            const ReadoutChecked c = runChecked(sc);
+            ASSERT_TRUE(c.failure.empty()) << c.failure << "\n  " << sc.describe();
+            EXPECT_TRUE(c.finished) << sc.describe();
+        }
+}
+
+// A controller that does not answer, or answers junk, or floods: the readout
+// stops with its message after twenty failures, within its bound.
+TEST(ReadoutSchedules, APeerThatNeverAnswersRightStopsWithTheMessage)
+{
+    for (Fault f : {Fault::Lost, Fault::Junk, Fault::Flood, Fault::BadCrc}) {
+        ReadoutSchedule sc;
+        sc.variant = ReadoutVariant::Tesk;
+        for (int i = 0; i < 40; ++i)
+            sc.plans[i] = {f, 0, f == Fault::Flood ? 100000 : 40};
+        const ReadoutChecked c = runChecked(sc);
+        ASSERT_TRUE(c.failure.empty()) << c.failure << "\n  " << sc.describe();
+        EXPECT_FALSE(c.finished);
+        EXPECT_EQ(c.message,
+                  QStringLiteral("Немає правильної відповіді контролера на 20 запитів поспіль. Зчитування зупинено."))
+            << test::faultName(f);
+    }
+}
+
+} // namespace
+} // namespace pelmora

@@ -1,0 +1,134 @@
+// The schema upload's reply checked over generated schedules in simulated
+// time: a controller that answers once or every frame, with delays from
+// nothing to near the hold and any fault at any frame. Every run must end,
+// within the text frame's hold and a settling time after the last frame, and
+// may say the schema was written only when the controller's replies say so:
+// the one reply after the text frame was good, or, from a controller that
+// answers every frame, every reply was good.
+
+#include "support/schema_line.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+namespace pelmora {
+namespace {
+
+using test::ReplyPlan;
+using test::SchemaAnswers;
+using Fault = ReplyPlan::Fault;
+
+struct SchemaSchedule {
+    std::uint32_t seed = 0;
+    int kind = 1;
+    int baud = 115200;
+    SchemaAnswers answers = SchemaAnswers::Once;
+    int values = 40, texts = 3000;
+    int delay = 0; // of every reply
+    std::map<int, ReplyPlan> plans;
+
+    std::string describe() const
+    {
+        std::ostringstream o;
+        o << "seed " << seed << (kind == 9 ? " tcp" : " serial ") << (kind == 9 ? 0 : baud) << " answers "
+          << (answers == SchemaAnswers::Once ? "once" : answers == SchemaAnswers::Every ? "every" : "never")
+          << " areas " << values << "/" << texts << " delay " << delay;
+        for (const auto &[i, p] : plans)
+            o << " | frame " << i << ' ' << test::faultName(p.fault) << " delay " << p.delayMs << " bytes " << p.bytes
+              << " gap " << p.gapMs;
+        return o.str();
+    }
+};
+
+std::string check(const SchemaSchedule &sc)
+{
+    LinkState state;
+    const int baud = sc.kind == 9 ? 0 : sc.baud;
+    test::ScriptedLine line(test::schemaLine(
+        baud, sc.answers,
+        [&sc](int i) {
+            const auto it = sc.plans.find(i);
+            if (it != sc.plans.end())
+                return it->second;
+            return ReplyPlan{Fault::None, sc.delay};
+        },
+        sc.seed));
+    SchemaStepper stepper(state, [&line] { return line.now(); });
+    const test::SchemaRun run =
+        test::runSchema(stepper, line, test::tenSchemaFrames(sc.values, sc.texts), sc.kind, 300, baud);
+    if (!run.result.finished)
+        return "the upload did not end";
+    const auto &taken = line.taken();
+    if (taken.size() != 10)
+        return "frames sent: " + std::to_string(taken.size());
+    // The text frame's hold, and the settling after the last frame's leaving.
+    const qint64 bound = taken.back().leftAt + stepper.replyWaitLimit() + 1000;
+    if (run.endedAt > bound)
+        return "ended at " + std::to_string(run.endedAt) + ", past " + std::to_string(bound);
+    if (!run.result.message.isEmpty())
+        return {};
+    // Written: the truth must say so.
+    if (sc.answers == SchemaAnswers::Never)
+        return "written, but the controller never answered";
+    if (sc.answers == SchemaAnswers::Once && !taken.back().good)
+        return std::string("written, but the text frame was answered ") + test::faultName(taken.back().plan.fault) +
+               (taken.back().replied ? "" : " (never came)");
+    if (sc.answers == SchemaAnswers::Every)
+        for (std::size_t i = 0; i < taken.size(); ++i)
+            if (!taken[i].good)
+                return "written, but frame " + std::to_string(i) + " was answered " + test::faultName(taken[i].plan.fault);
+    return {};
+}
+
+SchemaSchedule generated(std::uint32_t seed)
+{
+    std::mt19937 rng(seed);
+    const auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    SchemaSchedule sc;
+    sc.seed = seed;
+    sc.kind = pick(3) == 0 ? 9 : 1;
+    const int bauds[] = {9600, 19200, 57600, 115200};
+    sc.baud = bauds[pick(4)];
+    sc.answers = pick(3) == 0 ? SchemaAnswers::Every : pick(10) == 0 ? SchemaAnswers::Never : SchemaAnswers::Once;
+    sc.values = 4 * pick(300);
+    sc.texts = pick(6000);
+    // A controller answering every frame answers them at about one pace.
+    sc.delay = pick(3) == 0 ? pick(1500) : pick(30);
+    const int faults = pick(3);
+    for (int f = 0; f < faults; ++f) {
+        const Fault kinds[] = {Fault::Lost,  Fault::BadStatus, Fault::BadCrc, Fault::CutShort,
+                               Fault::Twice, Fault::Junk,      Fault::Split};
+        ReplyPlan p{kinds[pick(7)], sc.delay, 1 + pick(4), pick(100)};
+        if (p.fault == Fault::Junk)
+            p.bytes = 1 + pick(30);
+        sc.plans[pick(10)] = p;
+    }
+    return sc;
+}
+
+TEST(SchemaSchedules, GeneratedSchedulesKeepTheVerdictTrue)
+{
+    for (std::uint32_t seed = 1; seed <= 2000; ++seed) {
+        const SchemaSchedule sc = generated(seed);
+        const std::string failure = check(sc);
+        ASSERT_TRUE(failure.empty()) << failure << "\n  " << sc.describe();
+    }
+}
+
+// A controller that answers every frame, and the reply to the numeric frame
+// comes after the text frame has left: that reply is not taken for the schema's.
+TEST(SchemaSchedules, ALateReplyOfAnEarlierFrameIsNotTheSchemas)
+{
+    for (Fault text : {Fault::BadStatus, Fault::Lost}) {
+        SchemaSchedule sc;
+        sc.answers = SchemaAnswers::Every;
+        sc.plans[8] = {Fault::None, 1200};
+        sc.plans[9] = {text};
+        EXPECT_TRUE(check(sc).empty()) << check(sc) << "\n  " << sc.describe();
+    }
+}
+
+} // namespace
+} // namespace pelmora
