@@ -39,6 +39,7 @@ void WindowFrame::show()
 
 void WindowFrame::arm()
 {
+    settleDefaults();
     if (owner_) {
         // The native window exists once the widget is created; the window
         // manager learns the transient parent before the window is mapped.
@@ -77,19 +78,28 @@ void WindowFrame::release()
 void WindowFrame::setDefaultButton(QAbstractButton *button)
 {
     default_ = button;
-    // Drawn as the default button, as a dialog's Ok is.
-    if (auto *push = qobject_cast<QPushButton *>(button))
-        push->setDefault(true);
+    settleDefaults();
 }
 
-// Enter that no control of the window took: the push button with the focus
-// is pressed, else the default button. A button that is disabled or hidden
-// is not pressed.
+// The default button is drawn as a dialog's Ok is and takes Enter even when
+// it has the focus; every other push button of the window is neither default
+// nor auto-default, so having the focus (after a click) never makes it take
+// Enter. Run again each time the window is shown, for buttons made later.
+void WindowFrame::settleDefaults()
+{
+    for (QPushButton *push : window_.findChildren<QPushButton *>()) {
+        if (push->window() != &window_)
+            continue; // a window of its own, with its own frame
+        push->setAutoDefault(false);
+        push->setDefault(push == default_.data());
+    }
+}
+
+// Enter that no control of the window took presses the default button, when
+// it is enabled and shown, and nothing else.
 bool WindowFrame::enterPressed()
 {
-    QAbstractButton *target = qobject_cast<QPushButton *>(window_.focusWidget());
-    if (!target || !target->isEnabled() || !target->isVisible())
-        target = default_.data();
+    QAbstractButton *target = default_.data();
     if (!target || !target->isEnabled() || !target->isVisible())
         return false;
     target->click();
