@@ -75,6 +75,15 @@ void SchemaUpload::MnuSaveOrvo_Click()
 
 void SchemaUpload::Timer_05_Timer() { driver_.tick(); }
 
+void SchemaUpload::stop()
+{
+    if (!driver_.holdsLink())
+        return;
+    driver_.abandon();
+    Write_SCHEMA::unload(main_);
+    main_.enableSettings(true);
+}
+
 void SchemaUpload::step(LinkIo &io)
 {
     const SchemaStepper::Result r = stepper_.tick(io);
