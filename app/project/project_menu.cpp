@@ -35,9 +35,19 @@ namespace {
 
 const QString kProjectFilter = QStringLiteral("project file|*.prt");
 
-// The file dialog leaves the chosen file's folder current: the copies and the
-// later opening look for the project's files there.
+// The file dialog leaves the chosen file's folder current; the program makes
+// the folder of a project file current once it has been saved or opened.
 void makeFolderCurrent(const QString &file) { QDir::setCurrent(QFileInfo(file).absolutePath()); }
+
+// A file that cannot be written says only that it is locked; a project the
+// writer refuses also says why.
+QString saveFailedMessage(const SaveResult &saved)
+{
+    QString text = QString::fromUtf16(kFileLocked);
+    if (saved.refused && !saved.reason.isEmpty())
+        text += u'\n' + saved.reason;
+    return text;
+}
 
 } // namespace
 
@@ -83,13 +93,10 @@ bool ProjectMenu::mnuSave_Click()
         return false;
     // A name typed without an extension gets ".prt", so that opening lists the file.
     const QString path = QFileInfo(withDefaultExtension(*chosen, filterExtension(kProjectFilter))).absoluteFilePath();
-    makeFolderCurrent(path);
     // Saving under another name than the project's asks first.
-    if (s.Project_File_Path != path) {
-        if (showMessage(QString::fromUtf16(kNameDiffers), MsgIcon::None, MsgButtons::YesNo) != MsgAnswer::Yes)
-            return false;
-        s.Project_File_Path = path;
-    }
+    if (s.Project_File_Path != path &&
+        showMessage(QString::fromUtf16(kNameDiffers), MsgIcon::None, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return false;
     // Two ALGORITHM blocks share the one stored program.
     if (algorithmBlockCount(m) > 1)
         showMessage(QString::fromUtf16(kOneAlgorithmProgram), MsgIcon::Exclamation);
@@ -98,12 +105,15 @@ bool ProjectMenu::mnuSave_Click()
     menu_.mnuBlockSCADA->setChecked(true);
     const SaveResult saved = saveProjectFile(m, path);
     if (!saved.ok) {
-        showMessage(QString::fromUtf16(kFileLocked), MsgIcon::Critical);
+        showMessage(saveFailedMessage(saved), MsgIcon::Critical);
         return false;
     }
+    // Only a save that succeeded moves the project to the chosen file and its folder.
+    s.Project_File_Path = path;
+    makeFolderCurrent(path);
     saved_.remember(m);
-    // The netlist and the page pictures go next to the project file.
-    const CopyResult copies = copyProjectFiles(m, QDir::currentPath());
+    // The netlist and the pictures go next to the project file.
+    const CopyResult copies = copyProjectFiles(m, QFileInfo(path).absolutePath());
     if (!copies.failed.isEmpty())
         showMessage(QString::fromUtf16(kCopyFailed) + u'\n' + copies.failed.join(u'\n'), MsgIcon::Exclamation);
     return true;

@@ -14,6 +14,7 @@
 #include "project/startup.h"
 #include "schema/schema_import.h"
 #include "support/fake_services.h"
+#include "support/file_size_limit.h"
 #include "support/lumtor_registry.h"
 #include "support/netlist_builder.h"
 #include "support/project_fixture.h"
@@ -25,7 +26,9 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace pelmora;
 using namespace pelmora::projectfile;
@@ -170,29 +173,157 @@ TEST_F(ProjectMenuTest, ANameTypedWithoutExtensionIsSavedAsAProjectFile)
     EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u" | "_s).toStdString();
 }
 
-TEST_F(ProjectMenuTest, FailedSaveSaysTheFileIsLockedAndKeepsThePreviousFile)
+// A save that fails keeps the previous file, and the project stays where it
+// was: its file and the current folder change only when a save succeeds. A
+// project the writer refuses says why.
+TEST_F(ProjectMenuTest, AFailedSaveKeepsThePreviousFileAndDoesNotMoveTheProject)
 {
     Config_SCADA w;
     ProjectMenu &menu = *w.projectMenu;
     makeProject(w);
-    writeBytes(savedPath(), "previous project");
-    w.model().settings.Project_File_Path = savedPath();
-    w.model().alg.Step_Offset(0, 3) = 70000; // no 16-bit line can carry it
+    ProjectModel &m = w.model();
+    m.settings.Project_File_Path = savedPath();
     ui().savePaths.push_back(savedPath());
-    menu.mnuSave_Click();
-    ASSERT_EQ(ui().messages.size(), 1u);
-    EXPECT_EQ(ui().messages[0].text, QString::fromUtf16(kFileLocked));
-    EXPECT_EQ(ui().messages[0].icon, MsgIcon::Critical);
-    EXPECT_EQ(fileBytes(savedPath()), "previous project");
+    ASSERT_TRUE(menu.mnuSave_Click());
+    const QByteArray good = fileBytes(savedPath());
+    const QString folder = work.filePath(u"saved"_s);
+    ASSERT_EQ(QDir::currentPath(), folder);
+    ASSERT_TRUE(QDir(work.path()).mkpath(u"other/folder.prt"_s));
+    const QString old = work.filePath(u"other/old.prt"_s);
+    writeBytes(old, "previous project");
 
-    // A folder where the file should be: the same message.
+    const QString locked = QString::fromUtf16(kFileLocked);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    struct Case {
+        const char *what;
+        QString target;
+        std::function<void()> spoil, mend;
+        QString message;
+    };
+    const float value = m.schema.Parametr_Value(0);
+    const auto offset = m.alg.Step_Offset(0, 3);
+    const Case cases[] = {
+        {"a folder where the file should be", work.filePath(u"other/folder.prt"_s), [] {}, [] {}, locked},
+        {"a folder that does not exist", work.filePath(u"missing/k2.prt"_s), [] {}, [] {}, locked},
+        {"a value that is not a number", old, [&] { m.schema.Parametr_Value(0) = nan; },
+         [&] { m.schema.Parametr_Value(0) = value; }, locked + u"\nзначення не є числом"_s},
+        {"an infinite value", old, [&] { m.schema.Parametr_Value(0) = -inf; },
+         [&] { m.schema.Parametr_Value(0) = value; }, locked + u"\nзначення не є числом"_s},
+        {"a step offset no 16-bit line carries", old, [&] { m.alg.Step_Offset(0, 3) = 70000; },
+         [&] { m.alg.Step_Offset(0, 3) = offset; }, locked + u"\nзначення 70000 не вміщується у свій рядок"_s},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ui().reset();
+        c.spoil();
+        ui().savePaths.push_back(c.target);
+        ui().answers.push_back(MsgAnswer::Yes); // another file than the project's
+        EXPECT_FALSE(menu.mnuSave_Click());
+        c.mend();
+        ASSERT_EQ(ui().messages.size(), 2u);
+        EXPECT_EQ(ui().messages[0].text, QString::fromUtf16(kNameDiffers));
+        EXPECT_EQ(ui().messages[1].text, c.message);
+        EXPECT_EQ(ui().messages[1].icon, MsgIcon::Critical);
+        EXPECT_EQ(m.settings.Project_File_Path, savedPath());
+        EXPECT_EQ(QDir::currentPath(), folder);
+        EXPECT_EQ(fileBytes(old), "previous project");
+        EXPECT_EQ(QDir(work.filePath(u"other"_s)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  (QStringList{u"folder.prt"_s, u"old.prt"_s}));
+        EXPECT_FALSE(QFileInfo::exists(work.filePath(u"missing"_s)));
+    }
+
+    // Another file declined: nothing moves either.
     ui().reset();
-    w.model().alg.Step_Offset(0, 3) = 0;
-    ASSERT_TRUE(QDir(work.path()).mkpath(u"saved/folder.prt"_s));
-    w.model().settings.Project_File_Path = savedPath(u"folder.prt"_s);
-    ui().savePaths.push_back(savedPath(u"folder.prt"_s));
-    menu.mnuSave_Click();
-    EXPECT_EQ(ui().messageTexts(), QStringList{QString::fromUtf16(kFileLocked)});
+    ui().savePaths.push_back(work.filePath(u"other/new.prt"_s));
+    ui().answers.push_back(MsgAnswer::No);
+    EXPECT_FALSE(menu.mnuSave_Click());
+    EXPECT_EQ(QDir::currentPath(), folder);
+    EXPECT_FALSE(QFile::exists(work.filePath(u"other/new.prt"_s)));
+
+    // The project's own file is still its file: saved again without a question.
+    ui().reset();
+    ui().savePaths.push_back(savedPath());
+    EXPECT_TRUE(menu.mnuSave_Click());
+    EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u" | "_s).toStdString();
+    EXPECT_EQ(fileBytes(savedPath()), good);
+}
+
+// A copy that fails (here: past a file-size limit, which holds for root as
+// well) leaves the copy already in the project folder as it was, and is named;
+// the project file is complete and the project stays where it is. Past the
+// same kind of limit the project file itself keeps its previous content.
+TEST_F(ProjectMenuTest, ACopyThatFailsKeepsTheOldCopy)
+{
+    Config_SCADA w;
+    ProjectMenu &menu = *w.projectMenu;
+    makeProject(w);
+    ProjectModel &m = w.model();
+    m.settings.Project_File_Path = savedPath();
+    const QString phase = work.filePath(u"source/phase.gif"_s);
+    m.pages.Mechanizm_Gif_Name(0) = u"\\фаза0.gif"_s;
+    m.pages.Mechanizm_Gif_Source(0) = phase;
+    prepareForSave(m);
+    const QByteArray project = writeProjectFile(m).bytes;
+    ASSERT_FALSE(project.isEmpty());
+
+    // Each source is larger than the limit; each target holds an old copy.
+    const qint64 limit = project.size() + 64 * 1024;
+    const struct {
+        QString source, target;
+    } copies[] = {
+        {netlist, work.filePath(u"saved/plant.net"_s)},
+        {picture, work.filePath(u"saved/fon.gif"_s)},
+        {phase, work.filePath(u"saved/фаза0.gif"_s)},
+    };
+    for (const auto &c : copies) {
+        writeBytes(c.source, "GIF89a" + QByteArray(limit + 64 * 1024, 'x'));
+        writeBytes(c.target, QByteArray(100, 'o'));
+    }
+    {
+        test::FileSizeLimit fsize(limit);
+        ASSERT_TRUE(fsize.ok());
+        ui().savePaths.push_back(savedPath());
+        EXPECT_TRUE(menu.mnuSave_Click());
+    }
+    ASSERT_EQ(ui().messages.size(), 1u) << ui().messageTexts().join(u" | "_s).toStdString();
+    EXPECT_EQ(ui().messages[0].text,
+              QString::fromUtf16(kCopyFailed) + u'\n' + netlist + u'\n' + picture + u'\n' + phase);
+    for (const auto &c : copies)
+        EXPECT_EQ(fileBytes(c.target), QByteArray(100, 'o')) << c.target.toStdString();
+    EXPECT_EQ(fileBytes(savedPath()), project);
+    EXPECT_EQ(m.settings.Project_File_Path, savedPath());
+    EXPECT_EQ(QDir::currentPath(), work.filePath(u"saved"_s));
+    // Nothing left behind by the copies that failed.
+    EXPECT_EQ(QDir(work.filePath(u"saved"_s)).entryList(QDir::Files),
+              (QStringList{u"fon.gif"_s, u"k2.prt"_s, u"plant.net"_s, u"фаза0.gif"_s}));
+
+    // Without the limit the same save replaces every copy.
+    ui().reset();
+    ui().savePaths.push_back(savedPath());
+    EXPECT_TRUE(menu.mnuSave_Click());
+    EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u" | "_s).toStdString();
+    for (const auto &c : copies)
+        EXPECT_EQ(fileBytes(c.target), fileBytes(c.source)) << c.target.toStdString();
+
+    // A limit the project file does not fit under: saved under another name,
+    // the file there keeps its previous content and the project stays.
+    ASSERT_TRUE(QDir(work.path()).mkpath(u"other"_s));
+    const QString other = work.filePath(u"other/k3.prt"_s);
+    writeBytes(other, "previous project");
+    ui().reset();
+    {
+        test::FileSizeLimit fsize(project.size() / 2);
+        ASSERT_TRUE(fsize.ok());
+        ui().savePaths.push_back(other);
+        ui().answers.push_back(MsgAnswer::Yes);
+        EXPECT_FALSE(menu.mnuSave_Click());
+    }
+    EXPECT_EQ(ui().messageTexts(), (QStringList{QString::fromUtf16(kNameDiffers), QString::fromUtf16(kFileLocked)}));
+    EXPECT_EQ(fileBytes(other), "previous project");
+    EXPECT_EQ(QDir(work.filePath(u"other"_s)).entryList(QDir::Files), QStringList{u"k3.prt"_s});
+    EXPECT_EQ(m.settings.Project_File_Path, savedPath());
+    EXPECT_EQ(QDir::currentPath(), work.filePath(u"saved"_s));
 }
 
 TEST_F(ProjectMenuTest, CopiesThatFailAreNamedAndTheFileStaysComplete)
