@@ -5,6 +5,7 @@
 #include "core/services.h"
 #include "pages/page_view.h"
 #include "project/config_project_model.h"
+#include "project/schema_drawing.h"
 #include "project/schema_view.h"
 #include "schema/netlist_reader.h"
 #include "schema/schema_import.h"
@@ -215,8 +216,9 @@ void Config_Project::Ok_Click()
     s.T_Zapyt = *period;
     menu_.mnuConfig->setVisible(true);
     menu_.MnuOrvo->setVisible(true);
-    // The caption names the netlist, not the project.
-    main_.mainWindow().setWindowTitle(QString::fromUtf16(kMainCaption) + s.Name_Schema);
+    // The caption names the netlist, not the project (or says that none is loaded).
+    const QString netlist = m.schema.Netlist_Not_Loaded ? QString::fromUtf16(kNetlistNotLoaded) : s.Name_Schema;
+    main_.mainWindow().setWindowTitle(QString::fromUtf16(kMainCaption) + netlist);
     schemaView_.Draw_Schema();
     // A new project's blocks get their default texts.
     if (s.Nastrojki_Flag != 1)

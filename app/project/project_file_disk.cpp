@@ -73,7 +73,7 @@ SaveResult saveProjectFile(const ProjectModel &m, const QString &path)
     return result;
 }
 
-ReadResult openProjectFile(const QString &path, ProjectModel &staging, const QString &currentDir)
+ReadResult openProjectFile(const QString &path, ProjectModel &staging, const QString &currentDir, QByteArray *bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -81,8 +81,10 @@ ReadResult openProjectFile(const QString &path, ProjectModel &staging, const QSt
         r.reason = QStringLiteral("файл не відкривається: ") + file.errorString();
         return r;
     }
-    const QByteArray bytes = file.readAll();
-    return readProjectFile(bytes, staging, currentDir);
+    const QByteArray read = file.readAll();
+    if (bytes)
+        *bytes = read;
+    return readProjectFile(read, staging, currentDir);
 }
 
 CopyResult copyProjectFiles(const ProjectModel &m, const QString &folder)

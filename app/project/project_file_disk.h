@@ -23,8 +23,10 @@ struct SaveResult {
 SaveResult saveProjectFile(const ProjectModel &m, const QString &path);
 
 // Reads a project file whole into `staging` (see readProjectFile). A file that
-// cannot be opened is reported like one that cannot be read.
-ReadResult openProjectFile(const QString &path, ProjectModel &staging, const QString &currentDir);
+// cannot be opened is reported like one that cannot be read. The file's bytes
+// are handed back in `bytes` when it is given.
+ReadResult openProjectFile(const QString &path, ProjectModel &staging, const QString &currentDir,
+                           QByteArray *bytes = nullptr);
 
 // Copies the schema netlist, the page background pictures and the user
 // mechanism's phase pictures into `folder`, under the names the project file

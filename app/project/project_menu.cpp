@@ -12,6 +12,7 @@
 #include "project/project_file.h"
 #include "project/project_file_disk.h"
 #include "project/project_file_layout.h"
+#include "project/schema_drawing.h"
 #include "project/schema_view.h"
 #include "schema/schema_import.h"
 #include "ui/main_menu.h"
@@ -132,20 +133,23 @@ void ProjectMenu::mnuLoad_Click()
         return;
     // No file: the netlist of the project in memory is imported again.
     if (chosen->isEmpty()) {
-        importAndFinish();
+        if (!importAndFinish())
+            showNetlistMissing();
         return;
     }
     const QString path = QFileInfo(*chosen).absoluteFilePath();
-    makeFolderCurrent(path);
+    const QString folder = QFileInfo(path).absolutePath();
 
     // The file is read whole into a copy of the open project; only a file read
-    // to its end replaces it.
+    // to its end replaces it, and makes its folder current.
     ProjectModel staging = m;
-    const ReadResult read = openProjectFile(path, staging, QDir::currentPath());
+    QByteArray bytes;
+    const ReadResult read = openProjectFile(path, staging, folder, &bytes);
     if (!read.ok) {
         showMessage(unreadableMessage(read), MsgIcon::Critical);
         return;
     }
+    makeFolderCurrent(path);
     staging.settings.Project_File_Path = path;
     staging.settings.Nastrojki_Flag = 0;
 
@@ -161,9 +165,22 @@ void ProjectMenu::mnuLoad_Click()
     adoptProject(m, std::move(staging), read);
     restoreNamesAndColours();
     restorePageElements(m, pageEditor_, pageView_, main_.surface());
-    importAndFinish();
-    // The opened project, its netlist imported, is the saved one.
+    if (!importAndFinish()) {
+        // Without its netlist the opened project has no schema: nothing of the
+        // one open before stays beside its pages, so no write can send it.
+        adoptSchemaWithoutNetlist(m, bytes, folder);
+        main_.mainWindow().setWindowTitle(
+            captionWithPath(m.settings.Format_Version, QString::fromUtf16(kNetlistNotLoaded)));
+        schemaView_.Draw_Schema();
+        showNetlistMissing();
+    }
+    // The opened project, as its file holds it, is the saved one.
     saved_.remember(m);
+}
+
+void ProjectMenu::showNetlistMissing()
+{
+    showMessage(QString::fromUtf16(kNetlistMissing) + m_.settings.Name_Schema, MsgIcon::Exclamation);
 }
 
 void ProjectMenu::applyWindowState(const ProjectModel &m, std::optional<int> version)
@@ -185,18 +202,17 @@ void ProjectMenu::applyWindowState(const ProjectModel &m, std::optional<int> ver
     main_.surface().Varning_Text->hide();
 }
 
-void ProjectMenu::importAndFinish()
+bool ProjectMenu::importAndFinish()
 {
     ProjectModel &m = m_;
-    if (!importNetlistFile(m, m.settings.Name_Schema)) {
-        showMessage(QString::fromUtf16(kNetlistMissing) + m.settings.Name_Schema, MsgIcon::Exclamation);
-        return;
-    }
+    if (!importNetlistFile(m, m.settings.Name_Schema))
+        return false;
     main_.windows().settle(main_.mainWindow());
     menu_.mnuConfig->setVisible(true);
     menu_.MnuOrvo->setVisible(true);
     main_.mainWindow().setWindowTitle(captionWithPath(m.settings.Format_Version, m.settings.Name_Schema));
     schemaView_.Draw_Schema();
+    return true;
 }
 
 void ProjectMenu::restoreBackgrounds(const ProjectModel &opened)

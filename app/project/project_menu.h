@@ -66,7 +66,10 @@ private:
     void restoreBackgrounds(const ProjectModel &opened);
     void restoreNamesAndColours();
     // The end of opening: the netlist import and the main window's finish.
-    void importAndFinish();
+    // False, with nothing changed, when the netlist cannot be read.
+    bool importAndFinish();
+    // "Файл Netlist не знайдено: " with the netlist's path.
+    void showNetlistMissing();
     void applyWindowState(const ProjectModel &opened, std::optional<int> version);
 
     ProjectModel &m_;

@@ -1,8 +1,11 @@
 // The save and open items of the file menu, on a main window with scripted
 // dialogs: questions, messages, the file left intact, the copies, the open
-// project left unchanged by a file that cannot be read, the netlist import.
+// project left unchanged by a file that cannot be read, the netlist import and
+// an opening whose netlist is missing.
 
 #include "core/cp1251.h"
+#include "link/controller_link.h"
+#include "link/write_schema.h"
 #include "mainwindow/config_scada.h"
 #include "project/config_project.h"
 #include "project/format_version.h"
@@ -10,6 +13,7 @@
 #include "project/project_file_disk.h"
 #include "project/project_file_layout.h"
 #include "project/project_menu.h"
+#include "project/schema_drawing.h"
 #include "project/schema_view.h"
 #include "project/startup.h"
 #include "schema/schema_import.h"
@@ -18,7 +22,10 @@
 #include "support/lumtor_registry.h"
 #include "support/netlist_builder.h"
 #include "support/project_fixture.h"
+#include "support/simulator.h"
+#include "support/simulator_schema.h"
 #include "upload/scada_upload.h"
+#include "upload/schema_upload.h"
 
 #include <QAction>
 #include <QDir>
@@ -32,6 +39,8 @@
 
 using namespace pelmora;
 using namespace pelmora::projectfile;
+using pelmora::test::ControllerSimulator;
+using pelmora::test::SchemaController;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -493,10 +502,143 @@ TEST_F(ProjectMenuTest, AMissingNetlistIsNamedAndTheWindowIsNotFinished)
     freshMenu.mnuLoad_Click();
     ASSERT_EQ(ui().messages.size(), 1u);
     EXPECT_EQ(ui().messages[0].text, QString::fromUtf16(kNetlistMissing) + work.filePath(u"saved/plant.net"_s));
-    // The pages are restored, the schema is not rebuilt and the window is not finished.
+    // The pages are restored, the schema is not rebuilt and the window is not
+    // finished; the view says why.
     EXPECT_EQ(fresh.model().pages.Stranica_Name(0), u"Сторінка «1»"_s);
     EXPECT_FALSE(fresh.mnuConfig->isVisible());
-    EXPECT_TRUE(fresh.schemaView->drawnTexts().isEmpty());
+    ASSERT_EQ(fresh.schemaView->drawnTexts().size(), 1);
+    EXPECT_EQ(fresh.schemaView->drawnTexts()[0].text, QString::fromUtf16(kNetlistNotLoaded));
+}
+
+// A project opened without its netlist after another project: its pages and
+// settings stand alone, the schema holds nothing of the project before (saving
+// gives the opened file back unchanged), the caption and the schema view say
+// that the netlist is not loaded, and the schema write is refused before
+// anything leaves. Once the netlist is loaded the write goes out.
+TEST_F(ProjectMenuTest, AProjectOpenedWithoutItsNetlistKeepsNothingOfTheSchemaBefore)
+{
+    ControllerSimulator sim;
+    SchemaController controller(sim);
+    ASSERT_TRUE(sim.listenTcp());
+
+    // The project whose netlist goes missing; its link is the simulator.
+    QByteArray opened;
+    {
+        Config_SCADA w;
+        makeProject(w, 6, 8);
+        auto &s = w.model().settings;
+        s.Num_COM_Link = 9;
+        s.Adr_IP = u"127.0.0.1"_s;
+        s.Port_IP = sim.tcpPort();
+        s.T_Zapyt = 20;
+        s.Project_File_Path = savedPath();
+        w.model().pages.Stranica_Name(0) = u"Котельня"_s;
+        ui().savePaths.push_back(savedPath());
+        ASSERT_TRUE(w.projectMenu->mnuSave_Click());
+        opened = fileBytes(savedPath());
+        w.Form_Unload();
+    }
+    const QString missing = work.filePath(u"saved/plant.net"_s);
+    ASSERT_TRUE(QFile::remove(missing));
+
+    // The project before: another schema, in a folder of its own.
+    const QString before = work.filePath(u"before/before.prt"_s);
+    {
+        ASSERT_TRUE(QDir(work.path()).mkpath(u"before"_s));
+        test::NetlistBuilder n;
+        n.block(3, u"D_I"_s, {u"1"_s}).block(9, u"AND2_4"_s).block(12, u"D_I"_s, {u"2"_s}).inverter(1);
+        n.net({test::U(3, 1), test::D(1, 1)});
+        n.net({test::D(1, 2), test::U(9, 1)});
+        n.net({test::U(12, 1), test::U(9, 2)});
+        writeBytes(work.filePath(u"before/before.net"_s), n.bytes());
+        Config_SCADA w;
+        ProjectModel &m = w.model();
+        test::fillVariedProject(m, 5, 16);
+        m.settings.Name_Schema = work.filePath(u"before/before.net"_s);
+        ASSERT_TRUE(importNetlistFile(m, m.settings.Name_Schema));
+        w.mnuSave->setEnabled(true);
+        m.settings.Project_File_Path = before;
+        ui().savePaths.push_back(before);
+        ASSERT_TRUE(w.projectMenu->mnuSave_Click());
+        w.Form_Unload();
+    }
+
+    ui().reset();
+    Config_SCADA w;
+    const ProjectModel &m = w.model();
+    ui().openPaths.push_back(before);
+    w.mnuLoad->trigger();
+    ASSERT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u" | "_s).toStdString();
+    ASSERT_EQ(m.schema.Block_Type(12), type::D_I);
+    ASSERT_NE(m.schema.Invert_Input(9), 0);
+
+    ui().openPaths.push_back(savedPath());
+    w.mnuLoad->trigger();
+    ASSERT_EQ(ui().messageTexts(), QStringList{QString::fromUtf16(kNetlistMissing) + missing});
+    // The opened file's pages and settings.
+    EXPECT_EQ(m.settings.Project_File_Path, savedPath());
+    EXPECT_EQ(m.settings.Stranica_Count, 8);
+    EXPECT_EQ(m.settings.Format_Version, 6);
+    EXPECT_EQ(m.settings.Port_IP, sim.tcpPort());
+    EXPECT_EQ(m.pages.Stranica_Name(0), u"Котельня"_s);
+    // The schema: nothing laid out, nothing of the project before.
+    EXPECT_TRUE(m.schema.Netlist_Not_Loaded);
+    ProjectModel fileAlone;
+    startUpModel(fileAlone);
+    ASSERT_TRUE(readProjectFile(opened, fileAlone, work.filePath(u"saved"_s)).ok);
+    for (int b = 0; b <= 100; ++b) {
+        EXPECT_EQ(m.schema.Block_Type(b), fileAlone.schema.Block_Type(b)) << b;
+        EXPECT_EQ(m.schema.Parametr_Value_Start(b), 0) << b;
+        EXPECT_EQ(m.schema.Parametr_Name_Start(b), 0) << b;
+        EXPECT_TRUE(m.schema.Block_Name(2, b).isEmpty()) << b;
+        for (int k = 0; k <= 16; ++k)
+            EXPECT_EQ(m.schema.Block_Link(k, b), 0) << b;
+    }
+    for (int b = 0; b <= 104; ++b)
+        EXPECT_EQ(m.schema.Invert_Input(b), 0) << b;
+    EXPECT_EQ(m.schema.Parametr_Value_Size, 0);
+    EXPECT_EQ(m.schema.Parametr_Name_Size, 0);
+    EXPECT_TRUE(m.schema.NetList_Line(1).isEmpty());
+    prepareForSave(w.model());
+    EXPECT_TRUE(writeProjectFile(m).bytes == opened) << "saving gives the opened file back";
+    // The caption and the schema view say so.
+    EXPECT_EQ(w.windowTitle(), captionWithPath(6, QString::fromUtf16(kNetlistNotLoaded)));
+    ASSERT_EQ(w.schemaView->drawnTexts().size(), 1);
+    EXPECT_EQ(w.schemaView->drawnTexts()[0].text, QString::fromUtf16(kNetlistNotLoaded));
+    for (int i = 1; i <= 104; ++i)
+        EXPECT_TRUE(w.Block_IMAGE[static_cast<std::size_t>(i)]->isHidden()) << i;
+    // Nothing asked when the opened project is left as it was opened.
+    EXPECT_TRUE(w.projectMenu->askToSaveChanges());
+
+    // The schema write: refused with its message, and not a byte leaves.
+    ASSERT_TRUE(ControllerSimulator::waitFor([&] { return w.link().clientConnected(); }));
+    ui().reset();
+    w.MnuSaveOrvo->trigger();
+    ASSERT_EQ(ui().messages.size(), 1u);
+    EXPECT_EQ(ui().messages[0].text, QString::fromUtf16(kNoSchemaToWrite));
+    EXPECT_EQ(ui().messages[0].icon, MsgIcon::Exclamation);
+    EXPECT_FALSE(m.link.busy());
+    EXPECT_FALSE(w.schemaUpload->Timer_05->isActive());
+    EXPECT_EQ(Write_SCHEMA::loaded(w), nullptr);
+    ControllerSimulator::waitFor([] { return false; }, 300); // anything on its way arrives
+    EXPECT_TRUE(sim.received().isEmpty());
+
+    // The netlist loaded from the menu: the schema is the opened project's,
+    // and the write sends it.
+    writeBytes(missing, smallNetlist());
+    ui().reset();
+    ui().openPaths.push_back(missing);
+    w.mnuNetlist->trigger();
+    EXPECT_FALSE(m.schema.Netlist_Not_Loaded);
+    EXPECT_EQ(m.schema.Block_Type(7), type::RS4);
+    EXPECT_EQ(m.schema.Block_Type(12), 0);
+    EXPECT_GT(w.schemaView->drawnTexts().size(), 1);
+    w.MnuSaveOrvo->trigger();
+    ASSERT_TRUE(ControllerSimulator::waitFor([&] { return !m.link.busy(); }, 30000));
+    EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u" | "_s).toStdString();
+    EXPECT_TRUE(controller.complete()) << controller.problems().join(u"; "_s).toStdString();
+    for (int b = 0; b <= 99; ++b)
+        EXPECT_EQ(static_cast<std::uint8_t>(controller.table(1).at(b)), m.schema.Block_Type(b)) << b;
 }
 
 TEST_F(ProjectMenuTest, CancelAndAnEmptyName)
