@@ -123,6 +123,11 @@ bool ProjectMenu::mnuSave_Click()
 void ProjectMenu::mnuLoad_Click()
 {
     ProjectModel &m = m_;
+    // A transfer owns its project until it ends.
+    if (m.link.busy()) {
+        showMessage(QString::fromUtf16(kProjectWhileTransfer), MsgIcon::Exclamation);
+        return;
+    }
     if (!askToSaveChanges())
         return;
     main_.surface().Logo->hide();
