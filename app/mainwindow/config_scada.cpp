@@ -281,8 +281,13 @@ void Config_SCADA::Form_Unload()
 
 void Config_SCADA::enableSettings(bool enabled)
 {
-    if (Config_Project *settings = registry_.find<Config_Project>())
-        settings->setEnabled(enabled);
+    Config_Project *settings = registry_.find<Config_Project>();
+    if (!settings)
+        return;
+    settings->setEnabled(enabled);
+    // A dialog enabled while a transfer still holds the link (its progress
+    // window's "Відміна") stays read-only until the transfer ends.
+    settings->showLinkBusy(model_->link.busy());
 }
 
 void Config_SCADA::mnuExit_Click() { close(); }

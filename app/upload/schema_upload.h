@@ -18,6 +18,8 @@ struct ProjectModel;
 class MainWindowPort;
 
 extern const char16_t *const kComPortError; // "Помилка СОМ порту!"
+// Said instead of writing while the project's netlist is not loaded.
+extern const char16_t *const kNoSchemaToWrite;
 
 class SchemaUpload : public QObject {
     Q_OBJECT
