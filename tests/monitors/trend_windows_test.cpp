@@ -17,6 +17,7 @@
 #include "support/simulator_pty.h"
 #include "support/simulator_readout.h"
 #include "ui/window_frame.h"
+#include "ui/window_placement.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,6 +30,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -592,6 +594,35 @@ TEST_F(MonitorWindows, OrvoChannelPanelsSelectScaleRenameAndRecolour)
     EXPECT_EQ(w.aINP_OUT[0]->text(), QStringLiteral("kept"));
     w.LineCursor1_MouseUp();
     EXPECT_EQ(mon().Cursor_Drag_Flag, 0);
+}
+
+// A window centred over a main window at the screen's top left corner opens
+// inside the screen's available area, its top left corner (title bar and
+// menus) on the screen.
+TEST_F(MonitorWindows, OrvoMonitorOverAMainWindowAtTheTopLeftOpensOnTheScreen)
+{
+    QWidget &mainWindow = main->mainWindow();
+    mainWindow.resize(810, 570);
+    mainWindow.show();
+    QScreen *screen = mainWindow.screen();
+    ASSERT_NE(screen, nullptr);
+    const QRect available = screen->availableGeometry();
+    mainWindow.move(available.topLeft());
+    Grafik_NEW_Orvo_IO &w = orvo();
+    ASSERT_TRUE(w.isVisible());
+    const QRect frame = w.frameGeometry();
+    // Centred over the main window it would stand off the top left.
+    QRect centred(QPoint(0, 0), frame.size());
+    centred.moveCenter(mainWindow.frameGeometry().center());
+    ASSERT_FALSE(available.contains(centred.topLeft()));
+    EXPECT_TRUE(available.contains(frame.topLeft()));
+    EXPECT_EQ(frame.topLeft(), placeOverOwner(mainWindow.frameGeometry(), frame.size(), available));
+    if (frame.width() <= available.width()) {
+        EXPECT_LE(frame.right(), available.right());
+    }
+    if (frame.height() <= available.height()) {
+        EXPECT_LE(frame.bottom(), available.bottom());
+    }
 }
 
 // Closing the Tesk monitor while a modal dialog disables the main window
