@@ -58,8 +58,16 @@ void WindowFrame::arm()
             if (frame == window_.size())
                 frame += ownerWindow->frameGeometry().size() - ownerWindow->size();
             const QScreen *screen = ownerWindow->screen();
-            window_.move(
-                placeOverOwner(ownerWindow->frameGeometry(), frame, screen ? screen->availableGeometry() : QRect()));
+            const QPoint place =
+                placeOverOwner(ownerWindow->frameGeometry(), frame, screen ? screen->availableGeometry() : QRect());
+            window_.move(place);
+            // A place equal to the one the window already has (the screen's
+            // top left corner, where a window stands before it is first
+            // shown) is no move, and the window manager would then place the
+            // window where it likes: the native window is given the place
+            // itself.
+            if (QWindow *handle = window_.windowHandle())
+                handle->setFramePosition(place);
         }
     }
     if (armed_ || kind_ != WindowFrameKind::Modal)
