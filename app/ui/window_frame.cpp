@@ -1,5 +1,6 @@
 #include "ui/window_frame.h"
 
+#include "ui/window_placement.h"
 #include "ui/window_registry.h"
 
 #include <QEvent>
@@ -7,6 +8,7 @@
 #include <QKeySequence>
 #include <QPushButton>
 #include <QRect>
+#include <QScreen>
 #include <QShortcut>
 #include <QWidget>
 #include <QWindow>
@@ -48,11 +50,25 @@ void WindowFrame::arm()
         ownerWindow->winId();
         if (QWindow *handle = window_.windowHandle())
             handle->setTransientParent(ownerWindow->windowHandle());
-        // A window that has no place of its own is centred over its owner.
+        // A window that has no place of its own is centred over its owner,
+        // inside the area of the owner's screen that windows may take. Before
+        // its first showing a window has no frame yet; it will get one like
+        // its owner's, so the owner's frame margins are counted in.
         if (!window_.testAttribute(Qt::WA_Moved)) {
-            QRect r = window_.frameGeometry();
-            r.moveCenter(ownerWindow->frameGeometry().center());
-            window_.move(r.topLeft());
+            QSize frame = window_.frameGeometry().size();
+            if (frame == window_.size())
+                frame += ownerWindow->frameGeometry().size() - ownerWindow->size();
+            const QScreen *screen = ownerWindow->screen();
+            const QPoint place =
+                placeOverOwner(ownerWindow->frameGeometry(), frame, screen ? screen->availableGeometry() : QRect());
+            window_.move(place);
+            // A place equal to the one the window already has (the screen's
+            // top left corner, where a window stands before it is first
+            // shown) is no move, and the window manager would then place the
+            // window where it likes: the native window is given the place
+            // itself.
+            if (QWindow *handle = window_.windowHandle())
+                handle->setFramePosition(place);
         }
     }
     if (armed_ || kind_ != WindowFrameKind::Modal)
