@@ -19,6 +19,8 @@ int main(int argc, char **argv)
 
     auto *main = new pelmora::Config_SCADA();
     main->setAttribute(Qt::WA_DeleteOnClose);
+    // Message boxes and the other dialogs stand above the window they belong to.
+    services.belongTo(*main, main->windows());
     main->show();
     return app.exec();
 }

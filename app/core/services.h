@@ -39,6 +39,8 @@ public:
 class ColorDialogService {
 public:
     virtual ~ColorDialogService() = default;
+    // The colour dialog, started at `initial` (the colour being changed); the
+    // chosen colour, or nullopt when the user cancels.
     virtual std::optional<QColor> choose(const QColor &initial) = 0;
 };
 
@@ -52,6 +54,10 @@ struct FontChoice {
 class FontDialogService {
 public:
     virtual ~FontDialogService() = default;
+    // The chosen font and colour, or nullopt when the user cancels. What the
+    // user did not change comes back as `initial` holds it: the family by its
+    // given name even when it is not installed here (the dialog shows it
+    // through an installed substitute), the style and the exact size.
     virtual std::optional<FontChoice> choose(const FontChoice &initial) = 0;
 };
 

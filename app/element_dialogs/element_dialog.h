@@ -84,9 +84,9 @@ protected:
     // template stands.
     std::optional<ShownView> shownOrTemplate(element::Kind kind, int index) const;
 
-    // A click on a colour box: the colour dialog starts at the colour chosen
-    // last in this window; a chosen colour goes into the box. False when the
-    // dialog was cancelled (the box keeps its colour).
+    // A click on a colour box: the colour dialog starts at the box's colour;
+    // a chosen colour goes into the box. False when the dialog was cancelled
+    // (the box keeps its colour).
     bool chooseColour(ColourBox *box);
 
     // Small helpers for laying out the controls, in pixels.

@@ -5,18 +5,17 @@
 
 namespace pelmora::element {
 
-std::optional<std::int32_t> ColourChooser::choose()
+std::optional<std::int32_t> ColourChooser::choose(std::int32_t start)
 {
-    const auto chosen = Services::colors().choose(colourOf(current_));
+    const auto chosen = Services::colors().choose(colourOf(start));
     if (!chosen)
         return std::nullopt;
-    current_ = bgrOf(*chosen);
-    return current_;
+    return bgrOf(*chosen);
 }
 
 bool ColourChooser::chooseInto(std::int32_t &box)
 {
-    const auto colour = choose();
+    const auto colour = choose(box);
     if (colour)
         box = *colour;
     return colour.has_value();

@@ -15,6 +15,7 @@
 #include "project/project_menu.h"
 #include "project/schema_view.h"
 #include "project/startup.h"
+#include "ui/guarded_application.h"
 #include "upload/mechanism_upload.h"
 #include "upload/scada_upload.h"
 #include "upload/schema_upload.h"
@@ -65,6 +66,7 @@ Config_SCADA::Config_SCADA() : model_(std::make_unique<ProjectModel>()), link_(s
 
 Config_SCADA::~Config_SCADA()
 {
+    HandlerGuard::instance().removeTransferStop(this);
     // The subsystem objects go before the model, the link and the registry they use.
     elementOpeners.reset();
     // The mechanism upload is a child of this window; it gives back its claim
@@ -110,6 +112,17 @@ void Config_SCADA::attachSubsystems()
     projectMenu->linkStarted = [this](int linkKind) { scadaUpload->projectOpened(linkKind); };
     // The trend monitors: "&Монітор Orvo", and "&Монітор Tesk", which stays hidden.
     connectMonitorMenu(m, *this);
+
+    HandlerGuard::instance().addTransferStop(this, [this] { stopTransfers(); });
+}
+
+void Config_SCADA::stopTransfers()
+{
+    schemaUpload->stop();
+    scadaUpload->stop();
+    if (MechanismUpload *u = MechanismUpload::find(*this))
+        u->stop();
+    stopMonitorReadouts(*this);
 }
 
 void buildMenuTree(MainMenu &menu, QMenuBar *bar, QWidget *owner)
@@ -268,8 +281,13 @@ void Config_SCADA::Form_Unload()
 
 void Config_SCADA::enableSettings(bool enabled)
 {
-    if (Config_Project *settings = registry_.find<Config_Project>())
-        settings->setEnabled(enabled);
+    Config_Project *settings = registry_.find<Config_Project>();
+    if (!settings)
+        return;
+    settings->setEnabled(enabled);
+    // A dialog enabled while a transfer still holds the link (its progress
+    // window's "Відміна") stays read-only until the transfer ends.
+    settings->showLinkBusy(model_->link.busy());
 }
 
 void Config_SCADA::mnuExit_Click() { close(); }

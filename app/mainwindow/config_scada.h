@@ -41,6 +41,12 @@ public:
     ControllerLink &link() override { return *link_; }
     void enableSettings(bool enabled) override;
 
+    // Stops at once every transfer that holds the link: the schema, page and
+    // mechanism uploads (a page range goes no further) and the monitors'
+    // readouts. The handler guard calls it when an error escapes a handler,
+    // before its message is shown.
+    void stopTransfers();
+
     // Handlers.
     void Form_Load();
     void Form_Unload();

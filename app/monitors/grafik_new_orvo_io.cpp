@@ -50,10 +50,10 @@ Grafik_NEW_Orvo_IO::Grafik_NEW_Orvo_IO(ProjectModel &m, MainWindowPort &main)
         QAction *a = MnuNumPort->addAction(QStringLiteral("&Com %1").arg(n));
         a->setObjectName(QStringLiteral("MnuCOM%1").arg(n));
         a->setCheckable(true);
-        a->setChecked(n == 1);
         connect(a, &QAction::triggered, this, [this, n] { MnuCOM_Click(n); });
         MnuCOM[static_cast<std::size_t>(n - 1)] = a;
     }
+    showPortTick();
     mnuL->addSeparator();
     mnuPeriod = mnuL->addMenu(QStringLiteral("&Цикл Orvo"));
     mnuPeriod->setObjectName(QStringLiteral("mnuPeriod"));
@@ -195,8 +195,16 @@ Grafik_NEW_Orvo_IO *Grafik_NEW_Orvo_IO::loaded(MainWindowPort &main)
 void Grafik_NEW_Orvo_IO::MnuCOM_Click(int n)
 {
     m_.monitors.Grafik_COM = static_cast<std::uint8_t>(n);
+    showPortTick();
+}
+
+void Grafik_NEW_Orvo_IO::showPortTick()
+{
+    // The tick is the port the readout opens: none until a port is chosen
+    // (the port number is 0 then, and a readout says "Помилка № COM?"), so
+    // the menu never shows "&Com 1" for a port that is not set.
     for (int k = 1; k <= 8; ++k)
-        MnuCOM[static_cast<std::size_t>(k - 1)]->setChecked(k == n);
+        MnuCOM[static_cast<std::size_t>(k - 1)]->setChecked(k == m_.monitors.Grafik_COM);
 }
 
 void Grafik_NEW_Orvo_IO::mnuCyckl_Click(int cikl)
@@ -271,8 +279,7 @@ void Grafik_NEW_Orvo_IO::mnuOpen_Click()
     MonitorTables &mon = m_.monitors;
     std::int32_t background = plot.background;
     if (openTrendFile(mon, background, TrendLayout::Channels46) == TrendOpenResult::Opened) {
-        if (mon.Grafik_COM >= 1 && mon.Grafik_COM <= 8)
-            MnuCOM_Click(mon.Grafik_COM);
+        showPortTick();
         plot.background = background;
         paintBackground(*area->LineCursor, 0xFFFFFF - background);
         mnuCyckl_1ms->setChecked(mon.Grafik_Cikl == 0);

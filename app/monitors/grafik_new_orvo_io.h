@@ -27,7 +27,7 @@ public:
 
     QAction *mnuSave, *mnuOpen;
     QMenu *mnuL, *MnuNumPort, *mnuPeriod;
-    std::array<QAction *, 8> MnuCOM{}; // "&Com 1".."&Com 8"
+    std::array<QAction *, 8> MnuCOM{}; // "&Com 1".."&Com 8"; the one of the port in use is ticked
     QAction *mnuCyckl_1ms, *mnuCyckl_2ms, *mnuLoad_I_O;
 
     // Name labels 0..45 (label 45 - c names column c) and 46, the selected channel's in Curr_Data.
@@ -72,6 +72,8 @@ protected:
 private:
     Grafik_NEW_Orvo_IO(ProjectModel &m, MainWindowPort &main);
     void cancelReadout();
+    // Ticks the "&COM" item of the port number in use, or none.
+    void showPortTick();
     void markAnalogLabel(int i);
     void showSquaresAtCursor();
 };

@@ -15,4 +15,10 @@ void connectMonitorMenu(ProjectModel &m, MainWindowPort &main);
 // until the last open monitor has gone. Called by the main window's shutdown.
 void keepMainWhileMonitorsOpen(MainWindowPort &main);
 
+// Stops the readout of every open monitor window at once, without a message
+// (an error escaped a handler): its timers stop and the link is given back,
+// so nothing of the readout runs later; the Orvo monitor's progress panel
+// goes. A monitor without a running readout is left as it is.
+void stopMonitorReadouts(MainWindowPort &main);
+
 } // namespace pelmora

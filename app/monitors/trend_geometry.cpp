@@ -27,10 +27,20 @@ const PlotLayout &plotLayout(PlotWindow w) { return w == PlotWindow::Tesk ? kTes
 
 int trendY(float v, float min, float max, int yTop, int yBottom)
 {
-    if (!(v >= min) || !(max > 0.0f) || !(max > min))
+    // A scale bound that is infinite or not a number (a damaged trend file
+    // has them; the files of this program write them as "Inf" and "NaN") has
+    // no factor: the channel is drawn on its 0 % line, the plot's bottom edge,
+    // as a scale with a maximum of 0 or below is. The file is still opened.
+    if (!std::isfinite(min) || !std::isfinite(max) || !(v >= min) || !(max > 0.0f) || !(max > min))
         return yBottom;
+    // Both bounds finite and apart: the factor is finite and above 0, so y is
+    // a number, or minus infinity for an infinite value. A y that is not a
+    // number would pass the clamp below unchanged and overflow the cast, so
+    // it is never let through.
     const double k = static_cast<double>(yBottom - yTop) / (static_cast<double>(max) - static_cast<double>(min));
     const double y = static_cast<double>(yBottom) - k * (static_cast<double>(v) - static_cast<double>(min));
+    if (std::isnan(y))
+        return yBottom;
     // Clamped before the rounding, so no value can overflow the result; the
     // bounds are whole numbers, so this equals rounding first.
     return static_cast<int>(num::roundHalfEven(std::clamp(y, static_cast<double>(yTop), static_cast<double>(yBottom))));

@@ -40,8 +40,11 @@ inline constexpr std::int32_t kOrvoRowColour = 0x404040;  // a discrete row piec
 
 // The y of value v on the scale min..max in the band yTop..yBottom (the scale
 // height is yBottom - yTop): computed in double, rounded half to even and
-// clamped into the band. A value below the minimum or not a number, a maximum
-// of 0 or below, and a maximum not above the minimum all give the 0 % line.
+// clamped into the band, so it is always a pixel of the band. A value below
+// the minimum or not a number, a maximum of 0 or below, a maximum not above
+// the minimum (a scale of no width) and a bound that is infinite or not a
+// number all give the 0 % line; an infinite value above the minimum gives the
+// 100 % line.
 int trendY(float v, float min, float max, int yTop, int yBottom);
 
 // The y of discrete column c's row piece for value v: 13c + 10 - v (a value

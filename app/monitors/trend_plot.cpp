@@ -20,6 +20,14 @@ public:
 
     void line(int x0, int y0, int x1, int y1, QRgb colour)
     {
+        // The passes compute every point on the picture or one pixel off it.
+        // Ends further off are pulled in to one pixel beyond the picture, so
+        // the walk below is never longer than the picture and its differences
+        // cannot overflow, whatever a caller hands in.
+        x0 = std::clamp(x0, -1, width_);
+        x1 = std::clamp(x1, -1, width_);
+        y0 = std::clamp(y0, -1, height_);
+        y1 = std::clamp(y1, -1, height_);
         if (y0 == y1) {
             run(std::min(x0, x1), std::max(x0, x1), y0, colour);
             return;

@@ -594,12 +594,12 @@ void PageEditor::Signal_Timer_Miganie_SCADA_Timer()
 
 void PageEditor::MnuColorFonSCADA_Click()
 {
-    const auto chosen = Services::colors().choose(lastFonColour_);
-    if (!chosen)
-        return; // Cancel leaves the page as it was
-    lastFonColour_ = *chosen;
+    // The dialog starts at the page's own colour, so a quick Ok keeps it.
     const int p = currentPage();
     auto &pg = model().pages;
+    const auto chosen = Services::colors().choose(colourOf(pg.Stranica_Fon_Color(p)));
+    if (!chosen)
+        return; // Cancel leaves the page as it was
     pg.Stranica_Fon_Color(p) = bgrOf(*chosen);
     paintPageColour(p);
     if (QLabel *c = canvas(p)) {

@@ -175,10 +175,9 @@ private:
     MainWindowPort &main_;
     MainMenu &menu_;
     PageView &view_;
-    QColor lastFonColour_ = Qt::black; // the colour dialog starts at the colour it gave last
-    std::unique_ptr<Views> views_;     // where the views stand, for the editing operations
-    QWidget *band_ = nullptr;          // the outline of the selection rectangle
-    QPointer<QObject> bannerMouse_;    // the warning line's mouse adapter
+    std::unique_ptr<Views> views_;  // where the views stand, for the editing operations
+    QWidget *band_ = nullptr;       // the outline of the selection rectangle
+    QPointer<QObject> bannerMouse_; // the warning line's mouse adapter
 };
 
 } // namespace pelmora

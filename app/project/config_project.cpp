@@ -5,6 +5,8 @@
 #include "core/services.h"
 #include "pages/page_view.h"
 #include "project/config_project_model.h"
+#include "project/project_menu.h"
+#include "project/schema_drawing.h"
 #include "project/schema_view.h"
 #include "schema/netlist_reader.h"
 #include "schema/schema_import.h"
@@ -30,6 +32,7 @@ const char16_t kEmptySchema[] = u"Пусто";
 const char16_t kMainCaption[] = u"Конфігуратор Orvo - ";
 const char16_t kPeriodTooLarge[] = u"Період запиту має бути від -32768 до 32767 мс!";
 const char16_t kPortOutOfRange[] = u"Номер порту має бути від 0 до 65535!";
+const char16_t kLinkBusyNote[] = u"Іде обмін з контролером: налаштування лише для перегляду.";
 
 // The link list: eight serial ports (a Cyrillic "С" before the Latin "OM"),
 // then the two TCP kinds.
@@ -122,6 +125,12 @@ Config_Project::Config_Project(ProjectModel &m, MainWindowPort &main, SchemaView
     Cancel = new QPushButton(QStringLiteral("Відміна"), this);
     Cancel->setObjectName(QStringLiteral("Cancel"));
     Cancel->setGeometry(296, 306, 120, 28);
+    Link_Busy_Note = new QLabel(QString::fromUtf16(kLinkBusyNote), this);
+    Link_Busy_Note->setObjectName(QStringLiteral("Link_Busy_Note"));
+    Link_Busy_Note->setGeometry(12, 266, 134, 68);
+    Link_Busy_Note->setWordWrap(true);
+    Link_Busy_Note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Link_Busy_Note->hide();
 
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
     connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
@@ -141,9 +150,50 @@ void Config_Project::open() { frame_->show(); }
 void Config_Project::showLinkKind(int Num_COM_Link)
 {
     if (Num_COM_Link == kTcpClient)
-        IP_address->setEnabled(true);
+        IP_address->setEnabled(!linkBusy_);
     else if (Num_COM_Link == kTcpServer)
         IP_address->setEnabled(false);
+}
+
+void Config_Project::showLinkBusy(bool busy)
+{
+    if (busy == linkBusy_)
+        return;
+    linkBusy_ = busy;
+    Link_Busy_Note->setVisible(busy);
+    for (QWidget *w :
+         {static_cast<QWidget *>(Name_Project_Text), static_cast<QWidget *>(Combo1), static_cast<QWidget *>(Combo2),
+          static_cast<QWidget *>(Combo3), static_cast<QWidget *>(Load_Key_SCHEMA)})
+        w->setEnabled(!busy);
+    showLinkFields();
+    Ok->setEnabled(!busy && Name_Schema_text->text() != QString::fromUtf16(kEmptySchema));
+}
+
+void Config_Project::showLinkFields()
+{
+    const int kind = Combo1->currentIndex() + 1;
+    const bool tcp = !linkBusy_ && (kind == kTcpClient || kind == kTcpServer);
+    for (QWidget *w :
+         {static_cast<QWidget *>(IP_address), static_cast<QWidget *>(Port), static_cast<QWidget *>(Label5),
+          static_cast<QWidget *>(Label6), static_cast<QWidget *>(Label8), static_cast<QWidget *>(T_Zapyt_IP)})
+        w->setEnabled(tcp);
+    if (kind == kTcpServer)
+        IP_address->setEnabled(false); // a server has no remote address
+}
+
+bool Config_Project::refuseWhileLinkBusy()
+{
+    const auto &s = m_.settings;
+    if (!m_.link.busy())
+        return false;
+    showLinkBusy(true);
+    if (s.Num_COM_Link >= 1 && s.Num_COM_Link <= Combo1->count())
+        Combo1->setCurrentIndex(s.Num_COM_Link - 1);
+    if (s.Num_Net >= 1 && s.Num_Net <= Combo2->count())
+        Combo2->setCurrentIndex(s.Num_Net - 1);
+    Combo3->setCurrentIndex(s.Stranica_Count == 8 ? 1 : 0);
+    showDevice();
+    return true;
 }
 
 void Config_Project::Form_Load()
@@ -160,26 +210,29 @@ void Config_Project::showDevice() { COM_Device->setText(serialPortDevice(Combo1-
 void Config_Project::Combo1_Click()
 {
     auto &s = m_.settings;
+    if (refuseWhileLinkBusy())
+        return;
     s.Num_COM_Link = static_cast<std::int16_t>(Combo1->currentIndex() + 1);
-    const bool tcp = s.Num_COM_Link == kTcpClient || s.Num_COM_Link == kTcpServer;
-    for (QWidget *w :
-         {static_cast<QWidget *>(IP_address), static_cast<QWidget *>(Port), static_cast<QWidget *>(Label5),
-          static_cast<QWidget *>(Label6), static_cast<QWidget *>(Label8), static_cast<QWidget *>(T_Zapyt_IP)})
-        w->setEnabled(tcp);
+    showLinkFields();
     if (s.Num_COM_Link == kTcpClient)
         s.TCP_Server = 0;
-    if (s.Num_COM_Link == kTcpServer) {
+    if (s.Num_COM_Link == kTcpServer)
         s.TCP_Server = 1;
-        IP_address->setEnabled(false); // a server has no remote address
-    }
     showDevice();
 }
 
-void Config_Project::Combo2_Click() { m_.settings.Num_Net = static_cast<std::int16_t>(Combo2->currentIndex() + 1); }
+void Config_Project::Combo2_Click()
+{
+    if (refuseWhileLinkBusy())
+        return;
+    m_.settings.Num_Net = static_cast<std::int16_t>(Combo2->currentIndex() + 1);
+}
 
 void Config_Project::Load_Key_SCHEMA_Click()
 {
     ProjectModel &m = m_;
+    if (refuseWhileLinkBusy())
+        return;
     // A cancelled dialog, or a file that cannot be opened, ends the choice
     // silently: nothing changes.
     const std::optional<ChosenNetlist> chosen = chooseAndReadNetlist(m);
@@ -196,6 +249,9 @@ void Config_Project::Ok_Click()
 {
     ProjectModel &m = m_;
     auto &s = m.settings;
+    // Nothing changes under a transfer that holds the link.
+    if (refuseWhileLinkBusy())
+        return;
     // Input that cannot be stored is refused before anything changes.
     const std::optional<std::int32_t> port = portFromText(Port->text());
     if (!port) {
@@ -215,8 +271,9 @@ void Config_Project::Ok_Click()
     s.T_Zapyt = *period;
     menu_.mnuConfig->setVisible(true);
     menu_.MnuOrvo->setVisible(true);
-    // The caption names the netlist, not the project.
-    main_.mainWindow().setWindowTitle(QString::fromUtf16(kMainCaption) + s.Name_Schema);
+    // The caption names the netlist, not the project (or says that none is loaded).
+    const QString netlist = m.schema.Netlist_Not_Loaded ? QString::fromUtf16(kNetlistNotLoaded) : s.Name_Schema;
+    main_.mainWindow().setWindowTitle(QString::fromUtf16(kMainCaption) + netlist);
     schemaView_.Draw_Schema();
     // A new project's blocks get their default texts.
     if (s.Nastrojki_Flag != 1)
@@ -261,6 +318,11 @@ Config_Project &ProjectSettingsMenu::dialog()
 
 void ProjectSettingsMenu::mnuNEW_Click()
 {
+    // A transfer owns its project until it ends.
+    if (m_.link.busy()) {
+        showMessage(QString::fromUtf16(kProjectWhileTransfer), MsgIcon::Exclamation);
+        return;
+    }
     if (mayReplaceProject && !mayReplaceProject())
         return;
     main_.surface().Logo->setVisible(false);
@@ -293,6 +355,8 @@ void ProjectSettingsMenu::mnuNastrojki_Click()
         dlg.Combo2_Click();
     }
     dlg.T_Zapyt_IP->setText(QString::number(s.T_Zapyt));
+    // The settings of a transfer that holds the link are shown read-only.
+    dlg.showLinkBusy(m_.link.busy());
 }
 
 } // namespace pelmora

@@ -43,6 +43,7 @@ public:
     QPushButton *Load_Key_SCHEMA;
     QPushButton *Ok;
     QPushButton *Cancel;
+    QLabel *Link_Busy_Note; // says why the settings cannot be changed now
 
     void Form_Load();
     void Combo1_Click();
@@ -58,11 +59,24 @@ public:
     // for a TCP client, disabled for a TCP server, as it is for other kinds.
     void showLinkKind(int Num_COM_Link);
 
+    // While a transfer holds the link, the settings it runs on are read-only:
+    // the dialog shows them with every editing control and Ok disabled and a
+    // note that says why; "Відміна" still closes it. When the link is free
+    // again the controls are enabled as the settings shown call for.
+    void showLinkBusy(bool busy);
+    bool linkBusyShown() const { return linkBusy_; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void showDevice();
+    // The address, port and period boxes with their labels, as the link kind
+    // in the list calls for (all disabled while the link is busy).
+    void showLinkFields();
+    // A change made while a transfer holds the link is refused: the dialog
+    // turns read-only and the lists show the stored settings again.
+    bool refuseWhileLinkBusy();
 
     ProjectModel &m_;
     MainWindowPort &main_;
@@ -70,6 +84,7 @@ private:
     SchemaView &schemaView_;
     PageView &pageView_;
     WindowFrame *frame_;
+    bool linkBusy_ = false;
 };
 
 // The two menu items that open the dialog.

@@ -71,6 +71,15 @@ ReadResult readProjectFile(const QByteArray &bytes, ProjectModel &staging, const
 // netlist import rebuilds the pools from the schema.
 void adoptProject(ProjectModel &live, ProjectModel &&staging, const ReadResult &read);
 
+// The schema of an opened project whose netlist cannot be imported. `opened`
+// holds the project adopted from `bytes`; its schema becomes what the file
+// alone gives (the block types, the values and texts of the schema sections,
+// the ALGORITHM and report records) over the schema of a program just started,
+// marked as not loaded. Nothing of the schema of the project open before
+// remains, no block is laid out, and saving writes the file's schema sections
+// back as they were read.
+void adoptSchemaWithoutNetlist(ProjectModel &opened, const QByteArray &bytes, const QString &currentDir);
+
 // The message shown when a file cannot be read.
 QString unreadableMessage(const ReadResult &read);
 

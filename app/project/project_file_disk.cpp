@@ -14,15 +14,34 @@ bool samePlace(const QString &a, const QString &b)
 }
 
 // Copies source over destination; true when the destination holds the file.
+// The copy is written into a temporary file beside the destination and renamed
+// over it only when the whole file is written, so a copy that fails (a full
+// disk, a file-size limit, a write error) leaves the old copy as it was.
 bool copyOver(const QString &source, const QString &destination)
 {
     if (source.isEmpty() || !QFileInfo(source).isFile())
         return false;
     if (samePlace(source, destination))
         return true;
-    if (QFileInfo::exists(destination) && !QFile::remove(destination))
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
         return false;
-    return QFile::copy(source, destination);
+    QSaveFile out(destination);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    constexpr qint64 kChunk = 1 << 16;
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(kChunk);
+        if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
+            out.cancelWriting();
+            return false;
+        }
+    }
+    if (in.error() != QFileDevice::NoError) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
 }
 
 } // namespace
@@ -32,6 +51,7 @@ SaveResult saveProjectFile(const ProjectModel &m, const QString &path)
     SaveResult result;
     const WriteResult w = writeProjectFile(m);
     if (!w.ok) {
+        result.refused = true;
         result.reason = w.reason;
         return result;
     }
@@ -53,7 +73,7 @@ SaveResult saveProjectFile(const ProjectModel &m, const QString &path)
     return result;
 }
 
-ReadResult openProjectFile(const QString &path, ProjectModel &staging, const QString &currentDir)
+ReadResult openProjectFile(const QString &path, ProjectModel &staging, const QString &currentDir, QByteArray *bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -61,8 +81,10 @@ ReadResult openProjectFile(const QString &path, ProjectModel &staging, const QSt
         r.reason = QStringLiteral("файл не відкривається: ") + file.errorString();
         return r;
     }
-    const QByteArray bytes = file.readAll();
-    return readProjectFile(bytes, staging, currentDir);
+    const QByteArray read = file.readAll();
+    if (bytes)
+        *bytes = read;
+    return readProjectFile(read, staging, currentDir);
 }
 
 CopyResult copyProjectFiles(const ProjectModel &m, const QString &folder)

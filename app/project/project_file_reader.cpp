@@ -6,6 +6,7 @@
 #include "project/format_version.h"
 #include "project/project_file.h"
 #include "project/project_file_layout.h"
+#include "project/startup.h"
 
 #include <cmath>
 #include <limits>
@@ -341,6 +342,22 @@ void adoptProject(ProjectModel &live, ProjectModel &&staging, const ReadResult &
     live = std::move(staging);
     live.schema.Parametr_Value = std::move(values);
     live.schema.Parametr_Name = std::move(names);
+}
+
+void adoptSchemaWithoutNetlist(ProjectModel &opened, const QByteArray &bytes, const QString &currentDir)
+{
+    // The file read again over a start-up schema; the settings and the
+    // catalogue the first reading left give it the same layout.
+    ProjectModel again = opened;
+    again.schema = SchemaTables();
+    startUpSchema(again.schema);
+    if (readProjectFile(bytes, again, currentDir).ok) {
+        opened.schema = std::move(again.schema);
+    } else {
+        opened.schema = SchemaTables();
+        startUpSchema(opened.schema);
+    }
+    opened.schema.Netlist_Not_Loaded = true;
 }
 
 QString unreadableMessage(const ReadResult &read)

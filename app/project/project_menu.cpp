@@ -12,6 +12,7 @@
 #include "project/project_file.h"
 #include "project/project_file_disk.h"
 #include "project/project_file_layout.h"
+#include "project/schema_drawing.h"
 #include "project/schema_view.h"
 #include "schema/schema_import.h"
 #include "ui/main_menu.h"
@@ -35,9 +36,19 @@ namespace {
 
 const QString kProjectFilter = QStringLiteral("project file|*.prt");
 
-// The file dialog leaves the chosen file's folder current: the copies and the
-// later opening look for the project's files there.
+// The file dialog leaves the chosen file's folder current; the program makes
+// the folder of a project file current once it has been saved or opened.
 void makeFolderCurrent(const QString &file) { QDir::setCurrent(QFileInfo(file).absolutePath()); }
+
+// A file that cannot be written says only that it is locked; a project the
+// writer refuses also says why.
+QString saveFailedMessage(const SaveResult &saved)
+{
+    QString text = QString::fromUtf16(kFileLocked);
+    if (saved.refused && !saved.reason.isEmpty())
+        text += u'\n' + saved.reason;
+    return text;
+}
 
 } // namespace
 
@@ -83,13 +94,10 @@ bool ProjectMenu::mnuSave_Click()
         return false;
     // A name typed without an extension gets ".prt", so that opening lists the file.
     const QString path = QFileInfo(withDefaultExtension(*chosen, filterExtension(kProjectFilter))).absoluteFilePath();
-    makeFolderCurrent(path);
     // Saving under another name than the project's asks first.
-    if (s.Project_File_Path != path) {
-        if (showMessage(QString::fromUtf16(kNameDiffers), MsgIcon::None, MsgButtons::YesNo) != MsgAnswer::Yes)
-            return false;
-        s.Project_File_Path = path;
-    }
+    if (s.Project_File_Path != path &&
+        showMessage(QString::fromUtf16(kNameDiffers), MsgIcon::None, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return false;
     // Two ALGORITHM blocks share the one stored program.
     if (algorithmBlockCount(m) > 1)
         showMessage(QString::fromUtf16(kOneAlgorithmProgram), MsgIcon::Exclamation);
@@ -98,12 +106,15 @@ bool ProjectMenu::mnuSave_Click()
     menu_.mnuBlockSCADA->setChecked(true);
     const SaveResult saved = saveProjectFile(m, path);
     if (!saved.ok) {
-        showMessage(QString::fromUtf16(kFileLocked), MsgIcon::Critical);
+        showMessage(saveFailedMessage(saved), MsgIcon::Critical);
         return false;
     }
+    // Only a save that succeeded moves the project to the chosen file and its folder.
+    s.Project_File_Path = path;
+    makeFolderCurrent(path);
     saved_.remember(m);
-    // The netlist and the page pictures go next to the project file.
-    const CopyResult copies = copyProjectFiles(m, QDir::currentPath());
+    // The netlist and the pictures go next to the project file.
+    const CopyResult copies = copyProjectFiles(m, QFileInfo(path).absolutePath());
     if (!copies.failed.isEmpty())
         showMessage(QString::fromUtf16(kCopyFailed) + u'\n' + copies.failed.join(u'\n'), MsgIcon::Exclamation);
     return true;
@@ -112,6 +123,11 @@ bool ProjectMenu::mnuSave_Click()
 void ProjectMenu::mnuLoad_Click()
 {
     ProjectModel &m = m_;
+    // A transfer owns its project until it ends.
+    if (m.link.busy()) {
+        showMessage(QString::fromUtf16(kProjectWhileTransfer), MsgIcon::Exclamation);
+        return;
+    }
     if (!askToSaveChanges())
         return;
     main_.surface().Logo->hide();
@@ -122,20 +138,23 @@ void ProjectMenu::mnuLoad_Click()
         return;
     // No file: the netlist of the project in memory is imported again.
     if (chosen->isEmpty()) {
-        importAndFinish();
+        if (!importAndFinish())
+            showNetlistMissing();
         return;
     }
     const QString path = QFileInfo(*chosen).absoluteFilePath();
-    makeFolderCurrent(path);
+    const QString folder = QFileInfo(path).absolutePath();
 
     // The file is read whole into a copy of the open project; only a file read
-    // to its end replaces it.
+    // to its end replaces it, and makes its folder current.
     ProjectModel staging = m;
-    const ReadResult read = openProjectFile(path, staging, QDir::currentPath());
+    QByteArray bytes;
+    const ReadResult read = openProjectFile(path, staging, folder, &bytes);
     if (!read.ok) {
         showMessage(unreadableMessage(read), MsgIcon::Critical);
         return;
     }
+    makeFolderCurrent(path);
     staging.settings.Project_File_Path = path;
     staging.settings.Nastrojki_Flag = 0;
 
@@ -151,9 +170,22 @@ void ProjectMenu::mnuLoad_Click()
     adoptProject(m, std::move(staging), read);
     restoreNamesAndColours();
     restorePageElements(m, pageEditor_, pageView_, main_.surface());
-    importAndFinish();
-    // The opened project, its netlist imported, is the saved one.
+    if (!importAndFinish()) {
+        // Without its netlist the opened project has no schema: nothing of the
+        // one open before stays beside its pages, so no write can send it.
+        adoptSchemaWithoutNetlist(m, bytes, folder);
+        main_.mainWindow().setWindowTitle(
+            captionWithPath(m.settings.Format_Version, QString::fromUtf16(kNetlistNotLoaded)));
+        schemaView_.Draw_Schema();
+        showNetlistMissing();
+    }
+    // The opened project, as its file holds it, is the saved one.
     saved_.remember(m);
+}
+
+void ProjectMenu::showNetlistMissing()
+{
+    showMessage(QString::fromUtf16(kNetlistMissing) + m_.settings.Name_Schema, MsgIcon::Exclamation);
 }
 
 void ProjectMenu::applyWindowState(const ProjectModel &m, std::optional<int> version)
@@ -175,18 +207,17 @@ void ProjectMenu::applyWindowState(const ProjectModel &m, std::optional<int> ver
     main_.surface().Varning_Text->hide();
 }
 
-void ProjectMenu::importAndFinish()
+bool ProjectMenu::importAndFinish()
 {
     ProjectModel &m = m_;
-    if (!importNetlistFile(m, m.settings.Name_Schema)) {
-        showMessage(QString::fromUtf16(kNetlistMissing) + m.settings.Name_Schema, MsgIcon::Exclamation);
-        return;
-    }
+    if (!importNetlistFile(m, m.settings.Name_Schema))
+        return false;
     main_.windows().settle(main_.mainWindow());
     menu_.mnuConfig->setVisible(true);
     menu_.MnuOrvo->setVisible(true);
     main_.mainWindow().setWindowTitle(captionWithPath(m.settings.Format_Version, m.settings.Name_Schema));
     schemaView_.Draw_Schema();
+    return true;
 }
 
 void ProjectMenu::restoreBackgrounds(const ProjectModel &opened)

@@ -31,6 +31,8 @@ inline constexpr char16_t kOneAlgorithmProgram[] =
 inline constexpr char16_t kCopyFailed[] = u"Не вдалося скопіювати до папки проекту:";
 inline constexpr char16_t kNetlistMissing[] = u"Файл Netlist не знайдено: ";
 inline constexpr char16_t kSaveChanges[] = u"Зберегти зміни в проекті?";
+// "&Відкрити проект" and "&Створити проект" while a transfer holds the link.
+inline constexpr char16_t kProjectWhileTransfer[] = u"Іде обмін з контролером. Зачекайте його завершення.";
 
 class ProjectMenu : public QObject {
     Q_OBJECT
@@ -66,7 +68,10 @@ private:
     void restoreBackgrounds(const ProjectModel &opened);
     void restoreNamesAndColours();
     // The end of opening: the netlist import and the main window's finish.
-    void importAndFinish();
+    // False, with nothing changed, when the netlist cannot be read.
+    bool importAndFinish();
+    // "Файл Netlist не знайдено: " with the netlist's path.
+    void showNetlistMissing();
     void applyWindowState(const ProjectModel &opened, std::optional<int> version);
 
     ProjectModel &m_;

@@ -5,6 +5,9 @@ namespace {
 
 const QColor kBlack(0, 0, 0);
 const QColor kBlue(0, 0, 255);
+// The pictures of the view: 1, 2, 3 for the fixed blocks, 9 to 104 for the others.
+constexpr int kSchemaPictures = 104;
+constexpr int kSchemaNoteFontSize = 12;
 
 } // namespace
 
@@ -30,6 +33,12 @@ void Draw_Schema(ProjectModel &m, SchemaSurface &surface)
 {
     auto &s = m.schema;
     surface.clearDrawing();
+    if (s.Netlist_Not_Loaded) {
+        for (int i = 1; i <= kSchemaPictures; ++i)
+            surface.hideBlockPicture(i);
+        surface.drawText(20, 20, QString::fromUtf16(kNetlistNotLoaded), kBlack, kSchemaNoteFontSize);
+        return;
+    }
     // The three fixed blocks always have their types.
     s.Block_Type(97) = type::SCA;
     s.Block_Type(98) = type::GRA;

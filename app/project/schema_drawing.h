@@ -41,8 +41,14 @@ int schemaPictureOfBlock(int block);
 // The number as the view writes it: "01" to "09", " 10" to " 96".
 QString schemaBlockNumberText(int block);
 
+// Said by the schema view and the main window's caption while the open
+// project's netlist is not loaded.
+inline constexpr char16_t kNetlistNotLoaded[] = u"Netlist не завантажено";
+
 // Redraws the schema view from the model. Blocks 97, 98 and 99 are given their
 // fixed types (SCA, GRA, JUR) first, whatever the schema holds for them.
+// While the netlist is not loaded (Netlist_Not_Loaded) no block is shown: the
+// view says that the netlist is not loaded, and the schema is left as it is.
 void Draw_Schema(ProjectModel &m, SchemaSurface &surface);
 
 } // namespace pelmora

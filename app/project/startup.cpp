@@ -14,11 +14,7 @@ void startUpModel(ProjectModel &m)
     // The 5.71 version item (the window does its own part).
     applyVersionItem(m, *versionItemByCode(6));
     p.Pending_Element_Kind = 0;
-    // Every block text starts as "0", and so does every line of the first ALGORITHM record.
-    for (int i = 0; i <= 9999; ++i)
-        m.schema.Parametr_Name(i) = QStringLiteral("0");
-    for (int k = 1; k <= 129; ++k)
-        m.schema.ALGORITHM_Block_Line(0, k) = QStringLiteral("0");
+    startUpSchema(m.schema);
     fillCatalogueLists(m.catalogue);
     p.Setka_Razmer = 1;
     p.Setka_Razmer_Menu = 1;
@@ -38,6 +34,15 @@ void startUpModel(ProjectModel &m)
     // The catalogue's types; then the capacity of the start-up version.
     fillCatalogueTypes(m.catalogue, s.Alg_Name_Count);
     applyVersionCapacity(m, s.Format_Version);
+}
+
+void startUpSchema(SchemaTables &s)
+{
+    // Every block text starts as "0", and so does every line of the first ALGORITHM record.
+    for (int i = 0; i <= 9999; ++i)
+        s.Parametr_Name(i) = QStringLiteral("0");
+    for (int k = 1; k <= 129; ++k)
+        s.ALGORITHM_Block_Line(0, k) = QStringLiteral("0");
 }
 
 } // namespace pelmora

@@ -12,4 +12,7 @@ namespace pelmora {
 // first save or open lies in step with the parameter pools.
 void startUpModel(ProjectModel &m);
 
+// The schema tables as start-up leaves them.
+void startUpSchema(SchemaTables &s);
+
 } // namespace pelmora

@@ -152,6 +152,8 @@ void Import_NetList(ProjectModel &m, int count)
 {
     using namespace netlist;
     ImportContext ctx{m, count};
+    // Whatever the import gives, the schema now comes from a netlist.
+    m.schema.Netlist_Not_Loaded = false;
     try {
         clearTables(ctx);
         readComponents(ctx);

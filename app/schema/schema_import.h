@@ -15,7 +15,8 @@ namespace pelmora {
 // "Помилка netLIST!!! Вихід блоку №" (followed by the source block of the net
 // being connected, once the connection scan runs). What was filled before a
 // failure stays, except the connection tables, which never keep a previous
-// schema's entries.
+// schema's entries. The schema counts as loaded from then on
+// (Netlist_Not_Loaded is cleared).
 void Import_NetList(ProjectModel &m, int count);
 
 // Reads the netlist file and imports it. False, with nothing changed and no

@@ -74,7 +74,8 @@ QString FontDialog::styleName(bool bold, bool italic)
     return italic ? QStringLiteral("Курсив") : QStringLiteral("Звичайний");
 }
 
-FontDialog::FontDialog(const FontChoice &initial, QWidget *parent) : QDialog(parent), initialColour_(initial.colour)
+FontDialog::FontDialog(const FontChoice &initial, QWidget *parent)
+    : QDialog(parent), initial_(initial), wantBold_(initial.font.bold()), wantItalic_(initial.font.italic())
 {
     setObjectName(QStringLiteral("FontDialog"));
     setWindowTitle(QStringLiteral("Шрифт"));
@@ -138,9 +139,11 @@ FontDialog::FontDialog(const FontChoice &initial, QWidget *parent) : QDialog(par
 
     Ok = new QPushButton(QStringLiteral("Ok"));
     Ok->setObjectName(QStringLiteral("Ok"));
+    Ok->setAutoDefault(false);
     Ok->setDefault(true);
     Cancel = new QPushButton(QStringLiteral("Відміна"));
     Cancel->setObjectName(QStringLiteral("Cancel"));
+    Cancel->setAutoDefault(false); // Enter is the Ok's alone
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Ok);
@@ -157,10 +160,14 @@ FontDialog::FontDialog(const FontChoice &initial, QWidget *parent) : QDialog(par
     QList<QListWidgetItem *> found = Family->findItems(family, Qt::MatchFixedString);
     if (found.isEmpty())
         found = Family->findItems(familyName(family) + QStringLiteral(" ["), Qt::MatchStartsWith);
-    if (!found.isEmpty())
-        Family->setCurrentItem(found.constFirst());
+    if (!found.isEmpty()) {
+        startFamily_ = found.constFirst();
+        Family->setCurrentItem(startFamily_);
+    }
     fillStyles(f.bold(), f.italic());
+    startStyle_ = Style->currentRow();
     Size_Text->setText(sizeText(f.pointSizeF() > 0 ? f.pointSizeF() : 10));
+    startSize_ = Size_Text->text();
     const QList<QListWidgetItem *> size = Size->findItems(Size_Text->text(), Qt::MatchExactly);
     if (!size.isEmpty())
         Size->setCurrentItem(size.constFirst());
@@ -177,11 +184,17 @@ FontDialog::FontDialog(const FontChoice &initial, QWidget *parent) : QDialog(par
     Colour->setCurrentIndex(colour);
 
     connect(Family, &QListWidget::currentRowChanged, this, [this] {
-        const FontChoice now = choice();
-        fillStyles(now.font.bold(), now.font.italic());
+        fillStyles(wantBold_, wantItalic_);
         showSample();
     });
-    connect(Style, &QListWidget::currentRowChanged, this, &FontDialog::showSample);
+    connect(Style, &QListWidget::currentRowChanged, this, [this] {
+        // A style the user picks is the one looked for in other families.
+        if (const QListWidgetItem *style = Style->currentItem()) {
+            wantBold_ = style->data(kBoldRole).toBool();
+            wantItalic_ = style->data(kItalicRole).toBool();
+        }
+        showSample();
+    });
     connect(Size, &QListWidget::currentTextChanged, this, [this](const QString &text) {
         if (!text.isEmpty())
             Size_Text->setText(text);
@@ -221,24 +234,39 @@ void FontDialog::fillStyles(bool bold, bool italic)
         Style->setCurrentRow(best);
 }
 
+// The family is still the one shown for the given family (its substitute
+// when the given one is not installed), or none was found to show.
+bool FontDialog::familyKept() const { return Family->currentItem() == startFamily_; }
+
 FontChoice FontDialog::choice() const
 {
     FontChoice c;
-    QFont f(Family->currentItem() ? familyName(Family->currentItem()->text()) : font().family());
-    if (const QListWidgetItem *style = Style->currentItem()) {
+    const QFont &given = initial_.font;
+    const bool familyKept = this->familyKept();
+    // The family by the name it was given while the user keeps it: a stored
+    // family that is not installed here stays as stored.
+    QFont f(familyKept ? given.family() : familyName(Family->currentItem()->text()));
+    if (familyKept && Style->currentRow() == startStyle_) {
+        f.setBold(given.bold());
+        f.setItalic(given.italic());
+    } else if (const QListWidgetItem *style = Style->currentItem()) {
         f.setBold(style->data(kBoldRole).toBool());
         f.setItalic(style->data(kItalicRole).toBool());
     }
-    bool ok = false;
-    const double points =
-        QLocale::c().toDouble(QString(Size_Text->text()).replace(QLatin1Char(','), QLatin1Char('.')), &ok);
-    f.setPointSizeF(ok && points > 0 ? points : 10);
+    if (Size_Text->text() == startSize_ && given.pointSizeF() > 0) {
+        f.setPointSizeF(given.pointSizeF()); // exact, not as the box rounds it
+    } else {
+        bool ok = false;
+        const double points =
+            QLocale::c().toDouble(QString(Size_Text->text()).replace(QLatin1Char(','), QLatin1Char('.')), &ok);
+        f.setPointSizeF(ok && points > 0 ? points : 10);
+    }
     f.setStrikeOut(Strikeout->isChecked());
     f.setUnderline(Underline->isChecked());
     c.font = f;
     c.colour = Colour->currentData().value<QColor>();
     if (!c.colour.isValid())
-        c.colour = initialColour_;
+        c.colour = initial_.colour;
     return c;
 }
 

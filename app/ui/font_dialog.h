@@ -3,7 +3,10 @@
 // underline and strikeout, and the text colour from a list of sixteen
 // colours, all shown in a sample as they will look. It starts from the font
 // and colour it is given; a family that is not installed starts on an
-// installed one with the same style.
+// installed one with the same style. What the user leaves as it started comes
+// back as it was given: the family by the name given (also one that is not
+// installed and is shown through its substitute), the style and the exact
+// size, so Ok without a change changes no stored font.
 
 #include "core/services.h"
 
@@ -15,6 +18,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 namespace pelmora {
@@ -52,8 +56,14 @@ public:
 private:
     void fillStyles(bool bold, bool italic);
     void showSample();
+    bool familyKept() const;
 
-    QColor initialColour_;
+    FontChoice initial_;
+    QListWidgetItem *startFamily_ = nullptr; // the family shown for the given one
+    int startStyle_ = -1;                    // the style row shown for the given style
+    QString startSize_;                      // the size text shown for the given size
+    bool wantBold_ = false;                  // the style the style list looks for when
+    bool wantItalic_ = false;                // another family is chosen
 };
 
 } // namespace pelmora

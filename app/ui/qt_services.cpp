@@ -2,6 +2,7 @@
 
 #include "core/file_names.h"
 #include "ui/font_dialog.h"
+#include "ui/window_registry.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QWindow>
 
 namespace pelmora {
 namespace {
@@ -45,9 +47,46 @@ void fitTitle(QMessageBox &box)
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+void standAbove(QWidget &dialog, QWidget *owner)
+{
+    if (!owner)
+        return;
+    QWidget *ownerWindow = owner->window();
+    // The native windows exist before the dialog is shown, so the window
+    // manager learns the transient parent before the dialog is mapped.
+    dialog.winId();
+    ownerWindow->winId();
+    if (QWindow *handle = dialog.windowHandle())
+        handle->setTransientParent(ownerWindow->windowHandle());
+}
+
+void QtServices::belongTo(QWidget &mainWindow, WindowRegistry &windows)
+{
+    main_ = &mainWindow;
+    windows_ = &windows;
+}
+
+QWidget *QtServices::owner() const
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    QWidget *active = QApplication::activeWindow();
+    // A click on the main window while a modal window is open makes the
+    // disabled main window active; the dialog still belongs to the modal one.
+    if (active && active->isVisible() && active->isEnabled())
+        return active;
+    if (windows_)
+        if (QWidget *modal = windows_->blocker(); modal && modal->isVisible())
+            return modal;
+    if (main_ && main_->isVisible())
+        return main_;
+    return active && active->isVisible() ? active : nullptr;
+}
+
 MsgAnswer QtServices::show(const QString &text, MsgIcon icon, MsgButtons buttons, const QString &title)
 {
     QMessageBox box;
+    standAbove(box, owner());
     box.setText(text);
     box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
     switch (icon) {
@@ -83,7 +122,13 @@ MsgAnswer QtServices::show(const QString &text, MsgIcon icon, MsgButtons buttons
 
 std::optional<QString> QtServices::open(const FileDialogRequest &r)
 {
-    const QString path = QFileDialog::getOpenFileName(nullptr, r.title, r.directory, qtFilter(r.filter));
+    QFileDialog dialog(nullptr, r.title, r.directory, qtFilter(r.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    standAbove(dialog, owner());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
     if (path.isEmpty())
         return std::nullopt;
     return path;
@@ -101,6 +146,7 @@ std::optional<QString> QtServices::save(const FileDialogRequest &r)
     dialog.setDefaultSuffix(filterExtension(r.filter));
     if (!start.isEmpty())
         dialog.selectFile(start);
+    standAbove(dialog, owner());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const QString path = dialog.selectedFiles().constFirst();
@@ -111,7 +157,12 @@ std::optional<QString> QtServices::save(const FileDialogRequest &r)
 
 std::optional<QColor> QtServices::choose(const QColor &initial)
 {
-    const QColor c = QColorDialog::getColor(initial);
+    // The dialog starts at the colour being changed.
+    QColorDialog dialog(initial);
+    standAbove(dialog, owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QColor c = dialog.selectedColor();
     if (!c.isValid())
         return std::nullopt;
     return c;
@@ -120,6 +171,7 @@ std::optional<QColor> QtServices::choose(const QColor &initial)
 std::optional<FontChoice> QtServices::choose(const FontChoice &initial)
 {
     FontDialog dialog(initial);
+    standAbove(dialog, owner());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();

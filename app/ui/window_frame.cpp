@@ -1,5 +1,6 @@
 #include "ui/window_frame.h"
 
+#include "ui/window_placement.h"
 #include "ui/window_registry.h"
 
 #include <QEvent>
@@ -7,6 +8,7 @@
 #include <QKeySequence>
 #include <QPushButton>
 #include <QRect>
+#include <QScreen>
 #include <QShortcut>
 #include <QWidget>
 #include <QWindow>
@@ -39,6 +41,7 @@ void WindowFrame::show()
 
 void WindowFrame::arm()
 {
+    settleDefaults();
     if (owner_) {
         // The native window exists once the widget is created; the window
         // manager learns the transient parent before the window is mapped.
@@ -47,11 +50,25 @@ void WindowFrame::arm()
         ownerWindow->winId();
         if (QWindow *handle = window_.windowHandle())
             handle->setTransientParent(ownerWindow->windowHandle());
-        // A window that has no place of its own is centred over its owner.
+        // A window that has no place of its own is centred over its owner,
+        // inside the area of the owner's screen that windows may take. Before
+        // its first showing a window has no frame yet; it will get one like
+        // its owner's, so the owner's frame margins are counted in.
         if (!window_.testAttribute(Qt::WA_Moved)) {
-            QRect r = window_.frameGeometry();
-            r.moveCenter(ownerWindow->frameGeometry().center());
-            window_.move(r.topLeft());
+            QSize frame = window_.frameGeometry().size();
+            if (frame == window_.size())
+                frame += ownerWindow->frameGeometry().size() - ownerWindow->size();
+            const QScreen *screen = ownerWindow->screen();
+            const QPoint place =
+                placeOverOwner(ownerWindow->frameGeometry(), frame, screen ? screen->availableGeometry() : QRect());
+            window_.move(place);
+            // A place equal to the one the window already has (the screen's
+            // top left corner, where a window stands before it is first
+            // shown) is no move, and the window manager would then place the
+            // window where it likes: the native window is given the place
+            // itself.
+            if (QWindow *handle = window_.windowHandle())
+                handle->setFramePosition(place);
         }
     }
     if (armed_ || kind_ != WindowFrameKind::Modal)
@@ -77,19 +94,28 @@ void WindowFrame::release()
 void WindowFrame::setDefaultButton(QAbstractButton *button)
 {
     default_ = button;
-    // Drawn as the default button, as a dialog's Ok is.
-    if (auto *push = qobject_cast<QPushButton *>(button))
-        push->setDefault(true);
+    settleDefaults();
 }
 
-// Enter that no control of the window took: the push button with the focus
-// is pressed, else the default button. A button that is disabled or hidden
-// is not pressed.
+// The default button is drawn as a dialog's Ok is and takes Enter even when
+// it has the focus; every other push button of the window is neither default
+// nor auto-default, so having the focus (after a click) never makes it take
+// Enter. Run again each time the window is shown, for buttons made later.
+void WindowFrame::settleDefaults()
+{
+    for (QPushButton *push : window_.findChildren<QPushButton *>()) {
+        if (push->window() != &window_)
+            continue; // a window of its own, with its own frame
+        push->setAutoDefault(false);
+        push->setDefault(push == default_.data());
+    }
+}
+
+// Enter that no control of the window took presses the default button, when
+// it is enabled and shown, and nothing else.
 bool WindowFrame::enterPressed()
 {
-    QAbstractButton *target = qobject_cast<QPushButton *>(window_.focusWidget());
-    if (!target || !target->isEnabled() || !target->isVisible())
-        target = default_.data();
+    QAbstractButton *target = default_.data();
     if (!target || !target->isEnabled() || !target->isVisible())
         return false;
     target->click();

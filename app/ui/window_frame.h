@@ -8,8 +8,10 @@
 // refuses to close. Whichever way it goes (its own buttons, the close box,
 // Escape, being deleted) it leaves the registry, which enables the owner again
 // once no other modal window is open over it. Escape does what the window's own cancel or close does;
-// Enter presses the window's default button (its Ok), or the push button that
-// has the focus, unless the control with the focus takes Enter itself.
+// Enter presses the window's default button (its Ok) and no other, unless the
+// control with the focus takes Enter itself: no other push button of the
+// window is auto-default, so a button that keeps the focus after a click (the
+// settings dialog's "Завантажити") does not take Enter from the Ok.
 
 #include <QObject>
 #include <QPointer>
@@ -38,6 +40,8 @@ public:
     // What Escape does; without it Escape does nothing.
     void onEscape(std::function<void()> handler) { escape_ = std::move(handler); }
     // The button Enter presses (the window's Ok); without one Enter does nothing.
+    // It is drawn as the default button; the window's other push buttons are
+    // not auto-default.
     void setDefaultButton(QAbstractButton *button);
     QAbstractButton *defaultButton() const { return default_.data(); }
 
@@ -53,6 +57,7 @@ protected:
 private:
     void arm();
     void release();
+    void settleDefaults();
 
     QWidget &window_;
     QPointer<QWidget> owner_;

@@ -111,6 +111,15 @@ MechanismUpload::Packing MechanismUpload::ZIP_GIF_Orvo(const QImage &phase)
 
 void MechanismUpload::MECH_Timer_Timer() { driver_.tick(); }
 
+void MechanismUpload::stop()
+{
+    if (!driver_.holdsLink())
+        return;
+    driver_.abandon();
+    Write_SCHEMA::unload(main_);
+    main_.enableSettings(true);
+}
+
 void MechanismUpload::apply(const PacketSender::Result &r)
 {
     if (!r.stepped)

@@ -54,6 +54,11 @@ public:
 
     // One step of the sender when the wait for a reply has run out.
     void MECH_Timer_Timer();
+    // Stops a run in progress at once, without a message (an error escaped
+    // a handler): the timer stops, the link is given back, the progress
+    // window goes and the settings dialog is enabled again. Nothing when no
+    // run holds the link.
+    void stop();
 
     bool running() const { return sender_.running(); }
     const PacketSender &sender() const { return sender_; }

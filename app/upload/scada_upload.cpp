@@ -162,6 +162,18 @@ void ScadaUpload::Timer_Stranica_SCADA_Timer()
     MnuSaveOrvoSCADA_Click();
 }
 
+void ScadaUpload::stop()
+{
+    Timer_SAVE_Stranica_SCADA->stop();
+    Timer_Stranica_SCADA->stop();
+    page::endPageRange(m_);
+    if (!driver_.holdsLink())
+        return;
+    driver_.abandon();
+    Write_SCHEMA::unload(main_);
+    main_.enableSettings(true);
+}
+
 void ScadaUpload::projectOpened(int linkKind)
 {
     Timer_Stranica_SCADA->setInterval(page::pagePauseAfterOpening(linkKind));

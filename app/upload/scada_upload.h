@@ -52,6 +52,12 @@ public:
     void Timer_SAVE_Stranica_SCADA_Timer();
     void Timer_Stranica_SCADA_Timer();
 
+    // Stops a page in progress at once, without a message (an error escaped
+    // a handler), and a range goes no further: the timers stop, the link is
+    // given back, the progress window goes and the settings dialog is
+    // enabled again.
+    void stop();
+
     // Opening a project sets the pause between the pages of a range for its
     // link kind: 3000 ms for the TCP client, 1000 ms for every other kind.
     void projectOpened(int linkKind);

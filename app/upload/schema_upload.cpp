@@ -15,6 +15,7 @@
 namespace pelmora {
 
 const char16_t *const kComPortError = u"Помилка СОМ порту!";
+const char16_t *const kNoSchemaToWrite = u"Netlist не завантажено: схеми для запису немає.";
 
 namespace {
 
@@ -41,6 +42,13 @@ void SchemaUpload::MnuSaveOrvo_Click()
 {
     ProjectModel &m = m_;
     const int kind = m.settings.Num_COM_Link;
+
+    // A project opened without its netlist has no schema; an empty one would
+    // wipe the controller's.
+    if (m.schema.Netlist_Not_Loaded) {
+        showMessage(QString::fromUtf16(kNoSchemaToWrite), MsgIcon::Exclamation);
+        return;
+    }
 
     // A transfer of another kind holds the link: it goes on untouched. An
     // upload in progress keeps its claim and starts over; else the link must be free.
@@ -75,6 +83,15 @@ void SchemaUpload::MnuSaveOrvo_Click()
 }
 
 void SchemaUpload::Timer_05_Timer() { driver_.tick(); }
+
+void SchemaUpload::stop()
+{
+    if (!driver_.holdsLink())
+        return;
+    driver_.abandon();
+    Write_SCHEMA::unload(main_);
+    main_.enableSettings(true);
+}
 
 void SchemaUpload::show(const SchemaStepper::Result &r)
 {

@@ -18,6 +18,8 @@ struct ProjectModel;
 class MainWindowPort;
 
 extern const char16_t *const kComPortError; // "Помилка СОМ порту!"
+// Said instead of writing while the project's netlist is not loaded.
+extern const char16_t *const kNoSchemaToWrite;
 
 class SchemaUpload : public QObject {
     Q_OBJECT
@@ -30,6 +32,11 @@ public:
 
     void MnuSaveOrvo_Click();
     void Timer_05_Timer();
+    // Stops a run in progress at once, without a message (an error escaped
+    // a handler): the timer stops, the link is given back, the progress
+    // window goes and the settings dialog is enabled again. Nothing when no
+    // run holds the link.
+    void stop();
 
     const SchemaStepper &stepper() const { return stepper_; }
 

@@ -170,7 +170,6 @@ TEST_F(ControlRegistration, RegistrationToolRegistersAndUnregisters)
         QProcess tool;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("PELMORA_CONTROL_REGISTRY", registry.path());
-        env.insert("ASAN_OPTIONS", "detect_leaks=0");
         tool.setProcessEnvironment(env);
         tool.start(LUMTOR_REGISTER_TOOL, c.args);
         ASSERT_TRUE(tool.waitForFinished(60000));

@@ -65,11 +65,15 @@ TEST_F(DialogPartsWithFakes, AColourBoxKeepsItsColourWhenTheColourDialogIsCancel
     ColourBox box(QStringLiteral("Color_X"), nullptr);
     box.setColour(0x123456);
     std::int32_t colour = box.colour();
-    ui().colors = {std::nullopt, QColor(0x10, 0x20, 0x30)};
+    ui().colors = {std::nullopt, QColor(0x10, 0x20, 0x30), std::nullopt};
     EXPECT_FALSE(chooser.chooseInto(colour));
     EXPECT_EQ(colour, 0x123456);
     EXPECT_TRUE(chooser.chooseInto(colour));
     EXPECT_EQ(colour, 0x302010);
+    EXPECT_FALSE(chooser.chooseInto(colour));
+    // Each time the dialog started at the box's colour of the moment.
+    EXPECT_EQ(ui().colorRequests,
+              (std::vector<QColor>{QColor(0x56, 0x34, 0x12), QColor(0x56, 0x34, 0x12), QColor(0x10, 0x20, 0x30)}));
 }
 
 TEST(DialogParts, TheBlinkPreviewTogglesTheSharedPhaseAndShowsTheSteadyStateWhenStopped)

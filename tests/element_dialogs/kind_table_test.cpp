@@ -7,12 +7,15 @@
 
 #include "element_dialog_rig.h"
 
+#include "element_dialogs/dialog_parts.h"
 #include "element_dialogs/element_dialog.h"
+#include "elements/bgr_colour.h"
 #include "elements/slot_choice.h"
 #include "support/fake_services.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace pelmora {
@@ -246,6 +249,48 @@ TEST_F(KindTableTest, EveryKindsViewOpensItsDialogAndComesBackAfterSaveAndOpen)
             EXPECT_EQ(after->geometry(), before->geometry()) << v;
         }
     }
+}
+
+// Every colour box of every kind's dialog starts the colour dialog at the
+// colour it shows: the element's own colour as the dialog opens, and after
+// a change (the eyedropper's, say) the changed one; a quick Ok keeps it.
+TEST_F(KindTableTest, EveryColourBoxStartsTheColourDialogAtItsOwnColour)
+{
+    int boxes = 0;
+    for (const KindInfo &k : kindTable()) {
+        if (k.kind == Kind::Manometer || k.kind == Kind::Clock)
+            continue; // no dialog
+        SCOPED_TRACE(k.window);
+        const auto [p, n] = *demoElement(t, k);
+        w.selectPage(p);
+        w.doubleClick(k.views[0].array, viewIndex(k.kind, p, n));
+        ElementDialog *d = openDialog();
+        ASSERT_TRUE(d);
+        for (ColourBox *box : d->findChildren<ColourBox *>()) {
+            SCOPED_TRACE(box->objectName().toStdString());
+            ++boxes;
+            const std::int32_t shown = box->colour();
+            ui().colors = {colourOf(shown)}; // Ok without a change
+            QTest::mouseClick(box, Qt::LeftButton);
+            ASSERT_EQ(ui().colorRequests.size(), 1u);
+            EXPECT_EQ(ui().colorRequests[0], colourOf(shown));
+            EXPECT_EQ(box->colour(), shown);
+
+            const std::int32_t changed = 0x102030 + boxes;
+            box->setColour(changed);
+            ui().colors = {std::nullopt};
+            QTest::mouseClick(box, Qt::LeftButton);
+            ASSERT_EQ(ui().colorRequests.size(), 2u);
+            EXPECT_EQ(ui().colorRequests[1], colourOf(changed));
+            EXPECT_EQ(box->colour(), changed);
+            ui().reset();
+        }
+        d->close();
+        w.settle();
+    }
+    // Two boxes each for the signal, text signal, banner, parameter and
+    // level bar; one each for the figure and the static text.
+    EXPECT_EQ(boxes, 12);
 }
 
 } // namespace

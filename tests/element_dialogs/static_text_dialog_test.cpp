@@ -1,16 +1,24 @@
 // The static text's dialog on the frame: opened by a double-click on a text
 // or its template, Ok, Delete, Cancel and the close box, the number box, the
-// font and the colour.
+// font and the colour; the program's own font dialog, left as it opened,
+// changes no stored font.
 
 #include "element_dialog_rig.h"
 
 #include "element_dialogs/dialog_parts.h"
 #include "element_dialogs/text_label.h"
+#include "pages/page_restore.h"
+#include "project/project_file.h"
 #include "support/fake_services.h"
+#include "ui/font_dialog.h"
+#include "ui/qt_services.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace pelmora {
@@ -206,6 +214,107 @@ TEST_F(StaticTextDialogTest, DeleteUnloadsTheViewAndKeepsTheFontName)
     EXPECT_EQ(t.Text_Label_Used(0, 1), 1);
     EXPECT_EQ(t.Text_Label_Used(0, 3), 1);
     EXPECT_TRUE(w.window.isEnabled());
+}
+
+// The program's font dialog in place of the fake: every dialog it shows is
+// answered with Ok, as the user who opens it and changes nothing.
+class RealFontDialog {
+public:
+    RealFontDialog() { Services::installFonts(&qt_); }
+    ~RealFontDialog() { Services::installFonts(&test::fakes()); }
+
+    // The font button pressed, and Ok in the font dialog once it shows.
+    void pressFontAndOk(Text_Label &d)
+    {
+        bool answered = false;
+        QTimer ok;
+        ok.setInterval(0);
+        QObject::connect(&ok, &QTimer::timeout, [&] {
+            if (auto *dialog = qobject_cast<FontDialog *>(QApplication::activeModalWidget())) {
+                ok.stop();
+                answered = true;
+                dialog->Ok->click();
+            }
+        });
+        ok.start();
+        d.Font_Text->click();
+        ok.stop();
+        EXPECT_TRUE(answered);
+    }
+
+private:
+    QtServices qt_;
+};
+
+QByteArray written(const ProjectModel &m)
+{
+    const auto file = projectfile::writeProjectFile(m);
+    EXPECT_TRUE(file.ok) << file.reason.toStdString();
+    return file.bytes;
+}
+
+// Each static text of the demo project opened, "Шрифт" and Ok in the font
+// dialog without a change, Ok in the text's dialog: the saved project is the
+// same to the byte, as opened, with the stored family "Arial" that is not
+// installed here; and the same with the texts given other fonts (a family
+// that is not installed in bold italic, an installed one, fractional and
+// whole sizes).
+TEST_F(StaticTextDialogTest, OkInTheFontDialogWithoutAChangeSavesTheDemoUnchanged)
+{
+    QFile demo(QStringLiteral(PELMORA_EXAMPLES_DIR "/demo_project.prt"));
+    ASSERT_TRUE(demo.open(QIODevice::ReadOnly));
+    const QByteArray demoBytes = demo.readAll();
+
+    struct Font {
+        const char *family; // nullptr: as the demo stores them
+        int size;
+        bool bold, italic;
+    };
+    const Font fonts[] = {
+        {nullptr, 0, false, false},
+        {"MS Sans Serif", 8, true, true},
+        {"Times New Roman", 14, false, true},
+        {"DejaVu Sans", 9, false, false},
+    };
+    RealFontDialog fontDialog;
+    for (const Font &font : fonts) {
+        SCOPED_TRACE(font.family ? font.family : "as stored");
+        test::ElementDialogRig r;
+        r.model = test::demoProject();
+        PageTables &texts = r.model.pages;
+        std::vector<std::pair<int, int>> used;
+        for (int p = 0; p < 16; ++p)
+            for (int n = 1; n <= 64; ++n)
+                if (texts.Text_Label_Used(p, n) == 1) {
+                    used.emplace_back(p, n);
+                    if (font.family) {
+                        texts.Text_Label_Font_Name(p, n) = QLatin1String(font.family);
+                        texts.Text_Label_Font_Size(p, n) = static_cast<std::uint8_t>(font.size);
+                        texts.Text_Label_Font_Bold(p, n) = font.bold ? -1 : 0;
+                        texts.Text_Label_Font_Italic(p, n) = font.italic ? -1 : 0;
+                    }
+                }
+        ASSERT_EQ(used.size(), 2u);
+        restorePageElements(r.model, r.editor, r.view, r);
+        const QByteArray before = written(r.model);
+        if (!font.family) {
+            ASSERT_EQ(texts.Text_Label_Font_Name(used[0].first, used[0].second), QStringLiteral("Arial"));
+            EXPECT_TRUE(before == demoBytes);
+        }
+        for (const auto &[p, n] : used) {
+            r.selectPage(p);
+            r.doubleClick(pages::ViewArray::Text_Label_Label, p * 64 + n);
+            Text_Label *d = r.dialog<Text_Label>();
+            ASSERT_TRUE(d);
+            fontDialog.pressFontAndOk(*d);
+            d->Ok_Text_Label->click();
+            r.settle();
+        }
+        EXPECT_TRUE(written(r.model) == before);
+        for (const auto &[p, n] : used)
+            EXPECT_EQ(texts.Text_Label_Font_Name(p, n), QLatin1String(font.family ? font.family : "Arial"));
+    }
+    EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u'\n').toStdString();
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The program's font dialog: it starts from the font and colour it is given,
 // keeps a stored bold font bold when its family is not installed, offers the
-// styles the family has, underline, strikeout and the colour list, and Enter
-// takes the choice.
+// styles the family has, underline, strikeout and the colour list, hands back
+// what the user did not change as it was given, and Enter takes the choice.
 
 #include "core/font_families.h"
 #include "ui/font_dialog.h"
@@ -75,8 +75,8 @@ TEST(FontDialogTest, TheDemoTitleStartsBoldAndStaysBoldWhenItTurnsItalic)
     d.Strikeout->setChecked(true);
     d.Colour->setCurrentIndex(d.Colour->findText(QStringLiteral("Червоний")));
     const FontChoice c = d.choice();
-    // A family listed with its foundry is named without it.
-    EXPECT_EQ(c.font.family(), QString(family).remove(QRegularExpression(QStringLiteral(" \\[.*\\]$"))));
+    // The family was left as it opened: it stays the stored one.
+    EXPECT_EQ(c.font.family(), QStringLiteral("Arial"));
     EXPECT_TRUE(c.font.bold());
     EXPECT_TRUE(c.font.italic());
     EXPECT_DOUBLE_EQ(c.font.pointSizeF(), 14);
@@ -86,6 +86,115 @@ TEST(FontDialogTest, TheDemoTitleStartsBoldAndStaysBoldWhenItTurnsItalic)
     // The sample shows the choice.
     EXPECT_EQ(d.Sample->font(), c.font);
     EXPECT_EQ(d.Sample->palette().color(QPalette::WindowText), c.colour);
+}
+
+struct GivenFont {
+    QString family;
+    double points;
+    bool bold, italic, underline, strikeout;
+    QColor colour;
+};
+
+FontChoice choiceOf(const GivenFont &g)
+{
+    QFont f(g.family);
+    f.setPointSizeF(g.points);
+    f.setBold(g.bold);
+    f.setItalic(g.italic);
+    f.setUnderline(g.underline);
+    f.setStrikeOut(g.strikeout);
+    return {f, g.colour};
+}
+
+void expectGiven(const FontChoice &c, const GivenFont &g)
+{
+    EXPECT_EQ(c.font.family(), g.family);
+    EXPECT_DOUBLE_EQ(c.font.pointSizeF(), g.points);
+    EXPECT_EQ(c.font.bold(), g.bold);
+    EXPECT_EQ(c.font.italic(), g.italic);
+    EXPECT_EQ(c.font.underline(), g.underline);
+    EXPECT_EQ(c.font.strikeOut(), g.strikeout);
+    EXPECT_EQ(c.colour, g.colour);
+}
+
+// An installed family that has no bold italic style, if there is one.
+QString familyWithoutBoldItalic()
+{
+    for (const QString &family : QFontDatabase::families())
+        if (familyHasStyle(family, false, false) && !familyHasStyle(family, true, true))
+            return family;
+    return QString();
+}
+
+// Ok without a change hands back the font it was given: a family that is not
+// installed (shown through an installed substitute) by its own name, an
+// installed one named in other letter case as named, a style the shown family
+// does not have, a size the size box shows rounded, the effects and a colour
+// off the list.
+TEST(FontDialogTest, OkWithoutAChangeHandsBackTheFontAsGiven)
+{
+    std::vector<GivenFont> cases = {
+        {QStringLiteral("Arial"), 12, false, false, false, false, QColor(0, 0, 0)},
+        {QStringLiteral("Arial"), 18, true, false, false, false, QColor(0, 0, 0x80)},
+        {QStringLiteral("MS Sans Serif"), 8.25, true, true, false, false, QColor(0xFF, 0, 0)},
+        {QStringLiteral("Courier New"), 9.75, false, true, true, true, QColor(0x12, 0x34, 0x56)},
+        {QStringLiteral("Times New Roman"), 10.125, false, false, false, false, QColor(0xFF, 0xFF, 0xFF)},
+        {QStringLiteral("dejavu sans"), 11, true, false, false, false, QColor(0, 0x80, 0)},
+    };
+    if (const QString plain = familyWithoutBoldItalic(); !plain.isEmpty())
+        cases.push_back({plain, 14, true, true, false, false, QColor(0, 0, 0)});
+    for (const GivenFont &g : cases) {
+        SCOPED_TRACE(g.family.toStdString() + " " + std::to_string(g.points));
+        FontDialog d(choiceOf(g));
+        ASSERT_TRUE(d.Family->currentItem());
+        if (!QFontDatabase::hasFamily(g.family)) {
+            // Shown through a family that is installed.
+            EXPECT_TRUE(QFontDatabase::hasFamily(d.Family->currentItem()->text()));
+            EXPECT_NE(d.Family->currentItem()->text(), g.family);
+        }
+        d.show();
+        QApplication::setActiveWindow(&d);
+        QTest::keyClick(d.Family, Qt::Key_Return);
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        expectGiven(d.choice(), g);
+    }
+}
+
+// What the user changes comes back changed, the rest as it was given; a
+// family chosen and then left again for the one shown at the start is the
+// given family once more.
+TEST(FontDialogTest, OnlyWhatTheUserChangesComesBackChanged)
+{
+    const GivenFont arial{QStringLiteral("Arial"), 18, true, false, false, false, QColor(0, 0, 0x80)};
+    {
+        FontDialog d(choiceOf(arial));
+        d.Size->setCurrentItem(d.Size->findItems(QStringLiteral("14"), Qt::MatchExactly).constFirst());
+        GivenFont want = arial;
+        want.points = 14;
+        expectGiven(d.choice(), want);
+    }
+    {
+        FontDialog d(choiceOf(arial));
+        const QList<QListWidgetItem *> regular = d.Style->findItems(QStringLiteral("Звичайний"), Qt::MatchExactly);
+        ASSERT_EQ(regular.size(), 1);
+        d.Style->setCurrentItem(regular.constFirst());
+        GivenFont want = arial;
+        want.bold = false;
+        expectGiven(d.choice(), want);
+    }
+    {
+        FontDialog d(choiceOf(arial));
+        const int start = d.Family->currentRow();
+        const int other = start == 0 ? 1 : 0;
+        ASSERT_LT(other, d.Family->count());
+        d.Family->setCurrentRow(other);
+        const QString otherName =
+            QString(d.Family->item(other)->text()).remove(QRegularExpression(QStringLiteral(" \\[.*\\]$")));
+        EXPECT_EQ(d.choice().font.family(), otherName);
+        d.Family->setCurrentRow(start);
+        EXPECT_EQ(d.choice().font.family(), arial.family);
+        EXPECT_TRUE(d.choice().font.bold());
+    }
 }
 
 TEST(FontDialogTest, TheColourListAndAColourOffTheList)
@@ -107,18 +216,24 @@ TEST(FontDialogTest, TheColourListAndAColourOffTheList)
     }
 }
 
+// Enter takes the choice also while the focus is on Cancel: only Ok is the
+// default button; Escape cancels.
 TEST(FontDialogTest, EnterTakesTheChoiceAndEscapeCancels)
 {
-    for (const auto &[key, result] :
-         {std::pair{Qt::Key_Return, QDialog::Accepted}, {Qt::Key_Escape, QDialog::Rejected}}) {
-        FontDialog d(demoTitle());
-        d.show();
-        QApplication::setActiveWindow(&d);
-        d.Size_Text->setFocus();
-        QTest::keyClick(d.Size_Text, key);
-        EXPECT_EQ(d.result(), result);
-        EXPECT_FALSE(d.isVisible());
-    }
+    for (const bool onCancel : {false, true})
+        for (const auto &[key, result] :
+             {std::pair{Qt::Key_Return, QDialog::Accepted}, {Qt::Key_Escape, QDialog::Rejected}}) {
+            FontDialog d(demoTitle());
+            EXPECT_TRUE(d.Ok->isDefault());
+            EXPECT_FALSE(d.Cancel->autoDefault());
+            d.show();
+            QApplication::setActiveWindow(&d);
+            QWidget *focus = onCancel ? static_cast<QWidget *>(d.Cancel) : d.Size_Text;
+            focus->setFocus();
+            QTest::keyClick(focus, key);
+            EXPECT_EQ(d.result(), result) << onCancel;
+            EXPECT_FALSE(d.isVisible());
+        }
 }
 
 } // namespace

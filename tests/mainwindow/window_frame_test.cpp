@@ -1,7 +1,8 @@
 // Every window that stands above the main window, in its frame: transient for
 // the window it belongs to, the main window refusing to close while a modal
-// window is open, Escape doing the window's cancel, and the window it disabled
-// enabled again whichever way it goes.
+// window is open, Escape doing the window's cancel, Enter pressing the Ok and
+// no other button, and the window it disabled enabled again whichever way it
+// goes.
 
 #include "algorithm/mem_algorithm.h"
 #include "blockparams/com_terminal.h"
@@ -33,7 +34,7 @@ namespace {
 constexpr int kAlgBlock = 12;
 constexpr int kRs4Block = 6;
 
-enum class Way { Ok, Cancel, CloseBox, Escape, Enter };
+enum class Way { Ok, Cancel, CloseBox, Escape, Enter, EnterOnAButton };
 
 const char *wayName(Way w)
 {
@@ -43,6 +44,7 @@ const char *wayName(Way w)
     case Way::CloseBox: return "close box";
     case Way::Escape: return "Escape";
     case Way::Enter: return "Enter";
+    case Way::EnterOnAButton: return "Enter on a button";
     }
     return "";
 }
@@ -154,6 +156,15 @@ protected:
                 return b;
         return nullptr;
     }
+    // A push button of the window, other than its default button, that can
+    // take the focus, as a button has it after a click.
+    static QPushButton *otherButtonOf(QWidget *window)
+    {
+        for (QPushButton *b : window->findChildren<QPushButton *>())
+            if (!b->isDefault() && b->isVisible() && b->isEnabled() && b->focusPolicy() != Qt::NoFocus)
+                return b;
+        return nullptr;
+    }
 
     Config_SCADA w;
 };
@@ -161,7 +172,7 @@ protected:
 TEST_F(WindowFrameTest, EveryWindowStandsAboveItsOwnerAndEveryWayOutEnablesIt)
 {
     for (const FramedWindow &f : kWindows) {
-        for (Way way : {Way::Ok, Way::Cancel, Way::CloseBox, Way::Escape, Way::Enter}) {
+        for (Way way : {Way::Ok, Way::Cancel, Way::CloseBox, Way::Escape, Way::Enter, Way::EnterOnAButton}) {
             SCOPED_TRACE(std::string(f.name) + ", " + wayName(way));
             if ((way == Way::Ok && !f.ok) || (way == Way::Cancel && !f.cancel))
                 continue;
@@ -183,23 +194,26 @@ TEST_F(WindowFrameTest, EveryWindowStandsAboveItsOwnerAndEveryWayOutEnablesIt)
             }
 
             // Enter presses the window's Ok, drawn as its default button; a
-            // window without an Ok has no default button and stays open.
+            // window without an Ok has no default button and stays open. No
+            // other push button is auto-default, so none takes Enter because
+            // it has the focus.
             QPushButton *ok = defaultButtonOf(window);
             EXPECT_EQ(ok != nullptr, static_cast<bool>(f.ok));
             if (ok) {
                 EXPECT_EQ(ok->text(), QStringLiteral("Ok"));
                 ok->setEnabled(true); // the settings dialog's Ok waits for a netlist
             }
-            // Without a text box to type into, Enter presses the push button
-            // that has the focus (the progress window's cancel), as it does
-            // on any focused button.
+            for (QPushButton *b : window->findChildren<QPushButton *>()) {
+                EXPECT_FALSE(b->autoDefault()) << b->objectName().toStdString();
+                EXPECT_EQ(b->isDefault(), b == ok) << b->objectName().toStdString();
+            }
             QApplication::setActiveWindow(window);
-            bool focusedButton = qobject_cast<QPushButton *>(window->focusWidget()) != nullptr;
-            for (QLineEdit *box : window->findChildren<QLineEdit *>())
-                focusedButton = focusedButton && !(box->isVisible() && box->isEnabled());
-            int okPresses = 0;
+            QPushButton *other = otherButtonOf(window);
+            int okPresses = 0, otherPresses = 0;
             if (ok)
                 QObject::connect(ok, &QPushButton::clicked, [&okPresses] { ++okPresses; });
+            if (other)
+                QObject::connect(other, &QPushButton::clicked, [&otherPresses] { ++otherPresses; });
 
             switch (way) {
             case Way::Ok: f.ok(window); break;
@@ -207,12 +221,22 @@ TEST_F(WindowFrameTest, EveryWindowStandsAboveItsOwnerAndEveryWayOutEnablesIt)
             case Way::CloseBox: window->close(); break;
             case Way::Escape: pressEscape(window); break;
             case Way::Enter: pressEnter(window); break;
+            case Way::EnterOnAButton:
+                if (!other) {
+                    pressEnter(window);
+                    break;
+                }
+                other->setFocus();
+                QTest::keyClick(other, Qt::Key_Return);
+                EXPECT_EQ(otherPresses, 0) << other->objectName().toStdString();
+                break;
             }
-            if (way == Way::Enter && ok) {
+            const bool enter = way == Way::Enter || way == Way::EnterOnAButton;
+            if (enter && ok) {
                 EXPECT_EQ(okPresses, 1);
             }
             settle();
-            const bool staysOpen = (way == Way::Escape && !f.cancel) || (way == Way::Enter && !f.ok && !focusedButton);
+            const bool staysOpen = (way == Way::Escape && !f.cancel) || (enter && !f.ok);
             EXPECT_EQ(window && window->isVisible(), staysOpen);
             EXPECT_EQ(owner->isEnabled(), !staysOpen || !f.modal);
             if (window && window->isVisible())
@@ -246,6 +270,32 @@ TEST_F(WindowFrameTest, AModalWindowIsCentredOverTheMainWindow)
     const QPoint offset = dlg->frameGeometry().center() - w.frameGeometry().center();
     EXPECT_LE(offset.manhattanLength(), 4);
     dlg->close();
+}
+
+// The settings dialog after its netlist button was clicked and its file
+// dialog cancelled: the button keeps the focus, and Enter presses Ok, not
+// the netlist button again.
+TEST_F(WindowFrameTest, EnterInTheSettingsDialogPressesOkAfterTheNetlistButton)
+{
+    w.model().settings.Name_Schema = QStringLiteral("/tmp/demo_schema.net"); // Ok is enabled
+    w.mnuNastrojki->trigger();
+    QPointer<Config_Project> dlg = w.windows().find<Config_Project>();
+    ASSERT_TRUE(dlg);
+    ASSERT_TRUE(dlg->Ok->isEnabled());
+    QApplication::setActiveWindow(dlg);
+    ui().openPaths.push_back(std::nullopt); // the file dialog cancelled
+    QTest::mouseClick(dlg->Load_Key_SCHEMA, Qt::LeftButton);
+    ASSERT_EQ(ui().fileRequests.size(), 1u);
+    dlg->Load_Key_SCHEMA->setFocus();
+    ASSERT_EQ(dlg->focusWidget(), dlg->Load_Key_SCHEMA);
+    int okPresses = 0;
+    QObject::connect(dlg->Ok, &QPushButton::clicked, [&okPresses] { ++okPresses; });
+    QTest::keyClick(dlg->Load_Key_SCHEMA, Qt::Key_Return);
+    EXPECT_EQ(ui().fileRequests.size(), 1u); // no second file dialog
+    EXPECT_EQ(okPresses, 1);
+    settle();
+    EXPECT_FALSE(dlg);
+    EXPECT_TRUE(w.isEnabled());
 }
 
 } // namespace

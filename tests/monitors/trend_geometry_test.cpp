@@ -8,6 +8,8 @@ namespace {
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
+constexpr float kMax = std::numeric_limits<float>::max();
+constexpr float kTiny = std::numeric_limits<float>::denorm_min();
 
 TEST(TrendY, ValuesOnTheirScaleClampedIntoTheBand)
 {
@@ -35,6 +37,26 @@ TEST(TrendY, ValuesOnTheirScaleClampedIntoTheBand)
         {"not a number",               kNaN, 0, 100,     40, 440, 440},
         {"infinite",                   kInf, 0, 100,     40, 440, 40},
         {"minus infinite",            -kInf, 0, 100,     40, 440, 440},
+        // A scale that is not a finite range puts the channel on the 0 % line,
+        // whatever the value; so does a scale of no width.
+        {"minimum not a number",         50, kNaN, 100,   40, 440, 440},
+        {"maximum not a number",         50, 0, kNaN,     40, 440, 440},
+        {"minimum minus infinite",       50, -kInf, 100,  40, 440, 440},
+        {"minimum minus inf, value inf", kInf, -kInf, 100, 40, 440, 440},
+        {"minimum infinite",             50, kInf, 100,   40, 440, 440},
+        {"maximum infinite",             50, 0, kInf,     40, 440, 440},
+        {"maximum infinite, value inf", kInf, 0, kInf,    40, 440, 440},
+        {"maximum minus infinite",       50, 0, -kInf,    40, 440, 440},
+        {"both infinite",                50, -kInf, kInf, 40, 440, 440},
+        {"both infinite, no width",    kInf, kInf, kInf,  40, 440, 440},
+        {"both not a number",          kNaN, kNaN, kNaN,  40, 440, 440},
+        {"no width at 0",                 0, 0, 0,        40, 440, 440},
+        {"no width, value above",     1e30f, 100, 100,    40, 440, 440},
+        {"no width at the float limit",  kMax, kMax, kMax, 40, 440, 440},
+        {"widest finite scale",        kMax, -kMax, kMax, 40, 440, 40},
+        {"widest finite scale, middle",   0, -kMax, kMax, 40, 440, 240},
+        {"narrowest scale, value inf", kInf, 0, kTiny,    40, 440, 40},
+        {"narrowest scale, value above", 1, 0, kTiny,     40, 440, 40},
         // The Orvo band 520..620, 100 pixels; halves go to the even pixel.
         {"Orvo middle",                1600, 0, 3200,   520, 620, 570},
         {"half to even, down",            1, 0, 200,    520, 620, 620}, // 619.5

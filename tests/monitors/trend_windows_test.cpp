@@ -9,6 +9,7 @@
 #include "monitors/monitor_menu.h"
 #include "monitors/trend_channels.h"
 #include "monitors/trend_cursor.h"
+#include "monitors/trend_file.h"
 
 #include "mainwindow/config_scada.h"
 #include "support/fake_services.h"
@@ -17,6 +18,7 @@
 #include "support/simulator_pty.h"
 #include "support/simulator_readout.h"
 #include "ui/window_frame.h"
+#include "ui/window_placement.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,6 +31,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -533,7 +536,6 @@ TEST_F(MonitorWindows, OrvoChannelPanelsSelectScaleRenameAndRecolour)
     Grafik_NEW_Orvo_IO &w = orvo();
     EXPECT_FALSE(w.Curr_Data->isVisible());
     EXPECT_TRUE(w.mnuCyckl_1ms->isChecked());
-    EXPECT_TRUE(w.MnuCOM[0]->isChecked());
     EXPECT_TRUE(w.Type_Grafik->isChecked());
     EXPECT_EQ(w.Name_IO_Orvo[0]->text(), QStringLiteral("aINP_1"));
     EXPECT_EQ(w.Name_IO_Orvo[45]->text(), QStringLiteral("dOUT4_8"));
@@ -593,6 +595,80 @@ TEST_F(MonitorWindows, OrvoChannelPanelsSelectScaleRenameAndRecolour)
     EXPECT_EQ(w.aINP_OUT[0]->text(), QStringLiteral("kept"));
     w.LineCursor1_MouseUp();
     EXPECT_EQ(mon().Cursor_Drag_Flag, 0);
+}
+
+// The "&COM" menu ticks the port a readout opens: none while no port is
+// chosen, so a tick and "Помилка № COM?" are never seen together; the chosen
+// port, also in a window opened again; the port a trend file brings, or none
+// for a port the menu does not have.
+TEST_F(MonitorWindows, OrvoPortTickIsThePortInUse)
+{
+    const auto ticked = [](const Grafik_NEW_Orvo_IO &w) {
+        std::vector<int> ports;
+        for (int n = 1; n <= 8; ++n)
+            if (w.MnuCOM[static_cast<std::size_t>(n - 1)]->isChecked())
+                ports.push_back(n);
+        return ports;
+    };
+    ASSERT_EQ(mon().Grafik_COM, 0);
+    QPointer<Grafik_NEW_Orvo_IO> w = &orvo();
+    EXPECT_EQ(ticked(*w), std::vector<int>{});
+    w->mnuLoad_I_O->trigger();
+    EXPECT_EQ(ui().messageTexts().back(), QStringLiteral("Помилка № COM?"));
+
+    w->MnuCOM[2]->trigger();
+    EXPECT_EQ(mon().Grafik_COM, 3);
+    EXPECT_EQ(ticked(*w), std::vector<int>{3});
+    w->MnuCOM[2]->trigger(); // choosing the ticked port again keeps it ticked
+    EXPECT_EQ(ticked(*w), std::vector<int>{3});
+
+    w->close();
+    settle();
+    ASSERT_TRUE(w.isNull());
+    w = &orvo();
+    EXPECT_EQ(ticked(*w), std::vector<int>{3});
+
+    QTemporaryDir dir;
+    for (const auto &[port, expected] :
+         {std::pair{6, std::vector<int>{6}}, std::pair{0, std::vector<int>{}}, std::pair{9, std::vector<int>{}}}) {
+        MonitorTables fileTables;
+        fileTables.Grafik_COM = static_cast<std::uint8_t>(port);
+        const QString path = dir.filePath(QStringLiteral("port%1.grf").arg(port));
+        ASSERT_TRUE(saveFileSafely(path, writeTrendFile(fileTables, 0, TrendLayout::Channels46)).isEmpty());
+        ui().openPaths.push_back(path);
+        w->mnuOpen->trigger();
+        EXPECT_EQ(mon().Grafik_COM, port);
+        EXPECT_EQ(ticked(*w), expected) << port;
+    }
+}
+
+// A window centred over a main window at the screen's top left corner opens
+// inside the screen's available area, its top left corner (title bar and
+// menus) on the screen.
+TEST_F(MonitorWindows, OrvoMonitorOverAMainWindowAtTheTopLeftOpensOnTheScreen)
+{
+    QWidget &mainWindow = main->mainWindow();
+    mainWindow.resize(810, 570);
+    mainWindow.show();
+    QScreen *screen = mainWindow.screen();
+    ASSERT_NE(screen, nullptr);
+    const QRect available = screen->availableGeometry();
+    mainWindow.move(available.topLeft());
+    Grafik_NEW_Orvo_IO &w = orvo();
+    ASSERT_TRUE(w.isVisible());
+    const QRect frame = w.frameGeometry();
+    // Centred over the main window it would stand off the top left.
+    QRect centred(QPoint(0, 0), frame.size());
+    centred.moveCenter(mainWindow.frameGeometry().center());
+    ASSERT_FALSE(available.contains(centred.topLeft()));
+    EXPECT_TRUE(available.contains(frame.topLeft()));
+    EXPECT_EQ(frame.topLeft(), placeOverOwner(mainWindow.frameGeometry(), frame.size(), available));
+    if (frame.width() <= available.width()) {
+        EXPECT_LE(frame.right(), available.right());
+    }
+    if (frame.height() <= available.height()) {
+        EXPECT_LE(frame.bottom(), available.bottom());
+    }
 }
 
 // Closing the Tesk monitor while a modal dialog disables the main window

@@ -344,6 +344,26 @@ TEST_F(PageEditorTest, ChosenColourPaintsThePageAndDropsItsPicture)
     EXPECT_EQ(m.pages.Stranica_Fon_Color(3), 0xC0FFC0);
 }
 
+// The dialog starts at the colour of the page being changed, so a quick Ok
+// keeps it: not at black, nor at the colour chosen last for another page.
+TEST_F(PageEditorTest, TheColourDialogStartsAtThePagesOwnColour)
+{
+    m.pages.Stranica_Fon_Color(4) = 0x563412;
+    selectPage(2);
+    ui().colors.push_back(QColor(255, 0, 0));
+    w.MnuColorFonSCADA->trigger();
+    selectPage(4);
+    ui().colors.push_back(QColor(0x12, 0x34, 0x56)); // Ok without a change
+    w.MnuColorFonSCADA->trigger();
+    selectPage(2);
+    ui().colors.push_back(std::nullopt);
+    w.MnuColorFonSCADA->trigger();
+    EXPECT_EQ(ui().colorRequests,
+              (std::vector<QColor>{QColor(0xC0, 0xFF, 0xC0), QColor(0x12, 0x34, 0x56), QColor(255, 0, 0)}));
+    EXPECT_EQ(m.pages.Stranica_Fon_Color(4), 0x563412);
+    EXPECT_EQ(canvas(4)->palette().color(QPalette::Window), QColor(0x12, 0x34, 0x56));
+}
+
 TEST_F(PageEditorTest, PictureOnPageThreeOfSixteenStoresBothNamesAndTheFlag)
 {
     QTemporaryDir dir;

@@ -1,8 +1,11 @@
 // The save and open items of the file menu, on a main window with scripted
 // dialogs: questions, messages, the file left intact, the copies, the open
-// project left unchanged by a file that cannot be read, the netlist import.
+// project left unchanged by a file that cannot be read, the netlist import and
+// an opening whose netlist is missing.
 
 #include "core/cp1251.h"
+#include "link/controller_link.h"
+#include "link/write_schema.h"
 #include "mainwindow/config_scada.h"
 #include "project/config_project.h"
 #include "project/format_version.h"
@@ -10,14 +13,19 @@
 #include "project/project_file_disk.h"
 #include "project/project_file_layout.h"
 #include "project/project_menu.h"
+#include "project/schema_drawing.h"
 #include "project/schema_view.h"
 #include "project/startup.h"
 #include "schema/schema_import.h"
 #include "support/fake_services.h"
+#include "support/file_size_limit.h"
 #include "support/lumtor_registry.h"
 #include "support/netlist_builder.h"
 #include "support/project_fixture.h"
+#include "support/simulator.h"
+#include "support/simulator_schema.h"
 #include "upload/scada_upload.h"
+#include "upload/schema_upload.h"
 
 #include <QAction>
 #include <QDir>
@@ -25,10 +33,14 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace pelmora;
 using namespace pelmora::projectfile;
+using pelmora::test::ControllerSimulator;
+using pelmora::test::SchemaController;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -170,29 +182,157 @@ TEST_F(ProjectMenuTest, ANameTypedWithoutExtensionIsSavedAsAProjectFile)
     EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u" | "_s).toStdString();
 }
 
-TEST_F(ProjectMenuTest, FailedSaveSaysTheFileIsLockedAndKeepsThePreviousFile)
+// A save that fails keeps the previous file, and the project stays where it
+// was: its file and the current folder change only when a save succeeds. A
+// project the writer refuses says why.
+TEST_F(ProjectMenuTest, AFailedSaveKeepsThePreviousFileAndDoesNotMoveTheProject)
 {
     Config_SCADA w;
     ProjectMenu &menu = *w.projectMenu;
     makeProject(w);
-    writeBytes(savedPath(), "previous project");
-    w.model().settings.Project_File_Path = savedPath();
-    w.model().alg.Step_Offset(0, 3) = 70000; // no 16-bit line can carry it
+    ProjectModel &m = w.model();
+    m.settings.Project_File_Path = savedPath();
     ui().savePaths.push_back(savedPath());
-    menu.mnuSave_Click();
-    ASSERT_EQ(ui().messages.size(), 1u);
-    EXPECT_EQ(ui().messages[0].text, QString::fromUtf16(kFileLocked));
-    EXPECT_EQ(ui().messages[0].icon, MsgIcon::Critical);
-    EXPECT_EQ(fileBytes(savedPath()), "previous project");
+    ASSERT_TRUE(menu.mnuSave_Click());
+    const QByteArray good = fileBytes(savedPath());
+    const QString folder = work.filePath(u"saved"_s);
+    ASSERT_EQ(QDir::currentPath(), folder);
+    ASSERT_TRUE(QDir(work.path()).mkpath(u"other/folder.prt"_s));
+    const QString old = work.filePath(u"other/old.prt"_s);
+    writeBytes(old, "previous project");
 
-    // A folder where the file should be: the same message.
+    const QString locked = QString::fromUtf16(kFileLocked);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    struct Case {
+        const char *what;
+        QString target;
+        std::function<void()> spoil, mend;
+        QString message;
+    };
+    const float value = m.schema.Parametr_Value(0);
+    const auto offset = m.alg.Step_Offset(0, 3);
+    const Case cases[] = {
+        {"a folder where the file should be", work.filePath(u"other/folder.prt"_s), [] {}, [] {}, locked},
+        {"a folder that does not exist", work.filePath(u"missing/k2.prt"_s), [] {}, [] {}, locked},
+        {"a value that is not a number", old, [&] { m.schema.Parametr_Value(0) = nan; },
+         [&] { m.schema.Parametr_Value(0) = value; }, locked + u"\nзначення не є числом"_s},
+        {"an infinite value", old, [&] { m.schema.Parametr_Value(0) = -inf; },
+         [&] { m.schema.Parametr_Value(0) = value; }, locked + u"\nзначення не є числом"_s},
+        {"a step offset no 16-bit line carries", old, [&] { m.alg.Step_Offset(0, 3) = 70000; },
+         [&] { m.alg.Step_Offset(0, 3) = offset; }, locked + u"\nзначення 70000 не вміщується у свій рядок"_s},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ui().reset();
+        c.spoil();
+        ui().savePaths.push_back(c.target);
+        ui().answers.push_back(MsgAnswer::Yes); // another file than the project's
+        EXPECT_FALSE(menu.mnuSave_Click());
+        c.mend();
+        ASSERT_EQ(ui().messages.size(), 2u);
+        EXPECT_EQ(ui().messages[0].text, QString::fromUtf16(kNameDiffers));
+        EXPECT_EQ(ui().messages[1].text, c.message);
+        EXPECT_EQ(ui().messages[1].icon, MsgIcon::Critical);
+        EXPECT_EQ(m.settings.Project_File_Path, savedPath());
+        EXPECT_EQ(QDir::currentPath(), folder);
+        EXPECT_EQ(fileBytes(old), "previous project");
+        EXPECT_EQ(QDir(work.filePath(u"other"_s)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  (QStringList{u"folder.prt"_s, u"old.prt"_s}));
+        EXPECT_FALSE(QFileInfo::exists(work.filePath(u"missing"_s)));
+    }
+
+    // Another file declined: nothing moves either.
     ui().reset();
-    w.model().alg.Step_Offset(0, 3) = 0;
-    ASSERT_TRUE(QDir(work.path()).mkpath(u"saved/folder.prt"_s));
-    w.model().settings.Project_File_Path = savedPath(u"folder.prt"_s);
-    ui().savePaths.push_back(savedPath(u"folder.prt"_s));
-    menu.mnuSave_Click();
-    EXPECT_EQ(ui().messageTexts(), QStringList{QString::fromUtf16(kFileLocked)});
+    ui().savePaths.push_back(work.filePath(u"other/new.prt"_s));
+    ui().answers.push_back(MsgAnswer::No);
+    EXPECT_FALSE(menu.mnuSave_Click());
+    EXPECT_EQ(QDir::currentPath(), folder);
+    EXPECT_FALSE(QFile::exists(work.filePath(u"other/new.prt"_s)));
+
+    // The project's own file is still its file: saved again without a question.
+    ui().reset();
+    ui().savePaths.push_back(savedPath());
+    EXPECT_TRUE(menu.mnuSave_Click());
+    EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u" | "_s).toStdString();
+    EXPECT_EQ(fileBytes(savedPath()), good);
+}
+
+// A copy that fails (here: past a file-size limit, which holds for root as
+// well) leaves the copy already in the project folder as it was, and is named;
+// the project file is complete and the project stays where it is. Past the
+// same kind of limit the project file itself keeps its previous content.
+TEST_F(ProjectMenuTest, ACopyThatFailsKeepsTheOldCopy)
+{
+    Config_SCADA w;
+    ProjectMenu &menu = *w.projectMenu;
+    makeProject(w);
+    ProjectModel &m = w.model();
+    m.settings.Project_File_Path = savedPath();
+    const QString phase = work.filePath(u"source/phase.gif"_s);
+    m.pages.Mechanizm_Gif_Name(0) = u"\\фаза0.gif"_s;
+    m.pages.Mechanizm_Gif_Source(0) = phase;
+    prepareForSave(m);
+    const QByteArray project = writeProjectFile(m).bytes;
+    ASSERT_FALSE(project.isEmpty());
+
+    // Each source is larger than the limit; each target holds an old copy.
+    const qint64 limit = project.size() + 64 * 1024;
+    const struct {
+        QString source, target;
+    } copies[] = {
+        {netlist, work.filePath(u"saved/plant.net"_s)},
+        {picture, work.filePath(u"saved/fon.gif"_s)},
+        {phase, work.filePath(u"saved/фаза0.gif"_s)},
+    };
+    for (const auto &c : copies) {
+        writeBytes(c.source, "GIF89a" + QByteArray(limit + 64 * 1024, 'x'));
+        writeBytes(c.target, QByteArray(100, 'o'));
+    }
+    {
+        test::FileSizeLimit fsize(limit);
+        ASSERT_TRUE(fsize.ok());
+        ui().savePaths.push_back(savedPath());
+        EXPECT_TRUE(menu.mnuSave_Click());
+    }
+    ASSERT_EQ(ui().messages.size(), 1u) << ui().messageTexts().join(u" | "_s).toStdString();
+    EXPECT_EQ(ui().messages[0].text,
+              QString::fromUtf16(kCopyFailed) + u'\n' + netlist + u'\n' + picture + u'\n' + phase);
+    for (const auto &c : copies)
+        EXPECT_EQ(fileBytes(c.target), QByteArray(100, 'o')) << c.target.toStdString();
+    EXPECT_EQ(fileBytes(savedPath()), project);
+    EXPECT_EQ(m.settings.Project_File_Path, savedPath());
+    EXPECT_EQ(QDir::currentPath(), work.filePath(u"saved"_s));
+    // Nothing left behind by the copies that failed.
+    EXPECT_EQ(QDir(work.filePath(u"saved"_s)).entryList(QDir::Files),
+              (QStringList{u"fon.gif"_s, u"k2.prt"_s, u"plant.net"_s, u"фаза0.gif"_s}));
+
+    // Without the limit the same save replaces every copy.
+    ui().reset();
+    ui().savePaths.push_back(savedPath());
+    EXPECT_TRUE(menu.mnuSave_Click());
+    EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u" | "_s).toStdString();
+    for (const auto &c : copies)
+        EXPECT_EQ(fileBytes(c.target), fileBytes(c.source)) << c.target.toStdString();
+
+    // A limit the project file does not fit under: saved under another name,
+    // the file there keeps its previous content and the project stays.
+    ASSERT_TRUE(QDir(work.path()).mkpath(u"other"_s));
+    const QString other = work.filePath(u"other/k3.prt"_s);
+    writeBytes(other, "previous project");
+    ui().reset();
+    {
+        test::FileSizeLimit fsize(project.size() / 2);
+        ASSERT_TRUE(fsize.ok());
+        ui().savePaths.push_back(other);
+        ui().answers.push_back(MsgAnswer::Yes);
+        EXPECT_FALSE(menu.mnuSave_Click());
+    }
+    EXPECT_EQ(ui().messageTexts(), (QStringList{QString::fromUtf16(kNameDiffers), QString::fromUtf16(kFileLocked)}));
+    EXPECT_EQ(fileBytes(other), "previous project");
+    EXPECT_EQ(QDir(work.filePath(u"other"_s)).entryList(QDir::Files), QStringList{u"k3.prt"_s});
+    EXPECT_EQ(m.settings.Project_File_Path, savedPath());
+    EXPECT_EQ(QDir::currentPath(), work.filePath(u"saved"_s));
 }
 
 TEST_F(ProjectMenuTest, CopiesThatFailAreNamedAndTheFileStaysComplete)
@@ -362,10 +502,143 @@ TEST_F(ProjectMenuTest, AMissingNetlistIsNamedAndTheWindowIsNotFinished)
     freshMenu.mnuLoad_Click();
     ASSERT_EQ(ui().messages.size(), 1u);
     EXPECT_EQ(ui().messages[0].text, QString::fromUtf16(kNetlistMissing) + work.filePath(u"saved/plant.net"_s));
-    // The pages are restored, the schema is not rebuilt and the window is not finished.
+    // The pages are restored, the schema is not rebuilt and the window is not
+    // finished; the view says why.
     EXPECT_EQ(fresh.model().pages.Stranica_Name(0), u"Сторінка «1»"_s);
     EXPECT_FALSE(fresh.mnuConfig->isVisible());
-    EXPECT_TRUE(fresh.schemaView->drawnTexts().isEmpty());
+    ASSERT_EQ(fresh.schemaView->drawnTexts().size(), 1);
+    EXPECT_EQ(fresh.schemaView->drawnTexts()[0].text, QString::fromUtf16(kNetlistNotLoaded));
+}
+
+// A project opened without its netlist after another project: its pages and
+// settings stand alone, the schema holds nothing of the project before (saving
+// gives the opened file back unchanged), the caption and the schema view say
+// that the netlist is not loaded, and the schema write is refused before
+// anything leaves. Once the netlist is loaded the write goes out.
+TEST_F(ProjectMenuTest, AProjectOpenedWithoutItsNetlistKeepsNothingOfTheSchemaBefore)
+{
+    ControllerSimulator sim;
+    SchemaController controller(sim);
+    ASSERT_TRUE(sim.listenTcp());
+
+    // The project whose netlist goes missing; its link is the simulator.
+    QByteArray opened;
+    {
+        Config_SCADA w;
+        makeProject(w, 6, 8);
+        auto &s = w.model().settings;
+        s.Num_COM_Link = 9;
+        s.Adr_IP = u"127.0.0.1"_s;
+        s.Port_IP = sim.tcpPort();
+        s.T_Zapyt = 20;
+        s.Project_File_Path = savedPath();
+        w.model().pages.Stranica_Name(0) = u"Котельня"_s;
+        ui().savePaths.push_back(savedPath());
+        ASSERT_TRUE(w.projectMenu->mnuSave_Click());
+        opened = fileBytes(savedPath());
+        w.Form_Unload();
+    }
+    const QString missing = work.filePath(u"saved/plant.net"_s);
+    ASSERT_TRUE(QFile::remove(missing));
+
+    // The project before: another schema, in a folder of its own.
+    const QString before = work.filePath(u"before/before.prt"_s);
+    {
+        ASSERT_TRUE(QDir(work.path()).mkpath(u"before"_s));
+        test::NetlistBuilder n;
+        n.block(3, u"D_I"_s, {u"1"_s}).block(9, u"AND2_4"_s).block(12, u"D_I"_s, {u"2"_s}).inverter(1);
+        n.net({test::U(3, 1), test::D(1, 1)});
+        n.net({test::D(1, 2), test::U(9, 1)});
+        n.net({test::U(12, 1), test::U(9, 2)});
+        writeBytes(work.filePath(u"before/before.net"_s), n.bytes());
+        Config_SCADA w;
+        ProjectModel &m = w.model();
+        test::fillVariedProject(m, 5, 16);
+        m.settings.Name_Schema = work.filePath(u"before/before.net"_s);
+        ASSERT_TRUE(importNetlistFile(m, m.settings.Name_Schema));
+        w.mnuSave->setEnabled(true);
+        m.settings.Project_File_Path = before;
+        ui().savePaths.push_back(before);
+        ASSERT_TRUE(w.projectMenu->mnuSave_Click());
+        w.Form_Unload();
+    }
+
+    ui().reset();
+    Config_SCADA w;
+    const ProjectModel &m = w.model();
+    ui().openPaths.push_back(before);
+    w.mnuLoad->trigger();
+    ASSERT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u" | "_s).toStdString();
+    ASSERT_EQ(m.schema.Block_Type(12), type::D_I);
+    ASSERT_NE(m.schema.Invert_Input(9), 0);
+
+    ui().openPaths.push_back(savedPath());
+    w.mnuLoad->trigger();
+    ASSERT_EQ(ui().messageTexts(), QStringList{QString::fromUtf16(kNetlistMissing) + missing});
+    // The opened file's pages and settings.
+    EXPECT_EQ(m.settings.Project_File_Path, savedPath());
+    EXPECT_EQ(m.settings.Stranica_Count, 8);
+    EXPECT_EQ(m.settings.Format_Version, 6);
+    EXPECT_EQ(m.settings.Port_IP, sim.tcpPort());
+    EXPECT_EQ(m.pages.Stranica_Name(0), u"Котельня"_s);
+    // The schema: nothing laid out, nothing of the project before.
+    EXPECT_TRUE(m.schema.Netlist_Not_Loaded);
+    ProjectModel fileAlone;
+    startUpModel(fileAlone);
+    ASSERT_TRUE(readProjectFile(opened, fileAlone, work.filePath(u"saved"_s)).ok);
+    for (int b = 0; b <= 100; ++b) {
+        EXPECT_EQ(m.schema.Block_Type(b), fileAlone.schema.Block_Type(b)) << b;
+        EXPECT_EQ(m.schema.Parametr_Value_Start(b), 0) << b;
+        EXPECT_EQ(m.schema.Parametr_Name_Start(b), 0) << b;
+        EXPECT_TRUE(m.schema.Block_Name(2, b).isEmpty()) << b;
+        for (int k = 0; k <= 16; ++k)
+            EXPECT_EQ(m.schema.Block_Link(k, b), 0) << b;
+    }
+    for (int b = 0; b <= 104; ++b)
+        EXPECT_EQ(m.schema.Invert_Input(b), 0) << b;
+    EXPECT_EQ(m.schema.Parametr_Value_Size, 0);
+    EXPECT_EQ(m.schema.Parametr_Name_Size, 0);
+    EXPECT_TRUE(m.schema.NetList_Line(1).isEmpty());
+    prepareForSave(w.model());
+    EXPECT_TRUE(writeProjectFile(m).bytes == opened) << "saving gives the opened file back";
+    // The caption and the schema view say so.
+    EXPECT_EQ(w.windowTitle(), captionWithPath(6, QString::fromUtf16(kNetlistNotLoaded)));
+    ASSERT_EQ(w.schemaView->drawnTexts().size(), 1);
+    EXPECT_EQ(w.schemaView->drawnTexts()[0].text, QString::fromUtf16(kNetlistNotLoaded));
+    for (int i = 1; i <= 104; ++i)
+        EXPECT_TRUE(w.Block_IMAGE[static_cast<std::size_t>(i)]->isHidden()) << i;
+    // Nothing asked when the opened project is left as it was opened.
+    EXPECT_TRUE(w.projectMenu->askToSaveChanges());
+
+    // The schema write: refused with its message, and not a byte leaves.
+    ASSERT_TRUE(ControllerSimulator::waitFor([&] { return w.link().clientConnected(); }));
+    ui().reset();
+    w.MnuSaveOrvo->trigger();
+    ASSERT_EQ(ui().messages.size(), 1u);
+    EXPECT_EQ(ui().messages[0].text, QString::fromUtf16(kNoSchemaToWrite));
+    EXPECT_EQ(ui().messages[0].icon, MsgIcon::Exclamation);
+    EXPECT_FALSE(m.link.busy());
+    EXPECT_FALSE(w.schemaUpload->Timer_05->isActive());
+    EXPECT_EQ(Write_SCHEMA::loaded(w), nullptr);
+    ControllerSimulator::waitFor([] { return false; }, 300); // anything on its way arrives
+    EXPECT_TRUE(sim.received().isEmpty());
+
+    // The netlist loaded from the menu: the schema is the opened project's,
+    // and the write sends it.
+    writeBytes(missing, smallNetlist());
+    ui().reset();
+    ui().openPaths.push_back(missing);
+    w.mnuNetlist->trigger();
+    EXPECT_FALSE(m.schema.Netlist_Not_Loaded);
+    EXPECT_EQ(m.schema.Block_Type(7), type::RS4);
+    EXPECT_EQ(m.schema.Block_Type(12), 0);
+    EXPECT_GT(w.schemaView->drawnTexts().size(), 1);
+    w.MnuSaveOrvo->trigger();
+    ASSERT_TRUE(ControllerSimulator::waitFor([&] { return !m.link.busy(); }, 30000));
+    EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u" | "_s).toStdString();
+    EXPECT_TRUE(controller.complete()) << controller.problems().join(u"; "_s).toStdString();
+    for (int b = 0; b <= 99; ++b)
+        EXPECT_EQ(static_cast<std::uint8_t>(controller.table(1).at(b)), m.schema.Block_Type(b)) << b;
 }
 
 TEST_F(ProjectMenuTest, CancelAndAnEmptyName)

@@ -41,8 +41,9 @@ std::optional<QString> FakeServices::save(const FileDialogRequest &request)
     return takeFront(savePaths);
 }
 
-std::optional<QColor> FakeServices::choose(const QColor &)
+std::optional<QColor> FakeServices::choose(const QColor &initial)
 {
+    colorRequests.push_back(initial);
     if (colors.empty())
         return std::nullopt;
     auto c = colors.front();
@@ -68,6 +69,7 @@ void FakeServices::reset()
     savePaths.clear();
     fileRequests.clear();
     colors.clear();
+    colorRequests.clear();
     fonts.clear();
     fontRequests.clear();
 }

@@ -36,6 +36,7 @@ public:
     std::vector<FileDialogRequest> fileRequests;
 
     std::deque<std::optional<QColor>> colors;
+    std::vector<QColor> colorRequests; // the colour each colour dialog started at
     std::deque<std::optional<FontChoice>> fonts;
     std::vector<FontChoice> fontRequests; // what each font dialog started from
 

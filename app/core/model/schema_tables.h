@@ -50,6 +50,12 @@ struct SchemaTables {
     std::int16_t Attr_Col = 0;
 
     std::int16_t Num_Block_AI = 0; // the last A_I block the import read
+
+    // True while the open project's netlist could not be imported when the
+    // project was opened: the schema holds only what the project file gave,
+    // no block is laid out, and nothing of it may be written into a
+    // controller. The next netlist import clears it.
+    bool Netlist_Not_Loaded = false;
 };
 
 } // namespace pelmora
