@@ -73,9 +73,9 @@ public:
         int sent = -1;        // the item whose frame was handed to the link in this step
         bool again = false;   // ... a copy of an item that went before
         bool sendFailed = false;
-        int accepted = -1;    // the item whose last copy was answered good in this step
-        QByteArray reply;     // that reply
-        Bad bad = Bad::None;  // the bad verdict of this step
+        int accepted = -1;   // the item whose last copy was answered good in this step
+        QByteArray reply;    // that reply
+        Bad bad = Bad::None; // the bad verdict of this step
         End end = End::None;
         qint64 wakeAt = Exchange::kNever; // the next step, at the latest
     };
@@ -130,13 +130,13 @@ private:
     int badInARow_ = 0;
     int badTotal_ = 0;
     int written_ = 0;
-    Exchange::Frame last_ = -1;  // the copy out now; -1 when it could not be sent
-    bool awaiting_ = false;      // the copy out now awaits its verdict
-    bool sendDue_ = false;       // a frame waits for the line to be free and sure
-    bool dueAgain_ = false;      // ... a copy of an item that went before
-    qint64 missingAt_ = 0;       // a copy that could not be sent counts as missing then
-    qint64 progressAt_ = 0;      // the start, or the last item accepted
-    std::vector<char> decided_;  // by frame: its verdict has been given
+    Exchange::Frame last_ = -1; // the copy out now; -1 when it could not be sent
+    bool awaiting_ = false;     // the copy out now awaits its verdict
+    bool sendDue_ = false;      // a frame waits for the line to be free and sure
+    bool dueAgain_ = false;     // ... a copy of an item that went before
+    qint64 missingAt_ = 0;      // a copy that could not be sent counts as missing then
+    qint64 progressAt_ = 0;     // the start, or the last item accepted
+    std::vector<char> decided_; // by frame: its verdict has been given
 };
 
 } // namespace pelmora

@@ -151,8 +151,7 @@ std::vector<Exchange::Arrival> Exchange::take(QByteArrayView bytes, bool leaving
         if (partial_.isEmpty()) {
             const int i = oldestHeld(now);
             const bool newest = i == static_cast<int>(frames_.size()) - 1;
-            const bool hasLeft =
-                i >= 0 && now >= frames_[static_cast<std::size_t>(i)].leftAt && !(newest && leaving);
+            const bool hasLeft = i >= 0 && now >= frames_[static_cast<std::size_t>(i)].leftAt && !(newest && leaving);
             if (!hasLeft) {
                 // No frame that is out can be answered by these bytes.
                 Arrival a;

@@ -53,10 +53,10 @@ qint64 linkClockMs();
 
 class Exchange {
 public:
-    static constexpr int kHoldMs = 2000;        // the least time a frame stays answerable
+    static constexpr int kHoldMs = 2000;         // the least time a frame stays answerable
     static constexpr int kLongestHoldMs = 60000; // holds never grow past this
-    static constexpr int kReplyMarginMs = 50;   // beyond wire times, for the controller to answer
-    static constexpr int kReplyGapMs = 50;      // a reply whose bytes stop this long (plus its wire time) was cut short
+    static constexpr int kReplyMarginMs = 50;    // beyond wire times, for the controller to answer
+    static constexpr int kReplyGapMs = 50; // a reply whose bytes stop this long (plus its wire time) was cut short
     static constexpr qint64 kNever = std::numeric_limits<qint64>::max();
 
     struct Setup {

@@ -99,8 +99,9 @@ TrendReadout::CommandResult TrendReadout::start(std::uint8_t address, int baud)
     mon_.Grafik_Load_Flag = 1;
     address_ = address;
     baud_ = baud > 0 ? baud : 115200; // a port of unknown speed is taken as the usual line
-    waitMs_ = variant_ == ReadoutVariant::Tesk ? readoutAnswerWaitMs(baud_)
-                                              : kOrvoAnswerLookMs + lineWireMs(kReadRequestLength + kReadAnswerLength, baud_);
+    waitMs_ = variant_ == ReadoutVariant::Tesk
+                  ? readoutAnswerWaitMs(baud_)
+                  : kOrvoAnswerLookMs + lineWireMs(kReadRequestLength + kReadAnswerLength, baud_);
     Timer2_Interval = variant_ == ReadoutVariant::Tesk ? 10 : 100;
     raw_ = QByteArray(kOrvoRawBytes, '\0');
     fill_ = 0;
@@ -220,9 +221,8 @@ TrendReadout::Tick TrendReadout::cycle(LinkIo &io, std::int64_t nowMs)
     // after a request, then every 10 ms; the Tesk cycle every 10 ms), and at
     // the latest when the exchange waits on time.
     const int look = variant_ == ReadoutVariant::Orvo && st.sent >= 0 ? kOrvoAnswerLookMs : 10;
-    Timer2_Interval = st.wakeAt == Exchange::kNever
-                          ? look
-                          : static_cast<int>(std::clamp<qint64>(st.wakeAt - nowMs, 1, look));
+    Timer2_Interval =
+        st.wakeAt == Exchange::kNever ? look : static_cast<int>(std::clamp<qint64>(st.wakeAt - nowMs, 1, look));
 
     switch (st.end) {
     case AcknowledgedExchange::End::None: break;

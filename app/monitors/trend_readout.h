@@ -37,7 +37,7 @@ inline constexpr int kReadRequestLength = 8;
 inline constexpr int kReadAnswerLength = 255; // 3 header bytes, 250 data bytes, 2 CRC bytes
 inline constexpr int kReadFirstRegister = 1000;
 inline constexpr int kReadoutWaitMarginMs = 100; // the Tesk cycle's written wait for an answer
-inline constexpr int kOrvoAnswerLookMs = 40;      // the Orvo cycle looks at the answer this long after the request
+inline constexpr int kOrvoAnswerLookMs = 40;     // the Orvo cycle looks at the answer this long after the request
 inline constexpr int kReadoutFailureLimit = 20;  // failures in a row that stop a readout
 
 extern const char16_t *const kReadoutPortError; // "Помилка № COM?"

@@ -128,7 +128,8 @@ PacketSender::Result PacketSender::step(LinkIo &io)
     case AcknowledgedExchange::End::GaveUp:
         // The count starts again; the position stays at the packet given up.
         s_.Send_Error_Count = 0;
-        r.message = QString::fromUtf16(st.bad == AcknowledgedExchange::Bad::Status ? kAckStatusError : kAckChecksumError);
+        r.message =
+            QString::fromUtf16(st.bad == AcknowledgedExchange::Bad::Status ? kAckStatusError : kAckChecksumError);
         r.icon = MsgIcon::Critical;
         break;
     case AcknowledgedExchange::End::PortFailure:

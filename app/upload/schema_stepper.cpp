@@ -4,6 +4,8 @@
 #include "link/controller_link.h"
 #include "link/controller_reply.h"
 
+#include <utility>
+
 namespace pelmora {
 
 const char16_t *const kSchemaPortError = u"Помилка порту!!!";
@@ -39,11 +41,9 @@ int SchemaStepper::start(const std::array<QByteArray, 10> &frames, int linkKind,
     running_ = true;
     s_.Send_Error_Count = 0;
     s_.Schema_Step = 0;
-    const int first = uploadLinkFor(linkKind) == UploadLink::TcpClient ? requestPeriod_ : kSerialTick;
-    // After bytes that broke the order of the replies, the header waits for the line to be sure again.
-    const qint64 now = clock_();
-    return ex_.unsureAt(now) ? static_cast<int>(qMin<qint64>(ex_.unsureUntil() - now + first, 60 * 60 * 1000))
-                             : first;
+    firstInterval_ = uploadLinkFor(linkKind) == UploadLink::TcpClient ? requestPeriod_ : kSerialTick;
+    waitedForSure_ = false;
+    return firstInterval_;
 }
 
 void SchemaStepper::abandon()
@@ -85,7 +85,8 @@ void SchemaStepper::take(LinkIo &io, qint64 now)
     const std::optional<QByteArray> got = io.read();
     const bool leaving = io.pendingOutput() > 0;
     // A port that cannot be read any more leaves the run to its waits.
-    const std::vector<Exchange::Arrival> arrivals = ex_.take(got ? QByteArrayView(*got) : QByteArrayView(), leaving, now);
+    const std::vector<Exchange::Arrival> arrivals =
+        ex_.take(got ? QByteArrayView(*got) : QByteArrayView(), leaving, now);
     int together = 0;
     for (const Exchange::Arrival &a : arrivals) {
         if (a.kind == Exchange::Arrival::Kind::NotAReply) {
@@ -151,8 +152,17 @@ SchemaStepper::Result SchemaStepper::tick(LinkIo &io)
     const qint64 now = clock_();
     take(io, now);
 
+    if (step == 0 && ex_.unsureAt(now)) {
+        // After bytes that broke the order of the replies, the header waits
+        // until the line is sure again.
+        r.interval = static_cast<int>(qMin<qint64>(ex_.unsureUntil() - now, 60 * 60 * 1000));
+        waitedForSure_ = true;
+        return r;
+    }
     if (step <= 9) {
         const QByteArray &frame = frames_[step];
+        if (step == 0 && std::exchange(waitedForSure_, false))
+            r.interval = firstInterval_;
         if (step == 8)
             r.interval = writtenWait(8, frame.size()) + (tcp_ ? 0 : lineWireMs(frame.size(), baud_));
         else if (step == 9)

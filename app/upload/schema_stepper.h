@@ -101,14 +101,16 @@ private:
     int requestPeriod_ = 1;
     int baud_ = 115200;
     int tcpTableFailures_ = 0;
+    int firstInterval_ = kSerialTick; // the timer's interval of the first steps
+    bool waitedForSure_ = false;      // the header waited for the line to be sure again
     Exchange ex_;
     Exchange::Frame textFrame_ = -1; // the text frame of this run, once sent
     qint64 textSentAt_ = 0;
-    int replies_ = 0;            // replies to this run's frames
-    int repliesBefore_ = 0;      // ... that came before the text frame had left
-    bool allGood_ = true;        // every one of them good
-    bool junk_ = false;          // bytes that cannot be a reply came during the run
-    qint64 firstAfterAt_ = 0;    // when the first reply after the text frame came
+    int replies_ = 0;         // replies to this run's frames
+    int repliesBefore_ = 0;   // ... that came before the text frame had left
+    bool allGood_ = true;     // every one of them good
+    bool junk_ = false;       // bytes that cannot be a reply came during the run
+    qint64 firstAfterAt_ = 0; // when the first reply after the text frame came
 };
 
 } // namespace pelmora

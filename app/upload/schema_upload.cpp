@@ -31,11 +31,10 @@ QTimer *stepTimer(QObject *parent)
 
 SchemaUpload::SchemaUpload(ProjectModel &m, MainWindowPort &main)
     : Timer_05(stepTimer(this)), m_(m), main_(main), stepper_(m.link),
-      driver_(
-          m, main, LinkTransfer::Schema, *Timer_05,
-          {[this] { return stepper_.running(); }, [this](LinkIo &io) { show(stepper_.tick(io)); },
-           [this](LinkIo &io) { show(stepper_.bytesArrived(io)); }, [this] { stepper_.abandon(); }},
-          this)
+      driver_(m, main, LinkTransfer::Schema, *Timer_05,
+              {[this] { return stepper_.running(); }, [this](LinkIo &io) { show(stepper_.tick(io)); },
+               [this](LinkIo &io) { show(stepper_.bytesArrived(io)); }, [this] { stepper_.abandon(); }},
+              this)
 {}
 
 void SchemaUpload::MnuSaveOrvo_Click()

@@ -52,8 +52,8 @@ struct ReadoutSchedule {
         if (latePercent)
             o << " late " << latePercent << "%<=" << lateMax;
         for (const auto &[i, p] : plans)
-            o << " | request " << i << ' ' << test::faultName(p.fault) << " delay " << p.delayMs << " bytes "
-              << p.bytes << " gap " << p.gapMs;
+            o << " | request " << i << ' ' << test::faultName(p.fault) << " delay " << p.delayMs << " bytes " << p.bytes
+              << " gap " << p.gapMs;
         return o.str();
     }
 };
@@ -177,8 +177,8 @@ ReadoutSchedule generated(std::uint32_t seed)
     for (int i = 0; i < 340; ++i) {
         if (pick(100) >= faultPercent)
             continue;
-        const Fault kinds[] = {Fault::Lost,  Fault::BadCrc, Fault::CutShort, Fault::Twice,
-                               Fault::Junk,  Fault::Flood,  Fault::Split,    Fault::None};
+        const Fault kinds[] = {Fault::Lost, Fault::BadCrc, Fault::CutShort, Fault::Twice,
+                               Fault::Junk, Fault::Flood,  Fault::Split,    Fault::None};
         ReplyPlan p{kinds[pick(8)], pick(4) == 0 ? pick(1500) : sc.delay, 1 + pick(254), pick(120)};
         if (p.fault == Fault::Flood)
             p.bytes = 300 + pick(3000);
@@ -207,9 +207,15 @@ TEST(ReadoutSchedules, GeneratedSchedulesKeepTheInvariants)
 // Every single fault at any of the first eight requests of an Orvo readout.
 TEST(ReadoutSchedules, EverySingleFaultOnTheFirstRequests)
 {
-    const ReplyPlan faults[] = {{Fault::Lost},          {Fault::BadCrc},      {Fault::CutShort, 0, 254},
-                                {Fault::CutShort, 0, 3}, {Fault::Twice},       {Fault::Junk, 0, 300},
-                                {Fault::Flood, 0, 2000}, {Fault::Split, 0, 100, 5}, {Fault::Split, 0, 100, 200},
+    const ReplyPlan faults[] = {{Fault::Lost},
+                                {Fault::BadCrc},
+                                {Fault::CutShort, 0, 254},
+                                {Fault::CutShort, 0, 3},
+                                {Fault::Twice},
+                                {Fault::Junk, 0, 300},
+                                {Fault::Flood, 0, 2000},
+                                {Fault::Split, 0, 100, 5},
+                                {Fault::Split, 0, 100, 200},
                                 {Fault::None, 1500}};
     for (int at = 0; at < 8; ++at)
         for (const ReplyPlan &p : faults) {

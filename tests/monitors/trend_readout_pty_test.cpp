@@ -71,7 +71,8 @@ protected:
         QElapsedTimer clock;
         clock.start();
         while (r.Timer2_Enabled && clock.elapsed() < timeoutMs) {
-            const TrendReadout::Tick t = r.Timer2_Tick(io, clock.elapsed());
+            // The link's one clock: what a readout leaves on the link is timed by it.
+            const TrendReadout::Tick t = r.Timer2_Tick(io, linkClockMs());
             if (t.packet)
                 out.packets.push_back(t.packet);
             out.beeps += t.beep;
@@ -168,8 +169,8 @@ TEST_F(ReadoutOverPty, ABadChecksumIsAnsweredByTheSameRequest)
     for (ReadoutVariant variant : {ReadoutVariant::Tesk, ReadoutVariant::Orvo}) {
         // The request the last case left out has crossed and been answered before this case begins.
         ControllerSimulator::waitFor([] { return false; }, 100);
-        ASSERT_TRUE(ControllerSimulator::waitFor(
-            [&] { return sim.repliesSent() == static_cast<int>(sim.frames().size()); }));
+        ASSERT_TRUE(
+            ControllerSimulator::waitFor([&] { return sim.repliesSent() == static_cast<int>(sim.frames().size()); }));
         sim.nextFaults.push_back(ReplyFault{});
         sim.nextFaults.push_back(ReplyFault{});
         ReplyFault bad;
@@ -228,6 +229,27 @@ TEST_F(ReadoutOverPty, LateAnswersAreNeverTakenForAnotherRequests)
         ControllerSimulator::waitFor([] { return false; }, 3 * delay);
         link.discardInput(1);
     }
+}
+
+// A peer that answers every request with junk: the readout stops with its
+// message after twenty failures, within two minutes, and the next readout
+// from a good controller reads its packets.
+TEST_F(ReadoutOverPty, APeerThatAnswersJunkStopsTheReadoutAndTheNextReadoutReads)
+{
+    sim.fault.junkBytes = 40;
+    TrendReadout r(ReadoutVariant::Orvo, m);
+    const Run junk = run(r, 0, 120000);
+    EXPECT_FALSE(junk.finished);
+    EXPECT_EQ(junk.message,
+              QStringLiteral("Немає правильної відповіді контролера на 20 запитів поспіль. Зчитування зупинено."));
+    EXPECT_EQ(m.link.Transfer_Busy, LinkTransfer::None);
+
+    sim.fault = ReplyFault();
+    // What broke the order of the answers is past once the last request's hold has passed.
+    ControllerSimulator::waitFor([] { return false; }, 3000);
+    TrendReadout again(ReadoutVariant::Tesk, m);
+    const Run good = run(again, 3);
+    EXPECT_EQ(good.packets, (std::vector<int>{1, 2, 3}));
 }
 
 } // namespace

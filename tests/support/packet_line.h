@@ -61,8 +61,8 @@ struct SenderRun {
     PacketSender::Result last;
 };
 
-inline SenderRun runSender(PacketSender &sender, ScriptedLine &line, PacketSender::Rows rows, int linkKind,
-                           int period, int baud, qint64 limitMs = 10 * 60 * 1000, Lateness late = {},
+inline SenderRun runSender(PacketSender &sender, ScriptedLine &line, PacketSender::Rows rows, int linkKind, int period,
+                           int baud, qint64 limitMs = 10 * 60 * 1000, Lateness late = {},
                            const std::function<void()> &checkEachSend = {})
 {
     SenderRun run;

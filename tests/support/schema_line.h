@@ -18,8 +18,10 @@ inline std::array<QByteArray, 10> tenSchemaFrames(int valueArea = 40, int textAr
 {
     std::array<QByteArray, 10> f;
     for (int i = 0; i <= 9; ++i)
-        f[static_cast<std::size_t>(i)] =
-            QByteArray(i == 8 ? valueArea + 5 : i == 9 ? textArea + 5 : 8, static_cast<char>(i));
+        f[static_cast<std::size_t>(i)] = QByteArray(i == 8   ? valueArea + 5
+                                                    : i == 9 ? textArea + 5
+                                                             : 8,
+                                                    static_cast<char>(i));
     return f;
 }
 
@@ -38,8 +40,8 @@ inline ScriptedLine::Setup schemaLine(int baud, SchemaAnswers answers, std::func
     s.holdMs = Exchange::leastHoldMs();
     s.reply = [answers](const QByteArray &frame, int) {
         const int step = static_cast<std::uint8_t>(frame.at(0));
-        const bool answered = step > 9 || answers == SchemaAnswers::Every ||
-                              (answers == SchemaAnswers::Once && step == 9);
+        const bool answered =
+            step > 9 || answers == SchemaAnswers::Every || (answers == SchemaAnswers::Once && step == 9);
         return answered ? controllerReply(1, 'B', 0) : QByteArray();
     };
     s.rejecting = [](const QByteArray &, int) { return controllerReply(1, 'B', 1); };

@@ -33,8 +33,8 @@ int ScriptedLine::wire(qsizetype bytes, int baud) const
 void ScriptedLine::schedule(qint64 at, const QByteArray &bytes)
 {
     // Deliveries stay in time order; those of one moment in the order given.
-    auto it = std::upper_bound(inbound_.begin(), inbound_.end(), at,
-                               [](qint64 t, const Delivery &d) { return t < d.at; });
+    auto it =
+        std::upper_bound(inbound_.begin(), inbound_.end(), at, [](qint64 t, const Delivery &d) { return t < d.at; });
     inbound_.insert(it, Delivery{at, bytes});
     bytesSent_ += bytes.size();
 }
@@ -71,9 +71,7 @@ bool ScriptedLine::send(const QByteArray &bytes)
     switch (t.plan.fault) {
     case F::None: pieces.push_back({0, good}); break;
     case F::Lost: break;
-    case F::BadStatus:
-        pieces.push_back({0, s_.rejecting ? s_.rejecting(bytes, index) : good});
-        break;
+    case F::BadStatus: pieces.push_back({0, s_.rejecting ? s_.rejecting(bytes, index) : good}); break;
     case F::BadCrc: {
         QByteArray r = good;
         r[r.size() - 1] = static_cast<char>(r.at(r.size() - 1) ^ 0x5A);

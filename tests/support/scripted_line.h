@@ -75,8 +75,8 @@ public:
     std::optional<QByteArray> read() override;
     qint64 pendingOutput() override { return 0; }
 
-    bool sendFails = false;          // every send fails from now on
-    std::vector<int> failingSends;   // the sends (counted from 0, failed ones too) that fail
+    bool sendFails = false;        // every send fails from now on
+    std::vector<int> failingSends; // the sends (counted from 0, failed ones too) that fail
     bool readFails = false;
 
     // The truth of every frame taken.

@@ -26,6 +26,20 @@ ControllerSimulator::ControllerSimulator()
     lineTimer_.setSingleShot(true);
     lineTimer_.setTimerType(Qt::PreciseTimer);
     connect(&lineTimer_, &QTimer::timeout, this, [this] { deliverDue(); });
+    connect(&floodTimer_, &QTimer::timeout, this, [this] { write(noise(floodBytes_)); });
+    replyTimer_.setSingleShot(true);
+    replyTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&replyTimer_, &QTimer::timeout, this, [this] {
+        // The held replies leave in order, each once its time has come.
+        const qint64 now = clock_.elapsed();
+        while (!heldReplies_.empty() && heldReplies_.front().first <= now) {
+            const std::function<void()> send = heldReplies_.front().second;
+            heldReplies_.pop_front();
+            send();
+        }
+        if (!heldReplies_.empty())
+            replyTimer_.start(static_cast<int>(heldReplies_.front().first - now));
+    });
 }
 
 ControllerSimulator::~ControllerSimulator()
@@ -172,6 +186,24 @@ void ControllerSimulator::cutFrames()
     }
 }
 
+QByteArray ControllerSimulator::noise(int bytes)
+{
+    QByteArray out(std::max(0, bytes), '\0');
+    for (char &c : out) {
+        noise_ ^= noise_ << 13;
+        noise_ ^= noise_ >> 17;
+        noise_ ^= noise_ << 5;
+        c = static_cast<char>(noise_ & 0xFF);
+    }
+    return out;
+}
+
+void ControllerSimulator::startFlood(int bytes, int everyMs)
+{
+    floodBytes_ = bytes;
+    floodTimer_.start(std::max(1, everyMs));
+}
+
 void ControllerSimulator::reply(const ReceivedFrame &frame, const FrameRule *rule, std::uint8_t frameStatus)
 {
     ReplyFault f = fault;
@@ -199,6 +231,12 @@ void ControllerSimulator::reply(const ReceivedFrame &frame, const FrameRule *rul
         bytes[bytes.size() - 2] = static_cast<char>(bytes.at(bytes.size() - 2) ^ 0x5A);
     if (f.length >= 0)
         bytes.truncate(f.length);
+    if (f.junkBytes > 0)
+        bytes = noise(f.junkBytes);
+    // The truth of this frame, for tests that check what was said written.
+    if (!frames_.empty() && frames_.back().bytes == frame.bytes)
+        frames_.back().answeredGood = f.junkBytes <= 0 && !f.badCrc && f.length < 0 && bytes.size() >= 5 &&
+                                      (rule && rule->answer ? true : static_cast<std::uint8_t>(bytes.at(2)) == 0);
     auto send = [this, bytes, f] {
         ++replies_;
         if (f.splitAt > 0 && f.splitAt < bytes.size()) {
@@ -215,12 +253,14 @@ void ControllerSimulator::reply(const ReceivedFrame &frame, const FrameRule *rul
     // A controller answers in the order the frames came: a reply never
     // overtakes one that is still held back.
     const qint64 now = clock_.elapsed();
-    const qint64 at = std::max(now + std::max(0, f.delayMs), nextReplyAt_);
-    nextReplyAt_ = at;
-    if (at > now)
-        QTimer::singleShot(static_cast<int>(at - now), this, send);
-    else
+    const qint64 at = std::max(now + std::max(0, f.delayMs), heldReplies_.empty() ? now : heldReplies_.back().first);
+    if (at <= now && heldReplies_.empty()) {
         send();
+        return;
+    }
+    heldReplies_.emplace_back(at, send);
+    if (!replyTimer_.isActive())
+        replyTimer_.start(static_cast<int>(std::max<qint64>(0, heldReplies_.front().first - now)));
 }
 
 void ControllerSimulator::write(const QByteArray &bytes)

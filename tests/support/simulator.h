@@ -27,6 +27,7 @@ struct ReceivedFrame {
     QByteArray bytes;      // the whole frame as received, checksum included
     std::uint8_t kind = 0; // its second byte
     bool crcGood = false;
+    bool answeredGood = false; // the controller answered it whole, accepting it, with a right checksum
 };
 
 // What a reply looks like on the wire; the default is a good reply.
@@ -38,6 +39,7 @@ struct ReplyFault {
     int delayMs = 0;         // wait before the reply
     int splitAt = 0;         // above 0: that many bytes, then the rest after splitDelayMs
     int splitDelayMs = 30;   // below 0: the rest waits for sendHeld()
+    int junkBytes = 0;       // above 0: that many random bytes in place of the reply
 };
 
 class ControllerSimulator : public QObject {
@@ -112,6 +114,10 @@ public:
     void sendHeld();
     // Sends bytes of the test's own, as if the controller had sent them.
     void sendRaw(const QByteArray &bytes) { write(bytes); }
+    // A peer that floods the line: `bytes` random bytes every `everyMs` ms
+    // until stopped, whatever it receives.
+    void startFlood(int bytes, int everyMs);
+    void stopFlood() { floodTimer_.stop(); }
 
 private:
     // Sends the reply to the frame, shaped by the next fault.
@@ -146,7 +152,13 @@ private:
     QByteArray held_;
     std::vector<ReceivedFrame> frames_;
     int replies_ = 0;
-    qint64 nextReplyAt_ = 0; // no reply leaves before this (ms of clock_): replies keep their order
+    // Replies held back (a delay), with the time each leaves (ms of clock_), in order.
+    std::deque<std::pair<qint64, std::function<void()>>> heldReplies_;
+    QTimer replyTimer_;
+    QTimer floodTimer_;
+    int floodBytes_ = 0;
+    std::uint32_t noise_ = 0x2545F491u; // the state of the random bytes sent as junk
+    QByteArray noise(int bytes);
 };
 
 // A frame rule for the schema header: 'A', 8 bytes, checksum high byte first.

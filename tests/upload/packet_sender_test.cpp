@@ -96,8 +96,8 @@ TEST_F(Sender, EveryPacketGoesOnceAndRowsCountAsTheirLastPacketGoes)
 TEST_F(Sender, EachKindOfBadReplySendsThePacketAgain)
 {
     const ReplyPlan faults[] = {
-        {Fault::BadStatus}, {Fault::BadCrc}, {Fault::CutShort, 0, 3}, {Fault::CutShort, 0, 4},
-        {Fault::Lost},      {Fault::Junk, 0, 9}, {Fault::Twice},     {Fault::Flood, 0, 300},
+        {Fault::BadStatus}, {Fault::BadCrc},     {Fault::CutShort, 0, 3}, {Fault::CutShort, 0, 4},
+        {Fault::Lost},      {Fault::Junk, 0, 9}, {Fault::Twice},          {Fault::Flood, 0, 300},
     };
     for (int kind : {1, 9}) {
         for (const ReplyPlan &fault : faults) {

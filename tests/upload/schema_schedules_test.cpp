@@ -33,7 +33,9 @@ struct SchemaSchedule {
     {
         std::ostringstream o;
         o << "seed " << seed << (kind == 9 ? " tcp" : " serial ") << (kind == 9 ? 0 : baud) << " answers "
-          << (answers == SchemaAnswers::Once ? "once" : answers == SchemaAnswers::Every ? "every" : "never")
+          << (answers == SchemaAnswers::Once    ? "once"
+              : answers == SchemaAnswers::Every ? "every"
+                                                : "never")
           << " areas " << values << "/" << texts << " delay " << delay;
         for (const auto &[i, p] : plans)
             o << " | frame " << i << ' ' << test::faultName(p.fault) << " delay " << p.delayMs << " bytes " << p.bytes
@@ -78,7 +80,8 @@ std::string check(const SchemaSchedule &sc)
     if (sc.answers == SchemaAnswers::Every)
         for (std::size_t i = 0; i < taken.size(); ++i)
             if (!taken[i].good)
-                return "written, but frame " + std::to_string(i) + " was answered " + test::faultName(taken[i].plan.fault);
+                return "written, but frame " + std::to_string(i) + " was answered " +
+                       test::faultName(taken[i].plan.fault);
     return {};
 }
 

@@ -120,9 +120,7 @@ TEST_F(Stepper, TheVerdict)
         std::function<ReplyPlan(int)> plan;
         bool good;
     };
-    const auto at = [](int frame, ReplyPlan p) {
-        return [frame, p](int i) { return i == frame ? p : ReplyPlan{}; };
-    };
+    const auto at = [](int frame, ReplyPlan p) { return [frame, p](int i) { return i == frame ? p : ReplyPlan{}; }; };
     const Case cases[] = {
         {"answered once, good", SchemaAnswers::Once, {}, true},
         {"answered once, rejected", SchemaAnswers::Once, at(9, {Fault::BadStatus}), false},
@@ -134,7 +132,11 @@ TEST_F(Stepper, TheVerdict)
         {"not answered", SchemaAnswers::Never, {}, false},
         // A controller that answers every frame: the schema is written when all its replies are good.
         {"every frame, good", SchemaAnswers::Every, {}, true},
-        {"every frame, late", SchemaAnswers::Every, [](int) { return ReplyPlan{Fault::None, 900}; }, true},
+        {"every frame, late", SchemaAnswers::Every,
+         [](int) {
+             return ReplyPlan{Fault::None, 900};
+         },
+         true},
         {"every frame, the header rejected", SchemaAnswers::Every, at(0, {Fault::BadStatus}), false},
         {"every frame, one lost", SchemaAnswers::Every, at(4, {Fault::Lost}), false},
         // The text frame's reply follows the late one at once; over a serial

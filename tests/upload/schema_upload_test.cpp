@@ -316,6 +316,33 @@ TEST_P(SchemaUploadTo, LateReplyOfAnEarlierUploadIsNeverJudged)
     EXPECT_EQ(sim.repliesSent(), 3);
 }
 
+// A peer that floods the line or answers junk: the upload ends with its
+// transfer error, and once the line is quiet again the next upload to a good
+// controller writes the schema.
+TEST_P(SchemaUploadTo, APeerThatFloodsOrAnswersJunkEndsWithTheErrorAndTheNextUploadIsWritten)
+{
+    for (bool flood : {true, false}) {
+        ui().reset();
+        if (flood) {
+            sim.fault.silent = true;
+            sim.startFlood(64, 5);
+        } else {
+            sim.fault.junkBytes = 12;
+        }
+        clickMenu();
+        runToEnd(sim);
+        EXPECT_EQ(ui().messageTexts(), QStringList{QStringLiteral("Помилка передачі !!!")}) << flood;
+        sim.stopFlood();
+        sim.fault = ReplyFault();
+        // What broke the order of the replies is past once every frame's hold has passed.
+        ControllerSimulator::waitFor([] { return false; }, 3000);
+        clickMenu();
+        runToEnd(sim);
+        EXPECT_EQ(ui().messages.size(), 1u) << flood;
+        EXPECT_TRUE(controller.complete()) << controller.problems().join(QStringLiteral("; ")).toStdString();
+    }
+}
+
 TEST_P(SchemaUploadTo, ReplyEndsTheWaitOverA115200BaudLine)
 {
     // The controller holds every frame and its reply for the wire time.
