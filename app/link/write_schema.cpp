@@ -107,6 +107,11 @@ void Write_SCHEMA::Form_Unload()
 
 void Write_SCHEMA::closeEvent(QCloseEvent *event)
 {
+    // A window left open by a transfer that has ended (eight bad replies)
+    // gives the settings back as "Відміна" does; while a transfer runs, its
+    // own end does.
+    if (!m_.link.busy())
+        main_.enableSettings(true);
     Form_Unload();
     event->accept();
 }

@@ -5,4 +5,5 @@ target_sources(${PELMORA_SUITE} PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/controller_reply_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/controller_link_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/write_schema_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/transfer_driver_test.cpp
 )
