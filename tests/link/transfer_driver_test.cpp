@@ -69,7 +69,8 @@ protected:
         ASSERT_EQ(driver.begin(), TransferDriver::Begin::Fresh);
         driver.openProgress(QStringLiteral("Запис"), 8);
         t.running = true;
-        ASSERT_TRUE(driver.launch(5, [first](int) { return first; }, firstAtOnce));
+        ASSERT_TRUE(driver.launch(
+            5, [first](int) { return first; }, firstAtOnce));
     }
 
     test::PtyPair pty;
@@ -121,7 +122,8 @@ TEST_F(TransferDriverTest, StartedAgainWhileTheMessageIsOpen)
         ASSERT_EQ(driver.begin(), TransferDriver::Begin::Fresh);
         driver.openProgress(QStringLiteral("Запис"), 8);
         t.running = true;
-        ASSERT_TRUE(driver.launch(5, [](int) { return 1000; }, false));
+        ASSERT_TRUE(driver.launch(
+            5, [](int) { return 1000; }, false));
         restarted = true;
     };
     TransferDriver::Ending e;
@@ -176,7 +178,8 @@ TEST_F(TransferDriverTest, ATcpClientThatCannotConnect)
     TransferDriver driver(main.model, main, LinkTransfer::Page, timer, t.steps());
     ASSERT_EQ(driver.begin(), TransferDriver::Begin::Fresh);
     t.running = true;
-    ASSERT_TRUE(driver.launch(9, [](int) { return 500; }, true));
+    ASSERT_TRUE(driver.launch(
+        9, [](int) { return 500; }, true));
     EXPECT_TRUE(driver.connecting());
     EXPECT_EQ(t.ticks, 0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return t.ticks > 0; }, TransferDriver::kConnectWaitMs + 2000));
