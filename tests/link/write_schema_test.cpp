@@ -84,20 +84,29 @@ TEST_F(WriteSchemaWindow, CancelEnablesSettingsEndsThePageRangeAndUnloads)
     EXPECT_FALSE(again.isVisible());
 }
 
-TEST_F(WriteSchemaWindow, CloseBoxEnablesOnlyTheMainWindow)
+// The close box of a window left open by a transfer that has ended gives the
+// settings back as "Відміна" does; while a transfer holds the link they stay
+// read-only until it ends. The page range is not ended by it either way.
+TEST_F(WriteSchemaWindow, CloseBoxEnablesTheSettingsOnlyWhenNoTransferHoldsTheLink)
 {
-    Write_SCHEMA &w = Write_SCHEMA::load(main->model(), *main);
-    w.show();
-    settings->setEnabled(false);
-    main->setEnabled(false);
-    main->model().link.Save_n_Stranica_Flag = 1;
+    for (const LinkTransfer holder : {LinkTransfer::None, LinkTransfer::Page, LinkTransfer::Schema}) {
+        SCOPED_TRACE(static_cast<int>(holder));
+        Write_SCHEMA &w = Write_SCHEMA::load(main->model(), *main);
+        w.show();
+        settings->setEnabled(false);
+        main->setEnabled(false);
+        main->model().link.Save_n_Stranica_Flag = 1;
+        main->model().link.Transfer_Busy = holder;
 
-    w.close();
+        w.close();
 
-    EXPECT_FALSE(settings->isEnabled());
-    EXPECT_TRUE(main->isEnabled());
-    EXPECT_EQ(main->model().link.Save_n_Stranica_Flag, 1);
-    EXPECT_EQ(Write_SCHEMA::loaded(*main), nullptr);
+        EXPECT_EQ(settings->isEnabled(), holder == LinkTransfer::None);
+        EXPECT_TRUE(main->isEnabled());
+        EXPECT_EQ(main->model().link.Save_n_Stranica_Flag, 1);
+        EXPECT_EQ(Write_SCHEMA::loaded(*main), nullptr);
+        settle();
+    }
+    main->model().link.Transfer_Busy = LinkTransfer::None;
 }
 
 TEST_F(WriteSchemaWindow, CancelWithoutASettingsDialogStillUnloads)
