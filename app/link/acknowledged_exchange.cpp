@@ -37,13 +37,6 @@ qint64 AcknowledgedExchange::lostAt() const
     return last_ >= 0 ? ex_.lostAt(last_) : missingAt_;
 }
 
-int AcknowledgedExchange::lostWaitMs() const
-{
-    if (!awaiting_ || last_ < 0)
-        return written_;
-    return static_cast<int>(ex_.lostAt(last_) - ex_.leftAt(last_));
-}
-
 qint64 AcknowledgedExchange::boundMs() const
 {
     // Each bad verdict comes at most a hold (and a cut-short reply's gap)

@@ -93,16 +93,12 @@ public:
 
     bool running() const { return running_; }
     int item() const { return item_; }
-    int items() const { return rules_.items; }
     int badInARow() const { return badInARow_; }
     int badVerdicts() const { return badTotal_; }
-    bool anyAccepted() const { return anyAccepted_; }
     // The written wait of the copy out now.
     int writtenWait() const { return written_; }
     // When the copy out now is declared lost if unanswered (kNever: none is out).
     qint64 lostAt() const;
-    // The hold of the copy out now, from its leaving: its lost-wait.
-    int lostWaitMs() const;
     // No item accepted for this long gives the run up.
     qint64 boundMs() const;
     const Exchange &exchange() const { return ex_; }
@@ -111,8 +107,6 @@ public:
     {
         return f >= 0 && f < static_cast<int>(decided_.size()) && decided_[static_cast<std::size_t>(f)];
     }
-    // Frames that may still be answered after `now`, for the next run on the link.
-    std::vector<HeldFrame> stillHeld(qint64 now) const { return ex_.stillHeld(now); }
 
 private:
     Step send(LinkIo &io, Step s, qint64 now, bool again);

@@ -115,8 +115,6 @@ public:
     // When time alone will change something here: the end of the gap of a
     // reply under way; kNever when nothing waits on time.
     qint64 nextChange() const;
-    // Bytes of a reply under way.
-    bool replyUnderWay() const { return !partial_.isEmpty(); }
 
     // The hold a frame of these bytes and this written wait would get now, from its leaving.
     int holdMs(qsizetype bytes, int writtenWaitMs) const;

@@ -44,8 +44,7 @@ TransferDriver::Begin TransferDriver::begin()
     timer_.stop();
     steps_.release();
     abandon_();
-    Write_SCHEMA::unload(main_); // loaded again with its design values
-    main_.enableSettings(true);
+    closeProgress(); // loaded again with its design values
     return Begin::Restarted;
 }
 
@@ -139,8 +138,7 @@ bool TransferDriver::finish(const Ending &e)
     if (run != run_)
         return false; // started again while the message was open
     if (!e.keepWindow) {
-        Write_SCHEMA::unload(main_);
-        main_.enableSettings(true);
+        closeProgress();
     }
     return true;
 }
@@ -151,8 +149,7 @@ void TransferDriver::refuse(const QString &text, MsgIcon icon, const QString &ti
     steps_.release();
     claim_.release();
     if (!keepWindow) {
-        Write_SCHEMA::unload(main_);
-        main_.enableSettings(true);
+        closeProgress();
     }
     showMessage(text, icon, MsgButtons::Ok, title);
 }
@@ -164,6 +161,20 @@ void TransferDriver::abandon()
     if (running_())
         abandon_();
     claim_.release();
+}
+
+void TransferDriver::stop()
+{
+    if (!holdsLink())
+        return;
+    abandon();
+    closeProgress();
+}
+
+void TransferDriver::closeProgress()
+{
+    Write_SCHEMA::unload(main_);
+    main_.enableSettings(true);
 }
 
 } // namespace pelmora

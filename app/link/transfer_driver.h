@@ -108,6 +108,10 @@ public:
 
     // Drops a run in progress without a message (its owner goes).
     void abandon();
+    // Stops a run that holds the link at once, without a message (an error
+    // escaped a handler): as abandon(), and the progress window goes and the
+    // settings dialog is enabled again. Nothing when no run holds the link.
+    void stop();
 
     // The step timer's tick: a look at the connection while the client
     // connects, else the transfer's step (the transfer's timer handler).
@@ -120,6 +124,8 @@ public:
     int linkKind() const { return steps_.linkKind(); }
 
 private:
+    // The progress window goes and the settings dialog is enabled again.
+    void closeProgress();
     void connectTick();
     // The client connected, failed or ran out of time: the run goes on.
     void connectEnded();

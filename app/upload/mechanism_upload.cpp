@@ -111,14 +111,7 @@ MechanismUpload::Packing MechanismUpload::ZIP_GIF_Orvo(const QImage &phase)
 
 void MechanismUpload::MECH_Timer_Timer() { driver_.tick(); }
 
-void MechanismUpload::stop()
-{
-    if (!driver_.holdsLink())
-        return;
-    driver_.abandon();
-    Write_SCHEMA::unload(main_);
-    main_.enableSettings(true);
-}
+void MechanismUpload::stop() { driver_.stop(); }
 
 void MechanismUpload::apply(const PacketSender::Result &r)
 {

@@ -116,29 +116,29 @@ PacketSender::Result PacketSender::step(LinkIo &io)
 
     if (st.end == AcknowledgedExchange::End::None)
         return r;
-    r.end = static_cast<End>(st.end);
+    r.end = st.end;
     ex_.leave(s_, now);
     switch (st.end) {
-    case AcknowledgedExchange::End::Done:
+    case End::Done:
         r.rowsDone = rowCount() + 1;
         r.progress = qBound(0, rowCount(), kProgressMaximum);
         band_ = 0;
         packet_ = 1;
         break;
-    case AcknowledgedExchange::End::GaveUp:
+    case End::GaveUp:
         // The count starts again; the position stays at the packet given up.
         s_.Send_Error_Count = 0;
         r.message =
             QString::fromUtf16(st.bad == AcknowledgedExchange::Bad::Status ? kAckStatusError : kAckChecksumError);
         r.icon = MsgIcon::Critical;
         break;
-    case AcknowledgedExchange::End::PortFailure:
+    case End::PortFailure:
         band_ = 0;
         packet_ = 0;
         r.message = QString::fromUtf16(kNoAnswerPortError);
         r.icon = MsgIcon::Critical;
         break;
-    case AcknowledgedExchange::End::None: break;
+    case End::None: break;
     }
     return r;
 }

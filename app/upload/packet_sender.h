@@ -60,12 +60,11 @@ public:
     // Ends the run without a further step.
     void abandon();
 
-    enum class End {
-        None,
-        Done,        // every packet's last copy was answered good
-        GaveUp,      // eight bad replies in a row: `message` says which kind the last was
-        PortFailure, // the reply could not be read, or the first packet not sent
-    };
+    // How a run ended: Done when every packet's last copy was answered good;
+    // GaveUp after eight bad replies in a row (`message` says which kind the
+    // last was); PortFailure when the reply could not be read or the first
+    // packet not sent.
+    using End = AcknowledgedExchange::End;
 
     // What a step reports for the progress window and the timer.
     struct Result {

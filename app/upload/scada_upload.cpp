@@ -167,11 +167,7 @@ void ScadaUpload::stop()
     Timer_SAVE_Stranica_SCADA->stop();
     Timer_Stranica_SCADA->stop();
     page::endPageRange(m_);
-    if (!driver_.holdsLink())
-        return;
-    driver_.abandon();
-    Write_SCHEMA::unload(main_);
-    main_.enableSettings(true);
+    driver_.stop();
 }
 
 void ScadaUpload::projectOpened(int linkKind)

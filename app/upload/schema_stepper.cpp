@@ -168,26 +168,18 @@ SchemaStepper::Result SchemaStepper::tick(LinkIo &io)
         else if (step == 9)
             r.interval = kReplyPoll;
         if (!io.send(frame)) {
-            if (step == 0 || !tcp_) {
-                running_ = false;
-                r.finished = true;
-                s_.Schema_Step = 0;
-                leave(now);
-                r.message = QString::fromUtf16(kSchemaPortError);
-                return r;
-            }
             // A table frame that did not go out over TCP: the table frames start
             // again from step 1 (the header is not repeated), a few times at most.
-            if (++tcpTableFailures_ >= kTcpTableSendTries) {
-                running_ = false;
-                r.finished = true;
-                s_.Schema_Step = 0;
-                leave(now);
-                r.message = QString::fromUtf16(kSchemaPortError);
+            if (tcp_ && step > 0 && ++tcpTableFailures_ < kTcpTableSendTries) {
+                r.interval = requestPeriod_;
+                s_.Schema_Step = 1;
                 return r;
             }
-            r.interval = requestPeriod_;
-            s_.Schema_Step = 1;
+            running_ = false;
+            r.finished = true;
+            s_.Schema_Step = 0;
+            leave(now);
+            r.message = QString::fromUtf16(kSchemaPortError);
             return r;
         }
         const Exchange::Frame sent = ex_.sent(frame.size(), writtenWait(step, frame.size()), now);

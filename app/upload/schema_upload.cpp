@@ -83,14 +83,7 @@ void SchemaUpload::MnuSaveOrvo_Click()
 
 void SchemaUpload::Timer_05_Timer() { driver_.tick(); }
 
-void SchemaUpload::stop()
-{
-    if (!driver_.holdsLink())
-        return;
-    driver_.abandon();
-    Write_SCHEMA::unload(main_);
-    main_.enableSettings(true);
-}
+void SchemaUpload::stop() { driver_.stop(); }
 
 void SchemaUpload::show(const SchemaStepper::Result &r)
 {
