@@ -285,9 +285,10 @@ void Config_SCADA::enableSettings(bool enabled)
     if (!settings)
         return;
     settings->setEnabled(enabled);
-    // A dialog enabled while a transfer still holds the link (its progress
-    // window's "Відміна") stays read-only until the transfer ends.
-    settings->showLinkBusy(model_->link.busy());
+    // A dialog enabled while a transfer is still under way (its progress
+    // window's "Відміна", the pause between two pages of a range) stays
+    // read-only until the transfer ends.
+    settings->showLinkBusy(model_->link.transferUnderWay());
 }
 
 void Config_SCADA::mnuExit_Click() { close(); }

@@ -184,7 +184,7 @@ void Config_Project::showLinkFields()
 bool Config_Project::refuseWhileLinkBusy()
 {
     const auto &s = m_.settings;
-    if (!m_.link.busy())
+    if (!m_.link.transferUnderWay())
         return false;
     showLinkBusy(true);
     if (s.Num_COM_Link >= 1 && s.Num_COM_Link <= Combo1->count())
@@ -249,7 +249,7 @@ void Config_Project::Ok_Click()
 {
     ProjectModel &m = m_;
     auto &s = m.settings;
-    // Nothing changes under a transfer that holds the link.
+    // Nothing changes under a transfer that is under way.
     if (refuseWhileLinkBusy())
         return;
     // Input that cannot be stored is refused before anything changes.
@@ -319,7 +319,7 @@ Config_Project &ProjectSettingsMenu::dialog()
 void ProjectSettingsMenu::mnuNEW_Click()
 {
     // A transfer owns its project until it ends.
-    if (m_.link.busy()) {
+    if (m_.link.transferUnderWay()) {
         showMessage(QString::fromUtf16(kProjectWhileTransfer), MsgIcon::Exclamation);
         return;
     }
@@ -355,8 +355,8 @@ void ProjectSettingsMenu::mnuNastrojki_Click()
         dlg.Combo2_Click();
     }
     dlg.T_Zapyt_IP->setText(QString::number(s.T_Zapyt));
-    // The settings of a transfer that holds the link are shown read-only.
-    dlg.showLinkBusy(m_.link.busy());
+    // The settings of a transfer under way are shown read-only.
+    dlg.showLinkBusy(m_.link.transferUnderWay());
 }
 
 } // namespace pelmora

@@ -59,10 +59,10 @@ public:
     // for a TCP client, disabled for a TCP server, as it is for other kinds.
     void showLinkKind(int Num_COM_Link);
 
-    // While a transfer holds the link, the settings it runs on are read-only:
+    // While a transfer is under way, the settings it runs on are read-only:
     // the dialog shows them with every editing control and Ok disabled and a
-    // note that says why; "Відміна" still closes it. When the link is free
-    // again the controls are enabled as the settings shown call for.
+    // note that says why; "Відміна" still closes it. When the transfer has
+    // ended the controls are enabled as the settings shown call for.
     void showLinkBusy(bool busy);
     bool linkBusyShown() const { return linkBusy_; }
 
@@ -74,7 +74,7 @@ private:
     // The address, port and period boxes with their labels, as the link kind
     // in the list calls for (all disabled while the link is busy).
     void showLinkFields();
-    // A change made while a transfer holds the link is refused: the dialog
+    // A change made while a transfer is under way is refused: the dialog
     // turns read-only and the lists show the stored settings again.
     bool refuseWhileLinkBusy();
 

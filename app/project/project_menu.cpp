@@ -124,7 +124,7 @@ void ProjectMenu::mnuLoad_Click()
 {
     ProjectModel &m = m_;
     // A transfer owns its project until it ends.
-    if (m.link.busy()) {
+    if (m.link.transferUnderWay()) {
         showMessage(QString::fromUtf16(kProjectWhileTransfer), MsgIcon::Exclamation);
         return;
     }

@@ -36,7 +36,7 @@ public:
     virtual ControllerLink &link() = 0;
     // Enables or disables the project settings dialog when it is loaded: an
     // upload disables it so that the link settings cannot change while it runs.
-    // Enabled while a transfer still holds the link, the dialog stays read-only.
+    // Enabled while a transfer is still under way, the dialog stays read-only.
     virtual void enableSettings(bool enabled) = 0;
 };
 

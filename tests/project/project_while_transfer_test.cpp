@@ -1,8 +1,9 @@
-// The project menus while a transfer holds the link, with a range of pages
+// The project menus while a transfer is under way, with a range of pages
 // being written into the controller simulator over loopback TCP: the settings
 // dialog shows the settings read-only (also after the progress window's
-// "Відміна"), opening or creating a project is refused with a message, and the
-// range goes on with its pages as they were.
+// "Відміна", and in the pause between two pages), opening or creating a
+// project is refused with a message, and the range goes on with its pages as
+// they were.
 
 #include "link/controller_link.h"
 #include "link/write_schema.h"
@@ -133,6 +134,35 @@ protected:
         }
     }
 
+    // The dialog shows the settings the transfer runs on; nothing can change them.
+    void expectReadOnly(Config_Project &dlg)
+    {
+        EXPECT_TRUE(dlg.linkBusyShown());
+        EXPECT_TRUE(dlg.Link_Busy_Note->isVisibleTo(&dlg));
+        for (QWidget *w :
+             std::initializer_list<QWidget *>{dlg.Name_Project_Text, dlg.Combo1, dlg.Combo2, dlg.IP_address, dlg.Port,
+                                              dlg.T_Zapyt_IP, dlg.Combo3, dlg.Load_Key_SCHEMA, dlg.Ok})
+            EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+        EXPECT_EQ(dlg.Cancel->isEnabled(), dlg.isEnabled()); // a way out whenever the window takes input
+        EXPECT_EQ(dlg.Combo1->currentIndex(), 8);
+        EXPECT_EQ(dlg.IP_address->text(), QStringLiteral("127.0.0.1"));
+        EXPECT_EQ(dlg.Port->text(), QString::number(sim.tcpPort()));
+        EXPECT_EQ(dlg.Combo3->currentIndex(), 1);
+    }
+
+    // The settings and the page names are those of `before`.
+    void expectSettingsAsBefore(const Settings &before, const QString &firstPageName)
+    {
+        const Settings &s = m().settings;
+        EXPECT_EQ(s.Num_COM_Link, before.Num_COM_Link);
+        EXPECT_EQ(s.Num_Net, before.Num_Net);
+        EXPECT_EQ(s.Stranica_Count, before.Stranica_Count);
+        EXPECT_EQ(s.Name_Project, before.Name_Project);
+        EXPECT_EQ(s.Name_Schema, before.Name_Schema);
+        EXPECT_EQ(s.Port_IP, before.Port_IP);
+        EXPECT_EQ(m().pages.Stranica_Name(0), firstPageName);
+    }
+
     ControllerSimulator sim;
     PageController controller{sim};
     std::unique_ptr<Config_SCADA> main;
@@ -151,20 +181,6 @@ TEST_F(ProjectWhileTransfer, SettingsAreReadOnlyWhileAPageRangeIsWritten)
     const QString firstPageName = m().pages.Stranica_Name(0);
     expectPages(0, 2);
     bool opened = false, cancelled = false;
-    const auto expectReadOnly = [this](Config_Project &dlg) {
-        EXPECT_TRUE(dlg.linkBusyShown());
-        EXPECT_TRUE(dlg.Link_Busy_Note->isVisibleTo(&dlg));
-        for (QWidget *w :
-             std::initializer_list<QWidget *>{dlg.Name_Project_Text, dlg.Combo1, dlg.Combo2, dlg.IP_address, dlg.Port,
-                                              dlg.T_Zapyt_IP, dlg.Combo3, dlg.Load_Key_SCHEMA, dlg.Ok})
-            EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-        EXPECT_EQ(dlg.Cancel->isEnabled(), dlg.isEnabled()); // a way out whenever the window takes input
-        // The settings the transfer runs on are the ones shown.
-        EXPECT_EQ(dlg.Combo1->currentIndex(), 8);
-        EXPECT_EQ(dlg.IP_address->text(), QStringLiteral("127.0.0.1"));
-        EXPECT_EQ(dlg.Port->text(), QString::number(sim.tcpPort()));
-        EXPECT_EQ(dlg.Combo3->currentIndex(), 1);
-    };
     duringPacket = [&](int page, int n) {
         if (page == 0 && n == 5) {
             main->mnuNastrojki->trigger();
@@ -212,15 +228,7 @@ TEST_F(ProjectWhileTransfer, SettingsAreReadOnlyWhileAPageRangeIsWritten)
     EXPECT_TRUE(cancelled);
     expectWritten({0, 1});
     EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(QStringLiteral(" | ")).toStdString();
-
-    const Settings &s = m().settings;
-    EXPECT_EQ(s.Num_COM_Link, before.Num_COM_Link);
-    EXPECT_EQ(s.Num_Net, before.Num_Net);
-    EXPECT_EQ(s.Stranica_Count, before.Stranica_Count);
-    EXPECT_EQ(s.Name_Project, before.Name_Project);
-    EXPECT_EQ(s.Name_Schema, before.Name_Schema);
-    EXPECT_EQ(s.Port_IP, before.Port_IP);
-    EXPECT_EQ(m().pages.Stranica_Name(0), firstPageName);
+    expectSettingsAsBefore(before, firstPageName);
 
     // The transfer has ended: the dialog left open can be edited again.
     Config_Project *dlg = main->windows().find<Config_Project>();
@@ -276,6 +284,64 @@ TEST_F(ProjectWhileTransfer, OpeningOrCreatingAProjectIsRefusedWhileAPageRangeIs
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_FALSE(dlg->linkBusyShown());
     dlg->Cancel_Click();
+}
+
+// Between two pages of a range the link is free, the progress window gone and
+// the next page waits for its pause to end; the range is still under way.
+// Opening or creating a project is refused, the settings open read-only and
+// their Ok changes nothing, and the range then writes its further pages as
+// they were before it began.
+TEST_F(ProjectWhileTransfer, BetweenTwoPagesOfARangeTheProjectAndTheSettingsStay)
+{
+    const Settings before = m().settings;
+    const QString firstPageName = m().pages.Stranica_Name(0);
+    expectPages(0, 2);
+    ScadaUpload &up = *main->scadaUpload;
+    // The pause after the first page lasts until the test ends it.
+    up.Timer_Stranica_SCADA->setInterval(3600000);
+    startRange(0, 2);
+    ASSERT_TRUE(ControllerSimulator::waitFor([&] { return up.Timer_Stranica_SCADA->isActive(); }, 60000));
+    ASSERT_FALSE(m().link.busy());
+    ASSERT_EQ(Write_SCHEMA::loaded(*main), nullptr);
+    EXPECT_TRUE(m().link.transferUnderWay());
+    EXPECT_EQ(controller.pagesWritten(), std::vector<int>{0});
+
+    const QString refused = QString::fromUtf16(kProjectWhileTransfer);
+    ui().openPaths.push_back(QStringLiteral("/work/other.prt"));
+    main->mnuLoad->trigger();
+    main->mnuNEW->trigger();
+    EXPECT_EQ(ui().messageTexts(), (QStringList{refused, refused}));
+    EXPECT_TRUE(ui().fileRequests.empty());
+    EXPECT_EQ(main->windows().find<Config_Project>(), nullptr);
+    ui().openPaths.clear();
+
+    main->mnuNastrojki->trigger();
+    Config_Project *dlg = main->windows().find<Config_Project>();
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_TRUE(dlg->isEnabled());
+    expectReadOnly(*dlg);
+    // A serial port chosen, a new controller number and page count, Ok: all refused.
+    dlg->Combo1->setCurrentIndex(2);
+    dlg->Combo1_Click();
+    dlg->Combo2->setCurrentIndex(5);
+    dlg->Combo2_Click();
+    dlg->Combo3->setCurrentIndex(0);
+    dlg->Name_Project_Text->setText(QStringLiteral("Інша"));
+    dlg->Ok_Click();
+    EXPECT_TRUE(dlg->isVisible());
+    expectReadOnly(*dlg);
+    expectSettingsAsBefore(before, firstPageName);
+    dlg->Cancel_Click();
+
+    // The pause ends: the range goes on with its second and third pages.
+    up.Timer_Stranica_SCADA->setInterval(100);
+    up.Timer_Stranica_SCADA_Timer();
+    ASSERT_TRUE(runToRest());
+    expectWritten({0, 1, 2});
+    EXPECT_FALSE(m().link.transferUnderWay());
+    EXPECT_EQ(ui().messages.size(), 2u) << ui().messageTexts().join(QStringLiteral(" | ")).toStdString();
+    expectSettingsAsBefore(before, firstPageName);
 }
 
 } // namespace

@@ -48,6 +48,13 @@ struct LinkState {
     // Whether some transfer holds the link now. Transfers take and give back
     // the link through a LinkClaim (link/link_claim.h), never by hand.
     bool busy() const { return Transfer_Busy != LinkTransfer::None; }
+
+    // Whether a transfer is under way: one holds the link, or a range of pages
+    // waits between two of its pages. The range gives the link back after
+    // each page, but its pages still to come are built from the project and
+    // the settings as they are when each starts, so neither may change until
+    // the range has ended, been cancelled or given up (each clears the flag).
+    bool transferUnderWay() const { return busy() || Save_n_Stranica_Flag == 1; }
 };
 
 } // namespace pelmora
