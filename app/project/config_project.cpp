@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace pelmora {
 namespace {
@@ -33,6 +34,9 @@ const char16_t kMainCaption[] = u"Конфігуратор Orvo - ";
 const char16_t kPeriodTooLarge[] = u"Період запиту має бути від -32768 до 32767 мс!";
 const char16_t kPortOutOfRange[] = u"Номер порту має бути від 0 до 65535!";
 const char16_t kLinkBusyNote[] = u"Іде обмін з контролером: налаштування лише для перегляду.";
+
+// How often the shown dialog looks at the link.
+constexpr int kLinkLookMs = 250;
 
 // The link list: eight serial ports (a Cyrillic "С" before the Latin "OM"),
 // then the two TCP kinds.
@@ -132,6 +136,17 @@ Config_Project::Config_Project(ProjectModel &m, MainWindowPort &main, SchemaView
     Link_Busy_Note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Link_Busy_Note->hide();
 
+    // A transfer takes and gives back the link in the link and transfer code,
+    // which knows no windows, and several transfers end where nothing tells
+    // the windows (a monitor's readout that reads its last packet or stops
+    // after its failures, a page range after its last page). The dialog
+    // therefore looks at the link itself while it is shown, so it never stays
+    // read-only after a transfer has ended, nor editable while one runs.
+    Timer_Link = new QTimer(this);
+    Timer_Link->setObjectName(QStringLiteral("Timer_Link"));
+    Timer_Link->setInterval(kLinkLookMs);
+    connect(Timer_Link, &QTimer::timeout, this, &Config_Project::Timer_Link_Timer);
+
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
     connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
     connect(Load_Key_SCHEMA, &QPushButton::clicked, this, [this] { Load_Key_SCHEMA_Click(); });
@@ -154,6 +169,8 @@ void Config_Project::showLinkKind(int Num_COM_Link)
     else if (Num_COM_Link == kTcpServer)
         IP_address->setEnabled(false);
 }
+
+void Config_Project::Timer_Link_Timer() { showLinkBusy(m_.link.transferUnderWay()); }
 
 void Config_Project::showLinkBusy(bool busy)
 {
@@ -299,6 +316,18 @@ void Config_Project::closeEvent(QCloseEvent *event)
 {
     Form_Unload();
     event->accept();
+}
+
+void Config_Project::showEvent(QShowEvent *event)
+{
+    Timer_Link->start();
+    QWidget::showEvent(event);
+}
+
+void Config_Project::hideEvent(QHideEvent *event)
+{
+    Timer_Link->stop();
+    QWidget::hideEvent(event);
 }
 
 ProjectSettingsMenu::ProjectSettingsMenu(ProjectModel &m, MainWindowPort &main, SchemaView &schemaView,

@@ -12,6 +12,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 namespace pelmora {
 
@@ -44,6 +45,7 @@ public:
     QPushButton *Ok;
     QPushButton *Cancel;
     QLabel *Link_Busy_Note; // says why the settings cannot be changed now
+    QTimer *Timer_Link;     // looks at the link while the dialog is shown
 
     void Form_Load();
     void Combo1_Click();
@@ -66,8 +68,14 @@ public:
     void showLinkBusy(bool busy);
     bool linkBusyShown() const { return linkBusy_; }
 
+    // Timer_Link's tick: the dialog follows the link, read-only while a
+    // transfer is under way and editable once none is.
+    void Timer_Link_Timer();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void showDevice();

@@ -1,4 +1,5 @@
 #include "mainwindow/config_scada.h"
+#include "monitors/grafik_new_orvo_io.h"
 #include "pages/page_view.h"
 #include "project/config_project.h"
 #include "project/schema_view.h"
@@ -15,7 +16,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace pelmora;
@@ -439,4 +442,77 @@ TEST_F(ConfigProjectTest, SettingsShowTheProjectAsStored)
     EXPECT_FALSE(dlg->Ok->isEnabled());
     EXPECT_EQ(dlg->Combo1->currentIndex(), 0);
     EXPECT_EQ(s.Num_COM_Link, 0);
+}
+
+// A transfer that starts or ends while the settings dialog is open tells no
+// window: a monitor's readout (its window is modeless, so it stays usable
+// over the dialog) and the pause between two pages of a range. The dialog
+// looks at the link while it is shown: read-only while the transfer is under
+// way, editable again, with its Ok, once it has ended.
+TEST_F(ConfigProjectTest, OpenSettingsFollowATransferThatStartsAndEndsMeanwhile)
+{
+    auto &s = m.settings;
+    s.Name_Schema = QStringLiteral("/work/plant.net");
+    s.Num_COM_Link = 9;
+    QPointer<Grafik_NEW_Orvo_IO> monitor;
+    struct Case {
+        const char *what;
+        std::function<void()> begin, end;
+    };
+    const Case cases[] = {
+        {"a readout of the Orvo monitor",
+         [&] {
+             monitor = &Grafik_NEW_Orvo_IO::mnuOSC_Orvo_Click(m, w);
+             ASSERT_EQ(monitor->timers.readout.start(1, 115200).outcome, ReadoutCommand::Started);
+         },
+         [&] { monitor->Load_IO_X_Click(); }},
+        {"a range of pages between two pages", [&] { m.link.Save_n_Stranica_Flag = 1; },
+         [&] { m.link.Save_n_Stranica_Flag = 0; }},
+    };
+    const auto editable = [](Config_Project &dlg) {
+        return !dlg.linkBusyShown() && dlg.Ok->isEnabled() && dlg.Combo1->isEnabled() && dlg.Combo3->isEnabled() &&
+               dlg.IP_address->isEnabled() && dlg.Load_Key_SCHEMA->isEnabled() &&
+               !dlg.Link_Busy_Note->isVisibleTo(&dlg);
+    };
+    const auto readOnly = [](Config_Project &dlg) {
+        return dlg.linkBusyShown() && !dlg.Ok->isEnabled() && !dlg.Combo1->isEnabled() && !dlg.Combo3->isEnabled() &&
+               !dlg.IP_address->isEnabled() && !dlg.Load_Key_SCHEMA->isEnabled() &&
+               dlg.Link_Busy_Note->isVisibleTo(&dlg);
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        // Opened while the link is free, then the transfer starts and ends.
+        w.mnuNastrojki->trigger();
+        QPointer<Config_Project> dlg = open();
+        ASSERT_NE(dlg, nullptr);
+        EXPECT_TRUE(dlg->Timer_Link->isActive());
+        EXPECT_TRUE(editable(*dlg));
+        c.begin();
+        ASSERT_TRUE(m.link.transferUnderWay());
+        dlg->Timer_Link_Timer();
+        EXPECT_TRUE(readOnly(*dlg));
+        c.end();
+        ASSERT_FALSE(m.link.transferUnderWay());
+        dlg->Timer_Link_Timer();
+        EXPECT_TRUE(editable(*dlg));
+        dlg->Cancel_Click();
+        EXPECT_FALSE(dlg->Timer_Link->isActive()); // a closed dialog no longer looks
+        flush();
+
+        // Opened while the transfer is under way, which then ends.
+        c.begin();
+        w.mnuNastrojki->trigger();
+        dlg = open();
+        ASSERT_NE(dlg, nullptr);
+        EXPECT_TRUE(readOnly(*dlg));
+        c.end();
+        dlg->Timer_Link_Timer();
+        EXPECT_TRUE(editable(*dlg));
+        dlg->Combo2->setCurrentIndex(3);
+        dlg->Combo2_Click();
+        EXPECT_EQ(s.Num_Net, 4);
+        dlg->Cancel_Click();
+        flush();
+    }
+    delete monitor.data();
 }

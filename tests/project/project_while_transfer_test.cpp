@@ -332,7 +332,6 @@ TEST_F(ProjectWhileTransfer, BetweenTwoPagesOfARangeTheProjectAndTheSettingsStay
     EXPECT_TRUE(dlg->isVisible());
     expectReadOnly(*dlg);
     expectSettingsAsBefore(before, firstPageName);
-    dlg->Cancel_Click();
 
     // The pause ends: the range goes on with its second and third pages.
     up.Timer_Stranica_SCADA->setInterval(100);
@@ -342,6 +341,14 @@ TEST_F(ProjectWhileTransfer, BetweenTwoPagesOfARangeTheProjectAndTheSettingsStay
     EXPECT_FALSE(m().link.transferUnderWay());
     EXPECT_EQ(ui().messages.size(), 2u) << ui().messageTexts().join(QStringLiteral(" | ")).toStdString();
     expectSettingsAsBefore(before, firstPageName);
+
+    // The dialog left open looks at the link: the range has ended, so it can be edited.
+    ASSERT_EQ(main->windows().find<Config_Project>(), dlg);
+    EXPECT_TRUE(dlg->isEnabled());
+    dlg->Timer_Link_Timer();
+    EXPECT_FALSE(dlg->linkBusyShown());
+    EXPECT_TRUE(dlg->Ok->isEnabled());
+    dlg->Cancel_Click();
 }
 
 } // namespace
