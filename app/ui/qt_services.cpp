@@ -2,6 +2,7 @@
 
 #include "core/file_names.h"
 #include "ui/font_dialog.h"
+#include "ui/window_placement.h"
 #include "ui/window_registry.h"
 
 #include <QAbstractButton>
@@ -10,7 +11,6 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
-#include <QWindow>
 
 namespace pelmora {
 namespace {
@@ -45,19 +45,6 @@ void fitTitle(QMessageBox &box)
         return;
     grid->addItem(new QSpacerItem(titleWidth(box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                   grid->rowCount(), 0, 1, grid->columnCount());
-}
-
-void standAbove(QWidget &dialog, QWidget *owner)
-{
-    if (!owner)
-        return;
-    QWidget *ownerWindow = owner->window();
-    // The native windows exist before the dialog is shown, so the window
-    // manager learns the transient parent before the dialog is mapped.
-    dialog.winId();
-    ownerWindow->winId();
-    if (QWindow *handle = dialog.windowHandle())
-        handle->setTransientParent(ownerWindow->windowHandle());
 }
 
 void QtServices::belongTo(QWidget &mainWindow, WindowRegistry &windows)

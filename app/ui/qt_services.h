@@ -49,8 +49,4 @@ private:
     QPointer<WindowRegistry> windows_;
 };
 
-// Makes `dialog` transient for `owner`'s window, so that it stands above it
-// and Qt centres it over it when it is shown; a null owner changes nothing.
-void standAbove(QWidget &dialog, QWidget *owner);
-
 } // namespace pelmora

@@ -43,13 +43,8 @@ void WindowFrame::arm()
 {
     settleDefaults();
     if (owner_) {
-        // The native window exists once the widget is created; the window
-        // manager learns the transient parent before the window is mapped.
-        window_.winId();
+        standAbove(window_, owner_);
         QWidget *ownerWindow = owner_->window();
-        ownerWindow->winId();
-        if (QWindow *handle = window_.windowHandle())
-            handle->setTransientParent(ownerWindow->windowHandle());
         // A window that has no place of its own is centred over its owner,
         // inside the area of the owner's screen that windows may take. Before
         // its first showing a window has no frame yet; it will get one like

@@ -1,8 +1,21 @@
 #include "ui/window_placement.h"
 
+#include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 namespace pelmora {
+
+void standAbove(QWidget &window, QWidget *owner)
+{
+    if (!owner)
+        return;
+    QWidget *ownerWindow = owner->window();
+    window.winId();
+    ownerWindow->winId();
+    if (QWindow *handle = window.windowHandle())
+        handle->setTransientParent(ownerWindow->windowHandle());
+}
 
 QPoint placeOverOwner(const QRect &owner, const QSize &frameSize, const QRect &available)
 {
