@@ -21,7 +21,6 @@ void AcknowledgedExchange::start(Rules rules, int baud, const LinkState &left, q
     dueAgain_ = false;
     missingAt_ = 0;
     progressAt_ = now;
-    decided_.clear();
 }
 
 void AcknowledgedExchange::leave(LinkState &link, qint64 now) const
@@ -128,8 +127,6 @@ AcknowledgedExchange::Step AcknowledgedExchange::judged(LinkIo &io, Step s, qint
                                                         const QByteArray &reply)
 {
     awaiting_ = false;
-    if (last_ >= 0)
-        decided_[static_cast<std::size_t>(last_)] = 1;
     if (bad == Bad::None) {
         badInARow_ = 0;
         anyAccepted_ = true;
@@ -183,7 +180,6 @@ AcknowledgedExchange::Step AcknowledgedExchange::send(LinkIo &io, Step s, qint64
     s.again = again;
     if (ok) {
         last_ = ex_.sent(frame.size(), written_, now);
-        decided_.resize(static_cast<std::size_t>(last_) + 1, 0);
     } else {
         // A copy that did not go out gets no reply: it counts as missing when
         // its wait has passed, and goes again.

@@ -40,7 +40,6 @@
 #include <QByteArray>
 #include <functional>
 #include <optional>
-#include <vector>
 
 namespace pelmora {
 
@@ -102,11 +101,6 @@ public:
     // No item accepted for this long gives the run up.
     qint64 boundMs() const;
     const Exchange &exchange() const { return ex_; }
-    // Whether a frame of this run has had its verdict (good, bad, or missing).
-    bool decided(Exchange::Frame f) const
-    {
-        return f >= 0 && f < static_cast<int>(decided_.size()) && decided_[static_cast<std::size_t>(f)];
-    }
 
 private:
     Step send(LinkIo &io, Step s, qint64 now, bool again);
@@ -130,7 +124,6 @@ private:
     bool dueAgain_ = false;     // ... a copy of an item that went before
     qint64 missingAt_ = 0;      // a copy that could not be sent counts as missing then
     qint64 progressAt_ = 0;     // the start, or the last item accepted
-    std::vector<char> decided_; // by frame: its verdict has been given
 };
 
 } // namespace pelmora

@@ -1,9 +1,12 @@
 // The trend readout's exchange checked over generated schedules in simulated
 // time: for every request the schedule says when (if ever) its answer comes
-// and what it is. Every run must keep these:
-// (a) finished only when every packet's last request was answered good;
-// (b) no request leaves while an earlier one is out without its verdict;
-// (c) the run ends, and never goes longer than its stated bound without a
+// and what it is. Every run must keep these, checked against the line's truth
+// after every step (test::ExchangeWatch):
+// (a) a packet is taken only from a good answer to its last request, and the
+//     readout finished only when every packet's last request was answered good;
+// (b) no request leaves while an earlier one is out: its answer not all in
+//     and its least hold not passed;
+// (c) the run ends, and never goes longer than the table's cap without a
 //     packet taken;
 // (d) the samples of a finished readout are the controller's.
 // A failing case prints the schedule (and its seed) to replay it.
@@ -11,6 +14,7 @@
 #include "monitors/trend_channels.h"
 #include "monitors/trend_decoding.h"
 #include "monitors/trend_readout.h"
+#include "support/last_copies.h"
 #include "support/schedule_runner.h"
 #include "support/scripted_line.h"
 #include "support/simulator_readout.h"
@@ -41,6 +45,7 @@ struct ReadoutSchedule {
     int delay = 0;
     std::map<int, ReplyPlan> plans; // by request taken
     int latePercent = 0, lateMax = 0;
+    qint64 stillCapMs = 0; // the longest a run may go without a packet taken
 
     std::string describe() const
     {
@@ -72,7 +77,7 @@ ReadoutChecked runChecked(const ReadoutSchedule &sc)
     test::ScriptedLine::Setup setup;
     setup.baud = sc.baud;
     setup.lineBaud = sc.lineBaud;
-    setup.holdMs = Exchange::leastHoldMs();
+    setup.holdMs = test::kLeastHoldMs;
     setup.seed = sc.seed;
     setup.reply = [](const QByteArray &request, int) {
         return ReadoutController::answer(static_cast<std::uint8_t>(request.at(0)), registerOf(request));
@@ -86,78 +91,58 @@ ReadoutChecked runChecked(const ReadoutSchedule &sc)
     r.Timer3_Tick();
     r.Timer6_Tick();
 
-    std::mt19937 lateRng(sc.seed ^ 0x9e3779b9u);
-    test::Lateness late;
-    if (sc.latePercent) {
-        late.rng = &lateRng;
-        late.percent = sc.latePercent;
-        late.maxMs = sc.lateMax;
-    }
-    std::string broken;
-    int lastItem = 0;
-    qint64 progressAt = 0, longestStill = 0;
-    std::size_t seen = 0;
+    // Both cycles ask address 1 here, packet n from register 1000 + n.
+    test::ExchangeWatch watch(
+        line, [](int item) { return readRequest(1, static_cast<std::uint16_t>(kReadFirstRegister + item)); },
+        sc.stillCapMs);
+    const test::Lateness late = watch.lateness(sc.seed ^ 0x9e3779b9u, sc.latePercent, sc.lateMax);
     const auto step = [&] {
         const TrendReadout::Tick t = r.Timer2_Tick(line, line.now());
         if (t.finished)
             out.finished = true;
         if (!t.message.isEmpty())
             out.message = t.message;
-        const AcknowledgedExchange &ack = r.exchange();
-        if (line.taken().size() != seen && broken.empty()) {
-            seen = line.taken().size();
-            const Exchange &ex = ack.exchange();
-            for (Exchange::Frame f = 0; f + 1 < ex.frameCount(); ++f)
-                if (!ex.answered(f) && !ack.decided(f) && !ex.lost(f, line.now()))
-                    broken = "(b) request " + std::to_string(ex.frameCount() - 1) + " left while request " +
-                             std::to_string(f) + " was out without a verdict";
-        }
-        if (ack.item() != lastItem) {
-            lastItem = ack.item();
-            progressAt = line.now();
-        }
-        longestStill = qMax(longestStill, line.now() - progressAt);
+        watch.afterStep(r.exchange().item());
         test::StepOutcome s;
         s.ended = !r.running();
         s.wakeAt = line.now() + r.Timer2_Interval;
         return s;
     };
     const test::RunOutcome run = test::runSteps(line, step, line.now(), 60 * 60 * 1000, late);
-    const qint64 bound = r.exchange().boundMs();
-    if (!broken.empty()) {
-        out.failure = broken;
-    } else if (!run.ended) {
-        out.failure = "(c) the readout did not end";
-    } else if (qMax(longestStill, run.endedAt - progressAt) > bound) {
-        out.failure = "(c) " + std::to_string(qMax(longestStill, run.endedAt - progressAt)) +
-                      " ms without a packet taken, over the bound " + std::to_string(bound);
-    } else if (out.finished) {
-        // (a) the last request for every register was answered good.
-        std::map<int, bool> lastGood;
-        for (const auto &t : line.taken())
-            lastGood[registerOf(t.frame)] = t.good;
-        const int packets = r.packetCount();
-        for (int n = 0; n < packets && out.failure.empty(); ++n)
-            if (!lastGood.count(1000 + n) || !lastGood[1000 + n])
-                out.failure = "(a) finished, but register " + std::to_string(1000 + n) + "'s last request was " +
-                              (lastGood.count(1000 + n) ? "answered badly" : "never sent");
-        // (d) the samples are the controller's.
-        MonitorTables expected = m.monitors;
-        expected.Grafik_Data.fill(0.0f);
-        if (sc.variant == ReadoutVariant::Tesk) {
-            for (int n = 1; n <= packets; ++n)
-                decodeTeskPacket(expected, n, ReadoutController::data(999 + n));
-        } else {
-            QByteArray raw;
-            for (int reg = 1000; reg < 1000 + packets; ++reg)
-                raw += ReadoutController::data(reg);
-            decodeOrvoRecords(expected, raw, orvoAnalogScales(m.schema));
-        }
-        if (out.failure.empty() && !(expected.Grafik_Data == m.monitors.Grafik_Data))
-            out.failure = "(d) the samples differ from the controller's";
-    } else if (out.message.isEmpty()) {
-        out.failure = "ended without being finished and without a message";
+    out.failure = watch.failure(run);
+    if (!out.failure.empty())
+        return out;
+    if (!out.finished) {
+        if (out.message.isEmpty())
+            out.failure = "ended without being finished and without a message";
+        return out;
     }
+    // (a) the last request for every register was answered good.
+    const int packets = r.packetCount();
+    std::vector<QByteArray> requests;
+    for (int n = 0; n < packets; ++n)
+        requests.push_back(readRequest(1, static_cast<std::uint16_t>(kReadFirstRegister + n)));
+    const std::optional<std::size_t> bad = test::firstNotWritten(
+        requests, line.taken(), &test::ScriptedLine::Taken::frame, &test::ScriptedLine::Taken::good);
+    if (bad) {
+        out.failure = "(a) finished, but register " + std::to_string(kReadFirstRegister + static_cast<int>(*bad)) +
+                      "'s last request was not answered good";
+        return out;
+    }
+    // (d) the samples are the controller's.
+    MonitorTables expected = m.monitors;
+    expected.Grafik_Data.fill(0.0f);
+    if (sc.variant == ReadoutVariant::Tesk) {
+        for (int n = 1; n <= packets; ++n)
+            decodeTeskPacket(expected, n, ReadoutController::data(999 + n));
+    } else {
+        QByteArray raw;
+        for (int reg = 1000; reg < 1000 + packets; ++reg)
+            raw += ReadoutController::data(reg);
+        decodeOrvoRecords(expected, raw, orvoAnalogScales(m.schema));
+    }
+    if (!(expected.Grafik_Data == m.monitors.Grafik_Data))
+        out.failure = "(d) the samples differ from the controller's";
     return out;
 }
 
@@ -193,10 +178,16 @@ ReadoutSchedule generated(std::uint32_t seed)
 
 TEST(ReadoutSchedules, GeneratedSchedulesKeepTheInvariants)
 {
+    // Twenty requests of a packet at most go between two packets taken. Each
+    // is judged within its hold after it left: at most twice the longest an
+    // answer can be late and still come (the least hold), and 100 ms for the
+    // request's wire time, the margin and a step running late.
+    constexpr qint64 kCap = 20 * (2 * test::kLeastHoldMs + 100);
     int finished = 0;
     constexpr int kRuns = 300;
     for (std::uint32_t seed = 1; seed <= kRuns; ++seed) {
-        const ReadoutSchedule sc = generated(seed);
+        ReadoutSchedule sc = generated(seed);
+        sc.stillCapMs = kCap;
         const ReadoutChecked c = runChecked(sc);
         finished += c.finished;
         ASSERT_TRUE(c.failure.empty()) << c.failure << "\n  " << sc.describe();
@@ -221,6 +212,9 @@ TEST(ReadoutSchedules, EverySingleFaultOnTheFirstRequests)
         for (const ReplyPlan &p : faults) {
             ReadoutSchedule sc;
             sc.plans[at] = p;
+            // The request is asked again a least hold after it left at most;
+            // its answer takes 23 ms at 115200 baud.
+            sc.stillCapMs = test::kLeastHoldMs + 100;
             const ReadoutChecked c = runChecked(sc);
             ASSERT_TRUE(c.failure.empty()) << c.failure << "\n  " << sc.describe();
             EXPECT_TRUE(c.finished) << sc.describe();
@@ -236,6 +230,8 @@ TEST(ReadoutSchedules, APeerThatNeverAnswersRightStopsWithTheMessage)
         sc.variant = ReadoutVariant::Tesk;
         for (int i = 0; i < 40; ++i)
             sc.plans[i] = {f, 0, f == Fault::Flood ? 100000 : 40};
+        // Twenty requests, each asked again a least hold after it left (1 ms on the wire).
+        sc.stillCapMs = 20 * (test::kLeastHoldMs + 10);
         const ReadoutChecked c = runChecked(sc);
         ASSERT_TRUE(c.failure.empty()) << c.failure << "\n  " << sc.describe();
         EXPECT_FALSE(c.finished);

@@ -4,6 +4,7 @@
 // that every schedule of the page and mechanism uploads must pass.
 
 #include "link/controller_reply.h"
+#include "support/last_copies.h"
 #include "support/schedule_runner.h"
 #include "support/scripted_line.h"
 #include "upload/packet_sender.h"
@@ -54,7 +55,7 @@ inline ScriptedLine::Setup packetLine(int baud, std::function<ReplyPlan(int)> pl
 
 // Runs a packet sender over the line from its start to its end (or the
 // limit), as the page upload's timer and arrivals drive it, keeping the
-// steps that sent or ended. `checkEachSend` runs after every step that sent.
+// steps that sent or ended. `afterEachStep` runs after every step.
 struct SenderRun {
     RunOutcome outcome;
     std::vector<PacketSender::Result> steps;
@@ -63,20 +64,20 @@ struct SenderRun {
 
 inline SenderRun runSender(PacketSender &sender, ScriptedLine &line, PacketSender::Rows rows, int linkKind, int period,
                            int baud, qint64 limitMs = 10 * 60 * 1000, Lateness late = {},
-                           const std::function<void()> &checkEachSend = {})
+                           const std::function<void()> &afterEachStep = {})
 {
     SenderRun run;
     sender.start(std::move(rows), linkKind, period, baud);
     // A reply later than the least hold of a frame is lost in the line's truth as well.
     if (line.holdMs() == 0)
-        line.setHoldMs(Exchange::leastHoldMs());
+        line.setHoldMs(kLeastHoldMs);
     // The first packet goes as soon as the menu handler returns.
     const auto step = [&]() {
         const PacketSender::Result r = sender.tick(line);
         if (r.sent || r.end != PacketSender::End::None)
             run.steps.push_back(r);
-        if (r.sent && checkEachSend)
-            checkEachSend();
+        if (afterEachStep)
+            afterEachStep();
         run.last = r;
         StepOutcome s;
         s.ended = r.end != PacketSender::End::None || !r.stepped;
@@ -91,21 +92,17 @@ inline SenderRun runSender(PacketSender &sender, ScriptedLine &line, PacketSende
 // good by the controller: the only ground on which "written" may be said.
 inline bool everyLastCopyGood(const ScriptedLine &line, const PacketSender::Rows &rows, std::string *why = nullptr)
 {
-    for (const auto &row : rows)
-        for (const QByteArray &packet : row) {
-            const ScriptedLine::Taken *last = nullptr;
-            for (const ScriptedLine::Taken &t : line.taken())
-                if (t.frame == packet)
-                    last = &t;
-            if (!last || !last->good) {
-                if (why)
-                    *why = "packet " + std::to_string(packet.at(0)) + "/" + std::to_string(packet.at(1)) +
-                           (last ? std::string(": last copy answered ") + faultName(last->plan.fault)
-                                 : std::string(": never sent"));
-                return false;
-            }
-        }
-    return true;
+    using Taken = ScriptedLine::Taken;
+    const std::vector<QByteArray> packets = packetsOf(rows);
+    const std::optional<std::size_t> bad = firstNotWritten(packets, line.taken(), &Taken::frame, &Taken::good);
+    if (bad && why) {
+        const QByteArray &packet = packets[*bad];
+        const Taken *last = lastCopyOf(line.taken(), packet, &Taken::frame);
+        *why =
+            "packet " + std::to_string(packet.at(0)) + "/" + std::to_string(packet.at(1)) +
+            (last ? std::string(": last copy answered ") + faultName(last->plan.fault) : std::string(": never sent"));
+    }
+    return !bad;
 }
 
 } // namespace pelmora::test

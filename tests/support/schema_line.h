@@ -37,7 +37,7 @@ inline ScriptedLine::Setup schemaLine(int baud, SchemaAnswers answers, std::func
 {
     ScriptedLine::Setup s;
     s.baud = baud;
-    s.holdMs = Exchange::leastHoldMs();
+    s.holdMs = kLeastHoldMs;
     s.reply = [answers](const QByteArray &frame, int) {
         const int step = static_cast<std::uint8_t>(frame.at(0));
         const bool answered =
@@ -53,7 +53,6 @@ inline ScriptedLine::Setup schemaLine(int baud, SchemaAnswers answers, std::func
 struct SchemaRun {
     SchemaStepper::Result result;
     qint64 endedAt = 0;
-    int ticks = 0;
 };
 
 // Starts the stepper and runs it as the upload's timer and the link drive it:
@@ -75,7 +74,6 @@ inline SchemaRun runSchema(SchemaStepper &stepper, ScriptedLine &line, const std
         }
         line.advanceTo(tickAt);
         run.result = stepper.tick(line);
-        ++run.ticks;
         if (run.result.interval)
             interval = *run.result.interval;
         tickAt = line.now() + interval;

@@ -5,5 +5,5 @@ target_sources(pelmora_test_support PRIVATE
 )
 target_sources(pelmora_test_support PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/schedule_runner.h ${CMAKE_CURRENT_LIST_DIR}/packet_line.h
-  ${CMAKE_CURRENT_LIST_DIR}/schema_line.h
+  ${CMAKE_CURRENT_LIST_DIR}/schema_line.h ${CMAKE_CURRENT_LIST_DIR}/last_copies.h
 )

@@ -36,7 +36,6 @@ void ScriptedLine::schedule(qint64 at, const QByteArray &bytes)
     auto it =
         std::upper_bound(inbound_.begin(), inbound_.end(), at, [](qint64 t, const Delivery &d) { return t < d.at; });
     inbound_.insert(it, Delivery{at, bytes});
-    bytesSent_ += bytes.size();
 }
 
 bool ScriptedLine::send(const QByteArray &bytes)
@@ -129,11 +128,9 @@ qint64 ScriptedLine::nextDelivery() const { return inbound_.empty() ? kNever : i
 void ScriptedLine::advanceTo(qint64 t)
 {
     now_ = qMax(now_, t);
-    deliveredNow_ = false;
     while (!inbound_.empty() && inbound_.front().at <= now_) {
         readable_ += inbound_.front().bytes;
         inbound_.pop_front();
-        deliveredNow_ = true;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "link/controller_link.h"
 #include "link/controller_reply.h"
+#include "support/last_copies.h"
 #include "support/mechanism_pictures.h"
 #include "support/sender_driver.h"
 #include "support/simulator.h"
@@ -179,10 +180,6 @@ TEST_P(MechanismUpload, ImageCutShortIsNotWhole)
     EXPECT_FALSE(controller.problems().isEmpty());
 }
 
-// The program's own sender against a controller whose replies all come late
-// and which rejects the second packet once: the picture ends whole, with the
-// rejected packet sent again, or ends with the sender's message, and never
-// before every packet it sent was answered.
 // Every reply comes 1500 ms late, and the second is a rejection or never
 // comes; or the line carries the bytes at 9600 baud (a gateway behind a port
 // written at 115200) and one reply is lost: the picture is written with every
@@ -222,14 +219,9 @@ TEST_P(MechanismUpload, LateOrLostRepliesNeverEndInFalseSuccess)
         ASSERT_TRUE(driver.runToEnd(120000)) << c.what;
         const PacketSender::Result &last = driver.last();
         if (last.end == PacketSender::End::Done) {
-            for (const QByteArray &packet : packets) {
-                const test::ReceivedFrame *copy = nullptr;
-                for (const test::ReceivedFrame &f : sim.frames())
-                    if (f.bytes == packet)
-                        copy = &f;
-                ASSERT_NE(copy, nullptr) << c.what;
-                EXPECT_TRUE(copy->answeredGood) << c.what;
-            }
+            EXPECT_TRUE(test::everyLastCopyGood(packets, sim.frames(), &test::ReceivedFrame::bytes,
+                                                &test::ReceivedFrame::answeredGood))
+                << c.what;
             EXPECT_TRUE(controller.complete()) << c.what;
             EXPECT_EQ(controller.picture(), picture) << c.what;
         } else {

@@ -1,10 +1,12 @@
 // The page and mechanism uploads' exchange checked over generated schedules
 // in simulated time: for every frame the schedule says when (if ever) its
-// reply comes and what it is. Every run must keep these:
-// (a) "done" only when every packet's last copy was answered good;
-// (b) no frame leaves while an earlier one is out without its verdict
-//     (answered, judged bad, or declared lost);
-// (c) the run ends, and never goes longer than its stated bound without a
+// reply comes and what it is. Every run must keep these, checked against the
+// line's truth after every step (test::ExchangeWatch):
+// (a) a packet is accepted only when its last copy was answered good, and
+//     "done" only when every packet's last copy was;
+// (b) no frame leaves while an earlier one is out: its reply not all in and
+//     its least hold not passed;
+// (c) the run ends, and never goes longer than the table's cap without a
 //     packet accepted.
 // A failing case prints the schedule (and its seed) to replay it.
 
@@ -31,13 +33,17 @@ struct Schedule {
     int packetSize = 1034;
     std::map<int, ReplyPlan> plans; // by frame taken; others good after baseDelay
     int baseDelay = 0;
-    test::Lateness late;
     int latePercent = 0, lateMax = 0;
+    qint64 stillCapMs = 0; // the longest a run may go without a packet accepted
 
     std::string describe() const
     {
         std::ostringstream o;
-        o << "seed " << seed << (kind == 9 ? " tcp" : " serial ") << (kind == 9 ? 0 : baud);
+        o << "seed " << seed;
+        if (kind == 9)
+            o << " tcp";
+        else
+            o << " serial " << baud;
         if (lineBaud)
             o << " line " << lineBaud;
         o << " period " << period << " size " << packetSize << " rows";
@@ -76,53 +82,24 @@ Checked runChecked(const Schedule &sc)
         sc.kind == 9 ? 0 : sc.lineBaud, sc.seed));
     PacketSender sender(state, [&line] { return line.now(); });
     const PacketSender::Rows rows = test::numberedRows(sc.rows, sc.packetSize);
+    const std::vector<QByteArray> packets = test::packetsOf(rows);
 
-    std::mt19937 lateRng(sc.seed ^ 0x5bd1e995u);
-    test::Lateness late;
-    if (sc.latePercent) {
-        late.rng = &lateRng;
-        late.percent = sc.latePercent;
-        late.maxMs = sc.lateMax;
-    }
-    std::string broken;
-    int lastItem = 0;
-    qint64 progressAt = 0;
-    qint64 longestStill = 0;
-    const auto check = [&] {
-        const AcknowledgedExchange &ack = sender.exchange();
-        const Exchange &ex = ack.exchange();
-        const int newest = ex.frameCount() - 1;
-        for (Exchange::Frame f = 0; f < newest && broken.empty(); ++f)
-            if (!ex.answered(f) && !ack.decided(f) && !ex.lost(f, line.now()))
-                broken = "(b) frame " + std::to_string(newest) + " left at " + std::to_string(line.now()) +
-                         " while frame " + std::to_string(f) + " was out without a verdict";
-        if (ack.item() != lastItem) {
-            lastItem = ack.item();
-            progressAt = line.now();
-        }
-        longestStill = qMax(longestStill, line.now() - progressAt);
-    };
-    const test::SenderRun run =
-        test::runSender(sender, line, rows, sc.kind, sc.period, baud, 30 * 60 * 1000, late, check);
+    test::ExchangeWatch watch(
+        line, [&packets](int item) { return packets.at(static_cast<std::size_t>(item)); }, sc.stillCapMs);
+    const test::Lateness late = watch.lateness(sc.seed ^ 0x5bd1e995u, sc.latePercent, sc.lateMax);
+    const test::SenderRun run = test::runSender(sender, line, rows, sc.kind, sc.period, baud, 30 * 60 * 1000, late,
+                                                [&] { watch.afterStep(sender.exchange().item()); });
     out.frames = line.taken().size();
     out.end = run.last.end;
-    const qint64 bound = sender.exchange().boundMs();
-    if (!broken.empty())
-        out.failure = broken;
-    else if (!run.outcome.ended)
-        out.failure = "(c) the run did not end";
-    else if (qMax(longestStill, run.outcome.endedAt - progressAt) > bound)
-        out.failure = "(c) " + std::to_string(qMax(longestStill, run.outcome.endedAt - progressAt)) +
-                      " ms without a packet accepted, over the bound " + std::to_string(bound);
-    else if (run.last.end == PacketSender::End::Done) {
-        std::string why;
-        if (!test::everyLastCopyGood(line, rows, &why))
-            out.failure = "(a) done, but " + why;
-    }
+    out.failure = watch.failure(run.outcome);
+
+    std::string why;
+    if (out.failure.empty() && run.last.end == PacketSender::End::Done && !test::everyLastCopyGood(line, rows, &why))
+        out.failure = "(a) done, but " + why;
     return out;
 }
 
-ReplyPlan faultOfKind(int k, int hold)
+ReplyPlan faultOfKind(int k)
 {
     switch (k) {
     case 0: return {Fault::Lost};
@@ -135,7 +112,7 @@ ReplyPlan faultOfKind(int k, int hold)
     case 7: return {Fault::Split, 0, 2, 5};
     case 8: return {Fault::Split, 0, 2, 200};
     case 9: return {Fault::None, 600};
-    default: return {Fault::None, hold - 150};
+    default: return {Fault::None, test::kLeastHoldMs - 150};
     }
 }
 constexpr int kFaultKinds = 11;
@@ -144,9 +121,12 @@ constexpr int kFaultKinds = 11;
 // frames of a four-packet transfer, over a serial line and over TCP.
 TEST(PacketSchedules, EverySingleAndPairOfFaultsOnFourPackets)
 {
+    // Two faults on the copies of one packet: each costs at most the copy's
+    // least hold after it left, and 100 ms covers the wire times (18 ms for
+    // 200 bytes at 115200 baud) and the controller's answer.
+    constexpr qint64 kCap = 2 * (test::kLeastHoldMs + 100);
     int runs = 0, done = 0;
     for (int kind : {1, 9}) {
-        const int hold = Exchange::kHoldMs;
         for (int a = 0; a < 8 * kFaultKinds; ++a)
             for (int b = a; b < 8 * kFaultKinds; ++b) {
                 const int frameA = a / kFaultKinds, frameB = b / kFaultKinds;
@@ -157,8 +137,9 @@ TEST(PacketSchedules, EverySingleAndPairOfFaultsOnFourPackets)
                 sc.rows = {4};
                 sc.packetSize = 200;
                 sc.seed = static_cast<std::uint32_t>(a * 1000 + b);
-                sc.plans[frameA] = faultOfKind(a % kFaultKinds, hold);
-                sc.plans[frameB] = faultOfKind(b % kFaultKinds, hold);
+                sc.stillCapMs = kCap;
+                sc.plans[frameA] = faultOfKind(a % kFaultKinds);
+                sc.plans[frameB] = faultOfKind(b % kFaultKinds);
                 const Checked c = runChecked(sc);
                 ++runs;
                 done += c.end == PacketSender::End::Done;
@@ -194,7 +175,7 @@ Schedule generated(std::uint32_t seed)
     for (int i = 0; i < frames; ++i) {
         if (pick(100) >= faultPercent)
             continue;
-        ReplyPlan p = faultOfKind(pick(kFaultKinds), Exchange::kHoldMs);
+        ReplyPlan p = faultOfKind(pick(kFaultKinds));
         if (p.fault != Fault::None)
             p.delayMs = pick(4) == 0 ? pick(4 * written) : sc.baseDelay;
         if (p.fault == Fault::Flood)
@@ -217,10 +198,18 @@ Schedule generated(std::uint32_t seed)
 // line speed, a slower gateway, and steps running late on a busy machine.
 TEST(PacketSchedules, GeneratedSchedulesKeepTheInvariants)
 {
+    // Eight copies of a packet at most go between two packets accepted (seven
+    // bad verdicts and the good one, or eight and the give-up). Each is
+    // judged within its hold after it left: the longest packet takes 1078 ms
+    // at 9600 baud, and its hold is at most its wire time, twice the longest
+    // a reply can be late and still come (the least hold) and a 50 ms margin.
+    // Steps run up to 60 ms late.
+    constexpr qint64 kCap = 8 * (1078 + (1078 + 2 * test::kLeastHoldMs + 50) + 60);
     int done = 0;
     constexpr int kRuns = 3000;
     for (std::uint32_t seed = 1; seed <= kRuns; ++seed) {
-        const Schedule sc = generated(seed);
+        Schedule sc = generated(seed);
+        sc.stillCapMs = kCap;
         const Checked c = runChecked(sc);
         done += c.end == PacketSender::End::Done;
         ASSERT_TRUE(c.failure.empty()) << c.failure << "\n  " << sc.describe();
@@ -239,6 +228,9 @@ TEST(PacketSchedules, ACleanRunSendsNoPacketTwice)
             sc.baud = baud;
             sc.rows = {6, 6, 6, 6, 6, 6, 6, 10};
             sc.baseDelay = 3;
+            // A packet of 1034 bytes takes 1078 ms at 9600 baud, its reply 6 ms
+            // and the controller 3 ms.
+            sc.stillCapMs = 1100;
             const Checked c = runChecked(sc);
             EXPECT_TRUE(c.failure.empty()) << c.failure;
             EXPECT_EQ(c.end, PacketSender::End::Done);
@@ -256,6 +248,10 @@ TEST(PacketSchedules, ASlowGatewayWithOneLostReply)
         sc.rows = {4};
         sc.lineBaud = 9600;
         sc.plans[lost] = {Fault::Lost};
+        // The lost reply's copy is declared lost a hold after it left, a least
+        // hold grown by the second the gateway makes each reply late; the next
+        // copy crosses in a second more.
+        sc.stillCapMs = 2 * test::kLeastHoldMs;
         const Checked c = runChecked(sc);
         EXPECT_TRUE(c.failure.empty()) << c.failure << "\n  " << sc.describe();
         EXPECT_EQ(c.end, PacketSender::End::Done) << sc.describe();
@@ -263,7 +259,9 @@ TEST(PacketSchedules, ASlowGatewayWithOneLostReply)
 }
 
 // A peer that floods or answers junk to everything ends the transfer with the
-// message, within the bound.
+// message after eight copies of the first packet: each of the first seven is
+// sent again once a least hold has passed after it left (90 ms on the wire),
+// and the junk after the eighth gives up at once.
 TEST(PacketSchedules, APeerThatFloodsOrAnswersJunkEndsWithTheMessage)
 {
     for (int kind : {1, 9})
@@ -273,6 +271,7 @@ TEST(PacketSchedules, APeerThatFloodsOrAnswersJunkEndsWithTheMessage)
             sc.rows = {4};
             for (int i = 0; i < 40; ++i)
                 sc.plans[i] = {f, 0, f == Fault::Flood ? 100000 : 11};
+            sc.stillCapMs = 7 * (test::kLeastHoldMs + 100) + 200;
             const Checked c = runChecked(sc);
             EXPECT_TRUE(c.failure.empty()) << c.failure << "\n  " << sc.describe();
             EXPECT_EQ(c.end, PacketSender::End::GaveUp) << sc.describe();

@@ -4,6 +4,7 @@
 
 #include "link/controller_link.h"
 #include "project/startup.h"
+#include "support/last_copies.h"
 #include "support/page_fixture.h"
 #include "support/sender_driver.h"
 #include "support/simulator.h"
@@ -130,16 +131,8 @@ protected:
     // answered good: the only ground on which packets may be said written.
     bool everyLastCopyAnsweredGood(const PacketSender::Rows &rows) const
     {
-        for (const auto &row : rows)
-            for (const QByteArray &packet : row) {
-                const test::ReceivedFrame *last = nullptr;
-                for (const test::ReceivedFrame &f : sim.frames())
-                    if (f.bytes == packet)
-                        last = &f;
-                if (!last || !last->answeredGood)
-                    return false;
-            }
-        return true;
+        return test::everyLastCopyGood(test::packetsOf(rows), sim.frames(), &test::ReceivedFrame::bytes,
+                                       &test::ReceivedFrame::answeredGood);
     }
 
     // The page of the project with the fewest packets, to keep the slow cases short.
