@@ -38,24 +38,56 @@ void ScriptedLine::schedule(qint64 at, const QByteArray &bytes)
     inbound_.insert(it, Delivery{at, bytes});
 }
 
+void ScriptedLine::inject(qint64 at, const QByteArray &bytes) { schedule(at, bytes); }
+
+void ScriptedLine::injectAfter(int index, int afterMs, const QByteArray &bytes)
+{
+    strays_.push_back({index, afterMs, bytes});
+}
+
+qint64 ScriptedLine::pendingOutput()
+{
+    // Frames leave the port in order, so those still in it are the newest.
+    qint64 pending = 0;
+    for (auto t = taken_.rbegin(); t != taken_.rend() && t->leftPortAt > now_; ++t) {
+        const qint64 startsAt = t->leftPortAt == kNever ? kNever : t->leftPortAt - wire(t->frame.size(), s_.baud);
+        if (now_ < startsAt)
+            pending += t->frame.size();
+        else
+            pending += qMax<qint64>(1, (t->leftPortAt - now_) * qMax(0, s_.baud) / 10000);
+    }
+    return pending;
+}
+
 bool ScriptedLine::send(const QByteArray &bytes)
 {
     const int attempt = sends_++;
     if (sendFails || std::find(failingSends.begin(), failingSends.end(), attempt) != failingSends.end())
         return false;
     const int index = static_cast<int>(taken_.size());
+    for (const Stray &stray : strays_)
+        if (stray.index == index)
+            schedule(now_ + stray.afterMs, stray.bytes);
     const int lineBaud = s_.lineBaud > 0 ? s_.lineBaud : s_.baud;
     Taken t;
     t.frame = bytes;
     t.sentAt = now_;
     t.leftAt = qMax(now_, ourLineFree_) + wire(bytes.size(), s_.baud);
     ourLineFree_ = t.leftAt;
-    t.arrivedAt = qMax(now_, realLineFree_) + wire(bytes.size(), lineBaud);
-    realLineFree_ = t.arrivedAt;
     t.plan = s_.plan ? s_.plan(index) : ReplyPlan{};
+    // The port sends at the program's speed, after what it holds already and
+    // after the frame's own hold; the line may carry it slower.
+    const bool stuck = portFree_ == kNever || t.plan.heldMs == ReplyPlan::kStuck;
+    if (stuck) {
+        portFree_ = t.leftPortAt = t.arrivedAt = kNever;
+    } else {
+        const qint64 startsAt = qMax(now_ + qMax(0, t.plan.heldMs), portFree_);
+        t.leftPortAt = portFree_ = startsAt + wire(bytes.size(), s_.baud);
+        t.arrivedAt = realLineFree_ = qMax(startsAt, realLineFree_) + wire(bytes.size(), lineBaud);
+    }
     const QByteArray good = s_.reply ? s_.reply(bytes, index) : QByteArray();
     using F = ReplyPlan::Fault;
-    if (good.isEmpty() || t.plan.fault == F::Lost) {
+    if (stuck || good.isEmpty() || t.plan.fault == F::Lost) {
         taken_.push_back(t);
         return true;
     }

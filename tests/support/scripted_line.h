@@ -42,6 +42,11 @@ struct ReplyPlan {
     int delayMs = 0; // from the frame's arrival to the reply's first byte leaving the controller
     int bytes = 0;
     int gapMs = 0;
+    // How long the frame stays in the port before it starts to leave (flow
+    // control holding the output); kStuck: it never leaves, nor does anything
+    // handed over after it.
+    int heldMs = 0;
+    static constexpr int kStuck = -1;
 };
 const char *faultName(ReplyPlan::Fault f);
 
@@ -74,10 +79,17 @@ public:
     void advanceTo(qint64 t);
     // When the next bytes become readable; kNever when none are on the way.
     qint64 nextDelivery() const;
+    // Bytes from elsewhere (an earlier exchange, noise on the line) that
+    // become readable at `at`, whatever the controller does; or `afterMs`
+    // after the frame taken index-th (from 0) is handed over.
+    void inject(qint64 at, const QByteArray &bytes);
+    void injectAfter(int index, int afterMs, const QByteArray &bytes);
 
     bool send(const QByteArray &bytes) override;
     std::optional<QByteArray> read() override;
-    qint64 pendingOutput() override { return 0; }
+    // The bytes handed over that have not all left the port: a frame on its
+    // way out at the line's speed, and frames whose output is held.
+    qint64 pendingOutput() override;
 
     bool sendFails = false;        // every send fails from now on
     std::vector<int> failingSends; // the sends (counted from 0, failed ones too) that fail
@@ -87,8 +99,9 @@ public:
     struct Taken {
         QByteArray frame;
         qint64 sentAt = 0;
-        qint64 leftAt = 0;    // as the program reckons it
-        qint64 arrivedAt = 0; // at the controller
+        qint64 leftAt = 0;     // as the program reckons it
+        qint64 leftPortAt = 0; // when it has really left the port; kNever: it never does
+        qint64 arrivedAt = 0;  // at the controller; kNever: it never arrives
         ReplyPlan plan;
         bool replied = false; // some reply was delivered for it
         bool good = false;    // that reply was a whole good one
@@ -107,11 +120,18 @@ private:
     Setup s_;
     qint64 now_ = 0;
     qint64 ourLineFree_ = 0;  // when the program reckons its line is free
+    qint64 portFree_ = 0;     // when the port has really sent all it was handed; kNever: stuck
     qint64 realLineFree_ = 0; // when frames have really crossed
     qint64 replyLineFree_ = 0;
     std::deque<Delivery> inbound_;
     QByteArray readable_;
     std::vector<Taken> taken_;
+    struct Stray {
+        int index = 0;
+        int afterMs = 0;
+        QByteArray bytes;
+    };
+    std::vector<Stray> strays_; // injected after frames not taken yet
     int sends_ = 0;
     std::mt19937 rng_;
 };

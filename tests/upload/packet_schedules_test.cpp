@@ -54,7 +54,7 @@ struct Schedule {
             o << " late " << latePercent << "%<=" << lateMax;
         for (const auto &[i, p] : plans)
             o << " | frame " << i << ' ' << test::faultName(p.fault) << " delay " << p.delayMs << " bytes " << p.bytes
-              << " gap " << p.gapMs;
+              << " gap " << p.gapMs << " held " << p.heldMs;
         return o.str();
     }
 };
@@ -112,10 +112,15 @@ ReplyPlan faultOfKind(int k)
     case 7: return {Fault::Split, 0, 2, 5};
     case 8: return {Fault::Split, 0, 2, 200};
     case 9: return {Fault::None, 600};
-    default: return {Fault::None, test::kLeastHoldMs - 150};
+    case 10: return {Fault::None, test::kLeastHoldMs - 150};
+    default: { // the port holds the packet back for a while
+        ReplyPlan held;
+        held.heldMs = 300;
+        return held;
+    }
     }
 }
-constexpr int kFaultKinds = 11;
+constexpr int kFaultKinds = 12;
 
 // Every single fault and every pair of faults at any two of the first eight
 // frames of a four-packet transfer, over a serial line and over TCP.

@@ -283,6 +283,33 @@ TEST_F(Sender, LateRepliesAreMatchedToTheCopiesTheyAnswer)
     }
 }
 
+// A reply that comes while the packet has not all left the port (flow
+// control holding it back) cannot be the packet's: it breaks the order of the
+// replies, the copy is judged bad, and the packet goes again once the line is
+// sure, whatever the controller answers to the copy that was held.
+TEST_F(Sender, BytesWhileThePacketIsStillInThePortAnswerNothing)
+{
+    for (int kind : {1, 9}) {
+        line(kind == 9 ? 0 : 115200, [](int i) {
+            ReplyPlan p;
+            if (i == 0)
+                p.heldMs = 500;
+            return p;
+        });
+        line_->injectAfter(0, 200, test::goodReply());
+        const PacketSender::Rows rows = test::numberedRows({2});
+        const test::SenderRun r = run(rows, kind);
+        ASSERT_TRUE(r.outcome.ended) << kind;
+        EXPECT_EQ(r.last.end, End::Done) << kind;
+        EXPECT_EQ(r.last.errors, 1) << kind;
+        EXPECT_EQ(positions(), (std::vector<std::pair<int, int>>{{0, 1}, {0, 1}, {0, 2}})) << kind;
+        const auto &taken = line_->taken();
+        EXPECT_GE(taken[1].sentAt, taken[0].leftAt + test::kLeastHoldMs) << kind;
+        std::string why;
+        EXPECT_TRUE(test::everyLastCopyGood(*line_, rows, &why)) << kind << ": " << why;
+    }
+}
+
 // A transfer started over while its packet is out hands the packet on: its
 // late reply is matched to it, not taken for the new transfer's packet.
 TEST_F(Sender, AReplyToAnEarlierTransfersFrameIsMatchedToIt)

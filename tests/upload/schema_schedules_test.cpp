@@ -45,7 +45,7 @@ struct SchemaSchedule {
           << " areas " << values << "/" << texts << " delay " << delay;
         for (const auto &[i, p] : plans)
             o << " | frame " << i << ' ' << test::faultName(p.fault) << " delay " << p.delayMs << " bytes " << p.bytes
-              << " gap " << p.gapMs;
+              << " gap " << p.gapMs << " held " << p.heldMs;
         return o.str();
     }
 };

@@ -161,6 +161,50 @@ TEST_F(Stepper, TheVerdict)
     }
 }
 
+// Output the port holds back (flow control) or never sends. Bytes that come
+// while the text frame has not all left the port cannot be its reply, even
+// over TCP where it is reckoned to leave at once; its own reply, once it has
+// left, is judged as usual; and output that never leaves ends in the
+// transfer error once the text frame's hold has passed.
+TEST_F(Stepper, OutputStillInThePort)
+{
+    struct Case {
+        const char *what;
+        int kind;
+        int heldFrame;    // the frame the port holds back
+        ReplyPlan plan;   // of that frame: how long it is held, and the reply to it
+        int strayAfterMs; // an accepting reply from elsewhere this long after the text frame is handed over; -1: none
+        bool written;
+    };
+    ReplyPlan heldAndSlow, heldLong, held, stuck;
+    heldAndSlow.heldMs = 300;
+    heldAndSlow.delayMs = 600; // the controller's own reply comes after the stray one has settled
+    heldLong.heldMs = 3000;    // past the holds of the frames before it
+    held.heldMs = 1000;
+    stuck.heldMs = ReplyPlan::kStuck;
+    const Case cases[] = {
+        {"TCP, a reply while the text frame is held", 9, 9, heldAndSlow, 100, false},
+        {"serial, a reply while the text frame is held past the other frames' holds", 1, 9, heldLong, 2500, false},
+        {"serial, the text frame held a second, then answered", 1, 9, held, -1, true},
+        {"TCP, the text frame held a second, then answered", 9, 9, held, -1, true},
+        {"serial, the output never leaves", 1, 0, stuck, -1, false},
+        {"TCP, the output never leaves", 9, 0, stuck, -1, false},
+    };
+    for (const Case &c : cases) {
+        state = LinkState();
+        line(c.kind == 9 ? 0 : 115200, SchemaAnswers::Once,
+             [&c](int i) { return i == c.heldFrame ? c.plan : ReplyPlan{}; });
+        if (c.strayAfterMs >= 0)
+            line_->injectAfter(9, c.strayAfterMs, controllerReply(1, 'B', 0));
+        const test::SchemaRun r = run(test::tenSchemaFrames(), c.kind);
+        ASSERT_TRUE(r.result.finished) << c.what;
+        EXPECT_EQ(r.result.message.isEmpty(), c.written) << c.what;
+        if (!c.written) {
+            EXPECT_EQ(r.result.message, QStringLiteral("Помилка передачі !!!")) << c.what;
+        }
+    }
+}
+
 // The reply of a controller that answers once is judged soon after it comes,
 // not at the end of the longest wait.
 TEST_F(Stepper, TheReplyIsJudgedSoonAfterItComes)
