@@ -283,5 +283,75 @@ TEST(PacketSchedules, APeerThatFloodsOrAnswersJunkEndsWithTheMessage)
         }
 }
 
+// A run that gives up on garbled replies leaves the line unsure, and one
+// abandoned with its packet out leaves that packet held. The next run,
+// started at once on the same link and line, sends its first packet only once
+// the line is sure again (a least hold after the last garbled frame left) or
+// the held packet has been answered, and is written.
+TEST(PacketSchedules, TheNextRunTakesOverWhatTheRunBeforeLeftOnTheLine)
+{
+    struct Case {
+        const char *what;
+        ReplyPlan before; // of every frame of the run before
+        bool abandoned;   // the run before is abandoned 300 ms in, with its first packet out
+    };
+    const Case cases[] = {
+        {"junk", {Fault::Junk, 0, 7}, false},
+        {"checksums wrong", {Fault::BadCrc}, false},
+        {"replies cut short", {Fault::CutShort, 0, 3}, false},
+        {"replies split past the gap", {Fault::Split, 0, 2, 200}, false},
+        {"a flood", {Fault::Flood, 0, 600}, false},
+        {"abandoned, its packet answered good 1000 ms late", {Fault::None, 1000}, true},
+        {"abandoned, its packet rejected 1000 ms late", {Fault::BadStatus, 1000}, true},
+    };
+    for (int kind : {1, 9})
+        for (const Case &c : cases) {
+            const std::string what = std::string(c.what) + (kind == 9 ? ", tcp" : ", serial");
+            const int baud = kind == 9 ? 0 : 115200;
+            const int framesBefore = c.abandoned ? 1 : 8;
+            LinkState state;
+            test::ScriptedLine line(
+                test::packetLine(baud, [&](int i) { return i < framesBefore ? c.before : ReplyPlan{}; }));
+            line.setHoldMs(test::kLeastHoldMs);
+            PacketSender sender(state, [&line] { return line.now(); });
+            if (c.abandoned) {
+                sender.start(test::numberedRows({3}, 200), kind, 300, baud);
+                ASSERT_TRUE(sender.tick(line).sent) << what;
+                line.advanceTo(300);
+                sender.abandon();
+            } else {
+                const test::SenderRun before =
+                    test::runSender(sender, line, test::numberedRows({3}, 200), kind, 300, baud);
+                ASSERT_EQ(before.last.end, PacketSender::End::GaveUp) << what;
+            }
+            ASSERT_EQ(line.taken().size(), static_cast<std::size_t>(framesBefore)) << what;
+
+            // Its packets are told from those of the run before by their row.
+            const PacketSender::Rows rows = test::numberedRows({0, 2}, 200);
+            const std::vector<QByteArray> packets = test::packetsOf(rows);
+            // The first packet waits out the hold of the last frame before at
+            // most: over TCP, after seven bad replies in a row, twice its
+            // written 500 + 7 x 100 ms and a 50 ms margin. Then each is answered at once.
+            test::ExchangeWatch watch(
+                line, [&packets](int item) { return packets.at(static_cast<std::size_t>(item)); },
+                2 * (500 + 7 * 100 + 50) + 100);
+            const test::SenderRun next = test::runSender(sender, line, rows, kind, 300, baud, 60 * 1000, {},
+                                                         [&] { watch.afterStep(sender.exchange().item()); });
+            EXPECT_EQ(watch.failure(next.outcome), "") << what;
+            EXPECT_EQ(next.last.end, PacketSender::End::Done) << what;
+            std::string why;
+            EXPECT_TRUE(test::everyLastCopyGood(line, rows, &why)) << what << ": " << why;
+            const auto &taken = line.taken();
+            ASSERT_GT(taken.size(), static_cast<std::size_t>(framesBefore)) << what;
+            const test::ScriptedLine::Taken &lastBefore = taken[static_cast<std::size_t>(framesBefore) - 1];
+            const test::ScriptedLine::Taken &firstNext = taken[static_cast<std::size_t>(framesBefore)];
+            if (c.abandoned)
+                EXPECT_GE(firstNext.sentAt, lastBefore.replyEndsAt) << what;
+            else
+                EXPECT_GE(firstNext.sentAt, lastBefore.leftAt + test::kLeastHoldMs) << what;
+            EXPECT_EQ(taken.size(), static_cast<std::size_t>(framesBefore) + 2) << what;
+        }
+}
+
 } // namespace
 } // namespace pelmora

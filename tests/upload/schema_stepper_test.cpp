@@ -1,6 +1,7 @@
 #include "upload/schema_stepper.h"
 
 #include "link/controller_reply.h"
+#include "support/packet_line.h"
 #include "support/schema_line.h"
 
 #include <gtest/gtest.h>
@@ -286,6 +287,32 @@ TEST_F(Stepper, AReplyOfAnEarlierTransferIsNeverJudged)
         const test::SchemaRun r = run(test::tenSchemaFrames());
         ASSERT_TRUE(r.result.finished);
         EXPECT_EQ(r.result.message.isEmpty(), status != 0) << "earlier reply status " << status;
+    }
+}
+
+// A packet upload given up on junk leaves the line unsure: a schema upload
+// started at once after it sends its header only once every frame of the
+// packet upload has passed its hold, at least a least hold after the last one
+// left, and is written.
+TEST_F(Stepper, TheHeaderWaitsForTheLineAnUploadBeforeLeftUnsure)
+{
+    for (int kind : {1, 9}) {
+        state = LinkState();
+        const int baud = kind == 9 ? 0 : 115200;
+        // The packets (a first byte above 9) are answered with junk.
+        line(baud, SchemaAnswers::Once, [](int i) { return i < 8 ? ReplyPlan{Fault::Junk, 0, 7} : ReplyPlan{}; });
+        PacketSender sender(state, [this] { return line_->now(); });
+        const PacketSender::Rows packets{{test::numberedPacket(10, 1, 200), test::numberedPacket(10, 2, 200)}};
+        ASSERT_EQ(test::runSender(sender, *line_, packets, kind, 300, baud).last.end, PacketSender::End::GaveUp);
+        ASSERT_EQ(line_->taken().size(), 8u);
+        EXPECT_GT(state.Unsure_Until, line_->now()) << kind;
+
+        const test::SchemaRun r = run(test::tenSchemaFrames(), kind);
+        ASSERT_TRUE(r.result.finished) << kind;
+        EXPECT_TRUE(r.result.message.isEmpty()) << kind;
+        const auto &taken = line_->taken();
+        ASSERT_EQ(taken.size(), 18u) << kind;
+        EXPECT_GE(taken[8].sentAt, taken[7].leftAt + test::kLeastHoldMs) << kind;
     }
 }
 
