@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <sstream>
 
@@ -171,6 +172,9 @@ Schedule generated(std::uint32_t seed)
     const int rowCount = 1 + pick(3);
     for (int r = 0; r < rowCount; ++r)
         sc.rows.push_back(pick(5));
+    // Rows may be empty, but the transfer has a packet at least.
+    if (std::all_of(sc.rows.begin(), sc.rows.end(), [](int n) { return n == 0; }))
+        sc.rows.back() = 1 + pick(4);
     sc.packetSize = 8 + pick(1027);
     // Written wait of the link, to draw delays from nothing to several times it.
     const int written = sc.kind == 9 ? 500 : 50;

@@ -88,15 +88,18 @@ TEST_F(Stepper, TcpWaitsAreHalfTheAreaButNeverBelowTheRequestPeriod)
 {
     struct Case {
         int period, values, texts;
-        int first, afterValues, afterTexts; // afterTexts: the written wait, the hold is twice it and the margin
+        int first, afterValues;
+        int replyWait; // the text frame's hold: twice its written wait (half the text area, at least the
+                       // period) and a 50 ms margin, at least 2000 ms
     };
     const Case cases[] = {
-        {300, 1000, 3000, 300, 500, 1500},
-        {300, 200, 0, 300, 300, 300},
-        {5, 0, 1, 5, 5, 5},
-        {20, 41, 43, 20, 20, 22}, // 20.5 -> 20, 21.5 -> 22: halves to even
-        {0, 0, 0, 1, 1, 1},       // a zero period still lets the timer run
-        {-7, 100, 100, 1, 50, 50},
+        {300, 1000, 3000, 300, 500, 3100}, // written 1500
+        {300, 200, 0, 300, 300, 2000},
+        {5, 0, 1, 5, 5, 2000},
+        {20, 41, 43, 20, 20, 2000}, // 20.5 -> 20, 21.5 -> 22: halves to even
+        {0, 0, 0, 1, 1, 2000},      // a zero period still lets the timer run
+        {-7, 100, 100, 1, 50, 2000},
+        {300, 0, 4000, 300, 300, 4100}, // written 2000
     };
     for (const Case &c : cases) {
         line(0, SchemaAnswers::Never);
@@ -108,8 +111,7 @@ TEST_F(Stepper, TcpWaitsAreHalfTheAreaButNeverBelowTheRequestPeriod)
                 EXPECT_EQ(r.interval, c.afterValues) << c.period << "/" << c.values;
             }
         }
-        EXPECT_EQ(stepper.replyWaitLimit(), qMax(Exchange::kHoldMs, 2 * (c.afterTexts + Exchange::kReplyMarginMs)))
-            << c.period << "/" << c.texts;
+        EXPECT_EQ(stepper.replyWaitLimit(), c.replyWait) << c.period << "/" << c.texts;
     }
 }
 
@@ -120,6 +122,8 @@ TEST_F(Stepper, TheVerdict)
         SchemaAnswers answers;
         std::function<ReplyPlan(int)> plan;
         bool good;
+        // Over TCP two replies come in one read and are taken for a reply and its duplicate.
+        bool togetherOverTcp = false;
     };
     const auto at = [](int frame, ReplyPlan p) { return [frame, p](int i) { return i == frame ? p : ReplyPlan{}; }; };
     const Case cases[] = {
@@ -143,7 +147,7 @@ TEST_F(Stepper, TheVerdict)
         // The text frame's reply follows the late one at once; over a serial
         // line it comes its wire time later, over TCP both come together and
         // cannot be told from a reply and its duplicate (see below).
-        {"every frame, the numeric frame's reply late", SchemaAnswers::Every, at(8, {Fault::None, 1200}), true},
+        {"every frame, the numeric frame's reply late", SchemaAnswers::Every, at(8, {Fault::None, 1200}), true, true},
         {"every frame, the text frame's rejected", SchemaAnswers::Every, at(9, {Fault::BadStatus}), false},
     };
     for (const Case &c : cases) {
@@ -152,7 +156,7 @@ TEST_F(Stepper, TheVerdict)
             line(kind == 9 ? 0 : 115200, c.answers, c.plan);
             const test::SchemaRun r = run(test::tenSchemaFrames(), kind);
             ASSERT_TRUE(r.result.finished) << c.what;
-            const bool together = kind == 9 && std::string(c.what) == "every frame, the numeric frame's reply late";
+            const bool together = kind == 9 && c.togetherOverTcp;
             EXPECT_EQ(r.result.message.isEmpty(), c.good && !together) << c.what << (kind == 9 ? " tcp" : " serial");
             if (!c.good) {
                 EXPECT_EQ(r.result.message, QStringLiteral("Помилка передачі !!!")) << c.what;
@@ -216,6 +220,40 @@ TEST_F(Stepper, TheReplyIsJudgedSoonAfterItComes)
     const qint64 replyAt = line_->taken().back().replyEndsAt;
     EXPECT_LT(r.endedAt - replyAt, 400);
     EXPECT_LT(r.endedAt - replyAt, stepper.replyWaitLimit());
+}
+
+// Without a reply the text frame's hold ends the upload with the transfer
+// error: at its end, not a millisecond before. Serial: the frame's 261 ms on
+// the wire and twice its written 1000 ms, its and its reply's wire time and
+// the 50 ms margin; TCP: twice half the text area and the margin.
+TEST_F(Stepper, WithoutAReplyTheLongestWaitEndsIt)
+{
+    struct Case {
+        int kind;
+        int limit; // from the text frame's handing over
+    };
+    const Case cases[] = {
+        {1, 261 + 2 * (1000 + 261 + 1 + 50)},
+        {9, 2 * (1500 + 50)},
+    };
+    for (const Case &c : cases) {
+        state = LinkState();
+        const int baud = c.kind == 9 ? 0 : 115200;
+        line(baud, SchemaAnswers::Never);
+        stepper.start(test::tenSchemaFrames(40, 3000), c.kind, 300, baud);
+        while (state.Schema_Step < 10) {
+            line_->advanceTo(line_->now() + 100);
+            stepper.tick(*line_);
+        }
+        const qint64 textSentAt = line_->taken().back().sentAt;
+        EXPECT_EQ(stepper.replyWaitLimit(), c.limit) << c.kind;
+        line_->advanceTo(textSentAt + c.limit - 1);
+        EXPECT_FALSE(stepper.tick(*line_).finished) << c.kind;
+        line_->advanceTo(textSentAt + c.limit);
+        const SchemaStepper::Result r = stepper.tick(*line_);
+        EXPECT_TRUE(r.finished) << c.kind;
+        EXPECT_EQ(r.message, QStringLiteral("Помилка передачі !!!")) << c.kind;
+    }
 }
 
 TEST_F(Stepper, FailedSendsEndTheUploadWithThePortError)

@@ -399,11 +399,11 @@ TEST_F(SchemaUploadBase, SerialWaitsAfterTheTwoAreaFrames)
         EXPECT_EQ(window()->Write_SCHEMA_ProgressBar->value(), step);
         EXPECT_EQ(window()->T_msec->text(), QString::number(m().settings.T_Zapyt));
     }
-    // The longest wait for the reply: the text frame's hold, twice its written
-    // wait and the wire times of frame and reply and the margin, from its leaving.
+    // The longest wait for the reply, from the text frame's handing over: its
+    // wire time, then its hold, twice its written 1000 ms, its and its reply's
+    // (1 ms) wire time and a 50 ms margin, and 2000 ms at least.
     const int wire = SchemaStepper::serialWireMs(frames.frame[9].size());
-    EXPECT_EQ(up().stepper().replyWaitLimit(),
-              wire + qMax(Exchange::kHoldMs, 2 * (1000 + wire + 1 + Exchange::kReplyMarginMs)));
+    EXPECT_EQ(up().stepper().replyWaitLimit(), wire + qMax(2000, 2 * (1000 + wire + 1 + 50)));
     runToEnd(sim);
     EXPECT_TRUE(ui().messages.empty());
     // The port stays open for the next transfer.
