@@ -231,6 +231,25 @@ TEST_F(ReadoutOverPty, LateAnswersAreNeverTakenForAnotherRequests)
     }
 }
 
+// A controller that never answers: the first request is asked twenty times,
+// each again once its hold has passed, then the readout stops with its
+// message and gives the link back.
+TEST_F(ReadoutOverPty, ASilentControllerStopsTheReadoutAfterTwentyRequests)
+{
+    sim.fault.silent = true;
+    TrendReadout r(ReadoutVariant::Orvo, m);
+    const Run out = run(r, 0, 120000);
+    EXPECT_FALSE(out.finished);
+    EXPECT_EQ(out.message,
+              QStringLiteral("Немає правильної відповіді контролера на 20 запитів поспіль. Зчитування зупинено."));
+    ASSERT_EQ(sim.frames().size(), 20u);
+    for (const auto &f : sim.frames())
+        EXPECT_EQ(f.bytes, readRequest(1, 1000));
+    EXPECT_FALSE(r.running());
+    EXPECT_EQ(m.monitors.Grafik_Load_Flag, 0);
+    EXPECT_EQ(m.link.Transfer_Busy, LinkTransfer::None);
+}
+
 // A peer that answers every request with junk: the readout stops with its
 // message after twenty failures, within two minutes, and the next readout
 // from a good controller reads its packets.

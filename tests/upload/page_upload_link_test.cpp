@@ -368,6 +368,29 @@ TEST_P(PageUploadTo, ControllerThatKeepsRefusingEndsTheTransfer)
     }
 }
 
+// A controller that never answers: the first packet goes eight times, each
+// copy declared lost at the end of its hold, and the transfer ends with the
+// checksum message; the port stays open for the next transfer.
+TEST_P(PageUploadTo, SilentControllerGivesEightBadRepliesAndTheChecksumMessage)
+{
+    if (GetParam() == Transport::Tcp)
+        GTEST_SKIP() << "the serial link shows the same; the port is what is left open";
+    sim.fault.silent = true;
+    write(0);
+    const PacketSender::Result &last = driver->last();
+    EXPECT_EQ(last.end, End::GaveUp);
+    EXPECT_EQ(last.message, QStringLiteral("Помилка контрольної суми підтвердження!!!"));
+    EXPECT_EQ(last.errors, 8);
+    // The first send, seven more when a copy's hold ran out, and the give-up when the eighth's did.
+    EXPECT_EQ(driver->steps().size(), 9u);
+    EXPECT_EQ(driver->timeouts(), 8);
+    ASSERT_EQ(controller.packets().size(), 8u);
+    for (const auto &p : controller.packets()) // the first packet each time
+        EXPECT_EQ(std::make_pair(p.band, p.number),
+                  std::make_pair(controller.packets()[0].band, controller.packets()[0].number));
+    EXPECT_TRUE(link.serialIsOpen());
+}
+
 TEST_P(PageUploadTo, LinkThatFailsEndsWithThePortMessage)
 {
     if (GetParam() == Transport::Pty)
