@@ -50,7 +50,8 @@ struct SchemaSchedule {
     }
 };
 
-std::string check(const SchemaSchedule &sc)
+// What the run broke (empty: nothing); `written`: whether it said the schema was written.
+std::string check(const SchemaSchedule &sc, bool *written = nullptr)
 {
     LinkState state;
     const int baud = sc.kind == 9 ? 0 : sc.baud;
@@ -74,6 +75,8 @@ std::string check(const SchemaSchedule &sc)
     if (run.endedAt - taken.back().leftAt > sc.capMs)
         return "ended " + std::to_string(run.endedAt - taken.back().leftAt) + " ms after the text frame left, over " +
                std::to_string(sc.capMs);
+    if (written)
+        *written = run.result.message.isEmpty();
     if (!run.result.message.isEmpty())
         return {};
     // Written: the truth must say so.
@@ -127,6 +130,57 @@ TEST(SchemaSchedules, GeneratedSchedulesKeepTheVerdictTrue)
         const std::string failure = check(sc);
         ASSERT_TRUE(failure.empty()) << failure << "\n  " << sc.describe();
     }
+}
+
+// Every single fault at any of the ten frames, for a controller that answers
+// once and one that answers every frame, and every pair of faults at any two
+// frames of the one that answers every frame (the other answers only the text
+// frame), over a serial line and over TCP.
+TEST(SchemaSchedules, EverySingleAndPairOfFaults)
+{
+    std::vector<ReplyPlan> faults = {{Fault::Lost},
+                                     {Fault::BadStatus},
+                                     {Fault::BadCrc},
+                                     {Fault::CutShort, 0, 3},
+                                     {Fault::Twice},
+                                     {Fault::Junk, 0, 7},
+                                     {Fault::Flood, 0, 600},
+                                     {Fault::Split, 0, 2, 5},
+                                     {Fault::Split, 0, 2, 200},
+                                     {Fault::None, 600},
+                                     {Fault::None, test::kLeastHoldMs - 150}};
+    ReplyPlan held;
+    held.heldMs = 300; // the port holds the frame back
+    faults.push_back(held);
+    const int kinds = static_cast<int>(faults.size());
+    int runs = 0, written = 0;
+    for (int kind : {1, 9})
+        for (SchemaAnswers answers : {SchemaAnswers::Once, SchemaAnswers::Every})
+            for (int a = 0; a < 10 * kinds; ++a)
+                for (int b = a; b < 10 * kinds; ++b) {
+                    const int frameA = a / kinds, frameB = b / kinds;
+                    if ((a != b && frameA == frameB) || (a != b && answers == SchemaAnswers::Once))
+                        continue;
+                    SchemaSchedule sc;
+                    sc.kind = kind;
+                    sc.answers = answers;
+                    sc.seed = static_cast<std::uint32_t>(a * 1000 + b);
+                    sc.plans[frameA] = faults[static_cast<std::size_t>(a % kinds)];
+                    sc.plans[frameB] = faults[static_cast<std::size_t>(b % kinds)];
+                    // The text frame's hold at most: its wire time (261 ms at
+                    // 115200 baud), twice the longest a reply can be late and
+                    // still come (the least hold) and a 50 ms margin; and a
+                    // second for the reply to settle.
+                    sc.capMs = 261 + 2 * test::kLeastHoldMs + 50 + 1000;
+                    bool wasWritten = false;
+                    const std::string failure = check(sc, &wasWritten);
+                    ++runs;
+                    written += wasWritten;
+                    ASSERT_TRUE(failure.empty()) << failure << "\n  " << sc.describe();
+                }
+    // Late replies, faults on frames a controller answering once leaves
+    // unanswered, and held output still let the schema be written.
+    EXPECT_GT(written, runs / 20);
 }
 
 // A controller that answers every frame, and the reply to the numeric frame
