@@ -346,17 +346,16 @@ void adoptProject(ProjectModel &live, ProjectModel &&staging, const ReadResult &
 
 void adoptSchemaWithoutNetlist(ProjectModel &opened, const QByteArray &bytes, const QString &currentDir)
 {
-    // The file read again over a start-up schema; the settings and the
-    // catalogue the first reading left give it the same layout.
+    // The first reading went over the schema of the project open before, so
+    // the schema the file alone gives is not at hand: the same bytes are read
+    // again over a start-up schema. The settings and the catalogue the first
+    // reading left give them the same layout, so this reading ends as that
+    // one did; only its schema is taken.
     ProjectModel again = opened;
     again.schema = SchemaTables();
     startUpSchema(again.schema);
-    if (readProjectFile(bytes, again, currentDir).ok) {
-        opened.schema = std::move(again.schema);
-    } else {
-        opened.schema = SchemaTables();
-        startUpSchema(opened.schema);
-    }
+    readProjectFile(bytes, again, currentDir);
+    opened.schema = std::move(again.schema);
     opened.schema.Netlist_Not_Loaded = true;
 }
 
