@@ -164,10 +164,15 @@ void Config_Project::open() { frame_->show(); }
 
 void Config_Project::showLinkKind(int Num_COM_Link)
 {
-    if (Num_COM_Link == kTcpClient)
-        IP_address->setEnabled(!linkBusy_);
-    else if (Num_COM_Link == kTcpServer)
-        IP_address->setEnabled(false);
+    if (Num_COM_Link == kTcpClient || Num_COM_Link == kTcpServer)
+        showAddress(Num_COM_Link);
+}
+
+void Config_Project::showAddress(int kind)
+{
+    // Only a client has a remote address (a server listens); nothing is typed
+    // while a transfer is under way.
+    IP_address->setEnabled(!linkBusy_ && kind == kTcpClient);
 }
 
 void Config_Project::Timer_Link_Timer() { showLinkBusy(m_.link.transferUnderWay()); }
@@ -190,12 +195,10 @@ void Config_Project::showLinkFields()
 {
     const int kind = Combo1->currentIndex() + 1;
     const bool tcp = !linkBusy_ && (kind == kTcpClient || kind == kTcpServer);
-    for (QWidget *w :
-         {static_cast<QWidget *>(IP_address), static_cast<QWidget *>(Port), static_cast<QWidget *>(Label5),
-          static_cast<QWidget *>(Label6), static_cast<QWidget *>(Label8), static_cast<QWidget *>(T_Zapyt_IP)})
+    for (QWidget *w : {static_cast<QWidget *>(Port), static_cast<QWidget *>(Label5), static_cast<QWidget *>(Label6),
+                       static_cast<QWidget *>(Label8), static_cast<QWidget *>(T_Zapyt_IP)})
         w->setEnabled(tcp);
-    if (kind == kTcpServer)
-        IP_address->setEnabled(false); // a server has no remote address
+    showAddress(kind);
 }
 
 bool Config_Project::refuseWhileLinkBusy()

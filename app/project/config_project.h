@@ -80,8 +80,10 @@ protected:
 private:
     void showDevice();
     // The address, port and period boxes with their labels, as the link kind
-    // in the list calls for (all disabled while the link is busy).
+    // in the list calls for (all disabled while a transfer is under way).
     void showLinkFields();
+    // The address box, as link kind `kind` calls for.
+    void showAddress(int kind);
     // A change made while a transfer is under way is refused: the dialog
     // turns read-only and the lists show the stored settings again.
     bool refuseWhileLinkBusy();
