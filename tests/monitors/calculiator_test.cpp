@@ -55,6 +55,9 @@ protected:
     }
     void TearDown() override
     {
+        // The calculator is a window of its own, unloaded by the main window's
+        // shutdown; a window a test leaves open would otherwise never be deleted.
+        main->Form_Unload();
         main.reset();
         settle();
     }
