@@ -219,6 +219,12 @@ void Grafik_NEW::FLASH_Click()
     }
 }
 
+void Grafik_NEW::stopReadout()
+{
+    timers.stop();
+    readoutIdle();
+}
+
 void Grafik_NEW::readoutIdle()
 {
     FLASH->setText(QStringLiteral("Load Tesk"));

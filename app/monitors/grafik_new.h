@@ -62,6 +62,7 @@ public:
     void Name_IO_Enter();
     void dIO_ON_Click();
     void Grafik_Tesk_DblClick() override;
+    void stopReadout() override;
 
 protected:
     void closeEvent(QCloseEvent *e) override;

@@ -236,11 +236,16 @@ void Grafik_NEW_Orvo_IO::mnuLoad_I_O_Click()
 
 void Grafik_NEW_Orvo_IO::Load_IO_X_Click() { cancelReadout(); }
 
-void Grafik_NEW_Orvo_IO::cancelReadout()
+void Grafik_NEW_Orvo_IO::stopReadout()
 {
     timers.stop();
+    Load_IO->hide(); // its progress panel goes, as when the readout ends
+}
+
+void Grafik_NEW_Orvo_IO::cancelReadout()
+{
+    stopReadout();
     showMessage(QString::fromUtf16(kReadoutCancelled));
-    Load_IO->hide();
 }
 
 void Grafik_NEW_Orvo_IO::readoutEnded()

@@ -60,6 +60,7 @@ public:
     void Form_Click();
     void Grafik_Tesk_Click();
     void Grafik_Tesk_DblClick() override;
+    void stopReadout() override;
 
 protected:
     void mousePressEvent(QMouseEvent *e) override;

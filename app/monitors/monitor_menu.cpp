@@ -41,12 +41,12 @@ void keepMainWhileMonitorsOpen(MainWindowPort &main)
 
 void stopMonitorReadouts(MainWindowPort &main)
 {
-    if (Grafik_NEW *w = Grafik_NEW::loaded(main); w && w->timers.readout.running())
-        w->timers.stop();
-    if (Grafik_NEW_Orvo_IO *w = Grafik_NEW_Orvo_IO::loaded(main); w && w->timers.readout.running()) {
-        w->timers.stop();
-        w->Load_IO->hide(); // its progress panel goes, as when the readout ends
-    }
+    const auto stop = [](TrendMonitorWindow *w) {
+        if (w && w->timers.readout.running())
+            w->stopReadout();
+    };
+    stop(Grafik_NEW::loaded(main));
+    stop(Grafik_NEW_Orvo_IO::loaded(main));
 }
 
 } // namespace pelmora

@@ -17,8 +17,8 @@ void keepMainWhileMonitorsOpen(MainWindowPort &main);
 
 // Stops the readout of every open monitor window at once, without a message
 // (an error escaped a handler): its timers stop and the link is given back,
-// so nothing of the readout runs later; the Orvo monitor's progress panel
-// goes. A monitor without a running readout is left as it is.
+// so nothing of the readout runs later, and the window shows no readout
+// running. A monitor without a running readout is left as it is.
 void stopMonitorReadouts(MainWindowPort &main);
 
 } // namespace pelmora

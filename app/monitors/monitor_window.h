@@ -45,6 +45,10 @@ public:
     QTimer Timer4; // drawing: one pass per enable
     QTimer Timer5; // cursor blink
 
+    // Stops the readout at once without a message: its timers stop, the link
+    // is given back, and the window shows no readout running, as after its end.
+    virtual void stopReadout() = 0;
+
     void Timer4_Timer();
     virtual void fullRedraw() = 0;
     void Type_Grafik_Click();

@@ -281,6 +281,49 @@ TEST_F(MonitorReadout, ASilentControllerStopsTheOrvoReadoutWithAMessageAndABusyL
     EXPECT_FALSE(o.timers.readout.running());
 }
 
+// An error that escapes a handler stops every readout at once, without a
+// message: the link is free, no timer of the readout runs, and the window
+// shows no readout running, so its next command is a start.
+TEST_F(MonitorReadout, StoppingTheReadoutsLeavesEachWindowIdleWithoutAMessage)
+{
+    sim.fault.silent = true;
+    for (bool teskWindow : {true, false}) {
+        SCOPED_TRACE(teskWindow ? "Tesk" : "Orvo");
+        TrendMonitorWindow &w = teskWindow ? static_cast<TrendMonitorWindow &>(tesk()) : orvo();
+        const auto running = [&] {
+            return teskWindow
+                       ? tesk().FLASH->text() == QStringLiteral("End load Tesk") && tesk().ProgressBar1->isVisible()
+                       : orvo().Load_IO->isVisible();
+        };
+        if (teskWindow) {
+            tesk().Num_COM_Click();
+            tesk().FLASH->click();
+        } else {
+            orvo().MnuCOM[0]->trigger();
+            orvo().mnuLoad_I_O->trigger();
+        }
+        ASSERT_TRUE(w.timers.readout.running());
+        ASSERT_TRUE(model().link.busy());
+        ASSERT_TRUE(running());
+
+        stopMonitorReadouts(*main);
+        EXPECT_TRUE(ui().messages.empty()) << ui().messageTexts().join(u'|').toStdString();
+        EXPECT_FALSE(w.timers.readout.running());
+        EXPECT_TRUE(readoutTimersOff(w.timers));
+        EXPECT_FALSE(model().link.busy());
+        EXPECT_FALSE(running());
+
+        // The next command starts a readout again.
+        if (teskWindow)
+            tesk().FLASH->click();
+        else
+            orvo().mnuLoad_I_O->trigger();
+        EXPECT_TRUE(w.timers.readout.running());
+        EXPECT_TRUE(running());
+        w.stopReadout();
+    }
+}
+
 TEST_F(MonitorReadout, ClosingAWindowDuringItsReadoutStopsItSoTheNextStartIsAStart)
 {
     sim.fault.silent = true;
