@@ -46,7 +46,7 @@ void Exchange::begin(const Setup &setup, const std::vector<HeldFrame> &earlier, 
     }
     earlier_ = static_cast<int>(frames_.size());
     firstOpen_ = 0;
-    delay_ = 0;
+    delay_ = delayBeforeTake_ = 0;
     partial_.clear();
     partialSlot_ = -1;
     lastByteAt_ = 0;
@@ -139,10 +139,13 @@ void Exchange::unsure(qint64 now)
     partial_.clear();
     partialSlot_ = -1;
     unsureUntil_ = qMax(unsureUntil_, until);
+    // The replies matched in the read that led here may be bytes of noise.
+    delay_ = delayBeforeTake_;
 }
 
 std::vector<Exchange::Arrival> Exchange::take(QByteArrayView bytes, bool leaving, qint64 now)
 {
+    delayBeforeTake_ = delay_;
     std::vector<Arrival> out = elapse(now);
     if (unsureAt(now))
         return out; // nothing that comes now can be matched

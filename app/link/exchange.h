@@ -15,7 +15,10 @@
 //   frame's written wait plus its own and its reply's wire time and
 //   kReplyMarginMs; and it grows with the delays replies have been seen to
 //   take (twice the longest, plus the frame's wire time and the margin), so a
-//   controller or a line that gets slower is followed.
+//   controller or a line that gets slower is followed. A reply matched in a
+//   read that leaves the line unsure (see below), or found garbled, counts
+//   as no delay: noise late in a hold looks like a late reply, and each burst
+//   would double the holds after it.
 // - Replies follow each other whole, so the byte stream is cut into replies
 //   by their length. Whatever breaks that (bytes while no held frame has left
 //   or beyond what the held frames can be answered with, a reply whose bytes
@@ -151,7 +154,8 @@ private:
     int firstOpen_ = 0;   // slots before it are answered
     qint64 lineFree_ = 0; // when the line has sent everything handed to it
     int delay_ = 0;
-    QByteArray partial_; // bytes of a reply under way
+    int delayBeforeTake_ = 0; // delay_ before the latest take, given back when it leaves the line unsure
+    QByteArray partial_;      // bytes of a reply under way
     int partialSlot_ = -1;
     qint64 lastByteAt_ = 0;
     qint64 unsureUntil_ = 0;
