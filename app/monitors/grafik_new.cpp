@@ -379,14 +379,15 @@ void Grafik_NEW::Ekran2_DblClick(int i)
     if (i > 21)
         return;
     MonitorTables &mon = m_.monitors;
-    const std::optional<QColor> chosen = Services::colors().choose(colourOf(dialogColour_));
+    // The dialog starts at the colour of the channel being changed.
+    const std::optional<QColor> chosen = Services::colors().choose(colourOf(mon.Grafik_Color(Grafik_Kanal)));
     if (!chosen)
         return; // a cancelled dialog changes nothing
-    dialogColour_ = bgrOf(*chosen);
-    mon.Grafik_Color(Grafik_Kanal) = dialogColour_;
-    paintText(*Ekran2[static_cast<std::size_t>(Grafik_Kanal - 1)], dialogColour_);
+    const std::int32_t colour = bgrOf(*chosen);
+    mon.Grafik_Color(Grafik_Kanal) = colour;
+    paintText(*Ekran2[static_cast<std::size_t>(Grafik_Kanal - 1)], colour);
     if (Grafik_Kanal > 6)
-        paintText(*dIO_Name[static_cast<std::size_t>(Grafik_Kanal - 7)], dialogColour_);
+        paintText(*dIO_Name[static_cast<std::size_t>(Grafik_Kanal - 7)], colour);
     mirrorCells();
     // Only this channel is drawn again, over the picture.
     Grafik_Kanal_First = Grafik_Kanal_Last = Grafik_Kanal;
@@ -406,11 +407,10 @@ void Grafik_NEW::dIO_ON_Click() { Grafik_NEW_DIO->setVisible(dIO_ON->isChecked()
 
 void Grafik_NEW::Grafik_Tesk_DblClick()
 {
-    const std::optional<QColor> chosen = Services::colors().choose(colourOf(dialogColour_));
+    const std::optional<QColor> chosen = Services::colors().choose(colourOf(plot.background));
     if (!chosen)
         return;
-    dialogColour_ = bgrOf(*chosen);
-    applyBackground(dialogColour_);
+    applyBackground(bgrOf(*chosen));
     fullRedraw();
 }
 

@@ -80,7 +80,6 @@ private:
     void applyBackground(std::int32_t bgr);
 
     MainWindowPort &main_;
-    std::int32_t dialogColour_ = 0; // the colour dialog's current colour
     QPoint panelGrab_;
 };
 

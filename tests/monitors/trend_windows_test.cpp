@@ -495,20 +495,31 @@ TEST_F(MonitorWindows, TeskScalesChannelsNamesColoursAndLamps)
     EXPECT_NE(w.Ekran2[22]->frameStyle(), QFrame::NoFrame);
     EXPECT_EQ(w.Ekran2[23]->frameStyle(), QFrame::NoFrame);
 
-    // Colours: chosen, the channel drawn again over the picture; a cancel changes nothing.
+    // Colours: chosen, the channel drawn again over the picture; a cancel
+    // changes nothing. Each dialog starts at the colour it changes, never at
+    // the one chosen last.
     w.Ekran2_Click(1);
+    const std::int32_t channel2 = mon().Grafik_Color(2);
     ui().colors.push_back(QColor(10, 200, 30));
     w.Ekran2[1]->doubleClicked();
+    EXPECT_EQ(bgrOf(ui().colorRequests.back()), channel2);
     EXPECT_EQ(mon().Grafik_Color(2), bgrOf(QColor(10, 200, 30)));
     EXPECT_EQ(textColourOf(w.Ekran2[1]), mon().Grafik_Color(2));
     EXPECT_EQ(w.plot.picture().pixel(21, trendY(40.0f, 0.0f, 80.0f, l.yTop, l.yBottom)), rgbOf(mon().Grafik_Color(2)));
     ui().colors.push_back(std::nullopt);
     w.Ekran2_DblClick(1);
+    EXPECT_EQ(bgrOf(ui().colorRequests.back()), bgrOf(QColor(10, 200, 30)));
     EXPECT_EQ(mon().Grafik_Color(2), bgrOf(QColor(10, 200, 30)));
+    w.Ekran2_Click(3);
+    ui().colors.push_back(std::nullopt);
+    w.Ekran2_DblClick(3);
+    EXPECT_EQ(bgrOf(ui().colorRequests.back()), mon().Grafik_Color(4));
 
     // The plot's background: picture, cells and the cursor line in the opposite colour.
+    const std::int32_t background = w.plot.background;
     ui().colors.push_back(QColor(0, 0, 64));
     w.Grafik_Tesk_DblClick();
+    EXPECT_EQ(bgrOf(ui().colorRequests.back()), background);
     EXPECT_EQ(w.plot.background, 0x400000);
     EXPECT_EQ(w.plot.picture().pixel(7, 300), rgbOf(0x400000));
     EXPECT_EQ(backgroundOf(w.area->LineCursor), 0xFFFFFF - 0x400000);
