@@ -1,5 +1,7 @@
 #include "element_dialogs/element_dialog.h"
 
+#include "elements/colour_box.h"
+
 #include "core/model/project_model.h"
 #include "core/services.h"
 #include "element_dialogs/dialog_parts.h"
@@ -84,7 +86,7 @@ std::optional<ShownView> ElementDialog::shownOrTemplate(element::Kind kind, int 
 bool ElementDialog::chooseColour(ColourBox *box)
 {
     std::int32_t colour = box->colour();
-    if (!CommonDialog1.chooseInto(colour))
+    if (!element::chooseColourInto(colour))
         return false;
     box->setColour(colour);
     return true;

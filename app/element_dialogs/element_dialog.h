@@ -9,7 +9,6 @@
 // unloads its view; the kind table says which ways out hide the insertion
 // template. A kind's dialog states its controls, its fields and its store.
 
-#include "elements/colour_box.h"
 #include "elements/dialog_common.h"
 #include "elements/kind_table.h"
 #include "elements/slot_choice.h"
@@ -96,7 +95,6 @@ protected:
     ProjectModel &m_;
     MainWindowPort &main_;
     ElementViews &views_;
-    element::ColourChooser CommonDialog1; // the dialog's colour dialog
 
     void closeEvent(QCloseEvent *event) override;
 

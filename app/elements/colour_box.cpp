@@ -5,7 +5,7 @@
 
 namespace pelmora::element {
 
-std::optional<std::int32_t> ColourChooser::choose(std::int32_t start)
+std::optional<std::int32_t> chooseColour(std::int32_t start)
 {
     const auto chosen = Services::colors().choose(colourOf(start));
     if (!chosen)
@@ -13,9 +13,9 @@ std::optional<std::int32_t> ColourChooser::choose(std::int32_t start)
     return bgrOf(*chosen);
 }
 
-bool ColourChooser::chooseInto(std::int32_t &box)
+bool chooseColourInto(std::int32_t &box)
 {
-    const auto colour = choose(box);
+    const auto colour = chooseColour(box);
     if (colour)
         box = *colour;
     return colour.has_value();

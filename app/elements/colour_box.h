@@ -9,15 +9,12 @@
 
 namespace pelmora::element {
 
-class ColourChooser {
-public:
-    // Opens the colour dialog (through the installed colour service) at
-    // `start`; the chosen colour, 0x00BBGGRR, or nullopt when the dialog was
-    // cancelled.
-    std::optional<std::int32_t> choose(std::int32_t start);
-    // A click on a colour box: the dialog starts at the box's colour, which
-    // becomes the chosen one, if any.
-    bool chooseInto(std::int32_t &box);
-};
+// Opens the colour dialog (through the installed colour service) at
+// `start`; the chosen colour, 0x00BBGGRR, or nullopt when the dialog was
+// cancelled.
+std::optional<std::int32_t> chooseColour(std::int32_t start);
+// A click on a colour box: the dialog starts at the box's colour, which
+// becomes the chosen one, if any.
+bool chooseColourInto(std::int32_t &box);
 
 } // namespace pelmora::element

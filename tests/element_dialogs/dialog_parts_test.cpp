@@ -7,6 +7,7 @@
 
 #include "element_dialogs/dialog_parts.h"
 #include "element_dialogs/element_dialog.h"
+#include "elements/colour_box.h"
 #include "support/fake_services.h"
 
 #include <QComboBox>
@@ -61,16 +62,15 @@ class DialogPartsWithFakes : public test::WithFakes {};
 
 TEST_F(DialogPartsWithFakes, AColourBoxKeepsItsColourWhenTheColourDialogIsCancelled)
 {
-    ColourChooser chooser;
     ColourBox box(QStringLiteral("Color_X"), nullptr);
     box.setColour(0x123456);
     std::int32_t colour = box.colour();
     ui().colors = {std::nullopt, QColor(0x10, 0x20, 0x30), std::nullopt};
-    EXPECT_FALSE(chooser.chooseInto(colour));
+    EXPECT_FALSE(chooseColourInto(colour));
     EXPECT_EQ(colour, 0x123456);
-    EXPECT_TRUE(chooser.chooseInto(colour));
+    EXPECT_TRUE(chooseColourInto(colour));
     EXPECT_EQ(colour, 0x302010);
-    EXPECT_FALSE(chooser.chooseInto(colour));
+    EXPECT_FALSE(chooseColourInto(colour));
     // Each time the dialog started at the box's colour of the moment.
     EXPECT_EQ(ui().colorRequests,
               (std::vector<QColor>{QColor(0x56, 0x34, 0x12), QColor(0x56, 0x34, 0x12), QColor(0x10, 0x20, 0x30)}));

@@ -253,14 +253,13 @@ class ElementColourBox : public test::WithFakes {};
 // the colour chosen last for another box, so a quick Ok keeps the colour.
 TEST_F(ElementColourBox, TheDialogStartsAtTheBoxsColourAChosenColourGoesInACancelKeepsIt)
 {
-    ColourChooser chooser;
     std::int32_t box = 0x00FF00;
     ui().colors.push_back(QColor(0x12, 0x34, 0x56));
-    EXPECT_TRUE(chooser.chooseInto(box));
+    EXPECT_TRUE(chooseColourInto(box));
     EXPECT_EQ(box, 0x563412);
     std::int32_t other = 0x0000FF;
     ui().colors.push_back(std::nullopt); // cancelled
-    EXPECT_FALSE(chooser.chooseInto(other));
+    EXPECT_FALSE(chooseColourInto(other));
     EXPECT_EQ(other, 0x0000FF);
     EXPECT_EQ(ui().colorRequests, (std::vector<QColor>{QColor(0x00, 0xFF, 0x00), QColor(0xFF, 0x00, 0x00)}));
 }
