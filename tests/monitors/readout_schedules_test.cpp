@@ -45,7 +45,8 @@ struct ReadoutSchedule {
     int delay = 0;
     std::map<int, ReplyPlan> plans; // by request taken
     int latePercent = 0, lateMax = 0;
-    qint64 stillCapMs = 0; // the longest a run may go without a packet taken
+    std::map<qint64, int> noise; // bytes of noise on the line (random bytes), by when they come
+    qint64 stillCapMs = 0;       // the longest a run may go without a packet taken
 
     std::string describe() const
     {
@@ -56,6 +57,8 @@ struct ReadoutSchedule {
         o << " delay " << delay;
         if (latePercent)
             o << " late " << latePercent << "%<=" << lateMax;
+        for (const auto &[at, bytes] : noise)
+            o << " | noise at " << at << " bytes " << bytes;
         for (const auto &[i, p] : plans)
             o << " | request " << i << ' ' << test::faultName(p.fault) << " delay " << p.delayMs << " bytes " << p.bytes
               << " gap " << p.gapMs;
@@ -87,6 +90,13 @@ ReadoutChecked runChecked(const ReadoutSchedule &sc)
         return it != sc.plans.end() ? it->second : ReplyPlan{Fault::None, sc.delay};
     };
     test::ScriptedLine line(setup);
+    std::mt19937 noiseRng(sc.seed ^ 0x2545f491u);
+    for (const auto &[at, bytes] : sc.noise) {
+        QByteArray b(bytes, '\0');
+        for (char &c : b)
+            c = static_cast<char>(noiseRng() & 0xFF);
+        line.inject(at, b);
+    }
     EXPECT_EQ(r.start(1, sc.baud).outcome, ReadoutCommand::Started);
     r.Timer3_Tick();
     r.Timer6_Tick();
@@ -173,9 +183,15 @@ ReadoutSchedule generated(std::uint32_t seed)
         sc.latePercent = 10 + pick(40);
         sc.lateMax = 1 + pick(40);
     }
+    if (pick(4) == 0)
+        for (int n = 1 + pick(3); n > 0; --n)
+            sc.noise[pick(30000)] = 1 + pick(300);
     return sc;
 }
 
+// Hundreds of generated schedules: answers from on time to near the hold,
+// any fault at any request, a slower line, steps running late, and noise on
+// the line at any time.
 TEST(ReadoutSchedules, GeneratedSchedulesKeepTheInvariants)
 {
     // Twenty requests of a packet at most go between two packets taken. Each
