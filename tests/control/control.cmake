@@ -13,3 +13,7 @@ target_compile_definitions(${PELMORA_SUITE} PRIVATE
   "LUMTOR_REGISTER_TOOL=\"$<TARGET_FILE:lumtor-register>\""
   "PELMORA_EXECUTABLE_PATH=\"$<TARGET_FILE:pelmora>\"")
 add_dependencies(${PELMORA_SUITE} lumtor lumtor-register pelmora)
+# The registration tool is a program the tests run: in the test build it
+# carries the same sanitizer settings as the test programs (leak reports on,
+# with the suppressions compiled in).
+target_link_libraries(lumtor-register PRIVATE pelmora_sanitizer_options)
