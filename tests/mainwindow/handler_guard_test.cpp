@@ -28,13 +28,20 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QMouseEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
 
 namespace pelmora {
 namespace {
@@ -45,16 +52,45 @@ using test::ControllerSimulator;
 void deliverPosted() { QCoreApplication::sendPostedEvents(); }
 
 // Delivers a tick of `timer` through the guard, as the program's event loop
-// delivers every event. (A timer's handler is reached through Qt's core alone;
-// an error from a mouse handler also unwinds through Qt's widget code, which
-// is built without exception support and leaves its own copy of the event
-// unfreed, so these tests fail their handlers from timers.)
+// delivers every event. (A timer's handler is reached through Qt's core alone,
+// so the tests below fail their handlers from timers.)
 bool tickGuarded(QTimer &timer)
 {
     return runGuarded([&] {
         QTimerEvent tick(timer.timerId());
         return QCoreApplication::sendEvent(&timer, &tick);
     });
+}
+
+// An error from a click's handler also unwinds through Qt's widget code, which
+// is built without exception support: Qt's copy of the mouse event and the
+// count of a guarding pointer to the button are never freed (the program's
+// guard says so too). What the button and its clicks allocate is therefore
+// left out of the leak report, and nothing else: the failing handler is the
+// test's own, and the guard's own blocks are checked by the timer cases.
+struct QtBlocksLeftByAClicksError {
+#if defined(__SANITIZE_ADDRESS__)
+    __lsan::ScopedDisabler disabled;
+#endif
+};
+
+// A click on `button` (press and release at its middle), each event delivered
+// to the button through the guard, as the program's application object
+// delivers it; false when an error escaped the release.
+bool clickGuarded(QPushButton &button)
+{
+    const QtBlocksLeftByAClicksError leftOut;
+    const QPointF at(button.width() / 2.0, button.height() / 2.0);
+    const QPointF global = button.mapToGlobal(at);
+    const bool pressed = runGuarded([&] {
+        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        return QCoreApplication::sendEvent(&button, &press);
+    });
+    const bool released = runGuarded([&] {
+        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        return QCoreApplication::sendEvent(&button, &release);
+    });
+    return pressed && released;
 }
 
 // A timer of another window that the test ticks itself.
@@ -67,35 +103,66 @@ protected:
     void TearDown() override { deliverPosted(); }
 };
 
+// The failing handler runs on a timer's tick or on a button's click; the
+// timer, or the button, works again for the next event.
 TEST_F(GuardedHandler, AnIndexErrorIsShownAfterItsEventAndTheNextEventWorks)
 {
-    Table<int, 1, 8> values;
-    values(3) = 30;
-    int index = 9; // one past the table: the handler's missed range check
-    int handled = 0;
-    OtherTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        values(index) = 1;
-        ++handled;
-    });
+    struct Source {
+        const char *what;
+        // Makes the events' source with `handler` on its event, and gives
+        // the delivery of one event through the guard.
+        std::function<std::function<bool()>(std::function<void()> handler)> make;
+    };
+    const Source sources[] = {
+        {"a timer's tick",
+         [](std::function<void()> handler) -> std::function<bool()> {
+             auto timer = std::make_shared<OtherTimer>();
+             QObject::connect(timer.get(), &QTimer::timeout, handler);
+             return [timer] { return tickGuarded(*timer); };
+         }},
+        {"a button's click",
+         [](std::function<void()> handler) -> std::function<bool()> {
+             std::shared_ptr<QPushButton> button;
+             {
+                 const QtBlocksLeftByAClicksError leftOut;
+                 button = std::make_shared<QPushButton>(QStringLiteral("Ok"));
+                 button->resize(80, 30);
+                 button->show();
+             }
+             QObject::connect(button.get(), &QPushButton::clicked, handler);
+             return [button] { return clickGuarded(*button); };
+         }},
+    };
+    for (const Source &source : sources) {
+        SCOPED_TRACE(source.what);
+        ui().reset();
+        Table<int, 1, 8> values;
+        values(3) = 30;
+        int index = 9; // one past the table: the handler's missed range check
+        int handled = 0;
+        const std::function<bool()> deliver = source.make([&] {
+            values(index) = 1;
+            ++handled;
+        });
 
-    EXPECT_FALSE(tickGuarded(timer));
-    EXPECT_TRUE(ui().messages.empty()); // not inside the event's delivery
-    deliverPosted();
-    ASSERT_EQ(ui().messages.size(), 1u);
-    EXPECT_EQ(ui().messages[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(ui().messages[0].text.startsWith(QString::fromUtf16(kHandlerError)));
-    EXPECT_GT(ui().messages[0].text.size(), QString::fromUtf16(kHandlerError).size() + 2); // the error's own text
-    EXPECT_EQ(values(3), 30);
-    EXPECT_EQ(handled, 0);
+        EXPECT_FALSE(deliver());
+        EXPECT_TRUE(ui().messages.empty()); // not inside the event's delivery
+        deliverPosted();
+        ASSERT_EQ(ui().messages.size(), 1u);
+        EXPECT_EQ(ui().messages[0].icon, MsgIcon::Critical);
+        EXPECT_TRUE(ui().messages[0].text.startsWith(QString::fromUtf16(kHandlerError)));
+        EXPECT_GT(ui().messages[0].text.size(), QString::fromUtf16(kHandlerError).size() + 2); // the error's own text
+        EXPECT_EQ(values(3), 30);
+        EXPECT_EQ(handled, 0);
 
-    // The program goes on: the same handler works once the index is right.
-    index = 3;
-    EXPECT_TRUE(tickGuarded(timer));
-    deliverPosted();
-    EXPECT_EQ(handled, 1);
-    EXPECT_EQ(values(3), 1);
-    EXPECT_EQ(ui().messages.size(), 1u);
+        // The program goes on: the same handler works once the index is right.
+        index = 3;
+        EXPECT_TRUE(deliver());
+        deliverPosted();
+        EXPECT_EQ(handled, 1);
+        EXPECT_EQ(values(3), 1);
+        EXPECT_EQ(ui().messages.size(), 1u);
+    }
 }
 
 TEST_F(GuardedHandler, ErrorsBeforeTheMessageShowsGiveOneMessageWithTheFirstErrorsText)
