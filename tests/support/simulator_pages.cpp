@@ -1,5 +1,7 @@
 #include "support/simulator_pages.h"
 
+#include "upload/page_image_codec.h"
+
 namespace pelmora::test {
 
 namespace {
@@ -149,6 +151,35 @@ QByteArray PageController::tables(int page) const
     const QByteArray s = slot(page, 7);
     const int length = byteAt(s, 0) + 256 * byteAt(s, 1);
     return s.mid(length, tableLength);
+}
+
+int PageController::differingPixels(int page, const QImage &picture, QString *firstAt) const
+{
+    constexpr int kHeight = 480;
+    const std::vector<int> got = pixels(page);
+    if (got.size() != static_cast<std::size_t>(kWidth) * kHeight || picture.width() != kWidth ||
+        picture.height() != kHeight)
+        return kWidth * kHeight;
+    int differing = 0;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) {
+            const QRgb c = picture.pixel(x, y);
+            const int expected = page::Color_To_444(qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16));
+            if (got[static_cast<std::size_t>(y * kWidth + x)] == expected)
+                continue;
+            if (firstAt && differing < 5)
+                *firstAt += QStringLiteral("%1,%2 ").arg(x).arg(y);
+            ++differing;
+        }
+    return differing;
+}
+
+QByteArray PageController::expectedTables(const ProjectModel &m, int page, const page::ControlViewTop &controlViewTop)
+{
+    QByteArray tables(page::tableWrittenLength(6), '\0');
+    if (!page::writeElementTables(m, page, 6, tables, 0, controlViewTop))
+        return QByteArray();
+    return tables;
 }
 
 } // namespace pelmora::test

@@ -4,11 +4,15 @@
 // in the header and at the start of the slot, the mark on the last packet of
 // band 7) and acknowledged, status 0 when it came right, else 1; the fault
 // switches of the simulator shape the replies. The slots are reassembled per
-// page and band, so a test can decode the picture and read the element tables.
+// page and band, so a test can decode the picture and read the element tables,
+// and compare both with what the program draws and tabulates.
 
 #include "support/simulator.h"
+#include "upload/page_tables_codec.h"
 
 #include <QByteArray>
+#include <QImage>
+#include <QString>
 #include <QStringList>
 #include <array>
 #include <map>
@@ -45,6 +49,15 @@ public:
     std::vector<int> pixels(int page) const;
     // The element tables after band 7's run words, tableLength bytes.
     QByteArray tables(int page) const;
+
+    // How many of the page's pixels differ from `picture` (800 x 480) with
+    // its colours reduced to the controller's 12 bits; every pixel when the
+    // page did not arrive whole or does not decode. `firstAt`, when given,
+    // receives the places of the first few that differ ("x,y x,y ...").
+    int differingPixels(int page, const QImage &picture, QString *firstAt = nullptr) const;
+    // The element tables the program writes for page `page` of `m` in format
+    // 6, to compare with tables(page); empty when they cannot be written.
+    static QByteArray expectedTables(const ProjectModel &m, int page, const page::ControlViewTop &controlViewTop = {});
 
     void clear();
 
