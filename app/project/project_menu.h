@@ -31,7 +31,8 @@ inline constexpr char16_t kOneAlgorithmProgram[] =
 inline constexpr char16_t kCopyFailed[] = u"Не вдалося скопіювати до папки проекту:";
 inline constexpr char16_t kNetlistMissing[] = u"Файл Netlist не знайдено: ";
 inline constexpr char16_t kSaveChanges[] = u"Зберегти зміни в проекті?";
-// "&Відкрити проект" and "&Створити проект" while a transfer is under way.
+// "&Відкрити проект", "&Створити проект" and "&Відкрити Netlist P-CAD" while a
+// transfer is under way.
 inline constexpr char16_t kProjectWhileTransfer[] = u"Іде обмін з контролером. Зачекайте його завершення.";
 
 class ProjectMenu : public QObject {

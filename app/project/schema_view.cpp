@@ -5,6 +5,7 @@
 #include "core/services.h"
 #include "pages/page_view.h"
 #include "project/format_version.h"
+#include "project/project_menu.h"
 #include "schema/alg_block_mouse_down.h"
 #include "schema/netlist_reader.h"
 #include "schema/schema_import.h"
@@ -209,6 +210,11 @@ void SchemaView::Exit_SCADA_Click(int /*Index*/) { mnuSchema_Click(); }
 void SchemaView::mnuNetlist_Click()
 {
     ProjectModel &m = m_;
+    // A transfer owns its project, and the schema in it, until it ends.
+    if (m.link.transferUnderWay()) {
+        showMessage(QString::fromUtf16(kProjectWhileTransfer), MsgIcon::Exclamation);
+        return;
+    }
     // The chosen file read and imported; a cancelled dialog or a file that
     // cannot be opened changes nothing.
     const std::optional<ChosenNetlist> chosen = chooseAndReadNetlist(m);

@@ -277,9 +277,9 @@ TEST_F(ProjectWhileTransfer, OpeningOrCreatingAProjectIsRefusedWhileAPageRangeIs
 
 // Between two pages of a range the link is free, the progress window gone and
 // the next page waits for its pause to end; the range is still under way.
-// Opening or creating a project is refused, the settings open read-only and
-// their Ok changes nothing, and the range then writes its further pages as
-// they were before it began.
+// Opening or creating a project and loading a netlist are refused, the
+// settings open read-only and their Ok changes nothing, and the range then
+// writes its further pages as they were before it began.
 TEST_F(ProjectWhileTransfer, BetweenTwoPagesOfARangeTheProjectAndTheSettingsStay)
 {
     const Settings before = m().settings;
@@ -299,7 +299,8 @@ TEST_F(ProjectWhileTransfer, BetweenTwoPagesOfARangeTheProjectAndTheSettingsStay
     ui().openPaths.push_back(QStringLiteral("/work/other.prt"));
     main->mnuLoad->trigger();
     main->mnuNEW->trigger();
-    EXPECT_EQ(ui().messageTexts(), (QStringList{refused, refused}));
+    main->mnuNetlist->trigger();
+    EXPECT_EQ(ui().messageTexts(), (QStringList{refused, refused, refused}));
     EXPECT_TRUE(ui().fileRequests.empty());
     EXPECT_EQ(main->windows().find<Config_Project>(), nullptr);
     ui().openPaths.clear();
@@ -328,7 +329,7 @@ TEST_F(ProjectWhileTransfer, BetweenTwoPagesOfARangeTheProjectAndTheSettingsStay
     ASSERT_TRUE(runToRest());
     expectWritten({0, 1, 2});
     EXPECT_FALSE(m().link.transferUnderWay());
-    EXPECT_EQ(ui().messages.size(), 2u) << ui().messageTexts().join(QStringLiteral(" | ")).toStdString();
+    EXPECT_EQ(ui().messages.size(), 3u) << ui().messageTexts().join(QStringLiteral(" | ")).toStdString();
     expectSettingsAsBefore(before, firstPageName);
 
     // The dialog left open looks at the link: the range has ended, so it can be edited.
