@@ -87,7 +87,6 @@ void SchemaUpload::stop() { driver_.stop(); }
 
 void SchemaUpload::show(const SchemaStepper::Result &r)
 {
-
     // Writing a field loads the window again (hidden) after "Відміна".
     QProgressBar *bar = Write_SCHEMA::load(m_, main_).Write_SCHEMA_ProgressBar;
     bar->setValue(qBound(bar->minimum(), r.progress, bar->maximum()));
