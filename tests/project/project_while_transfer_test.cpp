@@ -123,6 +123,23 @@ protected:
         }
     }
 
+    // Everything the dialog's handlers would change, then Ok: each is refused
+    // while a transfer is under way (a netlist asked for is never even chosen).
+    void tryEveryChange(Config_Project &dlg)
+    {
+        dlg.Combo1->setCurrentIndex(2);
+        dlg.Combo1_Click();
+        dlg.Combo2->setCurrentIndex(5);
+        dlg.Combo2_Click();
+        dlg.Combo3->setCurrentIndex(0);
+        dlg.Name_Project_Text->setText(QStringLiteral("Інша"));
+        ui().openPaths.push_back(QStringLiteral("/work/other.net"));
+        dlg.Load_Key_SCHEMA_Click();
+        dlg.Ok_Click();
+        EXPECT_TRUE(ui().fileRequests.empty());
+        ui().openPaths.clear();
+    }
+
     // The dialog shows the settings the transfer runs on; nothing can change them.
     void expectReadOnly(Config_Project &dlg)
     {
@@ -178,20 +195,10 @@ TEST_F(ProjectWhileTransfer, SettingsAreReadOnlyWhileAPageRangeIsWritten)
             EXPECT_TRUE(dlg->isVisible());
             expectReadOnly(*dlg);
             // What the handlers would change is refused, and Ok changes nothing.
-            dlg->Combo1->setCurrentIndex(2);
-            dlg->Combo1_Click();
-            dlg->Combo2->setCurrentIndex(5);
-            dlg->Combo2_Click();
-            dlg->Combo3->setCurrentIndex(0);
-            dlg->Name_Project_Text->setText(QStringLiteral("Інша"));
-            ui().openPaths.push_back(QStringLiteral("/work/other.net"));
-            dlg->Load_Key_SCHEMA_Click();
-            dlg->Ok_Click();
+            tryEveryChange(*dlg);
             EXPECT_TRUE(dlg->isVisible());
             EXPECT_EQ(dlg->Combo1->currentIndex(), 8);
             EXPECT_EQ(dlg->Combo2->currentIndex(), 0);
-            EXPECT_TRUE(ui().fileRequests.empty());
-            ui().openPaths.clear();
             opened = true;
         }
         // The next page started with the dialog open; its "Відміна" ends the
@@ -311,14 +318,9 @@ TEST_F(ProjectWhileTransfer, BetweenTwoPagesOfARangeTheProjectAndTheSettingsStay
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_TRUE(dlg->isEnabled());
     expectReadOnly(*dlg);
-    // A serial port chosen, a new controller number and page count, Ok: all refused.
-    dlg->Combo1->setCurrentIndex(2);
-    dlg->Combo1_Click();
-    dlg->Combo2->setCurrentIndex(5);
-    dlg->Combo2_Click();
-    dlg->Combo3->setCurrentIndex(0);
-    dlg->Name_Project_Text->setText(QStringLiteral("Інша"));
-    dlg->Ok_Click();
+    // A serial port chosen, a new controller number and page count, a
+    // netlist, Ok: all refused.
+    tryEveryChange(*dlg);
     EXPECT_TRUE(dlg->isVisible());
     expectReadOnly(*dlg);
     expectSettingsAsBefore(before, firstPageName);
