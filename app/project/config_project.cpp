@@ -225,7 +225,14 @@ void Config_Project::Form_Load()
     showDevice();
 }
 
-void Config_Project::showDevice() { COM_Device->setText(serialPortDevice(Combo1->currentIndex() + 1)); }
+void Config_Project::showDevice()
+{
+    // A long device path (a serial adapter by its id) is shortened in its
+    // middle to the label's width; the whole path is its tooltip.
+    const QString device = serialPortDevice(Combo1->currentIndex() + 1);
+    COM_Device->setText(COM_Device->fontMetrics().elidedText(device, Qt::ElideMiddle, COM_Device->width()));
+    COM_Device->setToolTip(device);
+}
 
 void Config_Project::Combo1_Click()
 {

@@ -156,10 +156,21 @@ TEST_F(ConfigProjectTest, LinkKindEnablesTheTcpFieldsAndShowsTheDevice)
 TEST_F(ConfigProjectTest, DeviceNamedByTheEnvironment)
 {
     qputenv("PELMORA_COM2", "/dev/ttyUSB1");
+    qputenv("PELMORA_COM3", "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
     Config_Project &dlg = newProject();
     choose(dlg.Combo1, 1);
-    qunsetenv("PELMORA_COM2");
     EXPECT_EQ(dlg.COM_Device->text(), QStringLiteral("/dev/ttyUSB1"));
+    EXPECT_EQ(dlg.COM_Device->toolTip(), QStringLiteral("/dev/ttyUSB1"));
+    // A path longer than the label is shortened to fit, the whole of it in the tooltip.
+    choose(dlg.Combo1, 2);
+    qunsetenv("PELMORA_COM2");
+    qunsetenv("PELMORA_COM3");
+    const QString shown = dlg.COM_Device->text();
+    EXPECT_LE(dlg.COM_Device->fontMetrics().horizontalAdvance(shown), dlg.COM_Device->width());
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("/dev/"))) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("port0"))) << shown.toStdString();
+    EXPECT_EQ(dlg.COM_Device->toolTip(),
+              QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"));
 }
 
 TEST_F(ConfigProjectTest, CancelledNetlistChoiceChangesNothing)
